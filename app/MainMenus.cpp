@@ -1,0 +1,118 @@
+#include "MainMenus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+MenuItemSpec item(const char* caption, const char* name, bool visible = true)
+{
+    return {QString::fromUtf8(caption), QString::fromUtf8(name), visible, false, {}, false};
+}
+
+MenuItemSpec menu(const char* caption, const char* name, std::vector<MenuItemSpec> children,
+                  bool visible = true)
+{
+    return {QString::fromUtf8(caption), QString::fromUtf8(name), visible, false,
+            std::move(children), false};
+}
+
+MenuItemSpec hidden(const char* caption, const char* name)
+{
+    return item(caption, name, false);
+}
+
+std::vector<MenuItemSpec> buildTable()
+{
+    MenuItemSpec connect = item("联机(&C)", "menu_Connect");
+    connect.checkable = true;
+    MenuItemSpec groupDef = item("分组定义", "MenuGroupDEF");
+    groupDef.checkable = true;
+
+    return {
+        menu("文件(&F)", "mnuFile",
+             {hidden("打开(&O)...", "mnuFileOpen"), hidden("查找(&F)", "mnuFileFind"),
+              hidden("发送到(&D)", "mnuFileSendTo"), hidden("新建(&N)", "mnuFileNew"),
+              hidden("删除(&D)", "mnuFileDelete"), hidden("重命名(&M)", "mnuFileRename"),
+              hidden("属性(&I)", "mnuFileProperties"), hidden("", "mnuFileMRU1"),
+              hidden("", "mnuFileMRU2"), hidden("", "mnuFileMRU3"),
+              item("退出(&E)", "mnuFileClose")}),
+        menu("编辑(&E)", "mnuEdit",
+             {item("撤消(&U)", "mnuEditUndo"), item("剪切(&T)", "mnuEditCut"),
+              item("复制(&C)", "mnuEditCopy"), item("粘贴(&P)", "mnuEditPaste")},
+             false),
+        menu("手持测温记录仪(Q)", "menu_equipment",
+             {hidden("检查驱动程序", "MenuDrv"), connect, item("读取信息(&I)", "Menu_Info"),
+              item("设备数据获取(&U)", "menu_Upload"), item("设备格式化(&F)", "menu_format"),
+              item("设置自动待机时间", "Menu_PowerDelayTime"),
+              item("设备关机(&E)", "menu_PowerOff")}),
+        menu("factory", "menu_factory",
+             {item("清空片内所有字节", "menu_SetAll0"), item("设置序列号(&S)", "menu_Set_Sn"),
+              item("设置数据上传时间(&T)", "Menu_UpDT"), item("自动标定误差(&E)", "Menu_Err_set"),
+              item("自动工厂设置：详情、清片、设序号、设上传时间、标误差、详情",
+                   "Menu_AutoOperate")}),
+        menu("", "menuSave2Mdb_Bar", {item("将表中数据保存到数据库", "menuSave2Mdb")}, false),
+        menu("数据(&M)", "Menu_datas",
+             {menu("数据查询", "menu_data_seek",
+                   {item("自定义查询", "menu_DefByMyself"),
+                    item("数据上传时间列表", "Menu_orderDateTime"),
+                    item("传感器编号列表", "Menu_order编号"),
+                    item("同一传感器，各时间温度值", "menu_OrderByIdTime"),
+                    item("同一时间，各传感器温度值", "menu_OrderByTimeId")}),
+              item("数据管理", "menu_ClearMdb")}),
+        menu("图表(&I)", "menuTable",
+             {item("输出到文本文件", "menu_2Txt"), item("输出到Excell文件", "menu_2XLS"),
+              menu("数据分组图形", "MenuGroup",
+                   {groupDef, hidden("分组查询", "MenuGroupSel"),
+                    item("分组报表", "MenuGroupTables"),
+                    item("分组曲线图形(&D)", "MenuDraw")})}),
+        menu("升级信息(&U)", "Menu_UpD",
+             {item("版本信息(&I)", "menu_VerInfo"), item("在线升级(&U)", "menu_Update"),
+              item("历史升级(&H)", "menu_History"), item("作者网站(&W)", "Menu_web")}),
+        menu("帮助(&H)", "mnuHelp",
+             {item("目录(&C)", "mnuHelpContents"),
+              item("搜索帮助主题(&S)...", "mnuHelpSearchForHelpOn"),
+              item("关于(&A) ", "mnuHelpAbout")}),
+    };
+}
+
+void addItems(QMenu* parent, const std::vector<MenuItemSpec>& items)
+{
+    for (const MenuItemSpec& spec : items) {
+        if (!spec.children.empty()) {
+            QMenu* sub = parent->addMenu(spec.caption);
+            sub->setObjectName(spec.controlName);
+            sub->menuAction()->setObjectName(spec.controlName + QStringLiteral("_menu"));
+            sub->menuAction()->setVisible(spec.visible);
+            addItems(sub, spec.children);
+            continue;
+        }
+        QAction* action = parent->addAction(spec.caption);
+        action->setObjectName(spec.controlName);
+        action->setVisible(spec.visible);
+        action->setCheckable(spec.checkable);
+    }
+}
+
+} // namespace
+
+const std::vector<MenuItemSpec>& MainMenuTable()
+{
+    static const std::vector<MenuItemSpec> table = buildTable();
+    return table;
+}
+
+void BuildMenus(QMenuBar* bar, const std::vector<MenuItemSpec>& table)
+{
+    for (const MenuItemSpec& top : table) {
+        auto* topMenu = new QMenu(top.caption, bar);
+        topMenu->setObjectName(top.controlName);
+        topMenu->menuAction()->setObjectName(top.controlName + QStringLiteral("_menu"));
+        addItems(topMenu, top.children);
+        // A hidden top-level menu stays built (its items can still be popped up),
+        // but never appears on the bar.
+        if (top.visible)
+            bar->addMenu(topMenu);
+    }
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Prompts.h"
+
+// The real prompts: QMessageBox and QFileDialog.
+class QtPrompts : public Prompts {
+public:
+    Answer message(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
+                   Icon icon) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& startPath) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& startPath) override;
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDateTime>
+
+// Every wait, sleep and time-out of the program goes through a Clock, so that tests can
+// run the same code with shortened time while the program keeps the real figures.
+class Clock {
+public:
+    virtual ~Clock() = default;
+
+    // Local date and time as this clock sees it.
+    [[nodiscard]] virtual QDateTime now() const = 0;
+
+    // Seconds since local midnight, the clock the serial quiet period is measured with.
+    [[nodiscard]] int secondsSinceMidnight() const;
+
+    // Blocks for ms milliseconds of this clock's time, without serving events.
+    virtual void sleep(int ms) = 0;
+
+    // Lets the event loop serve pending events (repaints, timers, input).
+    virtual void yield();
+
+    // The real interval for a timer meant to fire every ms milliseconds of this clock's time.
+    [[nodiscard]] virtual int timerInterval(int ms) const = 0;
+};
+
+// The wall clock: real time, real sleeps.
+class SystemClock : public Clock {
+public:
+    [[nodiscard]] QDateTime now() const override;
+    void sleep(int ms) override;
+    [[nodiscard]] int timerInterval(int ms) const override { return ms; }
+};
+
+// A clock whose time runs `speed` times faster than real time, starting at a chosen moment.
+// Sleeps and timer intervals shrink by the same factor, so every time-out keeps its meaning.
+class ScaledClock : public Clock {
+public:
+    explicit ScaledClock(double speed, QDateTime start = QDateTime::currentDateTime());
+
+    [[nodiscard]] QDateTime now() const override;
+    void sleep(int ms) override;
+    [[nodiscard]] int timerInterval(int ms) const override;
+
+    // Moves this clock's time by ms without sleeping (for crossing midnight in tests).
+    void jump(qint64 ms) { m_offsetMs += ms; }
+
+private:
+    double m_speed;
+    QDateTime m_start;
+    qint64 m_realStartMs;
+    qint64 m_offsetMs = 0;
+};

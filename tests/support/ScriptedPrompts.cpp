@@ -1,0 +1,57 @@
+#include "ScriptedPrompts.h"
+
+Prompts::Answer ScriptedPrompts::message(QWidget*, const QString& title, const QString& text,
+                                         Buttons buttons, Icon)
+{
+    m_asked.append({QStringLiteral("message"), title, text, buttons});
+    if (!m_answers.isEmpty())
+        return m_answers.takeFirst();
+    if (buttons != Buttons::Ok)
+        ++m_unanswered;
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+QString ScriptedPrompts::nextPath(const QString& kind, const QString& title, const QString& filter)
+{
+    m_asked.append({kind, title, filter, Buttons::Ok});
+    if (m_paths.isEmpty()) {
+        ++m_unanswered;
+        return {};
+    }
+    return m_paths.takeFirst();
+}
+
+QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QString& filter,
+                                      const QString&)
+{
+    return nextPath(QStringLiteral("save"), title, filter);
+}
+
+QString ScriptedPrompts::openFileName(QWidget*, const QString& title, const QString& filter,
+                                      const QString&)
+{
+    return nextPath(QStringLiteral("open"), title, filter);
+}
+
+QStringList ScriptedPrompts::texts() const
+{
+    QStringList out;
+    for (const Question& q : m_asked)
+        out.append(q.text);
+    return out;
+}
+
+void ScriptedPrompts::clear()
+{
+    m_answers.clear();
+    m_paths.clear();
+    m_asked.clear();
+    m_unanswered = 0;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Prompts.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Answers every prompt from a script and records what was asked, so no test ever blocks
+// on a modal box. A question asked with no scripted answer left is recorded and answered
+// with the box's closing answer (Ok alone, No for Yes/No, Cancel otherwise), and the test
+// can see it in unanswered().
+class ScriptedPrompts : public Prompts {
+public:
+    struct Question {
+        QString kind; // "message", "save" or "open"
+        QString title;
+        QString text; // message text, or the file filter
+        Buttons buttons = Buttons::Ok;
+    };
+
+    // Answers for the next message boxes, in order.
+    void answer(Answer a) { m_answers.append(a); }
+    // Paths for the next file choosers, in order; an empty path means cancelled.
+    void choose(const QString& path) { m_paths.append(path); }
+
+    Answer message(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
+                   Icon icon) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& startPath) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& startPath) override;
+
+    [[nodiscard]] const QList<Question>& asked() const { return m_asked; }
+    [[nodiscard]] QStringList texts() const;
+    [[nodiscard]] int unanswered() const { return m_unanswered; }
+    [[nodiscard]] int answersLeft() const
+    {
+        return static_cast<int>(m_answers.size() + m_paths.size());
+    }
+    void clear();
+
+private:
+    QString nextPath(const QString& kind, const QString& title, const QString& filter);
+
+    QList<Answer> m_answers;
+    QStringList m_paths;
+    QList<Question> m_asked;
+    int m_unanswered = 0;
+};
