@@ -9,7 +9,7 @@ packages=(
   qt6-translations-l10n qt6-gtk-platformtheme
   libgl-dev libxlsxwriter-dev libzip-dev
   fonts-noto-cjk
-  sqlite3 python3 python3-openpyxl poppler-utils
+  sqlite3 libsqlite3-dev python3 python3-openpyxl poppler-utils
   xvfb xauth
 )
 

@@ -1,0 +1,179 @@
+#include "FrmShowRiLI.h"
+
+#include "Clock.h"
+#include "Module1.h"
+#include "NumberText.h"
+#include "Prompts.h"
+
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+const QString DateFormat = QStringLiteral("yyyy-MM-dd");
+
+// Rounds half to even, as 16-bit conversions of entered numbers do; nothing when the
+// value does not fit.
+std::optional<qint16> toInt16(double value) {
+    const double rounded = std::nearbyint(value);
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return static_cast<qint16>(rounded);
+}
+
+QLineEdit* numberBox(const QString& name, const QString& text, QWidget* parent) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+} // namespace
+
+QStringList FrmShowRiLI::HalfHours() {
+    QStringList times;
+    for (int hour = 0; hour < 24; ++hour)
+        for (int minute : {0, 30})
+            times << QStringLiteral("%1:%2:00")
+                         .arg(hour, 2, 10, QLatin1Char('0'))
+                         .arg(minute, 2, 10, QLatin1Char('0'));
+    return times;
+}
+
+FrmShowRiLI::FrmShowRiLI(Prompts& prompts, Clock& clock, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_clock(clock) {
+    setObjectName(QStringLiteral("FrmShowRiLI"));
+    setWindowTitle(QStringLiteral("数据采集日期和时间："));
+    setModal(true);
+
+    Frame1 = new QGroupBox(QStringLiteral("请指明数据采集日期和时间："), this);
+    Text1 = new QLineEdit(Frame1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->installEventFilter(this);
+    Combo1 = new QComboBox(Frame1);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(true);
+    auto* when = new QFormLayout(Frame1);
+    when->addRow(QStringLiteral("数据采集日期："), Text1);
+    when->addRow(QStringLiteral("数据采集时间："), Combo1);
+
+    Frame2 = new QGroupBox(QStringLiteral("日历： "), this);
+    Calendar1 = new QCalendarWidget(Frame2);
+    Calendar1->setObjectName(QStringLiteral("Calendar1"));
+    (new QHBoxLayout(Frame2))->addWidget(Calendar1);
+    Frame2->hide();
+    connect(Calendar1, &QCalendarWidget::clicked, this, &FrmShowRiLI::Calendar1_Click);
+
+    Frame3 = new QGroupBox(QStringLiteral("编号范围："), this);
+    Text2[0] = numberBox(QStringLiteral("Text2_0"), QStringLiteral("1"), Frame3);
+    Text2[1] = numberBox(QStringLiteral("Text2_1"), QStringLiteral("999"), Frame3);
+    Text3 = numberBox(QStringLiteral("Text3"), QStringLiteral("+0"), Frame3);
+    auto* range = new QFormLayout(Frame3);
+    range->addRow(QStringLiteral("起始编号："), Text2[0]);
+    range->addRow(QStringLiteral("结束编号："), Text2[1]);
+    range->addRow(QStringLiteral("偏移："), Text3);
+
+    Frame4 = new QGroupBox(QStringLiteral("偏移后编号修正为："), this);
+    Text2[3] = numberBox(QStringLiteral("Text2_3"), QStringLiteral("1"), Frame4);
+    Text2[2] = numberBox(QStringLiteral("Text2_2"), QStringLiteral("999"), Frame4);
+    Text2[3]->setReadOnly(true);
+    Text2[2]->setReadOnly(true);
+    auto* shifted = new QFormLayout(Frame4);
+    shifted->addRow(QStringLiteral("起始编号："), Text2[3]);
+    shifted->addRow(QStringLiteral("结束编号："), Text2[2]);
+
+    for (QLineEdit* box : {Text2[0], Text2[1], Text3})
+        connect(box, &QLineEdit::textChanged, this, &FrmShowRiLI::showOffsetNumbers);
+
+    CmdOK = new QPushButton(QStringLiteral("确 定"), this);
+    CmdOK->setObjectName(QStringLiteral("CmdOK"));
+    CmdOK->setDefault(true);
+    CmdCancle = new QPushButton(QStringLiteral("取 消"), this);
+    CmdCancle->setObjectName(QStringLiteral("CmdCancle"));
+    connect(CmdOK, &QPushButton::clicked, this, &FrmShowRiLI::CmdOK_Click);
+    connect(CmdCancle, &QPushButton::clicked, this, &FrmShowRiLI::CmdCancle_Click);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Frame1, 0, 0);
+    grid->addWidget(Frame2, 0, 1, 3, 1);
+    grid->addWidget(Frame3, 1, 0);
+    grid->addWidget(Frame4, 2, 0);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CmdOK);
+    buttons->addWidget(CmdCancle);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+
+    Form_Load();
+}
+
+void FrmShowRiLI::Form_Load() {
+    const QDateTime now = m_clock.now();
+    Text1->setText(now.date().toString(DateFormat));
+    Combo1->addItems(HalfHours());
+    Combo1->setEditText(now.time().toString(QStringLiteral("HH:mm:ss")));
+}
+
+void FrmShowRiLI::showOffsetNumbers() {
+    const double offset = Val(Text3->text());
+    Text2[2]->setText(PlainNumber(Val(Text2[1]->text()) + offset));
+    Text2[3]->setText(PlainNumber(Val(Text2[0]->text()) + offset));
+}
+
+bool FrmShowRiLI::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && event->type() == QEvent::MouseButtonPress) {
+        const QDate typed = QDate::fromString(Text1->text().trimmed(), DateFormat);
+        if (typed.isValid())
+            Calendar1->setSelectedDate(typed);
+        Frame2->show();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmShowRiLI::Calendar1_Click() {
+    // Always the stored form, whatever the system's short date looks like, so every
+    // upload's date-time sorts and compares as text.
+    Text1->setText(Calendar1->selectedDate().toString(DateFormat));
+    Frame2->hide();
+}
+
+void FrmShowRiLI::CmdOK_Click() {
+    const auto first = toInt16(Val(Text2[0]->text()));
+    const auto last = toInt16(Val(Text2[1]->text()));
+    const auto offset = toInt16(Val(Text3->text()));
+    if (!first || !last || !offset) {
+        m_prompts.message(this, Module1::AppTitle,
+                          QStringLiteral("编号和偏移必须在 -32768 到 32767 之间！"),
+                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        return;
+    }
+    MyRiLI = Text1->text() + QLatin1Char(' ') + Combo1->currentText();
+    StNum = *first;
+    EdNum = *last;
+    OffsetNum = *offset;
+    hide();
+    accept();
+}
+
+void FrmShowRiLI::CmdCancle_Click() {
+    MyRiLI.clear();
+    hide();
+    reject();
+}
+
+void FrmShowRiLI::closeEvent(QCloseEvent* event) {
+    MyRiLI.clear();
+    QDialog::closeEvent(event);
+}

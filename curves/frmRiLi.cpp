@@ -1,0 +1,58 @@
+#include "frmRiLi.h"
+
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextCharFormat>
+#include <QVBoxLayout>
+
+frmRiLi::frmRiLi(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmRiLi"));
+    setWindowTitle(QStringLiteral("日历设置"));
+    setModal(true);
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Calendar1 = new QCalendarWidget(this);
+    Calendar1->setObjectName(QStringLiteral("Calendar1"));
+    QTextCharFormat small;
+    small.setFontPointSize(9);
+    Calendar1->setHeaderTextFormat(small);
+    Calendar1->setWeekdayTextFormat(Qt::Saturday, small);
+    Calendar1->setWeekdayTextFormat(Qt::Sunday, small);
+    QFont days = Calendar1->font();
+    days.setPointSize(12);
+    Calendar1->setFont(days);
+    Label1 = new QLabel(QStringLiteral("2003-10-10"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    cmdOK = new QPushButton(QStringLiteral("确 定"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+
+    connect(Calendar1, &QCalendarWidget::clicked, this, &frmRiLi::Calendar1_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmRiLi::cmdOK_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label2);
+    layout->addWidget(Calendar1);
+    layout->addWidget(Label1);
+    layout->addWidget(cmdOK, 0, Qt::AlignRight);
+}
+
+QLabel* frmRiLi::ArrayLabel(QWidget* owner, const QString& name, int index) {
+    if (!owner)
+        return nullptr;
+    for (QLabel* label : owner->findChildren<QLabel*>(name))
+        if (label->property("controlIndex").toInt() == index)
+            return label;
+    return nullptr;
+}
+
+void frmRiLi::Calendar1_Click() {
+    Label1->setText(Calendar1->selectedDate().toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+void frmRiLi::cmdOK_Click() {
+    if (QLabel* target = ArrayLabel(Obj, QStringLiteral("Label1"), tag))
+        target->setText(Label1->text());
+    accept();
+}
