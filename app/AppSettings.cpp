@@ -4,30 +4,26 @@
 
 namespace {
 
-QString settingKey(const QString& section, const QString& key)
-{
+QString settingKey(const QString& section, const QString& key) {
     return section + QLatin1Char('/') + key;
 }
 
 } // namespace
 
 QString AppSettings::GetSetting(const QString& application, const QString& section,
-                                const QString& key, const QString& defaultValue)
-{
+                                const QString& key, const QString& defaultValue) {
     QSettings store(QSettings::UserScope, QStringLiteral("thermbook"), application);
     return store.value(settingKey(section, key), defaultValue).toString();
 }
 
 void AppSettings::SaveSetting(const QString& application, const QString& section,
-                              const QString& key, const QString& value)
-{
+                              const QString& key, const QString& value) {
     QSettings store(QSettings::UserScope, QStringLiteral("thermbook"), application);
     store.setValue(settingKey(section, key), value);
 }
 
 int AppSettings::GetNumber(const QString& application, const QString& section, const QString& key,
-                           int defaultValue)
-{
+                           int defaultValue) {
     bool ok = false;
     const double value = GetSetting(application, section, key).trimmed().toDouble(&ok);
     return ok ? static_cast<int>(value) : defaultValue;

@@ -12,7 +12,7 @@ void SaveSetting(const QString& application, const QString& section, const QStri
                  const QString& value);
 
 // Reads a stored number; a missing or unreadable value gives the default.
-[[nodiscard]] int GetNumber(const QString& application, const QString& section,
-                            const QString& key, int defaultValue);
+[[nodiscard]] int GetNumber(const QString& application, const QString& section, const QString& key,
+                            int defaultValue);
 
 } // namespace AppSettings

@@ -4,8 +4,7 @@
 
 #include <QDir>
 
-InstanceLock::InstanceLock(const QString& lockFolder)
-{
+InstanceLock::InstanceLock(const QString& lockFolder) {
     const QString folder = lockFolder.isEmpty() ? QDir::tempPath() : lockFolder;
     QString user = CurrentUserName();
     if (user.isEmpty())
@@ -13,8 +12,7 @@ InstanceLock::InstanceLock(const QString& lockFolder)
     m_path = QDir(folder).filePath(QStringLiteral("thermbook-%1.lock").arg(user));
 }
 
-bool InstanceLock::acquire()
-{
+bool InstanceLock::acquire() {
     m_lock = std::make_unique<QLockFile>(m_path);
     // Staleness is judged only by whether the holder still runs, never by the lock's age:
     // a copy that has been open for hours still holds it.

@@ -6,25 +6,25 @@
 
 namespace {
 
-MenuItemSpec item(const char* caption, const char* name, bool visible = true)
-{
+MenuItemSpec item(const char* caption, const char* name, bool visible = true) {
     return {QString::fromUtf8(caption), QString::fromUtf8(name), visible, false, {}, false};
 }
 
 MenuItemSpec menu(const char* caption, const char* name, std::vector<MenuItemSpec> children,
-                  bool visible = true)
-{
-    return {QString::fromUtf8(caption), QString::fromUtf8(name), visible, false,
-            std::move(children), false};
+                  bool visible = true) {
+    return {QString::fromUtf8(caption),
+            QString::fromUtf8(name),
+            visible,
+            false,
+            std::move(children),
+            false};
 }
 
-MenuItemSpec hidden(const char* caption, const char* name)
-{
+MenuItemSpec hidden(const char* caption, const char* name) {
     return item(caption, name, false);
 }
 
-std::vector<MenuItemSpec> buildTable()
-{
+std::vector<MenuItemSpec> buildTable() {
     MenuItemSpec connect = item("联机(&C)", "menu_Connect");
     connect.checkable = true;
     MenuItemSpec groupDef = item("分组定义", "MenuGroupDEF");
@@ -65,8 +65,7 @@ std::vector<MenuItemSpec> buildTable()
              {item("输出到文本文件", "menu_2Txt"), item("输出到Excell文件", "menu_2XLS"),
               menu("数据分组图形", "MenuGroup",
                    {groupDef, hidden("分组查询", "MenuGroupSel"),
-                    item("分组报表", "MenuGroupTables"),
-                    item("分组曲线图形(&D)", "MenuDraw")})}),
+                    item("分组报表", "MenuGroupTables"), item("分组曲线图形(&D)", "MenuDraw")})}),
         menu("升级信息(&U)", "Menu_UpD",
              {item("版本信息(&I)", "menu_VerInfo"), item("在线升级(&U)", "menu_Update"),
               item("历史升级(&H)", "menu_History"), item("作者网站(&W)", "Menu_web")}),
@@ -77,8 +76,7 @@ std::vector<MenuItemSpec> buildTable()
     };
 }
 
-void addItems(QMenu* parent, const std::vector<MenuItemSpec>& items)
-{
+void addItems(QMenu* parent, const std::vector<MenuItemSpec>& items) {
     for (const MenuItemSpec& spec : items) {
         if (!spec.children.empty()) {
             QMenu* sub = parent->addMenu(spec.caption);
@@ -97,14 +95,12 @@ void addItems(QMenu* parent, const std::vector<MenuItemSpec>& items)
 
 } // namespace
 
-const std::vector<MenuItemSpec>& MainMenuTable()
-{
+const std::vector<MenuItemSpec>& MainMenuTable() {
     static const std::vector<MenuItemSpec> table = buildTable();
     return table;
 }
 
-void BuildMenus(QMenuBar* bar, const std::vector<MenuItemSpec>& table)
-{
+void BuildMenus(QMenuBar* bar, const std::vector<MenuItemSpec>& table) {
     for (const MenuItemSpec& top : table) {
         auto* topMenu = new QMenu(top.caption, bar);
         topMenu->setObjectName(top.controlName);

@@ -4,16 +4,14 @@
 
 namespace {
 
-int clampBetween(int value, int low, int high)
-{
+int clampBetween(int value, int low, int high) {
     // A window narrower than both margins keeps the splitter at the lower limit.
     return high < low ? low : std::clamp(value, low, high);
 }
 
 } // namespace
 
-MainPaneLayout MainPaneLayout::compute(QSize clientTwips, int splitterLeft, int hSplitterTop)
-{
+MainPaneLayout MainPaneLayout::compute(QSize clientTwips, int splitterLeft, int hSplitterTop) {
     MainPaneLayout l;
     const int w = clientTwips.width();
     const int h = std::max(0, clientTwips.height());
@@ -30,12 +28,10 @@ MainPaneLayout MainPaneLayout::compute(QSize clientTwips, int splitterLeft, int 
     return l;
 }
 
-int MainPaneLayout::clampVerticalDrag(int x, int clientWidth)
-{
+int MainPaneLayout::clampVerticalDrag(int x, int clientWidth) {
     return clampBetween(x, DragMarginVertical, clientWidth - DragMarginVertical);
 }
 
-int MainPaneLayout::clampHorizontalDrag(int y, int clientHeight)
-{
+int MainPaneLayout::clampHorizontalDrag(int y, int clientHeight) {
     return clampBetween(y, DragMarginHorizontal, clientHeight - DragMarginHorizontal);
 }

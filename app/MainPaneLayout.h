@@ -7,9 +7,9 @@
 // splitter limits can be checked without a window.
 struct MainPaneLayout {
     static constexpr int MinWindowWidth = 3000;
-    static constexpr int SplitterMargin = 1500;     // vertical splitter from either edge
-    static constexpr int SplitterGap = 40;          // right pane starts this far right of it
-    static constexpr int DragMarginVertical = 500;  // dragged vertical bar from the edges
+    static constexpr int SplitterMargin = 1500;       // vertical splitter from either edge
+    static constexpr int SplitterGap = 40;            // right pane starts this far right of it
+    static constexpr int DragMarginVertical = 500;    // dragged vertical bar from the edges
     static constexpr int DragMarginHorizontal = 2500; // dragged horizontal bar from top/bottom
     static constexpr int BarThickness = 40;
 

@@ -2,8 +2,7 @@
 
 #include <QDir>
 
-void Module1::SetFolders(const QString& programFolder)
-{
+void Module1::SetFolders(const QString& programFolder) {
     const QChar sep = QDir::separator();
     AppFolder = QDir::toNativeSeparators(programFolder);
     if (!AppFolder.endsWith(sep))

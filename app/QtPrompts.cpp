@@ -5,8 +5,7 @@
 
 namespace {
 
-QMessageBox::StandardButtons standardButtons(Prompts::Buttons buttons)
-{
+QMessageBox::StandardButtons standardButtons(Prompts::Buttons buttons) {
     switch (buttons) {
     case Prompts::Buttons::Ok:
         return QMessageBox::Ok;
@@ -20,8 +19,7 @@ QMessageBox::StandardButtons standardButtons(Prompts::Buttons buttons)
     return QMessageBox::Ok;
 }
 
-QMessageBox::Icon boxIcon(Prompts::Icon icon)
-{
+QMessageBox::Icon boxIcon(Prompts::Icon icon) {
     switch (icon) {
     case Prompts::Icon::None:
         return QMessageBox::NoIcon;
@@ -37,8 +35,7 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-Prompts::Answer answerFor(int pressed, Prompts::Buttons buttons)
-{
+Prompts::Answer answerFor(int pressed, Prompts::Buttons buttons) {
     switch (pressed) {
     case QMessageBox::Ok:
         return Prompts::Answer::Ok;
@@ -60,8 +57,7 @@ Prompts::Answer answerFor(int pressed, Prompts::Buttons buttons)
 } // namespace
 
 Prompts::Answer QtPrompts::message(QWidget* parent, const QString& title, const QString& text,
-                                   Buttons buttons, Icon icon)
-{
+                                   Buttons buttons, Icon icon) {
     QMessageBox box(boxIcon(icon), title, text, standardButtons(buttons), parent);
     // The first button is the default, as in the classic message box.
     if (buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel)
@@ -72,15 +68,13 @@ Prompts::Answer QtPrompts::message(QWidget* parent, const QString& title, const 
 }
 
 QString QtPrompts::saveFileName(QWidget* parent, const QString& title, const QString& filter,
-                                const QString& startPath)
-{
+                                const QString& startPath) {
     // Overwrite questions are the caller's, with the program's own wording.
     return QFileDialog::getSaveFileName(parent, title, startPath, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
 QString QtPrompts::openFileName(QWidget* parent, const QString& title, const QString& filter,
-                                const QString& startPath)
-{
+                                const QString& startPath) {
     return QFileDialog::getOpenFileName(parent, title, startPath, filter);
 }

@@ -5,22 +5,19 @@
 #include <QMouseEvent>
 
 SplitterBar::SplitterBar(Qt::Orientation orientation, QWidget* parent)
-    : QWidget(parent), m_orientation(orientation)
-{
+    : QWidget(parent), m_orientation(orientation) {
     setCursor(orientation == Qt::Vertical ? Qt::SplitHCursor : Qt::SplitVCursor);
     setAttribute(Qt::WA_StyledBackground, true);
 }
 
-int SplitterBar::positionFor(QMouseEvent* event) const
-{
+int SplitterBar::positionFor(QMouseEvent* event) const {
     const QPoint inParent = mapToParent(event->position().toPoint());
     const int px = m_orientation == Qt::Vertical ? inParent.x() : inParent.y();
     const int twips = Twips::FromPixels(px);
     return m_clamp ? m_clamp(twips) : twips;
 }
 
-void SplitterBar::mousePressEvent(QMouseEvent* event)
-{
+void SplitterBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     m_dragging = true;
@@ -28,8 +25,7 @@ void SplitterBar::mousePressEvent(QMouseEvent* event)
     raise();
 }
 
-void SplitterBar::mouseMoveEvent(QMouseEvent* event)
-{
+void SplitterBar::mouseMoveEvent(QMouseEvent* event) {
     if (!m_dragging)
         return;
     const int px = Twips::ToPixels(positionFor(event));
@@ -39,8 +35,7 @@ void SplitterBar::mouseMoveEvent(QMouseEvent* event)
         move(x(), px);
 }
 
-void SplitterBar::mouseReleaseEvent(QMouseEvent* event)
-{
+void SplitterBar::mouseReleaseEvent(QMouseEvent* event) {
     if (!m_dragging || event->button() != Qt::LeftButton)
         return;
     m_dragging = false;

@@ -11,13 +11,11 @@
 #include <QPixmap>
 
 // Resources of a static library must be registered by hand, outside any namespace.
-static void initBrandingResources()
-{
+static void initBrandingResources() {
     Q_INIT_RESOURCE(thermbook);
 }
 
-void Startup::ApplyBranding(frmSplash& splash)
-{
+void Startup::ApplyBranding(frmSplash& splash) {
     initBrandingResources();
     QFile resource(QStringLiteral(":/strings/101"));
     if (!resource.open(QIODevice::ReadOnly))
@@ -32,8 +30,7 @@ void Startup::ApplyBranding(frmSplash& splash)
 
 std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceLock& lock,
                                        const QString& programFolder,
-                                       const std::function<void(frmLogin&)>& beforeLogin)
-{
+                                       const std::function<void(frmLogin&)>& beforeLogin) {
     if (!lock.acquire()) {
         prompts.message(nullptr, Module1::AppTitle,
                         QStringLiteral("内存中已经有一个该程序的实例在运行！"),

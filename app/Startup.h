@@ -19,9 +19,9 @@ namespace Startup {
 // Runs the start-up steps and returns the shown main window, or null when the program must
 // end (a second copy, or the login refused). beforeLogin, when given, is called with the
 // login dialog just before it is shown modally (tests answer it from there).
-[[nodiscard]] std::unique_ptr<frmMain>
-Main(Prompts& prompts, Clock& clock, InstanceLock& lock, const QString& programFolder,
-     const std::function<void(frmLogin&)>& beforeLogin = {});
+[[nodiscard]] std::unique_ptr<frmMain> Main(Prompts& prompts, Clock& clock, InstanceLock& lock,
+                                            const QString& programFolder,
+                                            const std::function<void(frmLogin&)>& beforeLogin = {});
 
 // Applies the branding hook: string resource 101 equal to "oem" (any case) asks for the
 // splash picture of bitmap resource 10, when the build carries one.

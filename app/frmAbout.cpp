@@ -7,8 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
-{
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("关于 ") + Module1::AppTitle);
     setModal(true);
@@ -28,10 +27,12 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblDescription = new QLabel(QStringLiteral("Tenvaro(R)大体积混凝土测温控温系列："), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
-    auto* types1 = new QLabel(QStringLiteral("    QK-7 便携记忆型电子测温记录仪（0.1℃版）  ← 本程序适用"), this);
-    auto* types2 = new QLabel(QStringLiteral("    QK-5 多路巡检测温仪 / QK-9 无线测温控温系统"), this);
-    auto* notice1 = new QLabel(
-        QStringLiteral("警告：本计算机程序受著作权法和国际条约保护。"), this);
+    auto* types1 = new QLabel(
+        QStringLiteral("    QK-7 便携记忆型电子测温记录仪（0.1℃版）  ← 本程序适用"), this);
+    auto* types2 =
+        new QLabel(QStringLiteral("    QK-5 多路巡检测温仪 / QK-9 无线测温控温系统"), this);
+    auto* notice1 =
+        new QLabel(QStringLiteral("警告：本计算机程序受著作权法和国际条约保护。"), this);
     auto* notice2 = new QLabel(
         QStringLiteral("未经授权而擅自复制或传播本程序的全部或部分，将受到严厉的民事和刑事制裁。"),
         this);

@@ -14,8 +14,7 @@
 #include <windows.h>
 #endif
 
-QString CurrentUserName()
-{
+QString CurrentUserName() {
 #ifdef Q_OS_WIN
     wchar_t name[256] = {};
     DWORD size = 255;
@@ -27,8 +26,7 @@ QString CurrentUserName()
 #endif
 }
 
-frmLogin::frmLogin(Prompts& prompts, QWidget* parent) : QDialog(parent), m_prompts(prompts)
-{
+frmLogin::frmLogin(Prompts& prompts, QWidget* parent) : QDialog(parent), m_prompts(prompts) {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("登录"));
     setModal(true);
@@ -64,8 +62,7 @@ frmLogin::frmLogin(Prompts& prompts, QWidget* parent) : QDialog(parent), m_promp
     txtPassword->setFocus();
 }
 
-void frmLogin::cmdOK_Click()
-{
+void frmLogin::cmdOK_Click() {
     const QString password = txtPassword->text();
     const bool factory = password == QLatin1String(FactoryAccessWord);
     if (factory)
@@ -82,15 +79,13 @@ void frmLogin::cmdOK_Click()
     txtPassword->selectAll();
 }
 
-void frmLogin::cmdCancel_Click()
-{
+void frmLogin::cmdCancel_Click() {
     OK = false;
     hide();
     reject();
 }
 
-void frmLogin::closeEvent(QCloseEvent* event)
-{
+void frmLogin::closeEvent(QCloseEvent* event) {
     OK = false;
     QDialog::closeEvent(event);
 }

@@ -37,8 +37,7 @@ constexpr int TitleHeight = 300; // twips
 const QColor BlinkRed(255, 0, 0);
 const QColor BlinkBlue(0, 0, 255);
 
-QTreeWidget* makeReportList(const QString& name, QWidget* parent)
-{
+QTreeWidget* makeReportList(const QString& name, QWidget* parent) {
     auto* list = new QTreeWidget(parent);
     list->setObjectName(name);
     list->setRootIsDecorated(false);
@@ -49,8 +48,7 @@ QTreeWidget* makeReportList(const QString& name, QWidget* parent)
     return list;
 }
 
-QLabel* makeTitle(const QString& text, QWidget* parent)
-{
+QLabel* makeTitle(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QStringLiteral("lblTitle"));
     label->setFrameShape(QFrame::Panel);
@@ -58,8 +56,7 @@ QLabel* makeTitle(const QString& text, QWidget* parent)
     return label;
 }
 
-void setLabelColour(QLabel* label, const QColor& colour)
-{
+void setLabelColour(QLabel* label, const QColor& colour) {
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, colour);
     label->setPalette(p);
@@ -68,8 +65,7 @@ void setLabelColour(QLabel* label, const QColor& colour)
 } // namespace
 
 frmMain::frmMain(Prompts& prompts, Clock& clock, QWidget* parent)
-    : QMainWindow(parent), m_prompts(prompts), m_clock(clock)
-{
+    : QMainWindow(parent), m_prompts(prompts), m_clock(clock) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Module1::AppTitle);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -88,13 +84,11 @@ frmMain::frmMain(Prompts& prompts, Clock& clock, QWidget* parent)
 
 frmMain::~frmMain() = default;
 
-QAction* frmMain::action(const QString& controlName) const
-{
+QAction* frmMain::action(const QString& controlName) const {
     return menuBar()->findChild<QAction*>(controlName);
 }
 
-void frmMain::buildMenus()
-{
+void frmMain::buildMenus() {
     BuildMenus(menuBar(), MainMenuTable());
 
     const auto wire = [this](const char* name, void (frmMain::*slot)()) {
@@ -136,10 +130,11 @@ void frmMain::buildMenus()
     menuSave2Mdb_Bar = menuBar()->findChild<QMenu*>(QStringLiteral("menuSave2Mdb_Bar"));
 }
 
-void frmMain::buildPanes()
-{
+void frmMain::buildPanes() {
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
+    // Panes are laid out when the client area has its real size, not before.
+    m_client->installEventFilter(this);
     setCentralWidget(m_client);
 
     m_upperLeft = new QWidget(m_client);
@@ -203,8 +198,7 @@ void frmMain::buildPanes()
     connect(Command2, &QPushButton::clicked, this, &frmMain::info_ListView1);
 }
 
-void frmMain::buildWaitingPanel()
-{
+void frmMain::buildWaitingPanel() {
     PicWaiting = new QFrame(m_client);
     PicWaiting->setObjectName(QStringLiteral("PicWaiting"));
     PicWaiting->setFrameShape(QFrame::Box);
@@ -222,10 +216,10 @@ void frmMain::buildWaitingPanel()
     PicWaiting->hide();
 }
 
-void frmMain::Form_Load()
-{
+void frmMain::Form_Load() {
     const QString app = Module1::AppTitle;
-    const int left = AppSettings::GetNumber(app, PlacementSection, QStringLiteral("MainLeft"), 1000);
+    const int left =
+        AppSettings::GetNumber(app, PlacementSection, QStringLiteral("MainLeft"), 1000);
     const int top = AppSettings::GetNumber(app, PlacementSection, QStringLiteral("MainTop"), 1000);
     const int width =
         AppSettings::GetNumber(app, PlacementSection, QStringLiteral("MainWidth"), 6500);
@@ -241,25 +235,21 @@ void frmMain::Form_Load()
     // The test buttons fill the lists with dummy data; only the factory sees them.
     Command1->setVisible(Module1::FactoryMode);
     Command2->setVisible(Module1::FactoryMode);
-    applyLayout();
 }
 
-void frmMain::SetDeviceItemsEnabled(bool linked)
-{
+void frmMain::SetDeviceItemsEnabled(bool linked) {
     menu_Connect->setChecked(linked);
     for (QAction* item : {Menu_Info, menu_Upload, menu_format, menu_Set_Sn, Menu_Err_set,
                           Menu_PowerDelayTime, menu_PowerOff})
         item->setEnabled(linked);
 }
 
-void frmMain::closeEvent(QCloseEvent* event)
-{
+void frmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
 }
 
-void frmMain::Form_Unload()
-{
+void frmMain::Form_Unload() {
     // Close the other windows newest first, so dialogs go before the windows that own them.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
@@ -281,24 +271,15 @@ void frmMain::Form_Unload()
                              QString::number(Twips::FromPixels(placement.height())));
 }
 
-void frmMain::resizeEvent(QResizeEvent* event)
-{
+void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     const int minWidth = Twips::ToPixels(MainPaneLayout::MinWindowWidth);
     if (width() < minWidth && !isMinimized()) {
         resize(minWidth, height());
-        return;
     }
-    applyLayout();
 }
 
-void frmMain::applyLayout()
-{
-    SizeControls(m_splitterLeft, m_hSplitterTop);
-}
-
-void frmMain::SizeControls(int splitterLeftTwips, int hSplitterTopTwips)
-{
+void frmMain::SizeControls(int splitterLeftTwips, int hSplitterTopTwips) {
     const QSize client(Twips::FromPixels(m_client->width()), Twips::FromPixels(m_client->height()));
     const MainPaneLayout layout =
         MainPaneLayout::compute(client, splitterLeftTwips, hSplitterTopTwips);
@@ -312,14 +293,13 @@ void frmMain::SizeControls(int splitterLeftTwips, int hSplitterTopTwips)
     ResizeListViewS();
 
     const QSize panel(Twips::ToPixels(4500), Twips::ToPixels(1000));
-    PicWaiting->setGeometry(QRect(QPoint((m_client->width() - panel.width()) / 2,
-                                         (m_client->height() - panel.height()) / 2),
-                                  panel));
+    PicWaiting->setGeometry(QRect(
+        QPoint((m_client->width() - panel.width()) / 2, (m_client->height() - panel.height()) / 2),
+        panel));
     PicWaiting->raise();
 }
 
-void frmMain::ResizeListViewS()
-{
+void frmMain::ResizeListViewS() {
     const int title = Twips::ToPixels(TitleHeight);
     const auto fill = [title](QLabel* label, QWidget* list, QWidget* pane, int listWidth) {
         label->setGeometry(0, 0, pane->width(), title);
@@ -332,22 +312,19 @@ void frmMain::ResizeListViewS()
     fill(lblTitle[1], ListView3, m_right, queryWidth);
 }
 
-void frmMain::ShowQueryPane(int widthTwips)
-{
+void frmMain::ShowQueryPane(int widthTwips) {
     m_queryPaneWidth = widthTwips;
     ListView3->show();
     ResizeListViewS();
 }
 
-void frmMain::ClearListView(QTreeWidget* list)
-{
+void frmMain::ClearListView(QTreeWidget* list) {
     list->clear();
     list->setColumnCount(0);
     list->setHeaderLabels({});
 }
 
-void frmMain::ListView2_ItemClick(QTreeWidgetItem* item)
-{
+void frmMain::ListView2_ItemClick(QTreeWidgetItem* item) {
     if (!item)
         return;
     m_text1Tag = item->text(0);
@@ -359,16 +336,16 @@ void frmMain::ListView2_ItemClick(QTreeWidgetItem* item)
     Text1->setFocus();
 }
 
-void frmMain::Text1_KeyUp()
-{
+void frmMain::Text1_KeyUp() {
     // The rows are numbered 1, 2, 3 ... in order, so the stored data number is the row.
     const int row = static_cast<int>(Val(m_text1Tag)) - 1;
     if (QTreeWidgetItem* item = ListView2->topLevelItem(row))
         item->setText(1, Text1->text());
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event)
-{
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_client && event->type() == QEvent::Resize)
+        SizeControls(m_splitterLeft, m_hSplitterTop);
     if (watched == Text1) {
         if (event->type() == QEvent::KeyRelease)
             Text1_KeyUp();
@@ -378,8 +355,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::Timer1_Timer()
-{
+void frmMain::Timer1_Timer() {
     if (!PicWaiting->isVisible())
         return;
     const bool red = Label1->palette().color(QPalette::WindowText) == BlinkRed;
@@ -387,13 +363,11 @@ void frmMain::Timer1_Timer()
     ShowTransferPercent();
 }
 
-void frmMain::mnuFileClose_Click()
-{
+void frmMain::mnuFileClose_Click() {
     close();
 }
 
-void frmMain::menu_VerInfo_Click()
-{
+void frmMain::menu_VerInfo_Click() {
     const QString text = QStringLiteral("版本：【 %1-%2-%3】\r\n\r\n")
                              .arg(Version::Major)
                              .arg(Version::Minor)
@@ -402,21 +376,18 @@ void frmMain::menu_VerInfo_Click()
                       Prompts::Icon::None);
 }
 
-void frmMain::Menu_web_Click()
-{
+void frmMain::Menu_web_Click() {
     // The result is not examined: a machine without a browser simply opens nothing.
     QDesktopServices::openUrl(QUrl(MakerWebPage));
 }
 
-void frmMain::mnuHelpContents_Click()
-{
+void frmMain::mnuHelpContents_Click() {
     m_prompts.message(this, Module1::AppTitle,
                       QStringLiteral("无法显示帮助目录，该工程没有相关联的帮助。"),
                       Prompts::Buttons::Ok, Prompts::Icon::Information);
 }
 
-void frmMain::mnuHelpAbout_Click()
-{
+void frmMain::mnuHelpAbout_Click() {
     frmAbout about(this);
     about.exec();
 }

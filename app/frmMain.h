@@ -129,7 +129,6 @@ private:
     void buildWaitingPanel();
     void Form_Load();
     void Form_Unload();
-    void applyLayout();
     void ListView2_ItemClick(QTreeWidgetItem* item);
     void Text1_KeyUp();
     // Extra per-tick work of Timer1 while the waiting panel shows an upload.

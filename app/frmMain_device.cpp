@@ -17,8 +17,7 @@ void frmMain::Menu_AutoOperate_Click() {}
 void frmMain::ListView2Ini0() {}
 void frmMain::ShowUploadDatas() {}
 void frmMain::info_ListView1() {}
-bool frmMain::AuToConfigCom()
-{
+bool frmMain::AuToConfigCom() {
     return false;
 }
 void frmMain::ShowTransferPercent() {}

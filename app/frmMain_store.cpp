@@ -3,17 +3,14 @@
 #include "frmMain.h"
 
 void frmMain::Save2Mdb() {}
-QString frmMain::GetUpdownTimeList()
-{
+QString frmMain::GetUpdownTimeList() {
     return {};
 }
-void frmMain::ChaXun(const QString& MySql, const QString& MyOrderKey)
-{
+void frmMain::ChaXun(const QString& MySql, const QString& MyOrderKey) {
     Q_UNUSED(MySql);
     Q_UNUSED(MyOrderKey);
 }
-void frmMain::menuSave2Mdb_Click()
-{
+void frmMain::menuSave2Mdb_Click() {
     Save2Mdb();
 }
 void frmMain::menu_DefByMyself_Click() {}

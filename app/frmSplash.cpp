@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-{
+frmSplash::frmSplash(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmSplash"));
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -46,7 +46,6 @@ frmSplash::frmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     resize(Twips::ToPixels(7200), Twips::ToPixels(4800));
 }
 
-void frmSplash::setPicture(const QPixmap& picture)
-{
+void frmSplash::setPicture(const QPixmap& picture) {
     Image1->setPixmap(picture);
 }

@@ -15,8 +15,7 @@
 namespace {
 
 // Qt's own Chinese texts, so standard buttons and dialogs read 是/否/确定/取消.
-void loadChineseTranslations(QApplication& app)
-{
+void loadChineseTranslations(QApplication& app) {
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const char* name : {"qtbase_zh_CN", "qt_zh_CN"}) {
         auto* translator = new QTranslator(&app);
@@ -29,8 +28,7 @@ void loadChineseTranslations(QApplication& app)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("thermbook %s\n", Version::Text);

@@ -6,41 +6,33 @@
 #include <algorithm>
 #include <cmath>
 
-int Clock::secondsSinceMidnight() const
-{
+int Clock::secondsSinceMidnight() const {
     return now().time().msecsSinceStartOfDay() / 1000;
 }
 
-void Clock::yield()
-{
+void Clock::yield() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-QDateTime SystemClock::now() const
-{
+QDateTime SystemClock::now() const {
     return QDateTime::currentDateTime();
 }
 
-void SystemClock::sleep(int ms)
-{
+void SystemClock::sleep(int ms) {
     if (ms > 0)
         QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 ScaledClock::ScaledClock(double speed, QDateTime start)
     : m_speed(std::max(speed, 1.0)), m_start(std::move(start)),
-      m_realStartMs(QDateTime::currentMSecsSinceEpoch())
-{
-}
+      m_realStartMs(QDateTime::currentMSecsSinceEpoch()) {}
 
-QDateTime ScaledClock::now() const
-{
+QDateTime ScaledClock::now() const {
     const qint64 realElapsed = QDateTime::currentMSecsSinceEpoch() - m_realStartMs;
     return m_start.addMSecs(static_cast<qint64>(std::llround(realElapsed * m_speed)) + m_offsetMs);
 }
 
-void ScaledClock::sleep(int ms)
-{
+void ScaledClock::sleep(int ms) {
     if (ms <= 0)
         return;
     // Sub-millisecond sleeps still sleep a little, so a polling loop never spins hot.
@@ -48,7 +40,6 @@ void ScaledClock::sleep(int ms)
     QThread::usleep(realUs);
 }
 
-int ScaledClock::timerInterval(int ms) const
-{
+int ScaledClock::timerInterval(int ms) const {
     return std::max(1, static_cast<int>(std::lround(ms / m_speed)));
 }

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-double Val(const QString& text)
-{
+double Val(const QString& text) {
     int i = 0;
     const int n = static_cast<int>(text.size());
     while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
@@ -41,8 +40,7 @@ double Val(const QString& text)
     return ok && std::isfinite(value) ? value : 0.0;
 }
 
-QString PlainNumber(double value)
-{
+QString PlainNumber(double value) {
     if (value == std::floor(value) && std::fabs(value) < 1e15)
         return QString::number(static_cast<qint64>(value));
     return QString::number(value, 'g', 15);

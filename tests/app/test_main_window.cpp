@@ -24,34 +24,29 @@ private:
     ScriptedPrompts m_prompts;
     SystemClock m_clock;
 
-    static void forgetPlacement()
-    {
+    static void forgetPlacement() {
         QSettings(QSettings::UserScope, QStringLiteral("thermbook"), QStringLiteral("thermbook"))
             .clear();
     }
-    static int stored(const char* key)
-    {
+    static int stored(const char* key) {
         return AppSettings::GetNumber(QStringLiteral("thermbook"), QStringLiteral("Settings"),
                                       QString::fromLatin1(key), -1);
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         forgetPlacement();
         m_prompts.clear();
         Module1::FactoryMode = false;
     }
 
-    void firstRunOpensAtTheDefaultPlacement()
-    {
+    void firstRunOpensAtTheDefaultPlacement() {
         frmMain w(m_prompts, m_clock);
         QCOMPARE(w.pos(), QPoint(Twips::ToPixels(1000), Twips::ToPixels(1000)));
         QCOMPARE(w.size(), QSize(Twips::ToPixels(6500), Twips::ToPixels(6500)));
     }
 
-    void closingStoresThePlacementAndTheNextStartRestoresIt()
-    {
+    void closingStoresThePlacementAndTheNextStartRestoresIt() {
         {
             frmMain w(m_prompts, m_clock);
             w.show();
@@ -66,8 +61,7 @@ private slots:
                                      Twips::ToPixels(stored("MainHeight"))));
     }
 
-    void closingWhileMinimizedKeepsThePreviousPlacement()
-    {
+    void closingWhileMinimizedKeepsThePreviousPlacement() {
         AppSettings::SaveSetting(QStringLiteral("thermbook"), QStringLiteral("Settings"),
                                  QStringLiteral("MainWidth"), QStringLiteral("8000"));
         frmMain w(m_prompts, m_clock);
@@ -79,30 +73,26 @@ private slots:
         QCOMPARE(stored("MainWidth"), 8000);
     }
 
-    void unreadablePlacementFallsBackToDefaults()
-    {
+    void unreadablePlacementFallsBackToDefaults() {
         AppSettings::SaveSetting(QStringLiteral("thermbook"), QStringLiteral("Settings"),
                                  QStringLiteral("MainLeft"), QStringLiteral("garbage"));
         frmMain w(m_prompts, m_clock);
         QCOMPARE(w.pos().x(), Twips::ToPixels(1000));
     }
 
-    void narrowingBelowTheMinimumSnapsBack()
-    {
+    void narrowingBelowTheMinimumSnapsBack() {
         frmMain w(m_prompts, m_clock);
         w.show();
         w.resize(Twips::ToPixels(1000), w.height());
         QTRY_COMPARE(w.width(), Twips::ToPixels(3000));
     }
 
-    void factoryMenuFollowsFactoryMode_data()
-    {
+    void factoryMenuFollowsFactoryMode_data() {
         QTest::addColumn<bool>("factory");
         QTest::newRow("ordinary login") << false;
         QTest::newRow("factory login") << true;
     }
-    void factoryMenuFollowsFactoryMode()
-    {
+    void factoryMenuFollowsFactoryMode() {
         QFETCH(bool, factory);
         Module1::FactoryMode = factory;
         frmMain w(m_prompts, m_clock);
@@ -110,8 +100,7 @@ private slots:
         QCOMPARE(w.Command1->isVisibleTo(&w), factory);
     }
 
-    void startsNotLinkedWithTheDeviceItemsOff()
-    {
+    void startsNotLinkedWithTheDeviceItemsOff() {
         frmMain w(m_prompts, m_clock);
         QCOMPARE(w.sbPanel1->text(), QStringLiteral("没有与设备联机。"));
         QVERIFY(!w.menu_Connect->isChecked());
@@ -124,8 +113,7 @@ private slots:
         QVERIFY(w.action(QStringLiteral("Menu_UpDT"))->isEnabled());
     }
 
-    void everyMenuItemExistsWithItsCaptionAndVisibility_data()
-    {
+    void everyMenuItemExistsWithItsCaptionAndVisibility_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("visible");
@@ -167,8 +155,7 @@ private slots:
         row("mnuHelpSearchForHelpOn", "搜索帮助主题(&S)...");
         row("mnuHelpAbout", "关于(&A) ");
     }
-    void everyMenuItemExistsWithItsCaptionAndVisibility()
-    {
+    void everyMenuItemExistsWithItsCaptionAndVisibility() {
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(bool, visible);
@@ -179,8 +166,7 @@ private slots:
         QCOMPARE(a->isVisible(), visible);
     }
 
-    void topMenusInOrder()
-    {
+    void topMenusInOrder() {
         frmMain w(m_prompts, m_clock);
         QStringList captions;
         for (QAction* a : w.menuBar()->actions())
@@ -190,8 +176,7 @@ private slots:
                                         "升级信息(&U)", "帮助(&H)"}));
     }
 
-    void versionAndHelpMessages()
-    {
+    void versionAndHelpMessages() {
         frmMain w(m_prompts, m_clock);
         w.action(QStringLiteral("menu_VerInfo"))->trigger();
         w.action(QStringLiteral("mnuHelpSearchForHelpOn"))->trigger();
@@ -202,8 +187,7 @@ private slots:
                  QStringLiteral("无法显示帮助目录，该工程没有相关联的帮助。"));
     }
 
-    void paneTitlesAndWaitingPanel()
-    {
+    void paneTitlesAndWaitingPanel() {
         frmMain w(m_prompts, m_clock);
         QCOMPARE(w.lblTitle[0]->text(), QStringLiteral(" 当前设备信息:"));
         QCOMPARE(w.lblTitle[1]->text(), QStringLiteral(" 数据查询列表:"));
@@ -212,8 +196,7 @@ private slots:
         QVERIFY(!w.PicWaiting->isVisibleTo(&w));
     }
 
-    void waitingLabelBlinksRedAndBlueOnlyWhileShown()
-    {
+    void waitingLabelBlinksRedAndBlueOnlyWhileShown() {
         frmMain w(m_prompts, m_clock);
         w.show();
         const QColor before = w.Label1->palette().color(QPalette::WindowText);
@@ -228,14 +211,14 @@ private slots:
         QCOMPARE(w.Label1->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
 
-    void inPlaceEditorWritesIntoTheClickedRow()
-    {
+    void inPlaceEditorWritesIntoTheClickedRow() {
         frmMain w(m_prompts, m_clock);
         w.show();
         w.ListView2->setHeaderLabels({QStringLiteral("数据编号"), QStringLiteral("温度值")});
         for (int k = 1; k <= 20; ++k)
             w.ListView2->addTopLevelItem(
                 new QTreeWidgetItem({QString::number(k), QStringLiteral("21.5")}));
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTreeWidgetItem* row7 = w.ListView2->topLevelItem(6);
         w.ListView2->scrollToItem(row7);
         const QRect r = w.ListView2->visualItemRect(row7);
@@ -254,16 +237,14 @@ class TestPaneLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    void verticalSplitterKeepsItsMargins_data()
-    {
+    void verticalSplitterKeepsItsMargins_data() {
         QTest::addColumn<int>("wanted");
         QTest::addColumn<int>("expected");
         QTest::newRow("too far left") << 200 << 1500;
         QTest::newRow("inside") << 3000 << 3000;
         QTest::newRow("too far right") << 9900 << 10000 - 1500;
     }
-    void verticalSplitterKeepsItsMargins()
-    {
+    void verticalSplitterKeepsItsMargins() {
         QFETCH(int, wanted);
         QFETCH(int, expected);
         const MainPaneLayout l = MainPaneLayout::compute(QSize(10000, 6000), wanted, 3000);
@@ -273,24 +254,21 @@ private slots:
         QCOMPARE(l.right.right() + 1, 10000);
     }
 
-    void dragLimits()
-    {
+    void dragLimits() {
         QCOMPARE(MainPaneLayout::clampVerticalDrag(100, 8000), 500);
         QCOMPARE(MainPaneLayout::clampVerticalDrag(7900, 8000), 7500);
         QCOMPARE(MainPaneLayout::clampHorizontalDrag(1000, 8000), 2500);
         QCOMPARE(MainPaneLayout::clampHorizontalDrag(7000, 8000), 5500);
     }
 
-    void paneSizesNeverGoNegative()
-    {
+    void paneSizesNeverGoNegative() {
         const MainPaneLayout l = MainPaneLayout::compute(QSize(2000, 500), 1800, 3000);
         QVERIFY(l.lowerLeft.height() >= 0);
         QVERIFY(l.right.width() >= 0);
     }
 };
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     int status = 0;
     {

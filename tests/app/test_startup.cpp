@@ -23,8 +23,7 @@ class TestStartup : public QObject {
     SystemClock m_clock;
 
     // Types the password and presses OK once the login is running modally.
-    static std::function<void(frmLogin&)> answerLogin(const QString& password)
-    {
+    static std::function<void(frmLogin&)> answerLogin(const QString& password) {
         return [password](frmLogin& login) {
             QTimer::singleShot(0, &login, [&login, password] {
                 login.txtPassword->setText(password);
@@ -33,8 +32,7 @@ class TestStartup : public QObject {
         };
     }
 
-    static int topLevelMainWindows()
-    {
+    static int topLevelMainWindows() {
         int n = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (qobject_cast<frmMain*>(w))
@@ -43,14 +41,12 @@ class TestStartup : public QObject {
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         m_prompts.clear();
         Module1::FactoryMode = false;
     }
 
-    void loginPasswords_data()
-    {
+    void loginPasswords_data() {
         QTest::addColumn<QString>("password");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<bool>("factory");
@@ -59,8 +55,7 @@ private slots:
         QTest::newRow("factory word, other case") << QStringLiteral("VEXIL") << false << false;
         QTest::newRow("wrong") << QStringLiteral("secret") << false << false;
     }
-    void loginPasswords()
-    {
+    void loginPasswords() {
         QFETCH(QString, password);
         QFETCH(bool, accepted);
         QFETCH(bool, factory);
@@ -83,8 +78,7 @@ private slots:
         QCOMPARE(login.txtPassword->selectedText(), password);
     }
 
-    void loginMasksThePasswordAndShowsTheUser()
-    {
+    void loginMasksThePasswordAndShowsTheUser() {
         qputenv("USER", "engineer");
         frmLogin login(m_prompts);
         QCOMPARE(login.txtPassword->echoMode(), QLineEdit::Password);
@@ -92,8 +86,7 @@ private slots:
         QCOMPARE(login.windowTitle(), QStringLiteral("登录"));
     }
 
-    void startUpShowsTheMainWindowAfterTheLogin()
-    {
+    void startUpShowsTheMainWindowAfterTheLogin() {
         QTemporaryDir locks;
         InstanceLock lock(locks.path());
         QTemporaryDir programFolder;
@@ -110,8 +103,7 @@ private slots:
             QVERIFY(!qobject_cast<frmSplash*>(w));
     }
 
-    void cancelledLoginEndsWithoutAMainWindow()
-    {
+    void cancelledLoginEndsWithoutAMainWindow() {
         QTemporaryDir locks;
         InstanceLock lock(locks.path());
         auto main = Startup::Main(m_prompts, m_clock, lock, locks.path(), [](frmLogin& login) {
@@ -121,8 +113,7 @@ private slots:
         QCOMPARE(topLevelMainWindows(), 0);
     }
 
-    void secondCopyIsRefused()
-    {
+    void secondCopyIsRefused() {
         QTemporaryDir locks;
         InstanceLock running(locks.path());
         QVERIFY(running.acquire());
@@ -135,8 +126,7 @@ private slots:
         QCOMPARE(topLevelMainWindows(), 0);
     }
 
-    void lockLeftByACrashedCopyDoesNotRefuse()
-    {
+    void lockLeftByACrashedCopyDoesNotRefuse() {
         QTemporaryDir locks;
         InstanceLock probe(locks.path());
         // A lock file naming a process that no longer exists.
@@ -148,8 +138,7 @@ private slots:
         QVERIFY(next.acquire());
     }
 
-    void brandingWithoutTheBitmapKeepsTheSplashPicture()
-    {
+    void brandingWithoutTheBitmapKeepsTheSplashPicture() {
         frmSplash splash;
         const QPixmap design(8, 8);
         splash.setPicture(design);

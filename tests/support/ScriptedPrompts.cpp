@@ -1,8 +1,7 @@
 #include "ScriptedPrompts.h"
 
 Prompts::Answer ScriptedPrompts::message(QWidget*, const QString& title, const QString& text,
-                                         Buttons buttons, Icon)
-{
+                                         Buttons buttons, Icon) {
     m_asked.append({QStringLiteral("message"), title, text, buttons});
     if (!m_answers.isEmpty())
         return m_answers.takeFirst();
@@ -18,8 +17,8 @@ Prompts::Answer ScriptedPrompts::message(QWidget*, const QString& title, const Q
     }
 }
 
-QString ScriptedPrompts::nextPath(const QString& kind, const QString& title, const QString& filter)
-{
+QString ScriptedPrompts::nextPath(const QString& kind, const QString& title,
+                                  const QString& filter) {
     m_asked.append({kind, title, filter, Buttons::Ok});
     if (m_paths.isEmpty()) {
         ++m_unanswered;
@@ -29,27 +28,23 @@ QString ScriptedPrompts::nextPath(const QString& kind, const QString& title, con
 }
 
 QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QString& filter,
-                                      const QString&)
-{
+                                      const QString&) {
     return nextPath(QStringLiteral("save"), title, filter);
 }
 
 QString ScriptedPrompts::openFileName(QWidget*, const QString& title, const QString& filter,
-                                      const QString&)
-{
+                                      const QString&) {
     return nextPath(QStringLiteral("open"), title, filter);
 }
 
-QStringList ScriptedPrompts::texts() const
-{
+QStringList ScriptedPrompts::texts() const {
     QStringList out;
     for (const Question& q : m_asked)
         out.append(q.text);
     return out;
 }
 
-void ScriptedPrompts::clear()
-{
+void ScriptedPrompts::clear() {
     m_answers.clear();
     m_paths.clear();
     m_asked.clear();

@@ -34,8 +34,7 @@ public:
     [[nodiscard]] const QList<Question>& asked() const { return m_asked; }
     [[nodiscard]] QStringList texts() const;
     [[nodiscard]] int unanswered() const { return m_unanswered; }
-    [[nodiscard]] int answersLeft() const
-    {
+    [[nodiscard]] int answersLeft() const {
         return static_cast<int>(m_answers.size() + m_paths.size());
     }
     void clear();
