@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ReadingTable.h"
+#include "RecorderState.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The recorder's side of the command protocol: takes one 10-byte frame, changes the
+// state the way the command asks and returns the reply bytes (empty for no reply).
+// Transport faults such as noise or cut replies are not its business.
+class Recorder {
+public:
+    struct Outcome {
+        QByteArray reply;
+        QString note; // what happened, for the log
+    };
+
+    Recorder(const RecorderState& state, const ReadingTable& readings, bool exactDataBlock);
+
+    [[nodiscard]] Outcome handle(const QByteArray& frame);
+
+    [[nodiscard]] const RecorderState& state() const { return m_state; }
+
+    [[nodiscard]] static QString commandName(quint8 code);
+
+private:
+    [[nodiscard]] QByteArray infoReply() const;
+    [[nodiscard]] QByteArray dataReply() const;
+    [[nodiscard]] static QByteArray statusReply(quint8 status);
+    void clearReadings();
+
+    RecorderState m_state;
+    ReadingTable m_readings;
+    bool m_exactDataBlock;
+};
