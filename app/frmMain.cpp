@@ -281,10 +281,12 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 void frmMain::SizeControls(int splitterLeftTwips, int hSplitterTopTwips) {
     const QSize client(Twips::FromPixels(m_client->width()), Twips::FromPixels(m_client->height()));
+    // The wanted positions are kept as given, so a window that was briefly small does not
+    // leave its splitters squeezed once it grows again.
+    m_splitterLeft = splitterLeftTwips;
+    m_hSplitterTop = hSplitterTopTwips;
     const MainPaneLayout layout =
         MainPaneLayout::compute(client, splitterLeftTwips, hSplitterTopTwips);
-    m_splitterLeft = layout.splitterLeft;
-    m_hSplitterTop = layout.hSplitterTop;
     m_upperLeft->setGeometry(Twips::ToPixels(layout.upperLeft));
     m_lowerLeft->setGeometry(Twips::ToPixels(layout.lowerLeft));
     m_right->setGeometry(Twips::ToPixels(layout.right));
@@ -297,6 +299,14 @@ void frmMain::SizeControls(int splitterLeftTwips, int hSplitterTopTwips) {
         QPoint((m_client->width() - panel.width()) / 2, (m_client->height() - panel.height()) / 2),
         panel));
     PicWaiting->raise();
+}
+
+int frmMain::splitterLeft() const {
+    return Twips::FromPixels(picSplitter->x());
+}
+
+int frmMain::hSplitterTop() const {
+    return Twips::FromPixels(picHHSplitter->y());
 }
 
 void frmMain::ResizeListViewS() {

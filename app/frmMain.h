@@ -82,9 +82,9 @@ public:
     // Finds a menu item by its control name.
     [[nodiscard]] QAction* action(const QString& controlName) const;
 
-    // Current splitter positions, twips from the client's left and top.
-    [[nodiscard]] int splitterLeft() const { return m_splitterLeft; }
-    [[nodiscard]] int hSplitterTop() const { return m_hSplitterTop; }
+    // Current splitter positions as laid out, twips from the client's left and top.
+    [[nodiscard]] int splitterLeft() const;
+    [[nodiscard]] int hSplitterTop() const;
 
 public slots:
     // Shell

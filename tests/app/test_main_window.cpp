@@ -87,6 +87,22 @@ private slots:
         QTRY_COMPARE(w.width(), Twips::ToPixels(3000));
     }
 
+    void splittersStayWithinTheirLimitsAndRecoverWhenTheWindowGrows() {
+        frmMain w(m_prompts, m_clock);
+        w.show();
+        w.resize(Twips::ToPixels(9000), Twips::ToPixels(8000));
+        w.SizeControls(200, 3000);
+        QVERIFY(qAbs(w.splitterLeft() - 1500) <= 20);
+        w.SizeControls(4000, 3000);
+        QVERIFY(qAbs(w.splitterLeft() - 4000) <= 20);
+        w.resize(Twips::ToPixels(3000), w.height());
+        QTRY_VERIFY(w.splitterLeft() <= 1520);
+        w.resize(Twips::ToPixels(9000), w.height());
+        QTRY_VERIFY(qAbs(w.splitterLeft() - 4000) <= 20);
+        // The right pane starts just right of the splitter and runs to the window's edge.
+        QVERIFY(qAbs(Twips::FromPixels(w.ListView3->parentWidget()->x()) - 4040) <= 20);
+    }
+
     void factoryMenuFollowsFactoryMode_data() {
         QTest::addColumn<bool>("factory");
         QTest::newRow("ordinary login") << false;
