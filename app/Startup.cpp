@@ -7,8 +7,11 @@
 #include "frmMain.h"
 #include "frmSplash.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QPixmap>
+#include <QTranslator>
 
 // Resources of a static library must be registered by hand, outside any namespace.
 static void initBrandingResources() {
@@ -63,4 +66,19 @@ std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceL
     splash.reset();
     main->show();
     return main;
+}
+
+bool Startup::LoadChineseTranslations(QCoreApplication& app) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    bool loaded = false;
+    for (const char* name : {"qtbase_zh_CN", "qt_zh_CN"}) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QString::fromLatin1(name), folder)) {
+            QCoreApplication::installTranslator(translator);
+            loaded = true;
+        } else {
+            delete translator;
+        }
+    }
+    return loaded;
 }

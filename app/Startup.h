@@ -6,6 +6,7 @@
 #include <memory>
 
 class Clock;
+class QCoreApplication;
 class InstanceLock;
 class Prompts;
 class frmLogin;
@@ -26,5 +27,9 @@ namespace Startup {
 // Applies the branding hook: string resource 101 equal to "oem" (any case) asks for the
 // splash picture of bitmap resource 10, when the build carries one.
 void ApplyBranding(frmSplash& splash);
+
+// Installs Qt's own Chinese texts, so standard buttons and dialogs read 是/否/确定/取消.
+// False when the translations are not installed.
+bool LoadChineseTranslations(QCoreApplication& app);
 
 } // namespace Startup

@@ -5,7 +5,35 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
 #include <QVBoxLayout>
+
+namespace {
+
+// The design picture: a curing curve rising to its peak and cooling off, over a grid.
+QPixmap designPicture(QSize size) {
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 255, 255, 60), 1));
+    for (int x = 0; x < size.width(); x += size.width() / 12)
+        p.drawLine(x, 0, x, size.height());
+    for (int y = 0; y < size.height(); y += size.height() / 5)
+        p.drawLine(0, y, size.width(), y);
+    QPainterPath curve;
+    const double w = size.width();
+    const double h = size.height();
+    curve.moveTo(0, h * 0.85);
+    curve.cubicTo(w * 0.15, h * 0.1, w * 0.3, h * 0.1, w * 0.45, h * 0.25);
+    curve.cubicTo(w * 0.65, h * 0.45, w * 0.8, h * 0.6, w, h * 0.7);
+    p.setPen(QPen(QColor(255, 160, 40), 3));
+    p.drawPath(curve);
+    return picture;
+}
+
+} // namespace
 
 frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -20,7 +48,7 @@ frmSplash::frmSplash(QWidget* parent)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setMinimumHeight(Twips::ToPixels(1200));
+    Image1->setPixmap(designPicture(QSize(Twips::ToPixels(6000), Twips::ToPixels(1500))));
     Label2 = new QLabel(QStringLiteral("Tenvaro QK-7"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont big = Label2->font();

@@ -138,6 +138,12 @@ private slots:
         QVERIFY(next.acquire());
     }
 
+    void standardButtonsSpeakChinese() {
+        QVERIFY(Startup::LoadChineseTranslations(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("是(&Y)"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+    }
+
     void brandingWithoutTheBitmapKeepsTheSplashPicture() {
         frmSplash splash;
         const QPixmap design(8, 8);
