@@ -1,0 +1,80 @@
+#include "RS_fun.h"
+
+#include "Clock.h"
+#include "CommandFrame.h"
+#include "CommandTable.h"
+#include "LinkState.h"
+#include "Pause.h"
+#include "ReplyDecoder.h"
+#include "Transport.h"
+
+#include <QByteArray>
+
+namespace {
+
+// Holds the busy flag for exactly as long as a command runs, whichever way it ends.
+class BusyHold {
+public:
+    explicit BusyHold(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~BusyHold() { m_flag = false; }
+    BusyHold(const BusyHold&) = delete;
+    BusyHold& operator=(const BusyHold&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+// A short or missing reply may still be on its way; the recorder gets this long.
+constexpr int ShortReplyGraceMs = 1000;
+
+} // namespace
+
+RS_fun::RS_fun(LinkState& state, Transport& transport, Clock& clock)
+    : m_state(state), m_transport(transport), m_clock(clock) {}
+
+bool RS_fun::SendCommand(int code, std::optional<double> arg1, std::optional<double> arg2,
+                         std::optional<double> arg3) {
+    // Asking for the block makes the previous block history: whatever happens now, it
+    // must not be shown or stored again as if it were this upload's readings.
+    if (code == ReadData)
+        m_state.UploadList.clear();
+    if (m_busy)
+        return false;
+    const std::optional<int> expected = ExpectedReplyLength(code);
+    if (!expected)
+        return false;
+    const BusyHold hold(m_busy);
+
+    const QByteArray frame = BuildCommandFrame(code, m_clock.now(), {arg1, arg2, arg3});
+    QByteArray reply;
+    m_transport.Send_Rec(static_cast<int>(frame.size()), frame, QStringLiteral("send..."),
+                         *expected, reply, QStringLiteral("receiving"));
+
+    const int last = reply.isEmpty() ? 0 : static_cast<int>(reply.size()) - 1;
+    if (last < *expected) {
+        Pause(m_clock, ShortReplyGraceMs);
+        if (last < 1)
+            return false;
+    }
+    const int marker = FindReplyMarker(reply);
+    if (marker < 0)
+        return false;
+    decode(code, reply, marker);
+    return true;
+}
+
+void RS_fun::decode(int code, const QByteArray& reply, int marker) {
+    if (code == ReadInfo) {
+        DeviceInfo info = DecodeDeviceInfo(reply, marker);
+        m_state.DevSerial = info.serial;
+        m_state.DevFormatState = info.formatState;
+        m_state.DevUploadTime = info.uploadTime;
+        m_state.DevErrCorr = info.errCorr;
+        m_state.DevLastAddr = info.lastAddr;
+        if (info.powerOffMin)
+            m_state.DevPowerOffMin = *info.powerOffMin;
+    } else if (code == ReadData) {
+        m_state.UploadList = DecodeDataBlock(reply, marker);
+    }
+    // The setting commands' replies carry nothing the program uses beyond the marker.
+}

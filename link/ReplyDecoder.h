@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The fields of an information reply. A field whose bytes did not all arrive is empty;
+// the power-off time is absent then, so the caller can keep what it had.
+struct DeviceInfo {
+    QString serial;
+    QString formatState;
+    QString uploadTime;
+    QString errCorr;
+    QString lastAddr;
+    std::optional<QString> powerOffMin;
+};
+
+// Position of the first EF EE ED in `reply`, or -1. Bytes before it are line noise.
+[[nodiscard]] int FindReplyMarker(const QByteArray& reply);
+
+// Decodes the information reply whose marker starts at `marker`.
+[[nodiscard]] DeviceInfo DecodeDeviceInfo(const QByteArray& reply, int marker);
+
+// Decodes the data block whose marker starts at `marker` into the 999 reading texts, each
+// followed by ";". A reading whose bytes did not arrive is "E1": a cut reply must never
+// show readings that were not received.
+[[nodiscard]] QString DecodeDataBlock(const QByteArray& reply, int marker);
+
+// One reading from its two bytes: the integer part is stored as degrees + 100. Outside
+// -20..130 degrees the reading is "E1".
+[[nodiscard]] QString ReadingText(quint8 integerByte, quint8 fractionByte);
+
+// The number of readings in a data block.
+inline constexpr int ReadingCount = 999;
