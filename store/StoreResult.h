@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <utility>
+
+// The outcome of a database operation: success, or a failure with the text the window
+// shows. The store never shows anything itself; it hands this back and the caller decides.
+class [[nodiscard]] StoreResult {
+public:
+    enum class Kind {
+        Ok,
+        // The database file is missing and could not be made, locked, unreadable, not a
+        // database, or lacks one of its tables. Nothing was changed.
+        CannotOpen,
+        // A file chosen for import is not a database of readings.
+        NotAReadingsFile,
+        // A statement failed; the operation was rolled back.
+        Failed,
+    };
+
+    StoreResult() = default;
+    [[nodiscard]] static StoreResult failure(Kind kind, QString message) {
+        StoreResult r;
+        r.m_kind = kind;
+        r.m_message = std::move(message);
+        return r;
+    }
+
+    [[nodiscard]] bool ok() const { return m_kind == Kind::Ok; }
+    [[nodiscard]] Kind kind() const { return m_kind; }
+    // The complete text for a message box; empty on success.
+    [[nodiscard]] const QString& message() const { return m_message; }
+
+private:
+    Kind m_kind = Kind::Ok;
+    QString m_message;
+};
