@@ -6,11 +6,11 @@
 
 namespace {
 
-MenuItemSpec item(const char* caption, const char* name, bool visible = true) {
+MenuEntry item(const char* caption, const char* name, bool visible = true) {
     return {QString::fromUtf8(caption), QString::fromUtf8(name), visible, false, {}, false};
 }
 
-MenuItemSpec menu(const char* caption, const char* name, std::vector<MenuItemSpec> children,
+MenuEntry menu(const char* caption, const char* name, std::vector<MenuEntry> children,
                   bool visible = true) {
     return {QString::fromUtf8(caption),
             QString::fromUtf8(name),
@@ -20,14 +20,14 @@ MenuItemSpec menu(const char* caption, const char* name, std::vector<MenuItemSpe
             false};
 }
 
-MenuItemSpec hidden(const char* caption, const char* name) {
+MenuEntry hidden(const char* caption, const char* name) {
     return item(caption, name, false);
 }
 
-std::vector<MenuItemSpec> buildTable() {
-    MenuItemSpec connect = item("联机(&C)", "menu_Connect");
+std::vector<MenuEntry> buildTable() {
+    MenuEntry connect = item("联机(&C)", "menu_Connect");
     connect.checkable = true;
-    MenuItemSpec groupDef = item("分组定义", "MenuGroupDEF");
+    MenuEntry groupDef = item("分组定义", "MenuGroupDEF");
     groupDef.checkable = true;
 
     return {
@@ -76,32 +76,32 @@ std::vector<MenuItemSpec> buildTable() {
     };
 }
 
-void addItems(QMenu* parent, const std::vector<MenuItemSpec>& items) {
-    for (const MenuItemSpec& spec : items) {
-        if (!spec.children.empty()) {
-            QMenu* sub = parent->addMenu(spec.caption);
-            sub->setObjectName(spec.controlName);
-            sub->menuAction()->setObjectName(spec.controlName + QStringLiteral("_menu"));
-            sub->menuAction()->setVisible(spec.visible);
-            addItems(sub, spec.children);
+void addItems(QMenu* parent, const std::vector<MenuEntry>& items) {
+    for (const MenuEntry& entry : items) {
+        if (!entry.children.empty()) {
+            QMenu* sub = parent->addMenu(entry.caption);
+            sub->setObjectName(entry.controlName);
+            sub->menuAction()->setObjectName(entry.controlName + QStringLiteral("_menu"));
+            sub->menuAction()->setVisible(entry.visible);
+            addItems(sub, entry.children);
             continue;
         }
-        QAction* action = parent->addAction(spec.caption);
-        action->setObjectName(spec.controlName);
-        action->setVisible(spec.visible);
-        action->setCheckable(spec.checkable);
+        QAction* action = parent->addAction(entry.caption);
+        action->setObjectName(entry.controlName);
+        action->setVisible(entry.visible);
+        action->setCheckable(entry.checkable);
     }
 }
 
 } // namespace
 
-const std::vector<MenuItemSpec>& MainMenuTable() {
-    static const std::vector<MenuItemSpec> table = buildTable();
+const std::vector<MenuEntry>& MainMenuTable() {
+    static const std::vector<MenuEntry> table = buildTable();
     return table;
 }
 
-void BuildMenus(QMenuBar* bar, const std::vector<MenuItemSpec>& table) {
-    for (const MenuItemSpec& top : table) {
+void BuildMenus(QMenuBar* bar, const std::vector<MenuEntry>& table) {
+    for (const MenuEntry& top : table) {
         auto* topMenu = new QMenu(top.caption, bar);
         topMenu->setObjectName(top.controlName);
         topMenu->menuAction()->setObjectName(top.controlName + QStringLiteral("_menu"));

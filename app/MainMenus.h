@@ -9,17 +9,17 @@ class QMenu;
 class QObject;
 
 // The main window's menu bar as data: caption, control name, and whether the item is shown.
-struct MenuItemSpec {
+struct MenuEntry {
     QString caption;
     QString controlName;
     bool visible = true;
     bool checkable = false;
-    std::vector<MenuItemSpec> children; // a submenu when not empty
+    std::vector<MenuEntry> children; // a submenu when not empty
     bool separatorBefore = false;
 };
 
 // Every menu of the main window, top to bottom.
-[[nodiscard]] const std::vector<MenuItemSpec>& MainMenuTable();
+[[nodiscard]] const std::vector<MenuEntry>& MainMenuTable();
 
 // Builds the menus into the bar; menus and items are named by their control names.
-void BuildMenus(QMenuBar* bar, const std::vector<MenuItemSpec>& table);
+void BuildMenus(QMenuBar* bar, const std::vector<MenuEntry>& table);
