@@ -420,7 +420,7 @@ void TestRecorderSim::dripSpreadsTheReplyOverTime() {
     const qint64 lastAt = clock.elapsed();
     QCOMPARE((first + rest).left(3), hex("EFEEED"));
     QCOMPARE(rest.size(), 19);
-    QVERIFY2(firstAt < 1000, qPrintable(QString::number(firstAt))); // not held back a whole drip
+    QVERIFY2(firstAt < 1000, qPrintable(QString::number(firstAt)));
     QVERIFY2(lastAt - firstAt >= 19 * 5 - 2, qPrintable(QString::number(lastAt - firstAt)));
 }
 
