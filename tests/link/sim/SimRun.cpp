@@ -1,0 +1,27 @@
+#include "SimRun.h"
+
+#include "Module1.h"
+#include "PortNumbers.h"
+
+SimRun::SimRun(const QStringList& options) {
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(QStringLiteral(RECORDER_SIM), options);
+    if (!m_process.waitForStarted(5000))
+        return;
+    while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
+    }
+    m_path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+}
+
+SimRun::~SimRun() {
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(3000))
+        m_process.kill();
+    m_process.waitForFinished(3000);
+}
+
+void SimRun::connect() const {
+    Module1::ComPortNo = PortNumbers::NumberFor(m_path);
+}

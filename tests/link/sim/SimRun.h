@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// One run of the recorder simulator on a pseudo-terminal, for as long as this object
+// lives. The simulator prints the terminal's path as its first line.
+class SimRun {
+public:
+    explicit SimRun(const QStringList& options = {});
+    ~SimRun();
+    SimRun(const SimRun&) = delete;
+    SimRun& operator=(const SimRun&) = delete;
+
+    // The terminal to open, or empty when the simulator did not start.
+    [[nodiscard]] QString path() const { return m_path; }
+
+    // Claims a COM number for the terminal and makes it the connected port.
+    void connect() const;
+
+private:
+    QProcess m_process;
+    QString m_path;
+};
