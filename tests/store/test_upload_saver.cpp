@@ -1,0 +1,243 @@
+#include "NumberFormat.h"
+#include "StoreDb.h"
+#include "StoreFixture.h"
+#include "UploadSaver.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <thread>
+
+using ListRows = QVector<UploadSaver::ListRow>;
+
+namespace {
+
+ListRows numberedRows(int count) {
+    ListRows rows;
+    for (int n = 1; n <= count; ++n)
+        rows.append({QString::number(n), QStringLiteral("%1.25").arg(n)});
+    return rows;
+}
+
+QStringList numbersOf(const QVector<UploadSaver::Reading>& readings) {
+    QStringList out;
+    for (const auto& r : readings)
+        out.append(r.number);
+    return out;
+}
+
+const QString Stamp = QStringLiteral("2008-04-30 14:25:03");
+
+} // namespace
+
+Q_DECLARE_METATYPE(QVector<UploadSaver::ListRow>)
+
+// Saving an upload: which rows go in, under which numbers, and that a save is all or nothing.
+class TestUploadSaver : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theRangeAndOffsetChooseAndRenumberRows_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::newRow("5..7 plus 100, last row first")
+            << 5 << 7 << 100 << QStringList{"107", "106", "105"};
+        QTest::newRow("whole list, no offset")
+            << 1 << 999 << 0 << QStringList{"10", "9", "8", "7", "6", "5", "4", "3", "2", "1"};
+        QTest::newRow("negative offset") << 1 << 3 << -2 << QStringList{"1", "0", "-1"};
+        QTest::newRow("empty range") << 7 << 5 << 0 << QStringList{};
+        QTest::newRow("range outside the list") << 20 << 30 << 0 << QStringList{};
+        QTest::newRow("single row") << 10 << 10 << 32000 << QStringList{"32010"};
+    }
+    void theRangeAndOffsetChooseAndRenumberRows() {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(int, offset);
+        QFETCH(QStringList, numbers);
+        const auto readings =
+            UploadSaver::plan(numberedRows(10), static_cast<qint16>(first),
+                              static_cast<qint16>(last), static_cast<qint16>(offset));
+        QCOMPARE(numbersOf(readings), numbers);
+    }
+
+    void dataNumbersAreReadAsWholeNumbers_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("plain") << "12" << 12.0;
+        QTest::newRow("four digits") << "0012" << 12.0;
+        QTest::newRow("fraction rounds half away") << "12.5" << 13.0;
+        QTest::newRow("fraction rounds down") << "12.4" << 12.0;
+        QTest::newRow("leading number of a text") << "7x" << 7.0;
+        QTest::newRow("no number") << "abc" << 0.0;
+        QTest::newRow("empty") << "" << 0.0;
+    }
+    void dataNumbersAreReadAsWholeNumbers() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(UploadSaver::dataNumberValue(text), value);
+    }
+
+    void savedRowsKeepTheirInsertionOrderAndStamp() {
+        StoreFixture fx;
+        ListRows rows = numberedRows(10);
+        rows[5].temperature = QStringLiteral("E1");
+        const StoreResult r =
+            UploadSaver::save(fx.dbPath(), Stamp, UploadSaver::plan(rows, 5, 7, 100));
+        QVERIFY2(r.ok(), qPrintable(r.message()));
+        QCOMPARE(fx.rows(QStringLiteral("select * from [表1] order by rowid")),
+                 (QStringList{Stamp + "|107|7.25", Stamp + "|106|E1", Stamp + "|105|5.25"}));
+    }
+
+    void savingTwiceStoresEveryRowTwice() {
+        StoreFixture fx;
+        const auto readings = UploadSaver::plan(numberedRows(999), 1, 999, 0);
+        QVERIFY(UploadSaver::save(fx.dbPath(), Stamp, readings).ok());
+        QVERIFY(UploadSaver::save(fx.dbPath(), Stamp, readings).ok());
+        QCOMPARE(fx.readingCount(), 1998);
+        QCOMPARE(fx.rows(QStringLiteral("select count(*) from [表1] where 编号 = '999'")),
+                 QStringList{"2"});
+    }
+
+    void typedTextsAreStoredAsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("quote") << "2'3";
+        QTest::newRow("statement") << "'); delete * from [表1]; --";
+        QTest::newRow("empty") << "";
+        QTest::newRow("null cell") << QString();
+        QTest::newRow("blanks and hash") << " #2008-01-01# ";
+    }
+    void typedTextsAreStoredAsTyped() {
+        QFETCH(QString, typed);
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({QStringLiteral("2008-01-01 00:00:00|1|1")});
+        QVERIFY(UploadSaver::save(fx.dbPath(), Stamp, {{QStringLiteral("2"), typed}}).ok());
+        QCOMPARE(fx.rows(QStringLiteral("select [温度值] from [表1] where 编号 = '2'")),
+                 QStringList{typed.isNull() ? QStringLiteral("") : typed});
+        QCOMPARE(fx.readingCount(), 2);
+    }
+
+    void aFailingInsertLeavesNoPartOfTheUpload() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({QStringLiteral("2008-01-01 00:00:00|1|1")});
+        {
+            // The file refuses reading 500, half-way through the upload.
+            sqlite3* raw = nullptr;
+            QCOMPARE(sqlite3_open(fx.dbPath().toUtf8().constData(), &raw), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(raw,
+                                  "create trigger refuse before insert on [表1] when new.编号 = "
+                                  "'500' begin select raise(abort, 'refused'); end",
+                                  nullptr, nullptr, nullptr),
+                     SQLITE_OK);
+            sqlite3_close(raw);
+        }
+        int written = 0;
+        const StoreResult r =
+            UploadSaver::save(fx.dbPath(), Stamp, UploadSaver::plan(numberedRows(999), 1, 999, 0),
+                              [&written](int done) { written = done; });
+        QCOMPARE(r.kind(), StoreResult::Kind::Failed);
+        QVERIFY(r.message().contains(QStringLiteral("refused")));
+        QCOMPARE(written, 499); // rows 999 ... 501 went in before the refusal
+        QCOMPARE(fx.readingCount(), 1);
+    }
+
+    void aSaveKilledHalfWayLeavesNoPartOfTheUpload() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({QStringLiteral("2008-01-01 00:00:00|1|1")});
+        const qint64 sizeBefore = QFileInfo(fx.dbPath()).size();
+        QProcess child;
+        child.start(QStringLiteral(SAVE_CHILD), {fx.dbPath()});
+        QVERIFY(child.waitForStarted());
+        QVERIFY(child.waitForReadyRead(60000));
+        QCOMPARE(child.readAllStandardOutput(), QByteArray("halfway\n"));
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        // Changed pages are already in the file; the journal holds the old ones.
+        QVERIFY(QFileInfo(fx.dbPath()).size() > sizeBefore);
+        QVERIFY(QFileInfo(fx.dbPath() + QStringLiteral("-journal")).size() > 0);
+        // The killed transaction is undone when the file is next opened.
+        StoreDb db(fx.dbPath());
+        QVERIFY(db.openDatabase().ok());
+        QSqlQuery check;
+        QVERIFY(db.select(QStringLiteral("pragma integrity_check"), check).ok());
+        QVERIFY(check.next());
+        QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
+        check.finish();
+        db.close();
+        QCOMPARE(fx.readingCount(), 1);
+        QVERIFY(!QFile::exists(fx.dbPath() + QStringLiteral("-journal")));
+    }
+
+    void aShortLockByAnotherProgramIsWaitedFor() {
+        StoreFixture fx;
+        fx.create();
+        sqlite3* holder = nullptr;
+        QCOMPARE(sqlite3_open(fx.dbPath().toUtf8().constData(), &holder), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(holder, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+        // The store waits for another connection's lock before it gives up.
+        std::thread release([holder] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            sqlite3_exec(holder, "rollback", nullptr, nullptr, nullptr);
+        });
+        const StoreResult waited = UploadSaver::save(fx.dbPath(), Stamp, {{"1", "2"}});
+        release.join();
+        sqlite3_close(holder);
+        QVERIFY2(waited.ok(), qPrintable(waited.message()));
+        QCOMPARE(fx.readingCount(), 1);
+    }
+
+    void anUnusableDatabaseIsReportedAndLeftUnchanged() {
+        StoreFixture fx;
+        QFile f(fx.dbPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+        f.close();
+        const StoreResult r = UploadSaver::save(fx.dbPath(), Stamp, {{"1", "2"}});
+        QCOMPARE(r.kind(), StoreResult::Kind::CannotOpen);
+        QVERIFY(r.message().startsWith(QStringLiteral("数据库文件无法打开：") + fx.dbPath()));
+        QCOMPARE(StoreFixture::fileBytes(fx.dbPath()), QByteArray(4096, 'x'));
+    }
+
+    void numberFormats_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("000 rounds down") << "23.45" << 3 << 0 << "023";
+        QTest::newRow("000 rounds half away") << "23.5" << 3 << 0 << "024";
+        QTest::newRow("000 negative half away") << "-1.5" << 3 << 0 << "-002";
+        QTest::newRow("000 tiny negative shows no sign") << "-0.4" << 3 << 0 << "000";
+        QTest::newRow("000 wider than three") << "1234" << 3 << 0 << "1234";
+        QTest::newRow("000 error marker") << "E1" << 3 << 0 << "E1";
+        QTest::newRow("000 empty") << "" << 3 << 0 << "";
+        QTest::newRow("000 blanks around") << " 7 " << 3 << 0 << "007";
+        QTest::newRow("000 trailing letters are no number") << "12abc" << 3 << 0 << "12abc";
+        QTest::newRow("000.00 pads") << "23.4" << 3 << 2 << "023.40";
+        QTest::newRow("000.00 written half") << "2.675" << 3 << 2 << "002.68";
+        QTest::newRow("000.00 negative") << "-1.5" << 3 << 2 << "-001.50";
+        QTest::newRow("000.00 exponent") << "1e2" << 3 << 2 << "100.00";
+        QTest::newRow("000.00 error marker") << "E1" << 3 << 2 << "E1";
+        QTest::newRow("0000") << "12" << 4 << 0 << "0012";
+        QTest::newRow("inf is no number") << "inf" << 3 << 0 << "inf";
+    }
+    void numberFormats() {
+        QFETCH(QString, text);
+        QFETCH(int, digits);
+        QFETCH(int, decimals);
+        QFETCH(QString, shown);
+        QCOMPARE(NumberFormat::format(text, digits, decimals), shown);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUploadSaver)
+#include "test_upload_saver.moc"
