@@ -8,6 +8,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlResult>
 
 #include <sqlite3.h>
 
@@ -190,6 +191,9 @@ sqlite3* StoreDb::handle() const {
 }
 
 StoreResult StoreDb::prepare(const QString& sql, QSqlQuery& query) {
+    if (sql.trimmed().isEmpty())
+        return StoreResult::failure(StoreResult::Kind::Failed,
+                                    QStringLiteral("数据库操作失败：没有语句。"));
     const JetSql::Translation t = JetSql::translate(sql);
     query = QSqlQuery(m_db);
     query.setForwardOnly(true);
@@ -201,6 +205,21 @@ StoreResult StoreDb::prepare(const QString& sql, QSqlQuery& query) {
 StoreResult StoreDb::run(QSqlQuery& query) {
     if (!query.exec())
         return statementFailure(query.lastError());
+    return {};
+}
+
+StoreResult StoreDb::checkSelect(const QString& sql) {
+    QSqlQuery query;
+    StoreResult r = prepare(sql, query);
+    if (!r.ok())
+        return r;
+    const QVariant v = query.result()->handle();
+    sqlite3_stmt* stmt = v.isValid() && qstrcmp(v.typeName(), "sqlite3_stmt*") == 0
+                             ? *static_cast<sqlite3_stmt* const*>(v.constData())
+                             : nullptr;
+    if (!stmt || !sqlite3_stmt_readonly(stmt) || sqlite3_column_count(stmt) == 0)
+        return StoreResult::failure(StoreResult::Kind::Failed,
+                                    QStringLiteral("数据库操作失败：只能执行查询语句。"));
     return {};
 }
 

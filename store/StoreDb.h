@@ -48,6 +48,8 @@ public:
     // Prepares a statement to be run many times with different values.
     [[nodiscard]] StoreResult prepare(const QString& sql, QSqlQuery& query);
     [[nodiscard]] StoreResult run(QSqlQuery& query);
+    // Checks, without running it, that a statement can run and only reads rows.
+    [[nodiscard]] StoreResult checkSelect(const QString& sql);
 
     // The file's own tables by name, in their stored order (SQLite's tables left out).
     [[nodiscard]] StoreResult tableNames(QStringList& names);

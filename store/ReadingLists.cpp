@@ -1,0 +1,61 @@
+#include "ReadingLists.h"
+
+#include "NumberText.h"
+#include "StoreDb.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+StoreResult ReadingLists::distinctTexts(const QString& dbPath, const QString& sql,
+                                        QStringList& out) {
+    out.clear();
+    StoreDb db(dbPath);
+    StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
+    if (!r.ok())
+        return r;
+    QSqlQuery q;
+    if (r = db.select(sql, q); !r.ok())
+        return r;
+    while (q.next())
+        out.append(q.value(0).toString());
+    if (q.lastError().isValid())
+        return StoreResult::failure(StoreResult::Kind::Failed,
+                                    QStringLiteral("数据库操作失败：") +
+                                        StoreDb::reasonText(q.lastError()));
+    return {};
+}
+
+QString ReadingLists::uploadTimeList(const QString& dbPath) {
+    QStringList times;
+    // A failure part-way keeps what was read, as the grouping run expects.
+    (void)distinctTexts(dbPath,
+                        QStringLiteral("select distinct [日期时间] from [表1] where [日期时间] is "
+                                       "not null order by [日期时间] desc"),
+                        times);
+    QString list;
+    for (const QString& t : times)
+        list += QLatin1Char('|') + t;
+    return list;
+}
+
+StoreResult ReadingLists::dateTimes(const QString& dbPath, QStringList& out) {
+    return distinctTexts(dbPath,
+                         QStringLiteral("select distinct [日期时间] from [表1] where [日期时间] is "
+                                        "not null order by [日期时间] asc"),
+                         out);
+}
+
+StoreResult ReadingLists::sensorNumbers(const QString& dbPath, QStringList& out) {
+    QStringList values;
+    StoreResult r = distinctTexts(dbPath,
+                                  QStringLiteral("select distinct val([编号]) from [表1] where "
+                                                 "[编号] is not null order by val([编号]) asc"),
+                                  values);
+    out.clear();
+    for (const QString& v : values) {
+        const QString number = PlainNumber(Val(v));
+        if (out.isEmpty() || out.last() != number)
+            out.append(number);
+    }
+    return r;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// What one fill of the query pane looks like: its caption, the pane's width, its columns,
+// the statement for the fixed views, and the rule that turns rows of 表1 into list rows.
+class ReadingsLayout {
+public:
+    enum class Fill {
+        BySensorThenTime,
+        ByTimeThenSensor,
+        UploadTimes,
+        SensorNumbers,
+        // A custom query ordered by sensor number first, or by date-time first.
+        QueryBySensor,
+        QueryByTime,
+    };
+
+    struct Column {
+        QString title;
+        int widthTwips = 0;
+    };
+
+    [[nodiscard]] static ReadingsLayout of(Fill fill);
+    // The layout for a custom query: "编号" orders by sensor first, anything else by time.
+    [[nodiscard]] static ReadingsLayout forQuery(const QString& orderKey);
+
+    [[nodiscard]] Fill fill() const { return m_fill; }
+    // The pane caption; empty for a custom query, which keeps the caption it has.
+    [[nodiscard]] const QString& caption() const { return m_caption; }
+    [[nodiscard]] int paneWidthTwips() const { return m_paneWidth; }
+    [[nodiscard]] const QVector<Column>& columns() const { return m_columns; }
+    // The fixed view's statement; empty for a custom query, which brings its own.
+    [[nodiscard]] const QString& sql() const { return m_sql; }
+
+private:
+    Fill m_fill = Fill::BySensorThenTime;
+    QString m_caption;
+    int m_paneWidth = 0;
+    QVector<Column> m_columns;
+    QString m_sql;
+};

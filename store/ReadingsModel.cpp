@@ -1,0 +1,129 @@
+#include "ReadingsModel.h"
+
+#include "StoreDb.h"
+
+#include <QMetaObject>
+
+ReadingsModel::ReadingsModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+ReadingsModel::~ReadingsModel() {
+    stopLoading();
+}
+
+void ReadingsModel::stopLoading() {
+    // The loader's destructor cancels and joins; queued notices for this model that are
+    // still on their way find no loader and do nothing.
+    m_loader.reset();
+}
+
+void ReadingsModel::clear() {
+    stopLoading();
+    beginResetModel();
+    m_rows.clear();
+    m_rows.shrink_to_fit();
+    m_texts.clear();
+    m_columnCount = 0;
+    m_layout = ReadingsLayout();
+    m_readError = StoreResult();
+    endResetModel();
+}
+
+StoreResult ReadingsModel::fill(const QString& dbPath, const ReadingsLayout& layout,
+                                const QString& sql) {
+    clear();
+    beginResetModel();
+    m_layout = layout;
+    m_columnCount = static_cast<int>(layout.columns().size());
+    endResetModel();
+
+    const QString statement = sql.isEmpty() ? layout.sql() : sql;
+    {
+        StoreDb db(dbPath);
+        StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
+        if (r.ok())
+            r = db.checkSelect(statement);
+        if (!r.ok()) {
+            m_readError = r;
+            return r;
+        }
+    }
+    m_loader = std::make_unique<ReadingsLoader>(dbPath, layout.fill(), statement, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { takeRows(); }, Qt::QueuedConnection);
+    });
+    m_loader->start();
+    return {};
+}
+
+void ReadingsModel::waitUntilLoaded() {
+    if (!m_loader)
+        return;
+    m_loader->wait();
+    takeRows();
+}
+
+void ReadingsModel::takeRows() {
+    if (!m_loader)
+        return;
+    ReadingsLoader::Batch batch;
+    const bool ended = m_loader->takeBatch(batch);
+    m_texts += batch.newTexts;
+    if (!batch.rows.empty()) {
+        const int first = static_cast<int>(m_rows.size());
+        beginInsertRows({}, first, first + static_cast<int>(batch.rows.size()) - 1);
+        m_rows.insert(m_rows.end(), batch.rows.begin(), batch.rows.end());
+        endInsertRows();
+    }
+    if (ended) {
+        m_readError = m_loader->error();
+        m_loader.reset();
+        emit loadingFinished();
+    }
+}
+
+QString ReadingsModel::text(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= m_columnCount)
+        return {};
+    return m_texts.value(static_cast<qsizetype>(
+        m_rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)]));
+}
+
+QColor ReadingsModel::rowColour(int row) const {
+    if (row < 0 || row >= rowCount())
+        return {};
+    return m_rows[static_cast<std::size_t>(row)].colour == 0 ? Green : Blue;
+}
+
+int ReadingsModel::columnWidthTwips(int column) const {
+    if (column < 0 || column >= m_columnCount)
+        return 0;
+    return m_layout.columns()[column].widthTwips;
+}
+
+int ReadingsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ReadingsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_columnCount;
+}
+
+QVariant ReadingsModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(index.row(), index.column());
+    case Qt::ForegroundRole:
+        return rowColour(index.row());
+    default:
+        return {};
+    }
+}
+
+QVariant ReadingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= m_columnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return m_layout.columns()[section].title;
+}

@@ -1,0 +1,308 @@
+#include "ReadingLists.h"
+#include "ReadingsLayout.h"
+#include "ReadingsModel.h"
+#include "StoreDb.h"
+#include "StoreFixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+using Fill = ReadingsLayout::Fill;
+Q_DECLARE_METATYPE(ReadingsLayout::Fill)
+
+namespace {
+
+// Each pane row as "column|column|column colour", colour G (0,128,0) or B (0,0,255).
+QStringList shown(const ReadingsModel& model) {
+    QStringList out;
+    for (int r = 0; r < model.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < model.columnCount(); ++c)
+            cells.append(model.text(r, c));
+        const QColor colour = model.rowColour(r);
+        const QString name = colour == QColor(0, 128, 0)   ? QStringLiteral("G")
+                             : colour == QColor(0, 0, 255) ? QStringLiteral("B")
+                                                           : QStringLiteral("?");
+        out.append(cells.join(QLatin1Char('|')) + QLatin1Char(' ') + name);
+    }
+    return out;
+}
+
+QStringList headers(const ReadingsModel& model) {
+    QStringList out;
+    for (int c = 0; c < model.columnCount(); ++c)
+        out.append(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() +
+                   QLatin1Char('/') + QString::number(model.columnWidthTwips(c)));
+    return out;
+}
+
+const QString Older = QStringLiteral("2008-04-29 10:00:00");
+const QString Newer = QStringLiteral("2008-04-30 14:25:03");
+
+} // namespace
+
+// The query pane's fills: which rows, which texts, which colours, and that a large table
+// arrives without blocking.
+class TestReadingsModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fillsShowTheirRowsAndColours_data() {
+        QTest::addColumn<Fill>("fill");
+        QTest::addColumn<QString>("orderKey");
+        QTest::addColumn<QStringList>("readings");
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList twoByTwo{Older + "|1|20", Older + "|2|21.5", Newer + "|1|20.5",
+                                   Newer + "|2|E1"};
+        QTest::newRow("by sensor: number in a group's first row, colour per sensor")
+            << Fill::BySensorThenTime << QString() << twoByTwo
+            << QStringList{"001|" + Newer + "|021 G", "|" + Older + "|020 G",
+                           "002|" + Newer + "|E1 B", "|" + Older + "|022 B"};
+        QTest::newRow("by time: newer upload first, date-time in its first row")
+            << Fill::ByTimeThenSensor << QString() << twoByTwo
+            << QStringList{Newer + "|001|021 G", "|002|E1 G", Older + "|001|020 B", "|002|022 B"};
+        QTest::newRow("upload times: one row each, newest first, colours alternate")
+            << Fill::UploadTimes << QString()
+            << QStringList{Older + "|1|1", "2008-05-01 08:00:00|1|1", Newer + "|1|1",
+                           Newer + "|2|1"}
+            << QStringList{"2008-05-01 08:00:00 G", Newer + " B", Older + " G"};
+        QTest::newRow("sensor numbers: by value, plain decimal")
+            << Fill::SensorNumbers << QString()
+            << QStringList{Older + "|0012|1", Older + "|7|1", Newer + "|007|1", Newer + "|12.0|1",
+                           Newer + "|3|1"}
+            << QStringList{"3 G", "7 B", "12 G"};
+        QTest::newRow("sensor groups compare by value, the first text shows")
+            << Fill::BySensorThenTime << QString() << QStringList{Older + "|7|1", Newer + "|007|2"}
+            << QStringList{"007|" + Newer + "|002 G", "|" + Older + "|001 G"};
+        QTest::newRow("query by sensor: two decimals")
+            << Fill::QueryBySensor << QStringLiteral("编号")
+            << QStringList{Older + "|1|23.4", Older + "|2|-1.5", Older + "|3|E1"}
+            << QStringList{"001|" + Older + "|023.40 G", "002|" + Older + "|-001.50 B",
+                           "003|" + Older + "|E1 G"};
+        QTest::newRow("query by time: two decimals")
+            << Fill::QueryByTime << QStringLiteral("日期时间")
+            << QStringList{Older + "|1|23.4", Newer + "|1|20"}
+            << QStringList{Older + "|001|023.40 G", Newer + "|001|020.00 B"};
+        QTest::newRow("empty table")
+            << Fill::BySensorThenTime << QString() << QStringList{} << QStringList{};
+    }
+    void fillsShowTheirRowsAndColours() {
+        QFETCH(Fill, fill);
+        QFETCH(QString, orderKey);
+        QFETCH(QStringList, readings);
+        QFETCH(QStringList, expected);
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings(readings);
+
+        ReadingsModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy finished(&model, &ReadingsModel::loadingFinished);
+        ReadingsLayout layout = ReadingsLayout::of(fill);
+        QString sql;
+        if (!orderKey.isEmpty()) {
+            layout = ReadingsLayout::forQuery(orderKey);
+            sql = orderKey == QStringLiteral("编号")
+                      ? QStringLiteral("select * from [表1] order by val(编号) asc,[日期时间] asc")
+                      : QStringLiteral("select * from [表1] order by [日期时间] asc,val(编号) asc");
+        }
+        const StoreResult r = model.fill(fx.dbPath(), layout, sql);
+        QVERIFY2(r.ok(), qPrintable(r.message()));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(shown(model), expected);
+        QVERIFY(model.readError().ok());
+        QVERIFY(!model.isLoading());
+    }
+
+    void layoutsGiveTheirCaptionsWidthsAndColumns_data() {
+        QTest::addColumn<Fill>("fill");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QStringList>("columns");
+        QTest::newRow("by sensor")
+            << Fill::BySensorThenTime << " 同一传感器，各时间温度值：" << 5000
+            << QStringList{"编号/1000", "日期和时间/2000", "温度值/1000"};
+        QTest::newRow("by time") << Fill::ByTimeThenSensor << " 同一时间，各传感器温度值：" << 5000
+                                 << QStringList{"日期和时间/2000", "编号/1000", "温度值/1000"};
+        QTest::newRow("upload times") << Fill::UploadTimes << " 数据上传时间列表：" << 3000
+                                      << QStringList{"已有数据<日期和时间>/3000"};
+        QTest::newRow("sensor numbers") << Fill::SensorNumbers << " 传感器编号列表：" << 3000
+                                        << QStringList{"已有数据<传感器编号>/3000"};
+        QTest::newRow("query by sensor")
+            << Fill::QueryBySensor << "" << 5000
+            << QStringList{"编号/1000", "日期和时间/2000", "温度值/1000"};
+        QTest::newRow("query by time")
+            << Fill::QueryByTime << "" << 5000
+            << QStringList{"日期和时间/2000", "编号/1000", "温度值/1000"};
+    }
+    void layoutsGiveTheirCaptionsWidthsAndColumns() {
+        QFETCH(Fill, fill);
+        QFETCH(QString, caption);
+        QFETCH(int, width);
+        QFETCH(QStringList, columns);
+        StoreFixture fx;
+        ReadingsModel model;
+        const ReadingsLayout layout = ReadingsLayout::of(fill);
+        QCOMPARE(layout.caption(), caption);
+        QCOMPARE(layout.paneWidthTwips(), width);
+        // The custom-query layouts need a statement; an empty one is refused, columns stay.
+        (void)model.fill(fx.dbPath(), layout);
+        QCOMPARE(headers(model), columns);
+        model.waitUntilLoaded();
+    }
+
+    void theQueryKeyChoosesTheLayout() {
+        QCOMPARE(ReadingsLayout::forQuery(QStringLiteral("编号")).fill(), Fill::QueryBySensor);
+        QCOMPARE(ReadingsLayout::forQuery(QStringLiteral("日期时间")).fill(), Fill::QueryByTime);
+        QCOMPARE(ReadingsLayout::forQuery(QString()).fill(), Fill::QueryByTime);
+    }
+
+    void badStatementsAreReportedAndChangeNothing_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("unknown column") << "select * from [表1] where nosuch = 1";
+        QTest::newRow("unquoted text")
+            << "select * from [表1] where [日期时间] >= '2008-04-29 10:0";
+        QTest::newRow("not a select") << "delete * from [表1]";
+        QTest::newRow("empty") << "";
+    }
+    void badStatementsAreReportedAndChangeNothing() {
+        QFETCH(QString, sql);
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|1|20"});
+        ReadingsModel model;
+        const StoreResult r =
+            model.fill(fx.dbPath(), ReadingsLayout::forQuery(QStringLiteral("编号")), sql);
+        QCOMPARE(r.kind(), StoreResult::Kind::Failed);
+        QVERIFY(r.message().startsWith(QStringLiteral("数据库操作失败：")));
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.columnCount(), 3);
+        QCOMPARE(fx.readingCount(), 1);
+    }
+
+    void anUnusableDatabaseIsReported() {
+        StoreFixture fx;
+        QFile f(fx.dbPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(2048, '\x7f'));
+        f.close();
+        ReadingsModel model;
+        const StoreResult r = model.fill(fx.dbPath(), ReadingsLayout::of(Fill::UploadTimes));
+        QCOMPARE(r.kind(), StoreResult::Kind::CannotOpen);
+        QCOMPARE(model.columnCount(), 1);
+        QCOMPARE(StoreFixture::fileBytes(fx.dbPath()), QByteArray(2048, '\x7f'));
+    }
+
+    void nullFieldsShowEmptyAndReadingGoesOn() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|1|20", Older + "|3|22"});
+        {
+            StoreDb db(fx.dbPath());
+            QVERIFY(db.openDatabase().ok());
+            QVERIFY(db.exec(QStringLiteral("insert into [表1] select [日期时间], null, null from "
+                                           "[表1] where rowid = 1"))
+                        .ok());
+        }
+        ReadingsModel model;
+        QVERIFY(model.fill(fx.dbPath(), ReadingsLayout::of(Fill::ByTimeThenSensor)).ok());
+        model.waitUntilLoaded();
+        QCOMPARE(shown(model), (QStringList{Older + "|| G", "|001|020 G", "|003|022 G"}));
+    }
+
+    void aLargeTableArrivesInBatchesWithoutBlocking() {
+        StoreFixture fx;
+        fx.create();
+        QStringList rows;
+        for (int u = 0; u < 30; ++u)
+            for (int n = 1; n <= 999; ++n)
+                rows.append(QStringLiteral("2008-05-%1 08:00:00|%2|%3.5")
+                                .arg(u + 1, 2, 10, QLatin1Char('0'))
+                                .arg(n)
+                                .arg(n % 90));
+        fx.addReadings(rows);
+
+        ReadingsModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy finished(&model, &ReadingsModel::loadingFinished);
+        QVERIFY(model.fill(fx.dbPath(), ReadingsLayout::of(Fill::BySensorThenTime)).ok());
+        // fill() returns before the rows are read.
+        QVERIFY(model.isLoading());
+        QVERIFY(finished.wait(60000));
+        QVERIFY(inserted.size() > 1);
+        QCOMPARE(model.rowCount(), 30 * 999);
+        QCOMPARE(model.text(0, 0), QStringLiteral("001"));
+        QCOMPARE(model.text(0, 1), QStringLiteral("2008-05-30 08:00:00"));
+        QCOMPARE(model.text(1, 0), QString());
+        QCOMPARE(model.text(30, 0), QStringLiteral("002"));
+        QCOMPARE(model.rowColour(30), QColor(0, 0, 255));
+        QCOMPARE(model.text(30 * 999 - 1, 2), QStringLiteral("010")); // 999 % 90 = 9, 9.5 -> 010
+    }
+
+    void aNewFillReplacesOneStillLoading() {
+        StoreFixture fx;
+        fx.create();
+        QStringList rows;
+        for (int n = 1; n <= 20000; ++n)
+            rows.append(QStringLiteral("2008-05-01 08:00:00|%1|1").arg(n));
+        fx.addReadings(rows);
+        ReadingsModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QVERIFY(model.fill(fx.dbPath(), ReadingsLayout::of(Fill::ByTimeThenSensor)).ok());
+        QVERIFY(model.fill(fx.dbPath(), ReadingsLayout::of(Fill::UploadTimes)).ok());
+        model.waitUntilLoaded();
+        QCOMPARE(shown(model), QStringList{"2008-05-01 08:00:00 G"});
+        // Late notices of the first fill change nothing.
+        QTest::qWait(50);
+        QCOMPARE(model.rowCount(), 1);
+        // Clearing removes rows and columns.
+        model.clear();
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.columnCount(), 0);
+    }
+
+    void aModelDestroyedWhileLoadingStopsCleanly() {
+        StoreFixture fx;
+        fx.create();
+        QStringList rows;
+        for (int n = 1; n <= 20000; ++n)
+            rows.append(QStringLiteral("2008-05-01 08:00:00|%1|1").arg(n));
+        fx.addReadings(rows);
+        {
+            ReadingsModel model;
+            QVERIFY(model.fill(fx.dbPath(), ReadingsLayout::of(Fill::BySensorThenTime)).ok());
+        }
+        QTest::qWait(50);
+    }
+
+    void uploadTimeListIsNewestFirstWithBars() {
+        StoreFixture fx;
+        fx.create();
+        QCOMPARE(ReadingLists::uploadTimeList(fx.dbPath()), QString());
+        fx.addReadings({Older + "|1|1", Newer + "|1|1", Older + "|2|1", Newer + "|2|1"});
+        QCOMPARE(ReadingLists::uploadTimeList(fx.dbPath()),
+                 QLatin1Char('|') + Newer + QLatin1Char('|') + Older);
+    }
+
+    void distinctListsForTheDialogs() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Newer + "|7|1", Older + "|007|1", Older + "|0012|1", Newer + "|12.0|1",
+                        Newer + "|12.5|1", Newer + "|E1|1"});
+        QStringList numbers;
+        QVERIFY(ReadingLists::sensorNumbers(fx.dbPath(), numbers).ok());
+        QCOMPARE(numbers, (QStringList{"0", "7", "12", "12.5"}));
+        QStringList times;
+        QVERIFY(ReadingLists::dateTimes(fx.dbPath(), times).ok());
+        QCOMPARE(times, (QStringList{Older, Newer}));
+    }
+};
+
+QTEST_MAIN(TestReadingsModel)
+#include "test_readings_model.moc"
