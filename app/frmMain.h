@@ -148,6 +148,16 @@ private:
     QString m_text1Tag;
 
     // --- Device operations' state (frmMain_device.cpp) ---------------------------------
+    // The link to the recorder, made on first use and owned as a child of this window.
+    class DeviceLink* m_deviceLink = nullptr;
+    [[nodiscard]] class DeviceLink& deviceLink();
+    // The progress bar's mode: "1999" while an upload is in progress, so Timer1 shows the
+    // transfer percentage; anything else otherwise.
+    QString m_progressTag;
+    // True while the connect command runs; a second one would reset the port under it.
+    bool m_connecting = false;
+    // Shows "请先与设备联机！" and returns false when no recorder is connected.
+    [[nodiscard]] bool requireConnected();
 
     // --- Measurement store's state (frmMain_store.cpp) ---------------------------------
 };

@@ -1,0 +1,89 @@
+#include "Frm_PowerDelayTime.h"
+
+#include "CommandTable.h"
+#include "LinkState.h"
+#include "PowerOffMinutes.h"
+#include "RS_fun.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Frm_PowerDelayTime::Frm_PowerDelayTime(RS_fun& rs, QWidget* parent) : QDialog(parent), m_rs(rs) {
+    setObjectName(QStringLiteral("Frm_PowerDelayTime"));
+    setWindowTitle(QStringLiteral("设置设备自动关机时间（分钟数）"));
+    setModal(true);
+
+    Frame1 = new QGroupBox(QStringLiteral("节能设置（范围１～２４０分钟）："), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Label1 = new QLabel(QStringLiteral("如果设备没有任何操作，请在"), Frame1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Text1 = new QLineEdit(QStringLiteral("5"), Frame1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->installEventFilter(this);
+    Label1Second = new QLabel(QStringLiteral("分钟后自动关机。"), Frame1);
+    Label1Second->setObjectName(QStringLiteral("Label1"));
+    auto* line = new QHBoxLayout(Frame1);
+    line->addWidget(Label1);
+    line->addWidget(Text1);
+    line->addWidget(Label1Second);
+
+    Command1 = new QPushButton(QStringLiteral("使用默认值"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    CMdSend1 = new QPushButton(QStringLiteral("发送该设置给设备"), this);
+    CMdSend1->setObjectName(QStringLiteral("CMdSend1"));
+    CmdExit = new QPushButton(QStringLiteral("退 出"), this);
+    CmdExit->setObjectName(QStringLiteral("CmdExit"));
+    // Enter in the minutes box must not close the dialog behind the user's back.
+    for (QPushButton* button : {Command1, CMdSend1, CmdExit})
+        button->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Command1);
+    buttons->addWidget(CMdSend1);
+    buttons->addWidget(CmdExit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addLayout(buttons);
+
+    connect(Command1, &QPushButton::clicked, this, &Frm_PowerDelayTime::Command1_Click);
+    connect(CMdSend1, &QPushButton::clicked, this, &Frm_PowerDelayTime::CMdSend1_Click);
+    connect(CmdExit, &QPushButton::clicked, this, &Frm_PowerDelayTime::CmdExit_Click);
+    Form_Load();
+}
+
+void Frm_PowerDelayTime::Form_Load() {
+    Text1->setText(m_rs.state().DevPowerOffMin);
+}
+
+bool Frm_PowerDelayTime::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Text1 && event->type() == QEvent::KeyRelease)
+        Text1_KeyUp();
+    return QDialog::eventFilter(watched, event);
+}
+
+void Frm_PowerDelayTime::Text1_KeyUp() {
+    const QString typed = PowerOffMinutesTyped(Text1->text());
+    if (typed != Text1->text())
+        Text1->setText(typed);
+}
+
+void Frm_PowerDelayTime::Command1_Click() {
+    Text1->setText(QStringLiteral("5"));
+}
+
+void Frm_PowerDelayTime::CMdSend1_Click() {
+    const int minutes = PowerOffMinutesToSend(Text1->text());
+    // The box shows what the recorder is actually given.
+    Text1->setText(QString::number(minutes));
+    m_rs.SendCommand(SetPowerOffDelay, minutes);
+    emit settingSent();
+}
+
+void Frm_PowerDelayTime::CmdExit_Click() {
+    close();
+}
