@@ -1,0 +1,394 @@
+// The main window's device commands against the recorder simulator, with the boxes
+// answered from a script and the clock running 50 times fast.
+#include "Clock.h"
+#include "FrmAutoOpration.h"
+#include "Frm_PowerDelayTime.h"
+#include "Module1.h"
+#include "RegWR.h"
+#include "ScriptedPrompts.h"
+#include "SimRun.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr double Speed = 50.0;
+const QString Checklist = QStringLiteral("请确认先对“电子测温记录仪”进行了以下操作：");
+
+QString cell(const QTreeWidget* list, int row, int column) {
+    const QTreeWidgetItem* item = list->topLevelItem(row);
+    return item ? item->text(column) : QStringLiteral("<no row %1>").arg(row);
+}
+
+// One value of the simulator's state file.
+QString simState(const QString& path, const QString& key) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        if (line.startsWith(key + QLatin1Char('=')))
+            return line.mid(key.size() + 1).trimmed();
+    }
+    return {};
+}
+
+} // namespace
+
+class TestMainWindowDevice : public QObject {
+    Q_OBJECT
+
+private:
+    ScriptedPrompts m_prompts;
+    QTemporaryDir m_dir;
+
+    QString stateFile() const { return m_dir.filePath(QStringLiteral("recorder.state")); }
+
+    // Starts the simulator with its state in this test's folder and names its terminal
+    // as the port to search.
+    std::unique_ptr<SimRun> startSim(QStringList options = {}) {
+        QFile::remove(stateFile());
+        options << QStringLiteral("--state") << stateFile();
+        auto sim = std::make_unique<SimRun>(options);
+        qputenv("THERMBOOK_SERIAL_PORTS", sim->path().toLocal8Bit());
+        return sim;
+    }
+
+    // Connects through the menu, answering the checklist with OK.
+    static void connectThroughTheMenu(frmMain& w, ScriptedPrompts& prompts) {
+        prompts.answer(Prompts::Answer::Ok);
+        w.menu_Connect->trigger();
+    }
+
+private slots:
+    void init() {
+        m_prompts.clear();
+        Module1::ComPortNo = 0;
+        Module1::FactoryMode = true;
+        qunsetenv("THERMBOOK_SERIAL_PORTS");
+    }
+
+    void connectFindsTheRecorderAndShowsItsInformation() {
+        auto sim = startSim({QStringLiteral("--serial"), QStringLiteral("0123456789AB"),
+                             QStringLiteral("--poweroff"), QStringLiteral("30")});
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        w.show();
+        connectThroughTheMenu(w, m_prompts);
+
+        QCOMPARE(m_prompts.asked().size(), 2);
+        QCOMPARE(m_prompts.asked()[0].title, Checklist);
+        QCOMPARE(m_prompts.asked()[0].buttons, Prompts::Buttons::OkCancel);
+        QVERIFY(m_prompts.asked()[0].text.startsWith(
+            QStringLiteral("(如果设备已经通过USB口与本计算机连接")));
+        QVERIFY(m_prompts.asked()[0].text.endsWith(QStringLiteral("字样；\r\n")));
+        QCOMPARE(m_prompts.asked()[1].title, QStringLiteral("检测到："));
+        QCOMPARE(m_prompts.asked()[1].text, QStringLiteral("设备联机成功！"));
+        QVERIFY(Module1::ComPortNo != 0);
+        QCOMPARE(w.sbPanel1->text(), QStringLiteral("已与设备联机。"));
+        QVERIFY(w.menu_Connect->isChecked());
+        QVERIFY(w.Menu_Info->isEnabled());
+        QVERIFY(w.menu_PowerOff->isEnabled());
+        QVERIFY(!w.PicWaiting->isVisible());
+        QVERIFY(w.ProgressBar1->isVisible() || !w.ProgressBar1->isHidden());
+
+        QCOMPARE(w.ListView1->columnCount(), 2);
+        QCOMPARE(w.ListView1->topLevelItemCount(), 7);
+        QCOMPARE(cell(w.ListView1, 1, 0), QStringLiteral("设备序列号："));
+        QCOMPARE(cell(w.ListView1, 1, 1), QStringLiteral("0123456789AB"));
+        QCOMPARE(cell(w.ListView1, 5, 1), QStringLiteral("30"));
+    }
+
+    void aSecondConnectWhileSearchingIsIgnored() {
+        auto sim = startSim();
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        m_prompts.answer(Prompts::Answer::Ok);
+        m_prompts.answer(Prompts::Answer::Ok);
+        // Clicked again while the first search is probing the port.
+        QTimer::singleShot(0, &w, [&w] { w.menu_Connect->trigger(); });
+        w.menu_Connect->trigger();
+        QCOMPARE(m_prompts.texts().size(), 2);
+        QCOMPARE(m_prompts.texts().last(), QStringLiteral("设备联机成功！"));
+        QVERIFY(Module1::ComPortNo != 0);
+        QVERIFY(w.menu_Connect->isChecked());
+    }
+
+    void cancellingTheChecklistProbesNothing() {
+        auto sim = startSim();
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        m_prompts.answer(Prompts::Answer::Cancel);
+        w.menu_Connect->trigger();
+        QCOMPARE(m_prompts.asked().size(), 1);
+        QCOMPARE(Module1::ComPortNo, quint8(0));
+        QVERIFY(!w.menu_Connect->isChecked());
+        QCOMPARE(w.sbPanel1->text(), QStringLiteral("没有与设备联机。"));
+    }
+
+    void aSilentLineMeansNoRecorder() {
+        auto sim = startSim({QStringLiteral("--silent")});
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        w.show();
+        connectThroughTheMenu(w, m_prompts);
+        const QStringList texts = m_prompts.texts();
+        QCOMPARE(texts.size(), 3);
+        QCOMPARE(texts[1], QStringLiteral("没有检测到有效的设备。"));
+        QCOMPARE(m_prompts.asked()[1].title, QStringLiteral("提示："));
+        QCOMPARE(texts[2], QStringLiteral("设备联机失败！"));
+        QCOMPARE(m_prompts.asked()[2].title, QStringLiteral("检测到："));
+        QCOMPARE(Module1::ComPortNo, quint8(0));
+        QCOMPARE(w.sbPanel1->text(), QStringLiteral("与设备联机失败。"));
+        QVERIFY(!w.menu_Connect->isChecked());
+        QVERIFY(!w.menu_Upload->isEnabled());
+    }
+
+    void driverCheckReportsWhatItFinds() {
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        qputenv("THERMBOOK_SERIAL_PORTS", "/dev/null");
+        w.MenuDrv_Click();
+        QCOMPARE(m_prompts.asked().last().title, QStringLiteral("检测到："));
+        QCOMPARE(m_prompts.texts().last(), QStringLiteral("设备USB接口驱动程序已经安装。"));
+
+        qunsetenv("THERMBOOK_SERIAL_PORTS");
+        if (!RegWR::DriverInstalled()) {
+            const QString missing =
+                QStringLiteral("设备USB接口驱动程序尚未安装，请使用设备随机安装光盘进行安装");
+            w.MenuDrv_Click();
+            QCOMPARE(m_prompts.texts().last(), missing);
+            // Without the driver, connecting stops before the checklist.
+            m_prompts.clear();
+            w.menu_Connect->trigger();
+            QCOMPARE(m_prompts.texts(), QStringList{missing});
+            QVERIFY(!w.menu_Connect->isChecked());
+        }
+    }
+
+    void commandsNeedAConnection() {
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        w.Menu_Info_Click();
+        w.menu_Upload_Click();
+        QCOMPARE(m_prompts.texts(), (QStringList{QStringLiteral("请先与设备联机！"),
+                                                 QStringLiteral("请先与设备联机！")}));
+        QCOMPARE(m_prompts.asked()[0].title, QStringLiteral("提示："));
+        QCOMPARE(w.ListView2->topLevelItemCount(), 0);
+    }
+
+    void uploadShowsTheReadingsWithALivePercentage() {
+        QFile csv(m_dir.filePath(QStringLiteral("readings.csv")));
+        QVERIFY(csv.open(QIODevice::WriteOnly | QIODevice::Text));
+        csv.write("1,23.5\n2,-5.3\n3,0.0\n998,130.9\n");
+        csv.close();
+        auto sim =
+            startSim({QStringLiteral("--pace"), QStringLiteral("--readings"), csv.fileName()});
+        ScaledClock clock(Speed, QDateTime(QDate(2008, 4, 30), QTime(10, 0, 0)));
+        frmMain w(m_prompts, clock);
+        w.show();
+        connectThroughTheMenu(w, m_prompts);
+        QVERIFY(Module1::ComPortNo != 0);
+
+        QStringList shown;
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, this, [&] {
+            if (w.PicWaiting->isVisible())
+                shown.append(w.Label1->text());
+        });
+        sampler.start(5);
+        m_prompts.clear();
+        w.menu_Upload->trigger();
+        sampler.stop();
+
+        const QRegularExpression percent(QStringLiteral("^数据正在传输中\\.\\.\\.(\\d+)%$"));
+        QList<int> percents;
+        for (const QString& text : shown) {
+            const QRegularExpressionMatch match = percent.match(text);
+            if (match.hasMatch())
+                percents.append(match.captured(1).toInt());
+        }
+        // The block takes 1.4 s on the line; the bar climbed through it to nearly full.
+        QVERIFY2(
+            std::any_of(percents.begin(), percents.end(), [](int p) { return p > 0 && p < 90; }),
+            qPrintable(shown.join(QLatin1Char('|'))));
+        QVERIFY(*std::max_element(percents.begin(), percents.end()) >= 90);
+        QVERIFY(!w.PicWaiting->isVisible());
+        QVERIFY(w.Label1->text().isEmpty());
+
+        QCOMPARE(w.ListView2->columnCount(), 2);
+        QCOMPARE(w.ListView2->headerItem()->text(0), QStringLiteral("数据编号"));
+        QCOMPARE(w.ListView2->headerItem()->text(1), QStringLiteral("温度值"));
+        QCOMPARE(w.ListView2->topLevelItemCount(), 999);
+        QCOMPARE(cell(w.ListView2, 0, 0), QStringLiteral("1"));
+        QCOMPARE(cell(w.ListView2, 0, 1), QStringLiteral("23.5"));
+        QCOMPARE(cell(w.ListView2, 1, 1), QStringLiteral("-5.3"));
+        QCOMPARE(cell(w.ListView2, 2, 1), QStringLiteral("0"));
+        QCOMPARE(cell(w.ListView2, 997, 1), QStringLiteral("130.9"));
+        QCOMPARE(cell(w.ListView2, 998, 0), QStringLiteral("999"));
+
+        // The recorder noted the upload; the list shows it from a fresh reading.
+        QVERIFY(cell(w.ListView1, 6, 1).startsWith(QStringLiteral("08年04月30日10时")));
+        QCOMPARE(simState(stateFile(), QStringLiteral("upload-time")).section(' ', 0, 2),
+                 QStringLiteral("8 4 30"));
+    }
+
+    void aFailedUploadNeverShowsThePreviousReadings() {
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        w.show();
+        {
+            auto sim = startSim();
+            connectThroughTheMenu(w, m_prompts);
+            w.menu_Upload->trigger();
+            QCOMPARE(w.ListView2->topLevelItemCount(), 999);
+        }
+        // The recorder is gone; the port it was on cannot be opened any more.
+        m_prompts.clear();
+        w.menu_Upload->trigger();
+        QCOMPARE(w.ListView2->topLevelItemCount(), 0);
+        QCOMPARE(w.ListView2->columnCount(), 2);
+        // Nothing was offered to the store.
+        QVERIFY(m_prompts.asked().isEmpty());
+    }
+
+    void formatAskedNoSendsNothing() {
+        auto sim = startSim();
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        connectThroughTheMenu(w, m_prompts);
+        m_prompts.clear();
+        m_prompts.answer(Prompts::Answer::No);
+        w.menu_format->trigger();
+        QCOMPARE(m_prompts.asked().size(), 1);
+        QCOMPARE(m_prompts.asked()[0].title, QStringLiteral("特别提示："));
+        QCOMPARE(m_prompts.asked()[0].text,
+                 QStringLiteral("设备内的数据将被清空，继续否？\r\n\r\n"
+                                "（如果设备内的有用数据没有被复制，请先将其复制的计算机）"));
+        QCOMPARE(simState(stateFile(), QStringLiteral("readings-cleared")), QStringLiteral("no"));
+    }
+
+    void formatClearsTheRecorderAfterItsWait() {
+        auto sim = startSim();
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        w.show();
+        connectThroughTheMenu(w, m_prompts);
+        m_prompts.clear();
+        m_prompts.answer(Prompts::Answer::Yes);
+        const QString caption = w.Label1->text();
+        const int maximum = w.ProgressBar1->maximum();
+        int highest = 0;
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, this, [&] {
+            if (w.PicWaiting->isVisible())
+                highest = std::max(highest, w.ProgressBar1->value());
+        });
+        sampler.start(5);
+        const QDateTime start = clock.now();
+        w.menu_format->trigger();
+        sampler.stop();
+        QVERIFY(start.secsTo(clock.now()) >= 59);
+        QCOMPARE(highest, 60);
+        QCOMPARE(m_prompts.texts().last(), QStringLiteral("清空数据的命令已被设备执行！"));
+        QCOMPARE(m_prompts.asked().last().title, QStringLiteral("thermbook"));
+        QCOMPARE(simState(stateFile(), QStringLiteral("readings-cleared")), QStringLiteral("yes"));
+        QCOMPARE(cell(w.ListView1, 2, 1), QStringLiteral("已格式化，尚未保存数据"));
+        QCOMPARE(w.ProgressBar1->maximum(), maximum);
+        QCOMPARE(w.Label1->text(), caption);
+        QVERIFY(!w.PicWaiting->isVisible());
+    }
+
+    void formatWithoutAnAnswerDoesNotClaimSuccess() {
+        auto sim = startSim();
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        connectThroughTheMenu(w, m_prompts);
+        sim.reset();
+        m_prompts.clear();
+        m_prompts.answer(Prompts::Answer::Yes);
+        w.menu_format->trigger();
+        QVERIFY(!m_prompts.texts().contains(QStringLiteral("清空数据的命令已被设备执行！")));
+        QCOMPARE(m_prompts.asked().last().title, QStringLiteral("提示："));
+    }
+
+    void powerOffLeavesThePortForTheFactoryCommands() {
+        auto sim = startSim();
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        connectThroughTheMenu(w, m_prompts);
+        const quint8 port = Module1::ComPortNo;
+        w.menu_PowerOff->trigger();
+        QVERIFY(!w.menu_Connect->isChecked());
+        QVERIFY(!w.Menu_Info->isEnabled());
+        QVERIFY(!w.menu_Set_Sn->isEnabled());
+        QCOMPARE(Module1::ComPortNo, port);
+        QCOMPARE(w.sbPanel1->text(), QStringLiteral("已与设备联机。"));
+        // The factory items stay usable and still reach the recorder.
+        w.action(QStringLiteral("Menu_UpDT"))->trigger();
+        QVERIFY(
+            !simState(stateFile(), QStringLiteral("upload-time")).startsWith(QLatin1String("0 ")));
+    }
+
+    void powerOffTimeDialogSendsAndShowsTheNewTime() {
+        auto sim = startSim();
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        w.show();
+        connectThroughTheMenu(w, m_prompts);
+        bool seen = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<Frm_PowerDelayTime*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            seen = true;
+            QCOMPARE(dialog->Text1->text(), QStringLiteral("5"));
+            dialog->Text1->setText(QStringLiteral("30"));
+            dialog->CMdSend1->click();
+            dialog->CmdExit->click();
+        });
+        w.Menu_PowerDelayTime->trigger();
+        QVERIFY(seen);
+        QCOMPARE(simState(stateFile(), QStringLiteral("power-off-minutes")), QStringLiteral("30"));
+        QCOMPARE(cell(w.ListView1, 5, 1), QStringLiteral("30"));
+    }
+
+    void factorySequenceListsItsStepsAndPreparesTheRecorder() {
+        auto sim = startSim({QStringLiteral("--poweroff"), QStringLiteral("60")});
+        ScaledClock clock(Speed);
+        frmMain w(m_prompts, clock);
+        connectThroughTheMenu(w, m_prompts);
+        QStringList lines;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, this, [&] {
+            if (auto* window = qobject_cast<FrmAutoOpration*>(QApplication::activeModalWidget())) {
+                lines.clear();
+                for (int i = 0; i < window->List1->count(); ++i)
+                    lines.append(window->List1->item(i)->text());
+            }
+        });
+        watcher.start(2);
+        w.action(QStringLiteral("Menu_AutoOperate"))->trigger();
+        watcher.stop();
+        QCOMPARE(lines, (QStringList{"得到信息", "清空片内所有数据", "设置序列号", "设置上传时间",
+                                     "标定误差", "得到信息"}));
+        QCOMPARE(simState(stateFile(), QStringLiteral("power-off-minutes")), QStringLiteral("5"));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+};
+
+QTEST_MAIN(TestMainWindowDevice)
+#include "test_main_window_device.moc"
