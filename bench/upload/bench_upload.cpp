@@ -1,0 +1,73 @@
+// Times a full upload: the data-block command from the moment its frame is sent until
+// the 999 readings are decoded, against the recorder simulator sending at the pace of
+// 14400 baud. Prints each run and the ratio to the wire time of the bytes received.
+#include "Clock.h"
+#include "CommandTable.h"
+#include "LinkState.h"
+#include "Module1.h"
+#include "PortNumbers.h"
+#include "RS_fun.h"
+#include "SerialTransport.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int Runs = 5;
+constexpr double BitsPerByte = 10.0; // start bit, 8 data bits, stop bit
+constexpr double Baud = 14400.0;
+constexpr double Target = 1.25;
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start(QStringLiteral(RECORDER_SIM), {QStringLiteral("--pace")});
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+        std::fprintf(stderr, "bench_upload: the recorder simulator did not start\n");
+        return 1;
+    }
+    while (!sim.canReadLine() && sim.waitForReadyRead(5000)) {
+    }
+    const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    Module1::ComPortNo = PortNumbers::NumberFor(path);
+
+    SystemClock clock;
+    LinkState state;
+    SerialTransport transport(clock, state);
+    RS_fun rs(state, transport, clock);
+
+    std::vector<double> seconds;
+    int received = 0;
+    for (int run = 1; run <= Runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const bool ok = rs.SendCommand(ReadData);
+        const double took = timer.nsecsElapsed() / 1e9;
+        received = state.RecvLength;
+        if (!ok || state.UploadList.count(QLatin1Char(';')) != 999) {
+            std::fprintf(stderr, "bench_upload: run %d failed (%d bytes)\n", run, received);
+            return 1;
+        }
+        const double wire = received * BitsPerByte / Baud;
+        std::printf("run %d: %.3f s for %d bytes, wire time %.3f s, ratio %.3f\n", run, took,
+                    received, wire, took / wire);
+        seconds.push_back(took);
+    }
+    std::sort(seconds.begin(), seconds.end());
+    const double median = seconds[seconds.size() / 2];
+    const double wire = received * BitsPerByte / Baud;
+    std::printf("upload: median %.3f s, wire time %.3f s, ratio %.3f (target <= %.2f)\n", median,
+                wire, median / wire, Target);
+    sim.terminate();
+    sim.waitForFinished(3000);
+    return 0;
+}
