@@ -119,6 +119,9 @@ StoreResult FrmSelect::FillDateLists() {
     StoreResult r = ReadingLists::dateTimes(m_dbPath, times);
     Combo1->addItems(times);
     Combo2->addItems(times);
+    // Nothing is chosen until the user chooses.
+    Combo1->setCurrentIndex(-1);
+    Combo2->setCurrentIndex(-1);
     return r;
 }
 
@@ -129,6 +132,9 @@ StoreResult FrmSelect::FillNumberLists() {
     StoreResult r = ReadingLists::sensorNumbers(m_dbPath, numbers);
     Combo3->addItems(numbers);
     Combo4->addItems(numbers);
+    // Nothing is chosen until the user chooses.
+    Combo3->setCurrentIndex(-1);
+    Combo4->setCurrentIndex(-1);
     return r;
 }
 

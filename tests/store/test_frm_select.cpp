@@ -186,6 +186,8 @@ private slots:
         QVERIFY(dlg.Option1[0]->isChecked());
         QVERIFY(dlg.Option2[0]->isChecked());
         QVERIFY(dlg.Option3[0]->isChecked());
+        QVERIFY(dlg.Combo1->currentText().isEmpty());
+        QVERIFY(dlg.Combo4->currentText().isEmpty());
         QVERIFY(dlg.Sql.isEmpty());
     }
 
@@ -208,8 +210,11 @@ private slots:
         fx.addReadings({From + "|1|1"});
         ScriptedPrompts prompts;
         FrmSelect dlg(prompts, fx.dbPath());
+        // A click on an entry makes it current, then reports it.
+        dlg.Combo1->setCurrentIndex(0);
         emit dlg.Combo1->activated(0);
         QVERIFY(dlg.Option1[1]->isChecked());
+        dlg.Combo3->setCurrentIndex(0);
         emit dlg.Combo3->activated(0);
         QVERIFY(dlg.Option2[1]->isChecked());
         type(dlg.Combo3, QString());

@@ -1,0 +1,363 @@
+#include "FrmDataManage.h"
+#include "ReadingsMaintenance.h"
+#include "ScriptedPrompts.h"
+#include "StoreDb.h"
+#include "StoreFixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+
+#include <sqlite3.h>
+
+namespace {
+
+const QString Older = QStringLiteral("2008-04-29 10:00:00");
+const QString Newer = QStringLiteral("2008-04-30 14:25:03");
+
+QStringList items(const QComboBox* c) {
+    QStringList out;
+    for (int i = 0; i < c->count(); ++i)
+        out.append(c->itemText(i));
+    return out;
+}
+
+void rawExec(const QString& path, const char* sql) {
+    sqlite3* raw = nullptr;
+    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &raw), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(raw, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(raw);
+}
+
+void writeGarbage(const QString& path) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("MZ\x90\x00 certainly no database here ", 32).repeated(64));
+}
+
+} // namespace
+
+// Emptying, deleting, backing up and importing readings.
+class TestFrmDataManage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void deletingASensorTakesEveryTextOfItsValue() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|12|1", Older + "|012|2", Newer + "|12.0|3", Newer + "|120|4",
+                        Newer + "|1.2|5", Newer + "|7|6"});
+        QVERIFY(ReadingsMaintenance::deleteSensor(fx.dbPath(), 12).ok());
+        QCOMPARE(fx.rows(QStringLiteral("select 编号 from [表1] order by rowid")),
+                 (QStringList{"120", "1.2", "7"}));
+    }
+
+    void deletingAnUploadTakesExactlyItsDateTime() {
+        StoreFixture fx;
+        fx.create();
+        const QString odd = QStringLiteral("2008-05-01 08:00:00'x");
+        fx.addReadings({Older + "|1|1", odd + "|1|2", Newer + "|1|3"});
+        QVERIFY(ReadingsMaintenance::deleteUpload(fx.dbPath(), odd).ok());
+        QVERIFY(ReadingsMaintenance::deleteUpload(fx.dbPath(), Older).ok());
+        QCOMPARE(fx.rows(QStringLiteral("select 温度值 from [表1]")), QStringList{"3"});
+    }
+
+    void clearingEmptiesOnlyTheReadings() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|1|1"});
+        {
+            StoreDb db(fx.dbPath());
+            QVERIFY(db.openDatabase().ok());
+            QVERIFY(
+                db.exec(QStringLiteral(
+                            "insert into [分组定义] values ('0001','0001','','','','','','','')"))
+                    .ok());
+        }
+        QVERIFY(ReadingsMaintenance::clearAll(fx.dbPath()).ok());
+        QCOMPARE(fx.readingCount(), 0);
+        QCOMPARE(fx.rows(QStringLiteral("select count(*) from [分组定义]")), QStringList{"1"});
+    }
+
+    void importingTheSameBackupTwiceAppendsItTwice() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|1|1"});
+        const QString backup = fx.file(QStringLiteral("backup.mdb"));
+        StoreFixture::createAt(backup);
+        StoreFixture::addReadingsAt(backup, {Newer + "|5|50", Newer + "|6|60"});
+        const QByteArray backupBytes = StoreFixture::fileBytes(backup);
+        QVERIFY(ReadingsMaintenance::importFrom(fx.dbPath(), backup).ok());
+        QVERIFY(ReadingsMaintenance::importFrom(fx.dbPath(), backup).ok());
+        QCOMPARE(fx.rows(QStringLiteral("select * from [表1] order by rowid")),
+                 (QStringList{Older + "|1|1", Newer + "|5|50", Newer + "|6|60", Newer + "|5|50",
+                              Newer + "|6|60"}));
+        QCOMPARE(StoreFixture::fileBytes(backup), backupBytes);
+    }
+
+    void importMatchesColumnsByName() {
+        StoreFixture fx;
+        fx.create();
+        const QString backup = fx.file(QStringLiteral("other.mdb"));
+        rawExec(backup, "create table [表1] ([温度值] text, [编号] text, [日期时间] text, extra);"
+                        "insert into [表1] values ('21.5', '3', '2008-05-01 08:00:00', 'x');");
+        QVERIFY(ReadingsMaintenance::importFrom(fx.dbPath(), backup).ok());
+        QCOMPARE(fx.rows(QStringLiteral("select * from [表1]")),
+                 QStringList{"2008-05-01 08:00:00|3|21.5"});
+    }
+
+    void importingTheDatabaseItselfAppendsItsReadingsOnce() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|1|1", Newer + "|2|2"});
+        QVERIFY(ReadingsMaintenance::importFrom(fx.dbPath(), fx.dbPath()).ok());
+        QCOMPARE(fx.readingCount(), 4);
+    }
+
+    void filesThatHoldNoReadingsAreRefusedAndNothingChanges_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("garbage") << "garbage";
+        QTest::newRow("empty file") << "empty";
+        QTest::newRow("missing file") << "missing";
+        QTest::newRow("a database without 表1") << "no table";
+        QTest::newRow("表1 without the reading columns") << "no columns";
+    }
+    void filesThatHoldNoReadingsAreRefusedAndNothingChanges() {
+        QFETCH(QString, kind);
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|1|1"});
+        const QString file = fx.file(QStringLiteral("import.mdb"));
+        if (kind == QLatin1String("garbage"))
+            writeGarbage(file);
+        else if (kind == QLatin1String("empty"))
+            QFile(file).open(QIODevice::WriteOnly);
+        else if (kind == QLatin1String("no table"))
+            rawExec(file, "create table other (x)");
+        else if (kind == QLatin1String("no columns"))
+            rawExec(file, "create table [表1] (a, b, c)");
+        const QByteArray dbBefore = StoreFixture::fileBytes(fx.dbPath());
+        const QByteArray fileBefore = StoreFixture::fileBytes(file);
+
+        const StoreResult r = ReadingsMaintenance::importFrom(fx.dbPath(), file);
+        QCOMPARE(r.kind(), StoreResult::Kind::NotAReadingsFile);
+        QCOMPARE(r.message(), QStringLiteral("备份文件格式不对！操作失败！"));
+        QCOMPARE(StoreFixture::fileBytes(fx.dbPath()), dbBefore);
+        QCOMPARE(StoreFixture::fileBytes(file), fileBefore);
+        QCOMPARE(QFile::exists(file), kind != QLatin1String("missing"));
+    }
+
+    void importIntoAnUnusableDatabaseChangesNothing() {
+        StoreFixture fx;
+        writeGarbage(fx.dbPath());
+        const QByteArray before = StoreFixture::fileBytes(fx.dbPath());
+        const QString backup = fx.file(QStringLiteral("backup.mdb"));
+        StoreFixture::createAt(backup);
+        StoreFixture::addReadingsAt(backup, {Newer + "|5|50"});
+        const StoreResult r = ReadingsMaintenance::importFrom(fx.dbPath(), backup);
+        QCOMPARE(r.kind(), StoreResult::Kind::CannotOpen);
+        QCOMPARE(StoreFixture::fileBytes(fx.dbPath()), before);
+    }
+
+    void aBackupIsAWholeDatabaseInPlaceOfTheTarget() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|1|1", Newer + "|2|2"});
+        const QString target = fx.file(QStringLiteral("copy.mdb"));
+        writeGarbage(target);
+        QVERIFY(ReadingsMaintenance::backup(fx.dbPath(), target).ok());
+        QCOMPARE(StoreFixture::rowsAt(target, QStringLiteral("select * from [表1] order by rowid")),
+                 (QStringList{Older + "|1|1", Newer + "|2|2"}));
+        QCOMPARE(StoreFixture::rowsAt(target, QStringLiteral("select count(*) from sqlite_master "
+                                                             "where type = 'table'")),
+                 QStringList{"3"});
+        QVERIFY(!QFile::exists(target + QStringLiteral(".tmp")));
+    }
+
+    void aBackupThatCannotBeWrittenIsAFailure() {
+        StoreFixture fx;
+        fx.create();
+        const QString target = fx.file(QStringLiteral("no/such/folder/copy.mdb"));
+        const StoreResult r = ReadingsMaintenance::backup(fx.dbPath(), target);
+        QCOMPARE(r.kind(), StoreResult::Kind::Failed);
+        QVERIFY(r.message().startsWith(QStringLiteral("操作失败！")));
+        QVERIFY(!QFile::exists(target));
+    }
+
+    void theDialogListsTheStoredValuesWithItsButtonsOff() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Newer + "|0012|1", Older + "|7|1", Older + "|12|1"});
+        ScriptedPrompts prompts;
+        FrmDataManage dlg(prompts, fx.dbPath());
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("数据管理"));
+        QCOMPARE(items(dlg.Combo1), (QStringList{"7", "12"}));
+        QCOMPARE(items(dlg.Combo2), (QStringList{Older, Newer}));
+        QVERIFY(!dlg.CmdDel1->isEnabled());
+        QVERIFY(!dlg.CmdDel2->isEnabled());
+        QVERIFY(dlg.Combo1->currentText().isEmpty());
+        dlg.Combo1->setEditText(QStringLiteral("7"));
+        QVERIFY(dlg.CmdDel1->isEnabled());
+        dlg.Combo1->setEditText(QStringLiteral("   "));
+        QVERIFY(!dlg.CmdDel1->isEnabled());
+        dlg.Combo2->setCurrentIndex(1);
+        QVERIFY(dlg.CmdDel2->isEnabled());
+    }
+
+    void clearingAsksFirstAndKeepsTheListsUntilTheNextRefill() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|7|1"});
+        ScriptedPrompts prompts;
+        FrmDataManage dlg(prompts, fx.dbPath());
+        prompts.answer(Prompts::Answer::No);
+        dlg.CmdClearAll->click();
+        QCOMPARE(fx.readingCount(), 1);
+        prompts.answer(Prompts::Answer::Yes);
+        dlg.CmdClearAll->click();
+        QCOMPARE(fx.readingCount(), 0);
+        QCOMPARE(prompts.texts(),
+                 (QStringList{"数据库内数据清空后将无法恢复，请确认！",
+                              "数据库内数据清空后将无法恢复，请确认！", "数据库内数据已被清空！"}));
+        QCOMPARE(prompts.asked()[0].title, QStringLiteral("警示："));
+        QCOMPARE(prompts.asked()[2].title, QStringLiteral("提示："));
+        QCOMPARE(items(dlg.Combo1), QStringList{"7"});
+    }
+
+    void deletingBySensorAsksThenRefillsTheLists() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|7|1", Older + "|012|1", Newer + "|12.0|1"});
+        ScriptedPrompts prompts;
+        FrmDataManage dlg(prompts, fx.dbPath());
+        dlg.Combo1->setCurrentIndex(1);
+        prompts.answer(Prompts::Answer::Yes);
+        dlg.CmdDel1->click();
+        QCOMPARE(prompts.texts(), (QStringList{"数据库内指定数据删除后将无法恢复，请确认！",
+                                               "数据库内指定数据已被删除！"}));
+        QCOMPARE(items(dlg.Combo1), QStringList{"7"});
+        QCOMPARE(items(dlg.Combo2), QStringList{Older});
+        QVERIFY(!dlg.CmdDel1->isEnabled());
+    }
+
+    void deletingByDateTimeAnsweredNoChangesNothing() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|7|1"});
+        ScriptedPrompts prompts;
+        FrmDataManage dlg(prompts, fx.dbPath());
+        dlg.Combo2->setCurrentIndex(0);
+        prompts.answer(Prompts::Answer::No);
+        dlg.CmdDel2->click();
+        QCOMPARE(fx.readingCount(), 1);
+        QCOMPARE(prompts.asked().size(), 1);
+    }
+
+    void aDeletionOnAnUnusableDatabaseIsReported() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|7|1"});
+        ScriptedPrompts prompts;
+        FrmDataManage dlg(prompts, fx.dbPath());
+        writeGarbage(fx.dbPath());
+        dlg.Combo1->setCurrentIndex(0);
+        prompts.answer(Prompts::Answer::Yes);
+        dlg.CmdDel1->click();
+        QCOMPARE(prompts.texts().size(), 2);
+        QVERIFY(prompts.texts()[1].startsWith(QStringLiteral("数据库文件无法打开：")));
+        QCOMPARE(items(dlg.Combo1), QStringList{"7"});
+    }
+
+    void backupOntoAnExistingFileAnsweredNoAsksForANameAgain() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|7|1"});
+        const QString first = fx.file(QStringLiteral("first.mdb"));
+        const QString second = fx.file(QStringLiteral("second.mdb"));
+        writeGarbage(first);
+        writeGarbage(second);
+        const QByteArray firstBefore = StoreFixture::fileBytes(first);
+        ScriptedPrompts prompts;
+        FrmDataManage dlg(prompts, fx.dbPath());
+        prompts.choose(first);
+        prompts.answer(Prompts::Answer::No);
+        prompts.choose(second);
+        prompts.answer(Prompts::Answer::Yes);
+        dlg.CmdOut->click();
+        QCOMPARE(prompts.asked().size(), 4);
+        QCOMPARE(prompts.asked()[0].kind, QStringLiteral("save"));
+        QCOMPARE(prompts.asked()[0].title, QStringLiteral("指定数据备份文件名:"));
+        QCOMPARE(prompts.asked()[1].text, QStringLiteral("目标文件已经存在,文件被覆盖？"));
+        QCOMPARE(prompts.asked()[1].buttons, Prompts::Buttons::YesNoCancel);
+        QCOMPARE(prompts.asked()[2].kind, QStringLiteral("save"));
+        QCOMPARE(StoreFixture::fileBytes(first), firstBefore);
+        QCOMPARE(StoreFixture::rowsAt(second, QStringLiteral("select 编号 from [表1]")),
+                 QStringList{"7"});
+        QCOMPARE(prompts.unanswered(), 0);
+    }
+
+    void backupEndsQuietlyOnCancelAndSaysSoWithoutAName() {
+        StoreFixture fx;
+        fx.create();
+        const QString existing = fx.file(QStringLiteral("existing.mdb"));
+        writeGarbage(existing);
+        const QByteArray before = StoreFixture::fileBytes(existing);
+        ScriptedPrompts prompts;
+        FrmDataManage dlg(prompts, fx.dbPath());
+        prompts.choose(existing);
+        prompts.answer(Prompts::Answer::Cancel);
+        dlg.CmdOut->click();
+        QCOMPARE(prompts.asked().size(), 2);
+        QCOMPARE(StoreFixture::fileBytes(existing), before);
+
+        prompts.clear();
+        prompts.choose(QString());
+        dlg.CmdOut->click();
+        QCOMPARE(prompts.texts().last(), QStringLiteral("没有指定文件名，或操作被取消！"));
+        QCOMPARE(prompts.asked().last().title, QStringLiteral("thermbook"));
+    }
+
+    void aFailedBackupIsReported() {
+        StoreFixture fx;
+        fx.create();
+        ScriptedPrompts prompts;
+        FrmDataManage dlg(prompts, fx.dbPath());
+        prompts.choose(fx.file(QStringLiteral("no/such/folder/copy.mdb")));
+        dlg.CmdOut->click();
+        QCOMPARE(prompts.texts().last(), QStringLiteral("操作失败！"));
+    }
+
+    void importFromTheDialog() {
+        StoreFixture fx;
+        fx.create();
+        const QString backup = fx.file(QStringLiteral("backup.mdb"));
+        StoreFixture::createAt(backup);
+        StoreFixture::addReadingsAt(backup, {Newer + "|5|50"});
+        const QString garbage = fx.file(QStringLiteral("garbage.mdb"));
+        writeGarbage(garbage);
+        ScriptedPrompts prompts;
+        FrmDataManage dlg(prompts, fx.dbPath());
+        QCOMPARE(dlg.Combo1->count(), 0);
+
+        prompts.choose(backup);
+        dlg.CmdIn->click();
+        QCOMPARE(prompts.asked()[0].kind, QStringLiteral("open"));
+        QCOMPARE(prompts.asked()[0].title, QStringLiteral("备份文件名:"));
+        QCOMPARE(prompts.texts().last(), QStringLiteral("完成！"));
+        QCOMPARE(items(dlg.Combo1), QStringList{"5"});
+
+        prompts.choose(garbage);
+        dlg.CmdIn->click();
+        QCOMPARE(prompts.texts().last(), QStringLiteral("备份文件格式不对！操作失败！"));
+        QCOMPARE(fx.readingCount(), 1);
+
+        prompts.choose(QString());
+        dlg.CmdIn->click();
+        QCOMPARE(prompts.texts().last(), QStringLiteral("没有指定文件名，或操作被取消！"));
+    }
+};
+
+QTEST_MAIN(TestFrmDataManage)
+#include "test_frm_data_manage.moc"
