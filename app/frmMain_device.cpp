@@ -78,9 +78,9 @@ void frmMain::MenuDrv_Click() {
 }
 
 void frmMain::menu_Connect_Click() {
-    // The click toggled the check mark already; it is to show the link state, and only
-    // the outcome of the connect may change it.
-    menu_Connect->setChecked(!menu_Connect->isChecked());
+    // A click toggles the check mark by itself; the mark shows the link state, which only
+    // the outcome of a connect may change.
+    menu_Connect->setChecked(Menu_Info->isEnabled());
     // Another connect, or any command, is using the port right now: a second search would
     // reset ComPortNo under it and report a recorder that answered as missing.
     if (m_connecting || deviceLink().rs().CommandBusy())

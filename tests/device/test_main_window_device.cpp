@@ -137,6 +137,15 @@ private slots:
         QCOMPARE(Module1::ComPortNo, quint8(0));
         QVERIFY(!w.menu_Connect->isChecked());
         QCOMPARE(w.sbPanel1->text(), QStringLiteral("没有与设备联机。"));
+
+        // Once linked, a cancelled connect leaves the link and its check mark alone.
+        connectThroughTheMenu(w, m_prompts);
+        const quint8 port = Module1::ComPortNo;
+        QVERIFY(w.menu_Connect->isChecked());
+        w.menu_Connect->trigger();
+        w.menu_Connect_Click();
+        QVERIFY(w.menu_Connect->isChecked());
+        QCOMPARE(Module1::ComPortNo, port);
     }
 
     void aSilentLineMeansNoRecorder() {
