@@ -1,6 +1,5 @@
 // The plain rules behind the device commands: what the lists show, the upload's
-// percentage, the power-off minutes and the factory sequence.
-#include "AutoSchedule.h"
+// percentage and the power-off minutes.
 #include "DeviceInfoRows.h"
 #include "LinkState.h"
 #include "PowerOffMinutes.h"
@@ -138,30 +137,6 @@ private slots:
 
         state.DevPowerOffMin = QStringLiteral("30");
         QCOMPARE(DeviceInfoRows(state)[5].second, QStringLiteral("30"));
-    }
-
-    void factorySequenceByTick() {
-        QStringList lines;
-        QList<int> codes;
-        int doneAt = -1;
-        for (int step = 0; step < 60 && doneAt < 0; ++step) {
-            const AutoStepAction action = AutoScheduleAt(step);
-            if (!action.line.isEmpty())
-                lines.append(action.line);
-            if (action.code)
-                codes.append(*action.code);
-            if (action.code == 253)
-                QCOMPARE(action.arg.value_or(-1), 5.0);
-            if (action.done)
-                doneAt = step;
-        }
-        QCOMPARE(lines, (QStringList{"得到信息", "清空片内所有数据", "设置序列号", "设置上传时间",
-                                     "标定误差", "得到信息"}));
-        QCOMPARE(codes, (QList<int>{243, 249, 244, 247, 252, 243, 253}));
-        QCOMPARE(doneAt, 51);
-        // The memory gets 35 ticks to erase before the next command.
-        for (int step = 4; step < 38; ++step)
-            QVERIFY(!AutoScheduleAt(step).code);
     }
 };
 

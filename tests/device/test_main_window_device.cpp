@@ -1,7 +1,6 @@
 // The main window's device commands against the recorder simulator, with the boxes
 // answered from a script and the clock running 50 times fast.
 #include "Clock.h"
-#include "FrmAutoOpration.h"
 #include "Frm_PowerDelayTime.h"
 #include "Module1.h"
 #include "RegWR.h"
@@ -14,7 +13,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -373,29 +371,6 @@ private slots:
         QVERIFY(seen);
         QCOMPARE(simState(stateFile(), QStringLiteral("power-off-minutes")), QStringLiteral("30"));
         QCOMPARE(cell(w.ListView1, 5, 1), QStringLiteral("30"));
-    }
-
-    void factorySequenceListsItsStepsAndPreparesTheRecorder() {
-        auto sim = startSim({QStringLiteral("--poweroff"), QStringLiteral("60")});
-        ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
-        connectThroughTheMenu(w, m_prompts);
-        QStringList lines;
-        QTimer watcher;
-        connect(&watcher, &QTimer::timeout, this, [&] {
-            if (auto* window = qobject_cast<FrmAutoOpration*>(QApplication::activeModalWidget())) {
-                lines.clear();
-                for (int i = 0; i < window->List1->count(); ++i)
-                    lines.append(window->List1->item(i)->text());
-            }
-        });
-        watcher.start(2);
-        w.action(QStringLiteral("Menu_AutoOperate"))->trigger();
-        watcher.stop();
-        QCOMPARE(lines, (QStringList{"得到信息", "清空片内所有数据", "设置序列号", "设置上传时间",
-                                     "标定误差", "得到信息"}));
-        QCOMPARE(simState(stateFile(), QStringLiteral("power-off-minutes")), QStringLiteral("5"));
-        QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 };
 

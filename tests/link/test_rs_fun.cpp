@@ -158,18 +158,6 @@ private slots:
         QVERIFY(!m_rs->SendCommand(246));
         QVERIFY(m_state.UploadList.isEmpty());
     }
-
-    void aCutBlockMarksMissingReadingsE1() {
-        QByteArray cut = dataReply();
-        cut.truncate(1200);
-        m_transport->reply(cut);
-        QVERIFY(m_rs->SendCommand(246));
-        const QStringList texts = m_state.UploadList.split(QLatin1Char(';'));
-        QCOMPARE(texts[0], QStringLiteral("23.5"));
-        QCOMPARE(texts[196], QStringLiteral("20.0")); // reading 197: fraction at 1199
-        QCOMPARE(texts[197], QStringLiteral("E1"));
-        QCOMPARE(texts[998], QStringLiteral("E1"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestRsFun)
