@@ -160,4 +160,18 @@ private:
     [[nodiscard]] bool requireConnected();
 
     // --- Measurement store's state (frmMain_store.cpp) ---------------------------------
+    // The date-time dialog of the saves, a child of this window. It survives a cancel, so
+    // the next save offers the cancelled entries again, and is destroyed after a save.
+    class FrmShowRiLI* m_frmShowRiLI = nullptr;
+    // The rows of the query pane (ListView3's model), made on the first fill.
+    class ReadingsModel* m_readingsModel = nullptr;
+    // The waiting label's text while the panel says it is preparing data.
+    QString m_waitingText;
+    void fillQueryPane(const class ReadingsLayout& layout, const QString& sql = {});
+    // The waiting panel around a dialog that reads the database while it opens.
+    void showPreparingPanel();
+    void hidePreparingPanel();
+    // Lets a view still reading in the background finish before the database is written,
+    // so the write never has to wait for the read lock.
+    void finishQueryPaneReading();
 };
