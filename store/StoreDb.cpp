@@ -1,7 +1,7 @@
 #include "StoreDb.h"
 
 #include "JetSql.h"
-#include "JetVal.h"
+#include "JetValFunction.h"
 #include "StoreSchema.h"
 
 #include <QFileInfo>
@@ -13,26 +13,10 @@
 #include <sqlite3.h>
 
 #include <atomic>
-#include <cmath>
 
 namespace {
 
 std::atomic<quint64> g_connectionCounter{0};
-
-void valFunction(sqlite3_context* context, int, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
-        sqlite3_result_null(context);
-        return;
-    }
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
-    const int bytes = sqlite3_value_bytes(argv[0]);
-    const double value = JetVal::leadingNumber(text ? text : "", static_cast<std::size_t>(bytes));
-    // Whole numbers come back as integers so that a selected val() reads 12, not 12.0.
-    if (value == std::floor(value) && std::fabs(value) < 9.0e15)
-        sqlite3_result_int64(context, static_cast<sqlite3_int64>(value));
-    else
-        sqlite3_result_double(context, value);
-}
 
 int primaryCode(const QSqlError& error) {
     bool ok = false;
@@ -96,9 +80,7 @@ StoreResult StoreDb::connect(Access access) {
         return StoreResult::failure(StoreResult::Kind::CannotOpen, cannotOpenText(m_path, reason));
     }
     sqlite3* h = handle();
-    if (!h || sqlite3_create_function_v2(
-                  h, "val", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
-                  valFunction, nullptr, nullptr, nullptr) != SQLITE_OK) {
+    if (!h || JetVal::registerSqlFunction(h) != SQLITE_OK) {
         close();
         return StoreResult::failure(StoreResult::Kind::CannotOpen,
                                     cannotOpenText(m_path, QStringLiteral("数据库引擎无法使用。")));
