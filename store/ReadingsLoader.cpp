@@ -4,7 +4,6 @@
 #include "StoreDb.h"
 
 #include <QElapsedTimer>
-#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -60,20 +59,43 @@ StoreResult ReadingsLoader::error() const {
     return m_error;
 }
 
+qint64 ReadingsLoader::total() const {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    return m_total;
+}
+
 void ReadingsLoader::hand(Batch& local, bool last) {
+    const std::size_t next = local.start + local.rows.size();
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_pending.newTexts += local.newTexts;
-        if (m_pending.rows.empty())
-            m_pending.rows = std::move(local.rows);
-        else
-            m_pending.rows.insert(m_pending.rows.end(), local.rows.begin(), local.rows.end());
+        if (!local.rows.empty()) {
+            if (!m_pending.rows.empty() && local.start == m_pending.start + m_pending.rows.size()) {
+                m_pending.rows.insert(m_pending.rows.end(), local.rows.begin(), local.rows.end());
+            } else {
+                // Nothing waiting, or the whole statement starting over the preview's rows:
+                // the later rows stand for those.
+                m_pending.start = local.start;
+                m_pending.rows = std::move(local.rows);
+            }
+        }
         if (last)
             m_ended = true;
     }
     local = Batch();
+    local.start = next;
     if (last || !m_notified.exchange(true))
         m_notify();
+}
+
+quint32 ReadingsLoader::intern(const QString& text, Batch& local) {
+    auto it = m_textIndex.constFind(text);
+    if (it != m_textIndex.constEnd())
+        return *it;
+    const auto index = static_cast<quint32>(m_textIndex.size());
+    local.newTexts.append(text);
+    m_textIndex.insert(text, index);
+    return index;
 }
 
 void ReadingsLoader::run() {
@@ -86,9 +108,18 @@ void ReadingsLoader::run() {
                 const std::lock_guard<std::mutex> lock(m_mutex);
                 m_handle = db.handle();
             }
-            read(db);
+            QString whole = m_sql.trimmed();
+            while (whole.endsWith(QLatin1Char(';')))
+                whole.chop(1);
+            // A statement that cannot be limited this way simply shows nothing early.
+            (void)read(db,
+                       QStringLiteral("select * from (%1\n) limit %2")
+                           .arg(whole, QString::number(PreviewRows)),
+                       true);
+            const qint64 rows = read(db, m_sql, false);
             const std::lock_guard<std::mutex> lock(m_mutex);
             m_handle = nullptr;
+            m_total = rows;
         }
     }
     if (!failure.ok()) {
@@ -99,17 +130,17 @@ void ReadingsLoader::run() {
     hand(none, true);
 }
 
-void ReadingsLoader::read(StoreDb& db) {
+qint64 ReadingsLoader::read(StoreDb& db, const QString& sql, bool quiet) {
     if (m_cancelled)
-        return;
+        return -1;
     QSqlQuery query;
-    StoreResult r = db.select(m_sql, query);
+    StoreResult r = db.select(sql, query);
     if (!r.ok()) {
-        if (!m_cancelled) {
+        if (!m_cancelled && !quiet) {
             const std::lock_guard<std::mutex> lock(m_mutex);
             m_error = r;
         }
-        return;
+        return -1;
     }
     const QSqlRecord record = query.record();
     const int dateTimeField = record.indexOf(QStringLiteral("日期时间"));
@@ -121,42 +152,33 @@ void ReadingsLoader::read(StoreDb& db) {
 
     ReadingsRowBuilder builder(m_fill);
     ReadingsRowBuilder::Row row;
-    QHash<QString, quint32> textIndex;
-    quint32 textCount = 0;
     Batch local;
-    const auto intern = [&](const QString& text) {
-        auto it = textIndex.constFind(text);
-        if (it != textIndex.constEnd())
-            return *it;
-        local.newTexts.append(text);
-        textIndex.insert(text, textCount);
-        return textCount++;
-    };
-
     QElapsedTimer sinceHand;
     sinceHand.start();
-    std::size_t handed = 0;
+    qint64 produced = 0;
     while (!m_cancelled && query.next()) {
         if (builder.add(field(dateTimeField), field(numberField), field(temperatureField), row)) {
             CachedRow cached;
             cached.colour = static_cast<quint8>(row.colour);
             for (int c = 0; c < row.cells.size() && c < 3; ++c)
-                cached.cells[static_cast<std::size_t>(c)] = intern(row.cells[c]);
+                cached.cells[static_cast<std::size_t>(c)] = intern(row.cells[c], local);
             local.rows.push_back(cached);
+            ++produced;
         }
         const std::size_t waiting = local.rows.size();
-        if ((handed == 0 && waiting >= FirstBatchRows) || waiting >= BatchRows ||
+        if ((produced == qint64(waiting) && waiting >= FirstBatchRows) || waiting >= BatchRows ||
             (waiting > 0 && sinceHand.elapsed() >= BatchMs)) {
-            handed += waiting;
             hand(local, false);
             sinceHand.restart();
         }
     }
-    if (query.lastError().isValid() && !m_cancelled) {
+    const bool failed = query.lastError().isValid();
+    if (failed && !m_cancelled && !quiet) {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_error = StoreResult::failure(StoreResult::Kind::Failed,
                                        QStringLiteral("数据库操作失败：") +
                                            StoreDb::reasonText(query.lastError()));
     }
     hand(local, false);
+    return failed || m_cancelled ? -1 : produced;
 }

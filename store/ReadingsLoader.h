@@ -3,6 +3,7 @@
 #include "ReadingsLayout.h"
 #include "StoreResult.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -17,7 +18,10 @@ struct sqlite3;
 
 // Reads the rows of one fill on a thread of its own, with a connection of its own, and
 // hands them over in batches. The window thread never waits for the table to be sorted or
-// read: the first rows come over as soon as SQLite returns them, the rest follow.
+// read. Reading runs twice: first the statement limited to its first rows, which SQLite
+// finds without sorting the whole table, so the first screen shows at once; then the whole
+// statement, whose rows replace the first ones (identical unless rows tie in the order)
+// and continue the list.
 //
 // The reading thread never waits for the window thread, so a writer that waits for the
 // read lock (StoreDb's busy timeout) can never wait forever.
@@ -28,12 +32,17 @@ public:
         std::array<quint32, 3> cells{};
         quint8 colour = 0;
     };
-    // Rows read since the last batch, and the texts they added to the shared texts (which
-    // only ever grow, so indexes stay valid).
+    // Rows read since the last batch, which belong at rows start, start + 1, ... of the
+    // list (replacing rows already there), and the texts they added to the shared texts
+    // (which only ever grow, so indexes stay valid).
     struct Batch {
         QStringList newTexts;
+        std::size_t start = 0;
         std::vector<CachedRow> rows;
     };
+
+    // How many rows the first, limited read takes: a few screens.
+    static constexpr int PreviewRows = 256;
 
     // `notify` is called on the reading thread whenever rows are waiting, at most once until
     // the next takeBatch(), and once more when reading has ended.
@@ -54,11 +63,17 @@ public:
     [[nodiscard]] bool takeBatch(Batch& out);
     // Why reading ended early; success when it reached the end of the rows or was cancelled.
     [[nodiscard]] StoreResult error() const;
+    // The number of rows of the whole statement once it has been read to its end; -1 while
+    // reading, or when the reading stopped early.
+    [[nodiscard]] qint64 total() const;
 
 private:
     void run();
-    void read(class StoreDb& db);
+    // Reads one statement into rows 0, 1, ...; returns how many rows it gave, or -1 when it
+    // stopped early. Failures are kept in m_error unless `quiet`.
+    qint64 read(class StoreDb& db, const QString& sql, bool quiet);
     void hand(Batch& local, bool last);
+    [[nodiscard]] quint32 intern(const QString& text, Batch& local);
 
     QString m_dbPath;
     ReadingsLayout::Fill m_fill;
@@ -67,10 +82,13 @@ private:
     std::thread m_thread;
     std::atomic<bool> m_cancelled{false};
     std::atomic<bool> m_notified{false};
+    // Used by the reading thread only.
+    QHash<QString, quint32> m_textIndex;
 
     mutable std::mutex m_mutex;
     Batch m_pending;
     bool m_ended = false;
     StoreResult m_error;
+    qint64 m_total = -1;
     sqlite3* m_handle = nullptr;
 };

@@ -4,6 +4,8 @@
 
 #include <QMetaObject>
 
+#include <algorithm>
+
 ReadingsModel::ReadingsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 ReadingsModel::~ReadingsModel() {
@@ -68,17 +70,35 @@ void ReadingsModel::takeRows() {
     ReadingsLoader::Batch batch;
     const bool ended = m_loader->takeBatch(batch);
     m_texts += batch.newTexts;
-    if (!batch.rows.empty()) {
-        const int first = static_cast<int>(m_rows.size());
-        beginInsertRows({}, first, first + static_cast<int>(batch.rows.size()) - 1);
-        m_rows.insert(m_rows.end(), batch.rows.begin(), batch.rows.end());
+    const std::size_t have = m_rows.size();
+    const std::size_t start = std::min(batch.start, have);
+    const std::size_t replaced = std::min(batch.rows.size(), have - start);
+    if (replaced > 0) {
+        std::copy_n(batch.rows.begin(), replaced,
+                    m_rows.begin() + static_cast<std::ptrdiff_t>(start));
+        emit dataChanged(index(static_cast<int>(start), 0),
+                         index(static_cast<int>(start + replaced) - 1, m_columnCount - 1));
+    }
+    if (batch.rows.size() > replaced) {
+        beginInsertRows({}, static_cast<int>(have),
+                        static_cast<int>(have + batch.rows.size() - replaced) - 1);
+        m_rows.insert(m_rows.end(), batch.rows.begin() + static_cast<std::ptrdiff_t>(replaced),
+                      batch.rows.end());
         endInsertRows();
     }
-    if (ended) {
-        m_readError = m_loader->error();
-        m_loader.reset();
-        emit loadingFinished();
+    if (!ended)
+        return;
+    // The whole statement gave fewer rows than its preview had shown (the table changed in
+    // between): the surplus goes.
+    const qint64 total = m_loader->total();
+    if (total >= 0 && qint64(m_rows.size()) > total) {
+        beginRemoveRows({}, static_cast<int>(total), static_cast<int>(m_rows.size()) - 1);
+        m_rows.resize(static_cast<std::size_t>(total));
+        endRemoveRows();
     }
+    m_readError = m_loader->error();
+    m_loader.reset();
+    emit loadingFinished();
 }
 
 QString ReadingsModel::text(int row, int column) const {

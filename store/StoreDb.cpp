@@ -126,15 +126,15 @@ StoreResult StoreDb::checkTables(Access access) {
         // A file made elsewhere (or by an earlier version) gets the indexes on its first
         // writable use. They only make reading quicker, so a failure here is no failure of
         // the operation; the operation's own statements report any real problem.
+        QStringList missing = StoreSchema::indexNames();
         QSqlQuery q(m_db);
-        q.exec(QStringLiteral("select count(*) from sqlite_master where type = 'index' and "
-                              "name in ('%1', '%2')")
-                   .arg(StoreSchema::indexNames()[0], StoreSchema::indexNames()[1]));
-        if (q.next() && q.value(0).toInt() < StoreSchema::indexNames().size()) {
-            q.finish();
+        q.exec(QStringLiteral("select name from sqlite_master where type = 'index'"));
+        while (q.next())
+            missing.removeAll(q.value(0).toString());
+        q.finish();
+        if (!missing.isEmpty())
             for (const QString& sql : StoreSchema::createIndexStatements())
                 (void)exec(sql);
-        }
     }
     return {};
 }

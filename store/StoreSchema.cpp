@@ -22,15 +22,12 @@ QStringList StoreSchema::createTableStatements() {
 }
 
 QStringList StoreSchema::indexNames() {
-    return {QStringLiteral("表1_编号值_日期时间"), QStringLiteral("表1_日期时间")};
+    return {QStringLiteral("表1_日期时间")};
 }
 
 QStringList StoreSchema::createIndexStatements() {
-    const QStringList names = indexNames();
-    return {
-        QStringLiteral("Create Index If Not Exists [%1] On [表1] (val([编号]), [日期时间] desc)")
-            .arg(names[0]),
-        QStringLiteral("Create Index If Not Exists [%1] On [表1] ([日期时间])").arg(names[1])};
+    return {QStringLiteral("Create Index If Not Exists [%1] On [表1] ([日期时间])")
+                .arg(indexNames().first())};
 }
 
 StoreResult StoreSchema::createFile(const QString& path) {

@@ -16,11 +16,11 @@ public:
     [[nodiscard]] static QStringList tables() { return {Readings, Groups, Stations}; }
     [[nodiscard]] static QStringList createTableStatements();
 
-    // Index names and their statements. The first orders readings by sensor number the
-    // way the views do (val of the text), so "by sensor, then time" starts showing rows
-    // without sorting the whole table first; the second serves every date-time order and
-    // lookup. An index on val() can only be written by a connection that knows val, which
-    // every connection of the program does (StoreDb).
+    // The index on 日期时间 serves every date-time order and lookup: the upload-time lists,
+    // the views by time, deleting and grouping one upload. There is deliberately no index
+    // on the sensor number's value: with one, every upload would touch a page of it per
+    // reading and saving would slow down with the table, and the file would need val() to
+    // be written at all; the views show their first screen without it (ReadingsLoader).
     [[nodiscard]] static QStringList indexNames();
     [[nodiscard]] static QStringList createIndexStatements();
 

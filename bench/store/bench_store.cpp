@@ -158,7 +158,7 @@ int runView(const QString& db) {
     }
     const int screen = 30;
     while (model.rowCount() < screen && model.isLoading())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     view.viewport()->repaint();
     const double first = t.nsecsElapsed() / 1e6;
     const long firstPeak = peakKb();

@@ -229,12 +229,18 @@ private slots:
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         QSignalSpy finished(&model, &ReadingsModel::loadingFinished);
         QVERIFY(model.fill(fx.dbPath(), ReadingsLayout::of(Fill::BySensorThenTime)).ok());
         // fill() returns before the rows are read.
         QVERIFY(model.isLoading());
         QVERIFY(finished.wait(60000));
         QVERIFY(inserted.size() > 1);
+        // The whole statement's rows took the place of the preview's.
+        QVERIFY(!changed.isEmpty());
+        QCOMPARE(changed.first().at(0).toModelIndex().row(), 0);
+        for (const QList<QVariant>& range : changed)
+            QVERIFY(range.at(1).toModelIndex().row() < ReadingsLoader::PreviewRows);
         QCOMPARE(model.rowCount(), 30 * 999);
         QCOMPARE(model.text(0, 0), QStringLiteral("001"));
         QCOMPARE(model.text(0, 1), QStringLiteral("2008-05-30 08:00:00"));

@@ -145,7 +145,21 @@ private slots:
             StoreDb db(fx.dbPath());
             QVERIFY(db.openDatabase().ok());
         }
-        QCOMPARE(fx.rows(indexes), QStringList{QStringLiteral("2")});
+        QCOMPARE(fx.rows(indexes), QStringList{QStringLiteral("1")});
+    }
+
+    void aPlainSqliteConnectionCanStillWriteAndCheckTheFile() {
+        // Nothing in the file may depend on the program's own val(): other tools must be
+        // able to repair and change it.
+        StoreFixture fx;
+        fx.create();
+        sqlite3* raw = nullptr;
+        QCOMPARE(sqlite3_open(fx.dbPath().toUtf8().constData(), &raw), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(raw, "insert into [表1] values ('a', '1', '2'); delete from [表1];",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(raw);
+        QCOMPARE(fx.rows(QStringLiteral("pragma integrity_check")), QStringList{"ok"});
     }
 
     void eachConnectionIsRemovedWhenItsOperationEnds() {
