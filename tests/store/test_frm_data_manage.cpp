@@ -64,23 +64,6 @@ private slots:
         QCOMPARE(fx.rows(QStringLiteral("select 温度值 from [表1]")), QStringList{"3"});
     }
 
-    void clearingEmptiesOnlyTheReadings() {
-        StoreFixture fx;
-        fx.create();
-        fx.addReadings({Older + "|1|1"});
-        {
-            StoreDb db(fx.dbPath());
-            QVERIFY(db.openDatabase().ok());
-            QVERIFY(
-                db.exec(QStringLiteral(
-                            "insert into [分组定义] values ('0001','0001','','','','','','','')"))
-                    .ok());
-        }
-        QVERIFY(ReadingsMaintenance::clearAll(fx.dbPath()).ok());
-        QCOMPARE(fx.readingCount(), 0);
-        QCOMPARE(fx.rows(QStringLiteral("select count(*) from [分组定义]")), QStringList{"1"});
-    }
-
     void importingTheSameBackupTwiceAppendsItTwice() {
         StoreFixture fx;
         fx.create();
@@ -176,16 +159,6 @@ private slots:
         QVERIFY(!QFile::exists(target + QStringLiteral(".tmp")));
     }
 
-    void aBackupThatCannotBeWrittenIsAFailure() {
-        StoreFixture fx;
-        fx.create();
-        const QString target = fx.file(QStringLiteral("no/such/folder/copy.mdb"));
-        const StoreResult r = ReadingsMaintenance::backup(fx.dbPath(), target);
-        QCOMPARE(r.kind(), StoreResult::Kind::Failed);
-        QVERIFY(r.message().startsWith(QStringLiteral("操作失败！")));
-        QVERIFY(!QFile::exists(target));
-    }
-
     void theDialogListsTheStoredValuesWithItsButtonsOff() {
         StoreFixture fx;
         fx.create();
@@ -240,34 +213,6 @@ private slots:
         QCOMPARE(items(dlg.Combo1), QStringList{"7"});
         QCOMPARE(items(dlg.Combo2), QStringList{Older});
         QVERIFY(!dlg.CmdDel1->isEnabled());
-    }
-
-    void deletingByDateTimeAnsweredNoChangesNothing() {
-        StoreFixture fx;
-        fx.create();
-        fx.addReadings({Older + "|7|1"});
-        ScriptedPrompts prompts;
-        FrmDataManage dlg(prompts, fx.dbPath());
-        dlg.Combo2->setCurrentIndex(0);
-        prompts.answer(Prompts::Answer::No);
-        dlg.CmdDel2->click();
-        QCOMPARE(fx.readingCount(), 1);
-        QCOMPARE(prompts.asked().size(), 1);
-    }
-
-    void aDeletionOnAnUnusableDatabaseIsReported() {
-        StoreFixture fx;
-        fx.create();
-        fx.addReadings({Older + "|7|1"});
-        ScriptedPrompts prompts;
-        FrmDataManage dlg(prompts, fx.dbPath());
-        writeGarbage(fx.dbPath());
-        dlg.Combo1->setCurrentIndex(0);
-        prompts.answer(Prompts::Answer::Yes);
-        dlg.CmdDel1->click();
-        QCOMPARE(prompts.texts().size(), 2);
-        QVERIFY(prompts.texts()[1].startsWith(QStringLiteral("数据库文件无法打开：")));
-        QCOMPARE(items(dlg.Combo1), QStringList{"7"});
     }
 
     void backupOntoAnExistingFileAnsweredNoAsksForANameAgain() {

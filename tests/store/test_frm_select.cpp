@@ -252,26 +252,6 @@ private slots:
         QCOMPARE(dlg.Combo1->currentText(), dateFrom);
     }
 
-    void okBuildsTheStatementAndHides() {
-        StoreFixture fx;
-        ScriptedPrompts prompts;
-        FrmSelect dlg(prompts, fx.dbPath());
-        dlg.show();
-        dlg.Option1[1]->setChecked(true);
-        type(dlg.Combo1, From);
-        type(dlg.Combo2, To);
-        dlg.Option2[1]->setChecked(true);
-        type(dlg.Combo3, QStringLiteral("1"));
-        type(dlg.Combo4, QStringLiteral("20"));
-        dlg.CmdOK->click();
-        QVERIFY(!dlg.isVisible());
-        QCOMPARE(dlg.result(), int(QDialog::Accepted));
-        QCOMPARE(dlg.Sql,
-                 QStringLiteral("select * from [表1] Where [日期时间]>= '2008-04-29 10:00:00' and "
-                                "[日期时间]<= '2008-04-30 14:25:03' and val(编号)>= 1 and "
-                                "val(编号)<= 20 order by [日期时间] asc,val(编号) asc"));
-    }
-
     void cancelLeavesTheStatementEmpty() {
         StoreFixture fx;
         ScriptedPrompts prompts;
@@ -301,18 +281,6 @@ private slots:
         // the text, the "or" would have let every row through.
         QCOMPARE(model.rowCount(), 1);
         QCOMPARE(model.text(0, 0), From);
-    }
-
-    void anUnusableDatabaseIsKeptAsTheLoadError() {
-        StoreFixture fx;
-        QFile f(fx.dbPath());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("not a database");
-        f.close();
-        ScriptedPrompts prompts;
-        FrmSelect dlg(prompts, fx.dbPath());
-        QCOMPARE(dlg.loadError().kind(), StoreResult::Kind::CannotOpen);
-        QVERIFY(prompts.asked().isEmpty());
     }
 };
 

@@ -93,11 +93,6 @@ private slots:
         QCOMPARE(t.attachFile, attach);
     }
 
-    void quotedDoublesInnerQuotes() {
-        QCOMPARE(JetSql::quoted(QStringLiteral("it's")), QStringLiteral("'it''s'"));
-        QCOMPARE(JetSql::quoted(QString()), QStringLiteral("''"));
-    }
-
     void valReadsTheLeadingNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
@@ -189,23 +184,30 @@ private slots:
             << L({"2008-04-29 10:00:00|1|20", "2008-04-29 10:00:00|012|21.5",
                   "2008-04-30 14:25:03|1|20.5", "2008-04-30 14:25:03|2|21",
                   "2008-04-30 14:25:03|12.0|E1"});
-        QTest::newRow("query all") << "select * from [表1] order by [日期时间] asc,val(编号) asc"
-                                   << "" << QStringList();
-        QTest::newRow("query date range")
+        QTest::newRow("query table: all, all, date first")
+            << "select * from [表1] order by [日期时间] asc,val(编号) asc"
+            << "" << QStringList();
+        QTest::newRow("query table: range, all, date first")
             << "select * from [表1] Where [日期时间]>= '2008-04-29 10:00:00' and [日期时间]<= "
-               "'2008-04-29 23:00:00' order by [日期时间] asc,val(编号) asc"
-            << "" << L({"2008-04-29 10:00:00|1|20", "2008-04-29 10:00:00|012|21.5"});
-        QTest::newRow("query number range")
-            << "select * from [表1] Where val(编号)>= 2 and val(编号)<= 20 order by val(编号) "
+               "'2008-04-30 14:25:03' order by [日期时间] asc,val(编号) asc"
+            << "" << QStringList();
+        QTest::newRow("query table: all, range, number first")
+            << "select * from [表1] Where val(编号)>= 1 and val(编号)<= 20 order by val(编号) "
                "asc,[日期时间] asc"
             << ""
-            << L({"2008-04-30 14:25:03|2|21", "2008-04-29 10:00:00|012|21.5",
+            << L({"2008-04-29 10:00:00|1|20", "2008-04-30 14:25:03|1|20.5",
+                  "2008-04-30 14:25:03|2|21", "2008-04-29 10:00:00|012|21.5",
                   "2008-04-30 14:25:03|12.0|E1"});
-        QTest::newRow("query both ranges")
+        QTest::newRow("query table: range, range, date first")
             << "select * from [表1] Where [日期时间]>= '2008-04-29 10:00:00' and [日期时间]<= "
-               "'2008-04-30 14:25:03' and val(编号)>= 1 and val(编号)<= 1 order by [日期时间] "
+               "'2008-04-30 14:25:03' and val(编号)>= 1 and val(编号)<= 20 order by [日期时间] "
                "asc,val(编号) asc"
-            << "" << L({"2008-04-29 10:00:00|1|20", "2008-04-30 14:25:03|1|20.5"});
+            << ""
+            << L({"2008-04-29 10:00:00|1|20", "2008-04-29 10:00:00|012|21.5",
+                  "2008-04-30 14:25:03|1|20.5", "2008-04-30 14:25:03|2|21",
+                  "2008-04-30 14:25:03|12.0|E1"});
+        QTest::newRow("maintenance date list") << "select * from [表1] order by [日期时间] asc"
+                                               << "" << QStringList();
         // Maintenance.
         QTest::newRow("clear all") << "delete * from [表1]"
                                    << "select count(*) from [表1]" << L({"0"});

@@ -29,14 +29,6 @@ QStringList shown(const ReadingsModel& model) {
     return out;
 }
 
-QStringList headers(const ReadingsModel& model) {
-    QStringList out;
-    for (int c = 0; c < model.columnCount(); ++c)
-        out.append(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() +
-                   QLatin1Char('/') + QString::number(model.columnWidthTwips(c)));
-    return out;
-}
-
 const QString Older = QStringLiteral("2008-04-29 10:00:00");
 const QString Newer = QStringLiteral("2008-04-30 14:25:03");
 
@@ -115,49 +107,6 @@ private slots:
         QCOMPARE(shown(model), expected);
         QVERIFY(model.readError().ok());
         QVERIFY(!model.isLoading());
-    }
-
-    void layoutsGiveTheirCaptionsWidthsAndColumns_data() {
-        QTest::addColumn<Fill>("fill");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<QStringList>("columns");
-        QTest::newRow("by sensor")
-            << Fill::BySensorThenTime << " 同一传感器，各时间温度值：" << 5000
-            << QStringList{"编号/1000", "日期和时间/2000", "温度值/1000"};
-        QTest::newRow("by time") << Fill::ByTimeThenSensor << " 同一时间，各传感器温度值：" << 5000
-                                 << QStringList{"日期和时间/2000", "编号/1000", "温度值/1000"};
-        QTest::newRow("upload times") << Fill::UploadTimes << " 数据上传时间列表：" << 3000
-                                      << QStringList{"已有数据<日期和时间>/3000"};
-        QTest::newRow("sensor numbers") << Fill::SensorNumbers << " 传感器编号列表：" << 3000
-                                        << QStringList{"已有数据<传感器编号>/3000"};
-        QTest::newRow("query by sensor")
-            << Fill::QueryBySensor << "" << 5000
-            << QStringList{"编号/1000", "日期和时间/2000", "温度值/1000"};
-        QTest::newRow("query by time")
-            << Fill::QueryByTime << "" << 5000
-            << QStringList{"日期和时间/2000", "编号/1000", "温度值/1000"};
-    }
-    void layoutsGiveTheirCaptionsWidthsAndColumns() {
-        QFETCH(Fill, fill);
-        QFETCH(QString, caption);
-        QFETCH(int, width);
-        QFETCH(QStringList, columns);
-        StoreFixture fx;
-        ReadingsModel model;
-        const ReadingsLayout layout = ReadingsLayout::of(fill);
-        QCOMPARE(layout.caption(), caption);
-        QCOMPARE(layout.paneWidthTwips(), width);
-        // The custom-query layouts need a statement; an empty one is refused, columns stay.
-        (void)model.fill(fx.dbPath(), layout);
-        QCOMPARE(headers(model), columns);
-        model.waitUntilLoaded();
-    }
-
-    void theQueryKeyChoosesTheLayout() {
-        QCOMPARE(ReadingsLayout::forQuery(QStringLiteral("编号")).fill(), Fill::QueryBySensor);
-        QCOMPARE(ReadingsLayout::forQuery(QStringLiteral("日期时间")).fill(), Fill::QueryByTime);
-        QCOMPARE(ReadingsLayout::forQuery(QString()).fill(), Fill::QueryByTime);
     }
 
     void badStatementsAreReportedAndChangeNothing_data() {

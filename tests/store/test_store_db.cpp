@@ -176,24 +176,6 @@ private slots:
         QVERIFY(QSqlDatabase::connectionNames().isEmpty());
     }
 
-    void aReadOnlyConnectionCannotWrite() {
-        StoreFixture fx;
-        fx.create();
-        StoreDb db(fx.dbPath());
-        QVERIFY(db.openDatabase(StoreDb::Access::ReadOnly).ok());
-        const StoreResult r = db.exec(QStringLiteral("delete * from [表1]"));
-        QCOMPARE(r.kind(), StoreResult::Kind::Failed);
-        QVERIFY(r.message().startsWith(QStringLiteral("数据库操作失败：")));
-    }
-
-    void openFileRefusesAMissingFileWithoutMakingOne() {
-        StoreFixture fx;
-        const QString path = fx.file(QStringLiteral("other.mdb"));
-        StoreDb db(path);
-        QCOMPARE(db.openFile(StoreDb::Access::ReadWrite).kind(), StoreResult::Kind::CannotOpen);
-        QVERIFY(!QFile::exists(path));
-    }
-
     void tablesAreListedInTheirStoredOrder() {
         StoreFixture fx;
         fx.create();

@@ -11,9 +11,6 @@
 
 #include <sqlite3.h>
 
-#include <chrono>
-#include <thread>
-
 using ListRows = QVector<UploadSaver::ListRow>;
 
 namespace {
@@ -66,23 +63,6 @@ private slots:
             UploadSaver::plan(numberedRows(10), static_cast<qint16>(first),
                               static_cast<qint16>(last), static_cast<qint16>(offset));
         QCOMPARE(numbersOf(readings), numbers);
-    }
-
-    void dataNumbersAreReadAsWholeNumbers_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("plain") << "12" << 12.0;
-        QTest::newRow("four digits") << "0012" << 12.0;
-        QTest::newRow("fraction rounds half away") << "12.5" << 13.0;
-        QTest::newRow("fraction rounds down") << "12.4" << 12.0;
-        QTest::newRow("leading number of a text") << "7x" << 7.0;
-        QTest::newRow("no number") << "abc" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
-    }
-    void dataNumbersAreReadAsWholeNumbers() {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(UploadSaver::dataNumberValue(text), value);
     }
 
     void savedRowsKeepTheirInsertionOrderAndStamp() {
@@ -176,24 +156,6 @@ private slots:
         db.close();
         QCOMPARE(fx.readingCount(), 1);
         QVERIFY(!QFile::exists(fx.dbPath() + QStringLiteral("-journal")));
-    }
-
-    void aShortLockByAnotherProgramIsWaitedFor() {
-        StoreFixture fx;
-        fx.create();
-        sqlite3* holder = nullptr;
-        QCOMPARE(sqlite3_open(fx.dbPath().toUtf8().constData(), &holder), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(holder, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
-        // The store waits for another connection's lock before it gives up.
-        std::thread release([holder] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            sqlite3_exec(holder, "rollback", nullptr, nullptr, nullptr);
-        });
-        const StoreResult waited = UploadSaver::save(fx.dbPath(), Stamp, {{"1", "2"}});
-        release.join();
-        sqlite3_close(holder);
-        QVERIFY2(waited.ok(), qPrintable(waited.message()));
-        QCOMPARE(fx.readingCount(), 1);
     }
 
     void anUnusableDatabaseIsReportedAndLeftUnchanged() {
