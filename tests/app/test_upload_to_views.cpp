@@ -1,0 +1,134 @@
+// The whole road of an upload: the recorder simulator on a pseudo-terminal, connect,
+// upload, save with a confirmed date-time, then every view of the stored readings.
+#include "Clock.h"
+#include "FrmShowRiLI.h"
+#include "Module1.h"
+#include "ReadingsModel.h"
+#include "ScriptedPrompts.h"
+#include "SimRun.h"
+#include "WhenShown.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
+
+namespace {
+
+void confirmDateTime(FrmShowRiLI* d, const QString& date, const QString& time) {
+    d->Text1->setText(date);
+    d->Combo1->setEditText(time);
+    d->CmdOK->click();
+}
+
+// The query pane's rows as "cell|cell|cell".
+QStringList paneRows(const frmMain& w) {
+    auto* model = qobject_cast<ReadingsModel*>(w.ListView3->model());
+    if (!model)
+        return {};
+    model->waitUntilLoaded();
+    QStringList out;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < model->columnCount(); ++c)
+            cells.append(model->index(r, c).data().toString());
+        out.append(cells.join(QLatin1Char('|')));
+    }
+    return out;
+}
+
+} // namespace
+
+class TestUploadToViews : public QObject {
+    Q_OBJECT
+
+    ScriptedPrompts m_prompts;
+    QTemporaryDir m_dir;
+
+private slots:
+    void anUploadIsSavedAndShownInEveryView() {
+        Module1::DatabasePath = m_dir.filePath(QStringLiteral("数据库.mdb"));
+        const QString csvPath = m_dir.filePath(QStringLiteral("readings.csv"));
+        QFile csv(csvPath);
+        QVERIFY(csv.open(QIODevice::WriteOnly | QIODevice::Text));
+        csv.write("1,23.4\n2,-5.3\n3,0.0\n999,41.2\n");
+        csv.close();
+        SimRun sim({QStringLiteral("--readings"), csvPath});
+        QVERIFY(!sim.path().isEmpty());
+        qputenv("THERMBOOK_SERIAL_PORTS", sim.path().toLocal8Bit());
+
+        ScaledClock clock(50.0, QDateTime(QDate(2008, 4, 30), QTime(14, 25, 3)));
+        frmMain w(m_prompts, clock);
+        w.show();
+
+        m_prompts.answer(Prompts::Answer::Ok); // the checklist before the search
+        w.menu_Connect->trigger();
+        QVERIFY(w.menu_Connect->isChecked());
+
+        m_prompts.clear();
+        m_prompts.answer(Prompts::Answer::Yes);
+        whenShown<FrmShowRiLI>(
+            [](FrmShowRiLI* d) { confirmDateTime(d, "2008-04-30", "14:30:00"); });
+        w.menu_Upload->trigger();
+        QCOMPARE(m_prompts.texts(),
+                 (QStringList{"是否被将设备数据保存到计算机数据库中？", "数据已经存入数据库"}));
+        QCOMPARE(w.ListView2->topLevelItemCount(), 999);
+
+        // A reading corrected in place is what the next save stores.
+        QTreeWidgetItem* second = w.ListView2->topLevelItem(1);
+        w.ListView2->scrollToItem(second);
+        QTest::mouseClick(w.ListView2->viewport(), Qt::LeftButton, {},
+                          w.ListView2->visualItemRect(second).topLeft() + QPoint(5, 3));
+        QTRY_VERIFY(w.Text1->isVisible());
+        w.Text1->selectAll();
+        QTest::keyClicks(w.Text1, QStringLiteral("-4.8"));
+        m_prompts.answer(Prompts::Answer::Yes);
+        whenShown<FrmShowRiLI>(
+            [](FrmShowRiLI* d) { confirmDateTime(d, "2008-05-01", "08:00:00"); });
+        w.action(QStringLiteral("menuSave2Mdb"))->trigger();
+
+        QCOMPARE(w.GetUpdownTimeList(), QStringLiteral("|2008-05-01 08:00:00|2008-04-30 14:30:00"));
+
+        w.action(QStringLiteral("menu_OrderByIdTime"))->trigger();
+        QStringList rows = paneRows(w);
+        QCOMPARE(rows.size(), 2 * 999);
+        QCOMPARE(rows[0], QStringLiteral("001|2008-05-01 08:00:00|023"));
+        QCOMPARE(rows[1], QStringLiteral("|2008-04-30 14:30:00|023"));
+        QCOMPARE(rows[2], QStringLiteral("002|2008-05-01 08:00:00|-005"));
+        QCOMPARE(rows[3], QStringLiteral("|2008-04-30 14:30:00|-005"));
+        QCOMPARE(rows[4], QStringLiteral("003|2008-05-01 08:00:00|000"));
+        QCOMPARE(rows[6], QStringLiteral("004|2008-05-01 08:00:00|E1"));
+        QCOMPARE(rows.last(), QStringLiteral("|2008-04-30 14:30:00|041"));
+
+        w.action(QStringLiteral("menu_OrderByTimeId"))->trigger();
+        rows = paneRows(w);
+        QCOMPARE(rows.size(), 2 * 999);
+        QCOMPARE(rows[0], QStringLiteral("2008-05-01 08:00:00|001|023"));
+        QCOMPARE(rows[999], QStringLiteral("2008-04-30 14:30:00|001|023"));
+
+        w.action(QStringLiteral("Menu_orderDateTime"))->trigger();
+        QCOMPARE(paneRows(w), (QStringList{"2008-05-01 08:00:00", "2008-04-30 14:30:00"}));
+
+        w.action(QStringLiteral("Menu_order编号"))->trigger();
+        rows = paneRows(w);
+        QCOMPARE(rows.size(), 999);
+        QCOMPARE(rows.first(), QStringLiteral("1"));
+        QCOMPARE(rows.last(), QStringLiteral("999"));
+
+        // The edited reading went into the second save only.
+        w.ChaXun(QStringLiteral("select * from [表1] where val(编号) = 2 order by [日期时间] asc"),
+                 QStringLiteral("日期时间"));
+        QCOMPARE(paneRows(w), (QStringList{"2008-04-30 14:30:00|002|-005.30",
+                                           "2008-05-01 08:00:00|002|-004.80"}));
+        QVERIFY(m_prompts.unanswered() == 0);
+    }
+};
+
+QTEST_MAIN(TestUploadToViews)
+#include "test_upload_to_views.moc"
