@@ -1,5 +1,7 @@
 #include "FrmDataManage.h"
 
+#include "DialogControls.h"
+
 #include "Module1.h"
 #include "NumberText.h"
 #include "Prompts.h"
@@ -33,15 +35,6 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
     return b;
 }
 
-QComboBox* list(const QString& name, QWidget* parent) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setMinimumContentsLength(19);
-    return c;
-}
-
 } // namespace
 
 FrmDataManage::FrmDataManage(Prompts& prompts, QString dbPath, QWidget* parent)
@@ -60,7 +53,7 @@ void FrmDataManage::buildControls() {
 
     Frame2 =
         frame(QStringLiteral("Frame2"), QStringLiteral("删除数据库内指定“编号”的数据："), this);
-    Combo1 = list(QStringLiteral("Combo1"), Frame2);
+    Combo1 = EditableValueList(QStringLiteral("Combo1"), Frame2);
     CmdDel1 = button(QStringLiteral("CmdDel1"), QStringLiteral("执 行"), Frame2);
     auto* row2 = new QHBoxLayout(Frame2);
     row2->addWidget(Combo1, 1);
@@ -68,7 +61,7 @@ void FrmDataManage::buildControls() {
 
     Frame3 =
         frame(QStringLiteral("Frame3"), QStringLiteral("删除数据库内指定“日期时间”的数据："), this);
-    Combo2 = list(QStringLiteral("Combo2"), Frame3);
+    Combo2 = EditableValueList(QStringLiteral("Combo2"), Frame3);
     CmdDel2 = button(QStringLiteral("CmdDel2"), QStringLiteral("执 行"), Frame3);
     auto* row3 = new QHBoxLayout(Frame3);
     row3->addWidget(Combo2, 1);

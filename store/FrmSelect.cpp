@@ -1,5 +1,7 @@
 #include "FrmSelect.h"
 
+#include "DialogControls.h"
+
 #include "Module1.h"
 #include "Prompts.h"
 #include "ReadingLists.h"
@@ -23,15 +25,6 @@ QRadioButton* option(const QString& name, const QString& caption, QWidget* paren
     return o;
 }
 
-QComboBox* editableCombo(const QString& name, QWidget* parent) {
-    auto* c = new QComboBox(parent);
-    c->setObjectName(name);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setMinimumContentsLength(19);
-    return c;
-}
-
 } // namespace
 
 FrmSelect::FrmSelect(Prompts& prompts, QString dbPath, QWidget* parent)
@@ -50,8 +43,8 @@ void FrmSelect::buildControls() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Option1 = {option(QStringLiteral("Option1"), QStringLiteral("全部"), Frame1),
                option(QStringLiteral("Option1"), QStringLiteral("日期范围从："), Frame1)};
-    Combo1 = editableCombo(QStringLiteral("Combo1"), Frame1);
-    Combo2 = editableCombo(QStringLiteral("Combo2"), Frame1);
+    Combo1 = EditableValueList(QStringLiteral("Combo1"), Frame1);
+    Combo2 = EditableValueList(QStringLiteral("Combo2"), Frame1);
     Label1[0] = new QLabel(QStringLiteral("到："), Frame1);
     auto* dateGrid = new QGridLayout(Frame1);
     dateGrid->addWidget(Option1[0], 0, 0);
@@ -64,8 +57,8 @@ void FrmSelect::buildControls() {
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Option2 = {option(QStringLiteral("Option2"), QStringLiteral("全部"), Frame2),
                option(QStringLiteral("Option2"), QStringLiteral("范围从："), Frame2)};
-    Combo3 = editableCombo(QStringLiteral("Combo3"), Frame2);
-    Combo4 = editableCombo(QStringLiteral("Combo4"), Frame2);
+    Combo3 = EditableValueList(QStringLiteral("Combo3"), Frame2);
+    Combo4 = EditableValueList(QStringLiteral("Combo4"), Frame2);
     Label1[1] = new QLabel(QStringLiteral("到："), Frame2);
     auto* numberGrid = new QGridLayout(Frame2);
     numberGrid->addWidget(Option2[0], 0, 0);

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "FrmShowRiLI.h"
 #include "Module1.h"
+#include "PaneRows.h"
 #include "ReadingsModel.h"
 #include "ScriptedPrompts.h"
 #include "SimRun.h"
@@ -25,22 +26,6 @@ void confirmDateTime(FrmShowRiLI* d, const QString& date, const QString& time) {
     d->Text1->setText(date);
     d->Combo1->setEditText(time);
     d->CmdOK->click();
-}
-
-// The query pane's rows as "cell|cell|cell".
-QStringList paneRows(const frmMain& w) {
-    auto* model = qobject_cast<ReadingsModel*>(w.ListView3->model());
-    if (!model)
-        return {};
-    model->waitUntilLoaded();
-    QStringList out;
-    for (int r = 0; r < model->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < model->columnCount(); ++c)
-            cells.append(model->index(r, c).data().toString());
-        out.append(cells.join(QLatin1Char('|')));
-    }
-    return out;
 }
 
 } // namespace
@@ -96,7 +81,7 @@ private slots:
         QCOMPARE(w.GetUpdownTimeList(), QStringLiteral("|2008-05-01 08:00:00|2008-04-30 14:30:00"));
 
         w.action(QStringLiteral("menu_OrderByIdTime"))->trigger();
-        QStringList rows = paneRows(w);
+        QStringList rows = PaneRows(w);
         QCOMPARE(rows.size(), 2 * 999);
         QCOMPARE(rows[0], QStringLiteral("001|2008-05-01 08:00:00|023"));
         QCOMPARE(rows[1], QStringLiteral("|2008-04-30 14:30:00|023"));
@@ -107,16 +92,16 @@ private slots:
         QCOMPARE(rows.last(), QStringLiteral("|2008-04-30 14:30:00|041"));
 
         w.action(QStringLiteral("menu_OrderByTimeId"))->trigger();
-        rows = paneRows(w);
+        rows = PaneRows(w);
         QCOMPARE(rows.size(), 2 * 999);
         QCOMPARE(rows[0], QStringLiteral("2008-05-01 08:00:00|001|023"));
         QCOMPARE(rows[999], QStringLiteral("2008-04-30 14:30:00|001|023"));
 
         w.action(QStringLiteral("Menu_orderDateTime"))->trigger();
-        QCOMPARE(paneRows(w), (QStringList{"2008-05-01 08:00:00", "2008-04-30 14:30:00"}));
+        QCOMPARE(PaneRows(w), (QStringList{"2008-05-01 08:00:00", "2008-04-30 14:30:00"}));
 
         w.action(QStringLiteral("Menu_order编号"))->trigger();
-        rows = paneRows(w);
+        rows = PaneRows(w);
         QCOMPARE(rows.size(), 999);
         QCOMPARE(rows.first(), QStringLiteral("1"));
         QCOMPARE(rows.last(), QStringLiteral("999"));
@@ -124,7 +109,7 @@ private slots:
         // The edited reading went into the second save only.
         w.ChaXun(QStringLiteral("select * from [表1] where val(编号) = 2 order by [日期时间] asc"),
                  QStringLiteral("日期时间"));
-        QCOMPARE(paneRows(w), (QStringList{"2008-04-30 14:30:00|002|-005.30",
+        QCOMPARE(PaneRows(w), (QStringList{"2008-04-30 14:30:00|002|-005.30",
                                            "2008-05-01 08:00:00|002|-004.80"}));
         QVERIFY(m_prompts.unanswered() == 0);
     }

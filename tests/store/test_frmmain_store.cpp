@@ -3,6 +3,7 @@
 #include "FrmSelect.h"
 #include "FrmShowRiLI.h"
 #include "Module1.h"
+#include "PaneRows.h"
 #include "ReadingsModel.h"
 #include "ScriptedPrompts.h"
 #include "StoreFixture.h"
@@ -45,23 +46,6 @@ void confirmDateTime(FrmShowRiLI* d, const QString& date, const QString& time,
     d->Text2[1]->setText(last);
     d->Text3->setText(offset);
     d->CmdOK->click();
-}
-
-QStringList paneRows(const frmMain& w) {
-    auto* model = qobject_cast<ReadingsModel*>(w.ListView3->model());
-    if (!model)
-        return {};
-    model->waitUntilLoaded();
-    QStringList out;
-    for (int r = 0; r < model->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < model->columnCount(); ++c)
-            cells.append(model->index(r, c).data().toString());
-        const QColor colour = model->index(r, 0).data(Qt::ForegroundRole).value<QColor>();
-        out.append(cells.join(QLatin1Char('|')) +
-                   (colour == QColor(0, 128, 0) ? QStringLiteral(" G") : QStringLiteral(" B")));
-    }
-    return out;
 }
 
 const QString Older = QStringLiteral("2008-04-29 10:00:00");
@@ -213,8 +197,9 @@ private slots:
 
         w.menu_OrderByIdTime_Click();
         QCOMPARE(w.lblTitle[1]->text(), QStringLiteral(" 同一传感器，各时间温度值："));
-        QCOMPARE(paneRows(w), (QStringList{"001|" + Newer + "|021 G", "|" + Older + "|020 G",
-                                           "002|" + Newer + "|E1 B", "|" + Older + "|022 B"}));
+        QCOMPARE(PaneRows(w, true),
+                 (QStringList{"001|" + Newer + "|021 G", "|" + Older + "|020 G",
+                              "002|" + Newer + "|E1 B", "|" + Older + "|022 B"}));
         QCOMPARE(w.ListView3->width(), Twips::ToPixels(5000));
         QCOMPARE(w.ListView3->header()->sectionSize(1), Twips::ToPixels(2000));
         QCOMPARE(w.ListView3->model()->headerData(0, Qt::Horizontal).toString(),
@@ -222,16 +207,16 @@ private slots:
 
         w.menu_OrderByTimeId_Click();
         QCOMPARE(w.lblTitle[1]->text(), QStringLiteral(" 同一时间，各传感器温度值："));
-        QCOMPARE(paneRows(w).first(), Newer + "|001|021 G");
+        QCOMPARE(PaneRows(w, true).first(), Newer + "|001|021 G");
 
         w.Menu_orderDateTime_Click();
         QCOMPARE(w.lblTitle[1]->text(), QStringLiteral(" 数据上传时间列表："));
-        QCOMPARE(paneRows(w), (QStringList{Newer + " G", Older + " B"}));
+        QCOMPARE(PaneRows(w, true), (QStringList{Newer + " G", Older + " B"}));
         QCOMPARE(w.ListView3->width(), Twips::ToPixels(3000));
 
         w.Menu_orderBianhao_Click();
         QCOMPARE(w.lblTitle[1]->text(), QStringLiteral(" 传感器编号列表："));
-        QCOMPARE(paneRows(w), (QStringList{"1 G", "2 B"}));
+        QCOMPARE(PaneRows(w, true), (QStringList{"1 G", "2 B"}));
         QVERIFY(m_prompts.asked().isEmpty());
         QCOMPARE(w.GetUpdownTimeList(), "|" + Newer + "|" + Older);
     }
@@ -272,7 +257,7 @@ private slots:
         });
         w.menu_DefByMyself_Click();
         QCOMPARE(w.lblTitle[1]->text(), QStringLiteral("自定义查询："));
-        QCOMPARE(paneRows(w),
+        QCOMPARE(PaneRows(w, true),
                  (QStringList{"001|" + Older + "|023.40 G", "|" + Newer + "|020.00 G"}));
         QVERIFY(w.Label1->text() != QStringLiteral("请稍等，正在准备数据....."));
     }
