@@ -7,6 +7,8 @@
 #include <array>
 
 class Clock;
+class DeviceLink;
+class FrmShowRiLI;
 class Prompts;
 class QAction;
 class QFrame;
@@ -20,6 +22,8 @@ class QTimer;
 class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
+class ReadingsLayout;
+class ReadingsModel;
 class SplitterBar;
 
 // The program's one main window: every menu, the three list panes, the waiting panel and
@@ -149,8 +153,8 @@ private:
 
     // --- Device operations' state (frmMain_device.cpp) ---------------------------------
     // The link to the recorder, made on first use and owned as a child of this window.
-    class DeviceLink* m_deviceLink = nullptr;
-    [[nodiscard]] class DeviceLink& deviceLink();
+    DeviceLink* m_deviceLink = nullptr;
+    [[nodiscard]] DeviceLink& deviceLink();
     // The progress bar's mode: "1999" while an upload is in progress, so Timer1 shows the
     // transfer percentage; anything else otherwise.
     QString m_progressTag;
@@ -162,12 +166,12 @@ private:
     // --- Measurement store's state (frmMain_store.cpp) ---------------------------------
     // The date-time dialog of the saves, a child of this window. It survives a cancel, so
     // the next save offers the cancelled entries again, and is destroyed after a save.
-    class FrmShowRiLI* m_frmShowRiLI = nullptr;
+    FrmShowRiLI* m_frmShowRiLI = nullptr;
     // The rows of the query pane (ListView3's model), made on the first fill.
-    class ReadingsModel* m_readingsModel = nullptr;
+    ReadingsModel* m_readingsModel = nullptr;
     // The waiting label's text while the panel says it is preparing data.
     QString m_waitingText;
-    void fillQueryPane(const class ReadingsLayout& layout, const QString& sql = {});
+    void fillQueryPane(const ReadingsLayout& layout, const QString& sql = {});
     // The waiting panel around a dialog that reads the database while it opens.
     void showPreparingPanel();
     void hidePreparingPanel();
