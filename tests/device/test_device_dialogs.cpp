@@ -1,10 +1,7 @@
 // The power-off time dialog and the factory sequence window, over a scripted link.
-#include "FakeTransport.h"
+#include "FakeLink.h"
 #include "FrmAutoOpration.h"
 #include "Frm_PowerDelayTime.h"
-#include "LinkState.h"
-#include "RS_fun.h"
-#include "StepClock.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -30,10 +29,7 @@ class TestDeviceDialogs : public QObject {
     Q_OBJECT
 
 private:
-    LinkState m_state;
-    FakeTransport* m_transport = nullptr;
-    StepClock* m_clock = nullptr;
-    RS_fun* m_rs = nullptr;
+    std::optional<FakeLink> m_link;
 
     void type(QLineEdit* box, const QString& text) {
         box->clear();
@@ -41,21 +37,11 @@ private:
     }
 
 private slots:
-    void init() {
-        m_state = LinkState{};
-        m_transport = new FakeTransport;
-        m_clock = new StepClock;
-        m_rs = new RS_fun(m_state, *m_transport, *m_clock);
-    }
-    void cleanup() {
-        delete m_rs;
-        delete m_clock;
-        delete m_transport;
-    }
+    void init() { m_link.emplace(); }
 
     void powerOffDialogHoldsTheMinutesBoxInRange() {
-        m_state.DevPowerOffMin = QStringLiteral("12");
-        Frm_PowerDelayTime dialog(*m_rs);
+        m_link->state.DevPowerOffMin = QStringLiteral("12");
+        Frm_PowerDelayTime dialog(m_link->rs);
         QCOMPARE(dialog.objectName(), QStringLiteral("Frm_PowerDelayTime"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("设置设备自动关机时间（分钟数）"));
         QCOMPARE(dialog.Text1->text(), QStringLiteral("12"));
@@ -70,14 +56,14 @@ private slots:
     }
 
     void powerOffDialogSendsTheMinutesInTheYearByte() {
-        Frm_PowerDelayTime dialog(*m_rs);
+        Frm_PowerDelayTime dialog(m_link->rs);
         QSignalSpy sent(&dialog, &Frm_PowerDelayTime::settingSent);
         dialog.show();
         type(dialog.Text1, QStringLiteral("30"));
-        m_transport->reply(Ack);
+        m_link->transport.reply(Ack);
         dialog.CMdSend1->click();
-        QCOMPARE(m_transport->calls().size(), 1);
-        QCOMPARE(m_transport->calls()[0].frame.toHex(' '),
+        QCOMPARE(m_link->transport.calls().size(), 1);
+        QCOMPARE(m_link->transport.calls()[0].frame.toHex(' '),
                  QByteArray("f0 f1 f2 fd 1e 04 1e 0a 33 02"));
         QCOMPARE(sent.count(), 1);
         QVERIFY(dialog.isVisible());
@@ -95,47 +81,47 @@ private slots:
     void pastedMinutesAreHeldInRangeWhenSent() {
         QFETCH(QString, pasted);
         QFETCH(int, byte);
-        Frm_PowerDelayTime dialog(*m_rs);
+        Frm_PowerDelayTime dialog(m_link->rs);
         dialog.Text1->setText(pasted); // no key release: as if pasted with the mouse
         dialog.CMdSend1->click();
-        QCOMPARE(static_cast<quint8>(m_transport->calls().at(0).frame.at(4)), byte);
+        QCOMPARE(static_cast<quint8>(m_link->transport.calls().at(0).frame.at(4)), byte);
         QCOMPARE(dialog.Text1->text(), QString::number(byte));
     }
 
     void factorySequenceRunsItsStepsAndCloses() {
         for (int i = 0; i < 7; ++i)
-            m_transport->reply(
+            m_link->transport.reply(
                 i == 0 || i == 5 ? QByteArray::fromHex("EFEEED0123456789AB0108041E0A330105012C0A77")
                                  : Ack);
-        FrmAutoOpration window(*m_rs, *m_clock);
+        FrmAutoOpration window(m_link->rs, m_link->clock);
         QCOMPARE(window.windowTitle(), QStringLiteral("工厂自动设置"));
         QTimer::singleShot(20000, &window, &QDialog::reject); // never hang the suite
         QCOMPARE(window.exec(), int(QDialog::Accepted));
         QCOMPARE(listLines(window.List1), (QStringList{"得到信息", "清空片内所有数据", "设置序列号",
                                                        "设置上传时间", "标定误差", "得到信息"}));
-        QCOMPARE(m_transport->codes(), (QList<int>{243, 249, 244, 247, 252, 243, 253}));
-        QCOMPARE(static_cast<quint8>(m_transport->calls().last().frame.at(4)), 5);
+        QCOMPARE(m_link->transport.codes(), (QList<int>{243, 249, 244, 247, 252, 243, 253}));
+        QCOMPARE(static_cast<quint8>(m_link->transport.calls().last().frame.at(4)), 5);
         QCOMPARE(window.AutoStep(), 52);
         QVERIFY(window.AutoDone());
         QVERIFY(!window.Timer1->isActive());
-        QCOMPARE(m_state.DevSerial, QStringLiteral("0123456789AB"));
+        QCOMPARE(m_link->state.DevSerial, QStringLiteral("0123456789AB"));
     }
 
     void aTickNeverStartsInsideTheRunningOne() {
-        FrmAutoOpration window(*m_rs, *m_clock);
+        FrmAutoOpration window(m_link->rs, m_link->clock);
         // A tick that arrives while an exchange still waits for its reply.
-        m_transport->duringExchange([&window] { window.Timer1_Timer(); });
+        m_link->transport.duringExchange([&window] { window.Timer1_Timer(); });
         QTimer::singleShot(20000, &window, &QDialog::reject);
         QCOMPARE(window.exec(), int(QDialog::Accepted));
-        QCOMPARE(m_transport->maxDepth(), 1);
+        QCOMPARE(m_link->transport.maxDepth(), 1);
         // No step was repeated or lost to a refused command.
-        QCOMPARE(m_transport->codes(), (QList<int>{243, 249, 244, 247, 252, 243, 253}));
+        QCOMPARE(m_link->transport.codes(), (QList<int>{243, 249, 244, 247, 252, 243, 253}));
         QCOMPARE(window.List1->count(), 6);
         QCOMPARE(window.AutoStep(), 52);
     }
 
     void closingEarlyStopsTheSequence() {
-        FrmAutoOpration window(*m_rs, *m_clock);
+        FrmAutoOpration window(m_link->rs, m_link->clock);
         QTimer::singleShot(window.Timer1->interval() * 5, &window, &QDialog::reject);
         QCOMPARE(window.exec(), int(QDialog::Rejected));
         const int stoppedAt = window.AutoStep();

@@ -1,9 +1,8 @@
-#include "FakeTransport.h"
-#include "LinkState.h"
-#include "RS_fun.h"
-#include "StepClock.h"
+#include "FakeLink.h"
 
 #include <QTest>
+
+#include <optional>
 
 namespace {
 
@@ -27,136 +26,124 @@ class TestRsFun : public QObject {
     Q_OBJECT
 
 private:
-    LinkState m_state;
-    FakeTransport* m_transport = nullptr;
-    StepClock* m_clock = nullptr;
-    RS_fun* m_rs = nullptr;
+    std::optional<FakeLink> m_link;
 
 private slots:
-    void init() {
-        m_state = LinkState{};
-        m_transport = new FakeTransport;
-        m_clock = new StepClock;
-        m_rs = new RS_fun(m_state, *m_transport, *m_clock);
-    }
-    void cleanup() {
-        delete m_rs;
-        delete m_clock;
-        delete m_transport;
-    }
+    void init() { m_link.emplace(); }
 
     void sendsTheTenByteFrameAndWaitsForTheCodesLength() {
-        m_transport->reply(InfoReply);
-        QVERIFY(m_rs->SendCommand(243));
-        m_transport->reply(QByteArray::fromHex("EFEEED00"));
-        QVERIFY(m_rs->SendCommand(253, 30));
-        QCOMPARE(m_transport->calls().size(), 2);
-        const FakeTransport::Call info = m_transport->calls()[0];
+        m_link->transport.reply(InfoReply);
+        QVERIFY(m_link->rs.SendCommand(243));
+        m_link->transport.reply(QByteArray::fromHex("EFEEED00"));
+        QVERIFY(m_link->rs.SendCommand(253, 30));
+        QCOMPARE(m_link->transport.calls().size(), 2);
+        const FakeTransport::Call info = m_link->transport.calls()[0];
         QCOMPARE(info.sendCount, 10);
         QCOMPARE(info.frame.toHex(' '), QByteArray("f0 f1 f2 f3 08 04 1e 0a 33 02"));
         QCOMPARE(info.expected, 18);
-        QCOMPARE(m_transport->calls()[1].frame.left(6).toHex(' '), QByteArray("f0 f1 f2 fd 1e 04"));
-        QCOMPARE(m_transport->calls()[1].expected, 4);
-        QVERIFY(!m_rs->CommandBusy());
+        QCOMPARE(m_link->transport.calls()[1].frame.left(6).toHex(' '),
+                 QByteArray("f0 f1 f2 fd 1e 04"));
+        QCOMPARE(m_link->transport.calls()[1].expected, 4);
+        QVERIFY(!m_link->rs.CommandBusy());
     }
 
     void informationReplyFillsTheDeviceState() {
-        m_transport->reply(InfoReply);
-        QVERIFY(m_rs->SendCommand(243));
-        QCOMPARE(m_state.DevSerial, QStringLiteral("0123456789AB"));
-        QCOMPARE(m_state.DevFormatState, QStringLiteral("已有保存的数据"));
-        QCOMPARE(m_state.DevUploadTime, QStringLiteral("08年04月30日10时51分"));
-        QCOMPARE(m_state.DevErrCorr, QStringLiteral("+5"));
-        QCOMPARE(m_state.DevLastAddr, QStringLiteral("300"));
-        QCOMPARE(m_state.DevPowerOffMin, QStringLiteral("10"));
+        m_link->transport.reply(InfoReply);
+        QVERIFY(m_link->rs.SendCommand(243));
+        QCOMPARE(m_link->state.DevSerial, QStringLiteral("0123456789AB"));
+        QCOMPARE(m_link->state.DevFormatState, QStringLiteral("已有保存的数据"));
+        QCOMPARE(m_link->state.DevUploadTime, QStringLiteral("08年04月30日10时51分"));
+        QCOMPARE(m_link->state.DevErrCorr, QStringLiteral("+5"));
+        QCOMPARE(m_link->state.DevLastAddr, QStringLiteral("300"));
+        QCOMPARE(m_link->state.DevPowerOffMin, QStringLiteral("10"));
         // A complete reply needs no grace period.
-        QCOMPARE(m_clock->sleptMs(), 0);
+        QCOMPARE(m_link->clock.sleptMs(), 0);
     }
 
     void unknownCodesAreRefusedWithoutSending() {
         for (int code : {250, 251, 254, 242, 256})
-            QVERIFY(!m_rs->SendCommand(code));
-        QVERIFY(m_transport->calls().isEmpty());
-        QVERIFY(!m_rs->CommandBusy());
+            QVERIFY(!m_link->rs.SendCommand(code));
+        QVERIFY(m_link->transport.calls().isEmpty());
+        QVERIFY(!m_link->rs.CommandBusy());
     }
 
     void aNestedCommandIsRefusedWhileOneRuns() {
         bool nested = true;
         bool busyInside = false;
-        m_transport->duringExchange([&] {
-            busyInside = m_rs->CommandBusy();
-            nested = m_rs->SendCommand(248);
+        m_link->transport.duringExchange([&] {
+            busyInside = m_link->rs.CommandBusy();
+            nested = m_link->rs.SendCommand(248);
         });
-        m_transport->reply(InfoReply);
-        QVERIFY(m_rs->SendCommand(243));
+        m_link->transport.reply(InfoReply);
+        QVERIFY(m_link->rs.SendCommand(243));
         QVERIFY(busyInside);
         QVERIFY(!nested);
-        QCOMPARE(m_transport->codes(), QList<int>{243});
-        QVERIFY(!m_rs->CommandBusy());
-        m_transport->duringExchange({});
-        m_transport->reply(QByteArray::fromHex("EFEEED00"));
-        QVERIFY(m_rs->SendCommand(248));
+        QCOMPARE(m_link->transport.codes(), QList<int>{243});
+        QVERIFY(!m_link->rs.CommandBusy());
+        m_link->transport.duringExchange({});
+        m_link->transport.reply(QByteArray::fromHex("EFEEED00"));
+        QVERIFY(m_link->rs.SendCommand(248));
     }
 
     void noReplyWaitsASecondAndKeepsThePreviousState() {
-        m_transport->reply(InfoReply);
-        QVERIFY(m_rs->SendCommand(243));
-        QVERIFY(!m_rs->SendCommand(243)); // nothing arrives
-        QCOMPARE(m_clock->sleptMs(), 1000);
-        QCOMPARE(m_state.DevSerial, QStringLiteral("0123456789AB"));
-        QVERIFY(!m_rs->CommandBusy());
+        m_link->transport.reply(InfoReply);
+        QVERIFY(m_link->rs.SendCommand(243));
+        QVERIFY(!m_link->rs.SendCommand(243)); // nothing arrives
+        QCOMPARE(m_link->clock.sleptMs(), 1000);
+        QCOMPARE(m_link->state.DevSerial, QStringLiteral("0123456789AB"));
+        QVERIFY(!m_link->rs.CommandBusy());
     }
 
     void oneByteIsNoReply() {
-        m_transport->reply(QByteArray::fromHex("EF"));
-        QVERIFY(!m_rs->SendCommand(245));
-        QCOMPARE(m_clock->sleptMs(), 1000);
+        m_link->transport.reply(QByteArray::fromHex("EF"));
+        QVERIFY(!m_link->rs.SendCommand(245));
+        QCOMPARE(m_link->clock.sleptMs(), 1000);
     }
 
     void replyWithoutMarkerFails() {
-        m_transport->reply(QByteArray::fromHex("0102030405060708090A0B0C0D0E0F101112131415"));
-        QVERIFY(!m_rs->SendCommand(243));
-        QCOMPARE(m_clock->sleptMs(), 0);
-        QVERIFY(m_state.DevSerial.isEmpty());
+        m_link->transport.reply(QByteArray::fromHex("0102030405060708090A0B0C0D0E0F101112131415"));
+        QVERIFY(!m_link->rs.SendCommand(243));
+        QCOMPARE(m_link->clock.sleptMs(), 0);
+        QVERIFY(m_link->state.DevSerial.isEmpty());
     }
 
     void wakeUpReadsNothingAndReturnsAtOnce() {
-        QVERIFY(!m_rs->SendCommand(255));
-        QCOMPARE(m_transport->calls().size(), 1);
-        QCOMPARE(m_transport->calls()[0].expected, 0);
-        QCOMPARE(m_clock->sleptMs(), 0);
+        QVERIFY(!m_link->rs.SendCommand(255));
+        QCOMPARE(m_link->transport.calls().size(), 1);
+        QCOMPARE(m_link->transport.calls()[0].expected, 0);
+        QCOMPARE(m_link->clock.sleptMs(), 0);
     }
 
     void shortReplyDecodesWhatArrivedAfterTheGrace() {
-        m_state.DevPowerOffMin = QStringLiteral("7");
-        m_state.DevLastAddr = QStringLiteral("999");
-        m_transport->reply(QByteArray::fromHex("EFEEED0123456789AB0108041E0A330105"));
-        QVERIFY(m_rs->SendCommand(243));
-        QCOMPARE(m_clock->sleptMs(), 1000);
-        QCOMPARE(m_state.DevErrCorr, QStringLiteral("+5"));
-        QVERIFY(m_state.DevLastAddr.isEmpty());
-        QCOMPARE(m_state.DevPowerOffMin, QStringLiteral("7"));
+        m_link->state.DevPowerOffMin = QStringLiteral("7");
+        m_link->state.DevLastAddr = QStringLiteral("999");
+        m_link->transport.reply(QByteArray::fromHex("EFEEED0123456789AB0108041E0A330105"));
+        QVERIFY(m_link->rs.SendCommand(243));
+        QCOMPARE(m_link->clock.sleptMs(), 1000);
+        QCOMPARE(m_link->state.DevErrCorr, QStringLiteral("+5"));
+        QVERIFY(m_link->state.DevLastAddr.isEmpty());
+        QCOMPARE(m_link->state.DevPowerOffMin, QStringLiteral("7"));
     }
 
     void dataBlockFillsUploadList() {
-        m_transport->reply(dataReply());
-        QVERIFY(m_rs->SendCommand(246));
-        QCOMPARE(m_transport->calls()[0].expected, 2002);
-        QVERIFY(m_state.UploadList.startsWith(QStringLiteral("23.5;20.0;20.0;")));
-        QCOMPARE(m_state.UploadList.count(QLatin1Char(';')), 999);
+        m_link->transport.reply(dataReply());
+        QVERIFY(m_link->rs.SendCommand(246));
+        QCOMPARE(m_link->transport.calls()[0].expected, 2002);
+        QVERIFY(m_link->state.UploadList.startsWith(QStringLiteral("23.5;20.0;20.0;")));
+        QCOMPARE(m_link->state.UploadList.count(QLatin1Char(';')), 999);
     }
 
     void aFailedBlockReadLeavesNoStaleReadings() {
-        m_transport->reply(dataReply());
-        QVERIFY(m_rs->SendCommand(246));
-        QVERIFY(!m_rs->SendCommand(246)); // silent
-        QVERIFY(m_state.UploadList.isEmpty());
+        m_link->transport.reply(dataReply());
+        QVERIFY(m_link->rs.SendCommand(246));
+        QVERIFY(!m_link->rs.SendCommand(246)); // silent
+        QVERIFY(m_link->state.UploadList.isEmpty());
 
-        m_transport->reply(dataReply());
-        QVERIFY(m_rs->SendCommand(246));
-        m_transport->reply(QByteArray(30, '\x11')); // no marker
-        QVERIFY(!m_rs->SendCommand(246));
-        QVERIFY(m_state.UploadList.isEmpty());
+        m_link->transport.reply(dataReply());
+        QVERIFY(m_link->rs.SendCommand(246));
+        m_link->transport.reply(QByteArray(30, '\x11')); // no marker
+        QVERIFY(!m_link->rs.SendCommand(246));
+        QVERIFY(m_link->state.UploadList.isEmpty());
     }
 };
 

@@ -62,6 +62,18 @@ private:
     SystemClock m_clock;
     std::unique_ptr<StoreFixture> m_fx;
 
+    // Opens the next save's date-time dialog, reads the offset it offers and cancels.
+    QString offsetOfferedByTheNextSave(frmMain& w) {
+        m_prompts.answer(Prompts::Answer::Yes);
+        QString offsetShown;
+        whenShown<FrmShowRiLI>([&offsetShown](FrmShowRiLI* d) {
+            offsetShown = d->Text3->text();
+            d->CmdCancle->click();
+        });
+        w.Save2Mdb();
+        return offsetShown;
+    }
+
 private slots:
     void init() {
         m_prompts.clear();
@@ -102,14 +114,7 @@ private slots:
         QCOMPARE(m_prompts.asked().last().buttons, Prompts::Buttons::Ok);
 
         // After a confirmed save the dialog starts afresh.
-        m_prompts.answer(Prompts::Answer::Yes);
-        QString offsetShown;
-        whenShown<FrmShowRiLI>([&offsetShown](FrmShowRiLI* d) {
-            offsetShown = d->Text3->text();
-            d->CmdCancle->click();
-        });
-        w.Save2Mdb();
-        QCOMPARE(offsetShown, QStringLiteral("+0"));
+        QCOMPARE(offsetOfferedByTheNextSave(w), QStringLiteral("+0"));
     }
 
     void savingTwiceDoublesTheRowsAndKeepsTheList() {
@@ -137,14 +142,7 @@ private slots:
         QCOMPARE(m_prompts.asked().size(), 1);
         QVERIFY(!QFile::exists(m_fx->dbPath()));
 
-        m_prompts.answer(Prompts::Answer::Yes);
-        QString offsetShown;
-        whenShown<FrmShowRiLI>([&offsetShown](FrmShowRiLI* d) {
-            offsetShown = d->Text3->text();
-            d->CmdCancle->click();
-        });
-        w.Save2Mdb();
-        QCOMPARE(offsetShown, QStringLiteral("+100"));
+        QCOMPARE(offsetOfferedByTheNextSave(w), QStringLiteral("+100"));
     }
 
     void aTypedQuoteIsStoredAsTyped() {

@@ -32,6 +32,15 @@ QStringList shown(const ReadingsModel& model) {
 const QString Older = QStringLiteral("2008-04-29 10:00:00");
 const QString Newer = QStringLiteral("2008-04-30 14:25:03");
 
+// One upload of 20,000 readings: enough that a fill is still reading when the test acts.
+void fillOneLargeUpload(StoreFixture& fx) {
+    fx.create();
+    QStringList rows;
+    for (int n = 1; n <= 20000; ++n)
+        rows.append(QStringLiteral("2008-05-01 08:00:00|%1|1").arg(n));
+    fx.addReadings(rows);
+}
+
 } // namespace
 
 // The query pane's fills: which rows, which texts, which colours, and that a large table
@@ -201,11 +210,7 @@ private slots:
 
     void aNewFillReplacesOneStillLoading() {
         StoreFixture fx;
-        fx.create();
-        QStringList rows;
-        for (int n = 1; n <= 20000; ++n)
-            rows.append(QStringLiteral("2008-05-01 08:00:00|%1|1").arg(n));
-        fx.addReadings(rows);
+        fillOneLargeUpload(fx);
         ReadingsModel model;
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -224,11 +229,7 @@ private slots:
 
     void aModelDestroyedWhileLoadingStopsCleanly() {
         StoreFixture fx;
-        fx.create();
-        QStringList rows;
-        for (int n = 1; n <= 20000; ++n)
-            rows.append(QStringLiteral("2008-05-01 08:00:00|%1|1").arg(n));
-        fx.addReadings(rows);
+        fillOneLargeUpload(fx);
         {
             ReadingsModel model;
             QVERIFY(model.fill(fx.dbPath(), ReadingsLayout::of(Fill::BySensorThenTime)).ok());
