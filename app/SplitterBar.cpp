@@ -1,6 +1,6 @@
 #include "SplitterBar.h"
 
-#include "Twips.h"
+#include "TwipsScale.h"
 
 #include <QMouseEvent>
 

@@ -7,7 +7,7 @@
 #include "NumberText.h"
 #include "Prompts.h"
 #include "SplitterBar.h"
-#include "Twips.h"
+#include "TwipsScale.h"
 #include "Version.h"
 #include "frmAbout.h"
 

@@ -13,7 +13,7 @@
 #include "Prompts.h"
 #include "RegWR.h"
 #include "TransferPercent.h"
-#include "Twips.h"
+#include "TwipsScale.h"
 #include "UploadTexts.h"
 
 #include <QAction>

@@ -11,7 +11,7 @@
 #include "ReadingLists.h"
 #include "ReadingsLayout.h"
 #include "ReadingsModel.h"
-#include "Twips.h"
+#include "TwipsScale.h"
 #include "UploadSaver.h"
 
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "frmSplash.h"
 
-#include "Twips.h"
+#include "TwipsScale.h"
 #include "Version.h"
 
 #include <QFont>

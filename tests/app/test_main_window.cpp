@@ -3,7 +3,7 @@
 #include "MainPaneLayout.h"
 #include "Module1.h"
 #include "ScriptedPrompts.h"
-#include "Twips.h"
+#include "TwipsScale.h"
 #include "frmMain.h"
 
 #include <QAction>

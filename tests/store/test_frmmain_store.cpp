@@ -7,7 +7,7 @@
 #include "ReadingsModel.h"
 #include "ScriptedPrompts.h"
 #include "StoreFixture.h"
-#include "Twips.h"
+#include "TwipsScale.h"
 #include "WhenShown.h"
 #include "frmMain.h"
 
