@@ -40,8 +40,7 @@ std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceL
                         Prompts::Buttons::Ok, Prompts::Icon::None);
         return nullptr;
     }
-    Module1::FactoryMode = false;
-    Module1::SetFolders(programFolder);
+    Module1 state = Module1::ForFolder(programFolder);
 
     auto splash = std::make_unique<frmSplash>();
     splash->show();
@@ -60,9 +59,10 @@ std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceL
     login->exec();
     if (!login->OK)
         return nullptr;
+    state.FactoryMode = login->FactoryMode;
     login.reset();
 
-    auto main = std::make_unique<frmMain>(prompts, clock);
+    auto main = std::make_unique<frmMain>(state, prompts, clock);
     splash.reset();
     main->show();
     return main;

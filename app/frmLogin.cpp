@@ -1,6 +1,5 @@
 #include "frmLogin.h"
 
-#include "Module1.h"
 #include "Prompts.h"
 
 #include <QCloseEvent>
@@ -66,7 +65,7 @@ void frmLogin::cmdOK_Click() {
     const QString password = txtPassword->text();
     const bool factory = password == QLatin1String(FactoryAccessWord);
     if (factory)
-        Module1::FactoryMode = true;
+        FactoryMode = true;
     if (factory || password.isEmpty()) {
         OK = true;
         hide();

@@ -18,6 +18,8 @@ public:
 
     // True when the user was accepted.
     bool OK = false;
+    // True when the factory access word was given.
+    bool FactoryMode = false;
 
     std::array<QLabel*, 2> lblLabels{};
     QLineEdit* txtUserName = nullptr;

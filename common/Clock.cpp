@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-int Clock::secondsSinceMidnight() const {
-    return now().time().msecsSinceStartOfDay() / 1000;
+int Clock::msSinceMidnight() const {
+    return now().time().msecsSinceStartOfDay();
 }
 
 void Clock::yield() {

@@ -11,8 +11,8 @@ public:
     // Local date and time as this clock sees it.
     [[nodiscard]] virtual QDateTime now() const = 0;
 
-    // Seconds since local midnight, the clock the serial quiet period is measured with.
-    [[nodiscard]] int secondsSinceMidnight() const;
+    // Milliseconds since local midnight, the clock the serial receive rule is measured with.
+    [[nodiscard]] int msSinceMidnight() const;
 
     // Blocks for ms milliseconds of this clock's time, without serving events.
     virtual void sleep(int ms) = 0;

@@ -2,10 +2,12 @@
 
 #include <QDir>
 
-void Module1::SetFolders(const QString& programFolder) {
+Module1 Module1::ForFolder(const QString& programFolder) {
+    Module1 state;
     const QChar sep = QDir::separator();
-    AppFolder = QDir::toNativeSeparators(programFolder);
-    if (!AppFolder.endsWith(sep))
-        AppFolder += sep;
-    DatabasePath = AppFolder + DatabaseFileName;
+    state.AppFolder = QDir::toNativeSeparators(programFolder);
+    if (!state.AppFolder.endsWith(sep))
+        state.AppFolder += sep;
+    state.DatabasePath = state.AppFolder + DatabaseFileName;
+    return state;
 }

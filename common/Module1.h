@@ -2,25 +2,20 @@
 
 #include <QString>
 
-// The program-wide values every window reads. They are set once at start-up
-// (ComPortNo by the connect command) and are the only state shared between windows.
-namespace Module1 {
+// The program's own state: where it lives, where its database is, and whether the factory
+// logged in. Start-up fixes it once and hands it to the windows that need it.
+struct Module1 {
+    // The program's folder, always ending in the native separator.
+    QString AppFolder;
+    // AppFolder followed by the database file name.
+    QString DatabasePath;
+    // True when the login was given the factory access word.
+    bool FactoryMode = false;
 
-// The program's folder, always ending in the native separator.
-inline QString AppFolder;
-// AppFolder followed by the database file name.
-inline QString DatabasePath;
-// True when the login was given the factory access word.
-inline bool FactoryMode = false;
-// COM number of the connected recorder; 0 while not connected.
-inline quint8 ComPortNo = 0;
+    // The program's title, used for the window caption, message titles and the settings store.
+    static inline const QString AppTitle = QStringLiteral("thermbook");
+    static inline const QString DatabaseFileName = QStringLiteral("数据库.mdb");
 
-// The program's title, used for the window caption, message titles and the settings store.
-inline const QString AppTitle = QStringLiteral("thermbook");
-
-inline const QString DatabaseFileName = QStringLiteral("数据库.mdb");
-
-// Fixes AppFolder and DatabasePath from the folder the program file sits in.
-void SetFolders(const QString& programFolder);
-
-} // namespace Module1
+    // The state of a program that runs from `programFolder`.
+    [[nodiscard]] static Module1 ForFolder(const QString& programFolder);
+};

@@ -1,4 +1,11 @@
 #include "DeviceLink.h"
 
-DeviceLink::DeviceLink(Clock& clock, QObject* parent)
-    : QObject(parent), m_transport(clock, m_state), m_rs(m_state, m_transport, clock) {}
+#include "SerialTransport.h"
+
+DeviceLink::DeviceLink(Clock& clock, const TransportFactory& makeTransport, QObject* parent)
+    : QObject(parent),
+      m_transport(makeTransport ? makeTransport(clock, m_state)
+                                : std::make_unique<SerialTransport>(clock, m_state)),
+      m_rs(std::make_unique<RS_fun>(m_state, *m_transport, clock)) {}
+
+DeviceLink::~DeviceLink() = default;

@@ -2,25 +2,33 @@
 
 #include "LinkState.h"
 #include "RS_fun.h"
-#include "SerialTransport.h"
+#include "Transport.h"
 
 #include <QObject>
 
+#include <functional>
+#include <memory>
+
 class Clock;
 
-// The program's link to the recorder: the shared link state, the serial transport and
-// the command routine, made together so they always agree on the state they share.
+// The program's link to the recorder: the shared link state, the transport and the
+// command routine, made together so they always agree on the state they share.
 class DeviceLink : public QObject {
     Q_OBJECT
 
 public:
-    explicit DeviceLink(Clock& clock, QObject* parent = nullptr);
+    // Makes the transport of a link; the serial port unless a test hands in another.
+    using TransportFactory = std::function<std::unique_ptr<Transport>(Clock&, LinkState&)>;
 
-    [[nodiscard]] RS_fun& rs() { return m_rs; }
+    explicit DeviceLink(Clock& clock, const TransportFactory& makeTransport = {},
+                        QObject* parent = nullptr);
+    ~DeviceLink() override;
+
+    [[nodiscard]] RS_fun& rs() { return *m_rs; }
     [[nodiscard]] LinkState& state() { return m_state; }
 
 private:
     LinkState m_state;
-    SerialTransport m_transport;
-    RS_fun m_rs;
+    std::unique_ptr<Transport> m_transport;
+    std::unique_ptr<RS_fun> m_rs;
 };

@@ -12,38 +12,49 @@
 
 namespace {
 
-// Holds the busy flag for exactly as long as a command runs, whichever way it ends.
-class BusyHold {
-public:
-    explicit BusyHold(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~BusyHold() { m_flag = false; }
-    BusyHold(const BusyHold&) = delete;
-    BusyHold& operator=(const BusyHold&) = delete;
-
-private:
-    bool& m_flag;
-};
-
 // A short or missing reply may still be on its way; the recorder gets this long.
 constexpr int ShortReplyGraceMs = 1000;
 
 } // namespace
 
+RS_fun::ExchangeHold::ExchangeHold(bool& busy) : m_busy(&busy) {
+    busy = true;
+}
+
+RS_fun::ExchangeHold::ExchangeHold(ExchangeHold&& other) noexcept : m_busy(other.m_busy) {
+    other.m_busy = nullptr;
+}
+
+RS_fun::ExchangeHold::~ExchangeHold() {
+    if (m_busy)
+        *m_busy = false;
+}
+
 RS_fun::RS_fun(LinkState& state, Transport& transport, Clock& clock)
     : m_state(state), m_transport(transport), m_clock(clock) {}
 
-bool RS_fun::SendCommand(int code, std::optional<double> arg1, std::optional<double> arg2,
-                         std::optional<double> arg3) {
+std::optional<RS_fun::ExchangeHold> RS_fun::Hold() {
+    if (m_busy)
+        return std::nullopt;
+    return ExchangeHold(m_busy);
+}
+
+bool RS_fun::SendCommand(int code, Args arg1, Args arg2, Args arg3) {
+    const std::optional<ExchangeHold> hold = Hold();
+    if (!hold)
+        return false;
+    return SendCommand(*hold, code, arg1, arg2, arg3);
+}
+
+bool RS_fun::SendCommand(const ExchangeHold& /*hold*/, int code, Args arg1, Args arg2,
+                         Args arg3) {
     // Asking for the block makes the previous block history: whatever happens now, it
     // must not be shown or stored again as if it were this upload's readings.
     if (code == ReadData)
         m_state.UploadList.clear();
-    if (m_busy)
-        return false;
     const std::optional<int> expected = ExpectedReplyLength(code);
     if (!expected)
         return false;
-    const BusyHold hold(m_busy);
 
     const QByteArray frame = BuildCommandFrame(code, m_clock.now(), {arg1, arg2, arg3});
     QByteArray reply;

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class PortNumbers;
+
 #ifdef Q_OS_WIN
 #include <QByteArray>
 #include <QVariant>
@@ -15,7 +17,8 @@
 namespace RegWR {
 
 // One line per serial port the system knows, such as "\Device\Serial0=COM1" and CR LF.
-[[nodiscard]] QString ListSerialPorts();
+// Where ports are named by path, each gets its COM number from `numbers`.
+[[nodiscard]] QString ListSerialPorts(PortNumbers& numbers);
 
 // True when the driver of the recorder's USB-serial adapter is installed.
 [[nodiscard]] bool DriverInstalled();
@@ -37,7 +40,8 @@ namespace RegWR {
 
 // The listing of `systemPaths` followed by `extraPaths`, each path with its COM number.
 // The extra paths come last, so they are probed first, and the first named one first.
-[[nodiscard]] QString PortListing(const QStringList& systemPaths, const QStringList& extraPaths);
+[[nodiscard]] QString PortListing(const QStringList& systemPaths, const QStringList& extraPaths,
+                                  PortNumbers& numbers);
 
 // True when the pl2303 driver is registered, built into the kernel `kernelRelease` or
 // available as one of its modules, looking at the file tree below `root` ("" = "/").

@@ -46,7 +46,8 @@ QStringList RegWR::ExtraPortPaths() {
     return value.split(QLatin1Char(':'), Qt::SkipEmptyParts);
 }
 
-QString RegWR::PortListing(const QStringList& systemPaths, const QStringList& extraPaths) {
+QString RegWR::PortListing(const QStringList& systemPaths, const QStringList& extraPaths,
+                          PortNumbers& numbers) {
     QStringList ordered;
     for (const QString& path : systemPaths) {
         if (!extraPaths.contains(path) && !ordered.contains(path))
@@ -60,7 +61,7 @@ QString RegWR::PortListing(const QStringList& systemPaths, const QStringList& ex
     QString listing;
     int line = 0;
     for (const QString& path : ordered) {
-        const quint8 number = PortNumbers::NumberFor(path);
+        const quint8 number = numbers.NumberFor(path);
         if (number == 0)
             continue;
         // The name never repeats the path, so a path containing "com" cannot pose as a port.
@@ -69,13 +70,13 @@ QString RegWR::PortListing(const QStringList& systemPaths, const QStringList& ex
     return listing;
 }
 
-QString RegWR::ListSerialPorts() {
+QString RegWR::ListSerialPorts(PortNumbers& numbers) {
     QStringList system;
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& port : ports)
         system.append(port.systemLocation());
     std::sort(system.begin(), system.end());
-    return PortListing(system, ExtraPortPaths());
+    return PortListing(system, ExtraPortPaths(), numbers);
 }
 
 bool RegWR::Pl2303Known(const QString& root, const QString& kernelRelease) {

@@ -122,7 +122,7 @@ QStringList RegWR::SplitMultiString(const QByteArray& buffer) {
     return items;
 }
 
-QString RegWR::ListSerialPorts() {
+QString RegWR::ListSerialPorts(PortNumbers& /*numbers*/) {
     HKEY key = nullptr;
     if (RegOpenKeyA(HKEY_LOCAL_MACHINE, SerialCommKey, &key) != ERROR_SUCCESS)
         return {};

@@ -2,35 +2,11 @@
 
 #include "Clock.h"
 #include "LinkState.h"
-#include "Module1.h"
-#include "PortNumbers.h"
+#include "ReplyCollector.h"
 
 #include <QSerialPort>
-#include <QStringList>
-
-#include <cstdlib>
 
 namespace {
-
-// Ports an exchange of this program holds open right now. The event loop keeps running
-// during an exchange, so a second exchange may ask for the same port before the first
-// has closed it.
-QStringList& portsInUse() {
-    static QStringList paths;
-    return paths;
-}
-
-// Marks a port as in use for as long as it is open.
-class PortClaim {
-public:
-    explicit PortClaim(QString path) : m_path(std::move(path)) { portsInUse().append(m_path); }
-    ~PortClaim() { portsInUse().removeOne(m_path); }
-    PortClaim(const PortClaim&) = delete;
-    PortClaim& operator=(const PortClaim&) = delete;
-
-private:
-    QString m_path;
-};
 
 void configure(QSerialPort& port, const QString& path) {
     port.setPortName(path);
@@ -47,22 +23,12 @@ void configure(QSerialPort& port, const QString& path) {
 
 SerialTransport::SerialTransport(Clock& clock, LinkState& state) : m_clock(clock), m_state(state) {}
 
-bool SerialTransport::waitUntilPortFree(const QString& path) {
-    for (int turn = 0; portsInUse().contains(path); ++turn) {
-        if (turn >= BusyTurns + 1)
-            return false;
-        m_clock.yield();
-        m_clock.sleep(10);
-    }
-    return true;
-}
-
 void SerialTransport::Send_Rec(int Sd_Numbs, const QByteArray& OutData, const QString& msg0,
                                int Rcv_Numbs, QByteArray& indata, const QString& msg1) {
     Q_UNUSED(msg0);
     Q_UNUSED(msg1);
-    const QString path = PortNumbers::PathFor(Module1::ComPortNo);
-    if (!path.isEmpty() && waitUntilPortFree(path))
+    const QString path = m_state.Ports.PathFor(m_state.ComPortNo);
+    if (!path.isEmpty())
         exchange(path, Sd_Numbs > 0 ? OutData.left(Sd_Numbs) : QByteArray(), Rcv_Numbs, indata);
     // The line gets a moment to settle before the next exchange opens the port again.
     m_clock.yield();
@@ -77,7 +43,6 @@ void SerialTransport::exchange(const QString& path, const QByteArray& frame, int
     // at once: nothing is sent and nothing is read.
     if (!port.open(QIODevice::ReadWrite))
         return;
-    const PortClaim claim(path);
     port.clear(QSerialPort::AllDirections);
     if (!frame.isEmpty()) {
         port.write(frame);
@@ -95,41 +60,29 @@ bool SerialTransport::failed(const QSerialPort& port) {
     return port.error() != QSerialPort::NoError && port.error() != QSerialPort::TimeoutError;
 }
 
-void SerialTransport::pullWaitingBytes(QSerialPort& port) {
+QByteArray SerialTransport::takeWaitingBytes(QSerialPort& port) {
     // The port only takes bytes in from the system when asked; a zero wait takes whatever
     // is there without blocking.
     while (port.waitForReadyRead(0)) {
     }
+    return port.readAll();
 }
 
 void SerialTransport::receive(QSerialPort& port, int expected, QByteArray& indata) {
-    int lastCount = 0;
-    int quietSince = m_clock.secondsSinceMidnight();
+    ReplyCollector reply(expected, m_clock.msSinceMidnight());
     m_state.RecvCount = 0;
     for (;;) {
         m_clock.yield();
         m_clock.sleep(1);
-        pullWaitingBytes(port);
-        const int count = static_cast<int>(port.bytesAvailable());
-        m_state.RecvCount = count;
-        // The wait ends only once MORE than the expected length is waiting; a reply of
-        // exactly that length ends through the quiet period.
-        if (count >= expected + 1)
-            break;
-        if (count != lastCount) {
-            quietSince = m_clock.secondsSinceMidnight();
-        } else if (std::abs(m_clock.secondsSinceMidnight() - quietSince) >= QuietSeconds) {
-            // Across midnight the difference is large, and the wait simply ends early.
-            break;
-        }
-        lastCount = count;
+        reply.receive(takeWaitingBytes(port), m_clock.msSinceMidnight());
+        m_state.RecvCount = reply.count();
         // A port that fails (the adapter pulled out) ends the exchange; nothing is read.
-        if (failed(port))
+        // Once the reply is settling its errors no longer count.
+        if (!reply.settling() && failed(port))
             return;
+        if (reply.turn(m_clock.msSinceMidnight()))
+            break;
     }
-    m_clock.sleep(SettleMs);
-    pullWaitingBytes(port);
-    const QByteArray received = port.readAll();
-    indata = received;
-    m_state.RecvLength = static_cast<int>(received.size());
+    indata = reply.bytes();
+    m_state.RecvLength = reply.count();
 }

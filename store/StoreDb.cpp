@@ -4,6 +4,7 @@
 #include "JetValFunction.h"
 #include "StoreSchema.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -98,7 +99,7 @@ StoreResult StoreDb::openFile(Access access) {
 
 StoreResult StoreDb::openDatabase(Access access) {
     if (!QFileInfo::exists(m_path)) {
-        StoreResult made = StoreSchema::createFile(m_path);
+        StoreResult made = createFile(m_path);
         if (!made.ok())
             return made;
     }
@@ -269,4 +270,47 @@ StoreResult StoreDb::commit() {
 
 void StoreDb::rollback() {
     m_db.rollback();
+}
+
+StoreResult StoreDb::createFile(const QString& path) {
+    const QString building = path + QStringLiteral(".new");
+    QFile::remove(building);
+    {
+        // SQLite reads an empty file as an empty database.
+        QFile empty(building);
+        if (!empty.open(QIODevice::WriteOnly))
+            return StoreResult::failure(
+                StoreResult::Kind::CannotOpen,
+                cannotOpenText(path,
+                                        QStringLiteral("无法创建该文件。") + empty.errorString()));
+    }
+    {
+        StoreDb db(building);
+        StoreResult r = db.openFile(StoreDb::Access::ReadWrite);
+        if (r.ok())
+            r = db.begin();
+        for (const QString& sql : StoreSchema::createTableStatements() + StoreSchema::createIndexStatements()) {
+            if (!r.ok())
+                break;
+            r = db.exec(sql);
+        }
+        if (r.ok())
+            r = db.commit();
+        if (!r.ok()) {
+            db.close();
+            QFile::remove(building);
+            return StoreResult::failure(
+                StoreResult::Kind::CannotOpen,
+                cannotOpenText(path, QStringLiteral("无法创建该文件。")));
+        }
+    }
+    // Another start may have made the file meanwhile; then that one is used.
+    if (!QFile::rename(building, path)) {
+        QFile::remove(building);
+        if (!QFileInfo::exists(path))
+            return StoreResult::failure(
+                StoreResult::Kind::CannotOpen,
+                cannotOpenText(path, QStringLiteral("无法创建该文件。")));
+    }
+    return {};
 }

@@ -67,6 +67,10 @@ public:
     [[nodiscard]] static QString reasonText(const QSqlError& error);
 
 private:
+    // Makes a new database file at path with the three empty tables and the indexes. The
+    // file is built under another name and renamed into place, so a crash never leaves a
+    // half-made database behind.
+    [[nodiscard]] static StoreResult createFile(const QString& path);
     [[nodiscard]] StoreResult connect(Access access);
     [[nodiscard]] StoreResult checkTables(Access access);
     [[nodiscard]] StoreResult statementFailure(const QSqlError& error) const;

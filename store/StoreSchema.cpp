@@ -1,9 +1,5 @@
 #include "StoreSchema.h"
 
-#include "StoreDb.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 QStringList StoreSchema::createTableStatements() {
     QString groups = QStringLiteral("Create Table [分组定义] ([组名] text");
@@ -28,47 +24,4 @@ QStringList StoreSchema::indexNames() {
 QStringList StoreSchema::createIndexStatements() {
     return {QStringLiteral("Create Index If Not Exists [%1] On [表1] ([日期时间])")
                 .arg(indexNames().first())};
-}
-
-StoreResult StoreSchema::createFile(const QString& path) {
-    const QString building = path + QStringLiteral(".new");
-    QFile::remove(building);
-    {
-        // SQLite reads an empty file as an empty database.
-        QFile empty(building);
-        if (!empty.open(QIODevice::WriteOnly))
-            return StoreResult::failure(
-                StoreResult::Kind::CannotOpen,
-                StoreDb::cannotOpenText(path,
-                                        QStringLiteral("无法创建该文件。") + empty.errorString()));
-    }
-    {
-        StoreDb db(building);
-        StoreResult r = db.openFile(StoreDb::Access::ReadWrite);
-        if (r.ok())
-            r = db.begin();
-        for (const QString& sql : createTableStatements() + createIndexStatements()) {
-            if (!r.ok())
-                break;
-            r = db.exec(sql);
-        }
-        if (r.ok())
-            r = db.commit();
-        if (!r.ok()) {
-            db.close();
-            QFile::remove(building);
-            return StoreResult::failure(
-                StoreResult::Kind::CannotOpen,
-                StoreDb::cannotOpenText(path, QStringLiteral("无法创建该文件。")));
-        }
-    }
-    // Another start may have made the file meanwhile; then that one is used.
-    if (!QFile::rename(building, path)) {
-        QFile::remove(building);
-        if (!QFileInfo::exists(path))
-            return StoreResult::failure(
-                StoreResult::Kind::CannotOpen,
-                StoreDb::cannotOpenText(path, QStringLiteral("无法创建该文件。")));
-    }
-    return {};
 }

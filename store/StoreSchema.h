@@ -1,7 +1,5 @@
 #pragma once
 
-#include "StoreResult.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -23,9 +21,4 @@ public:
     // be written at all; the views show their first screen without it (ReadingsLoader).
     [[nodiscard]] static QStringList indexNames();
     [[nodiscard]] static QStringList createIndexStatements();
-
-    // Makes a new database file at path with the three empty tables and the indexes. The
-    // file is built under another name and renamed into place, so a crash never leaves a
-    // half-made database behind.
-    [[nodiscard]] static StoreResult createFile(const QString& path);
 };

@@ -4,8 +4,6 @@
 #include "Clock.h"
 #include "CommandTable.h"
 #include "LinkState.h"
-#include "Module1.h"
-#include "PortNumbers.h"
 #include "RS_fun.h"
 #include "SerialTransport.h"
 
@@ -38,10 +36,10 @@ int main(int argc, char* argv[]) {
     while (!sim.canReadLine() && sim.waitForReadyRead(5000)) {
     }
     const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
-    Module1::ComPortNo = PortNumbers::NumberFor(path);
 
     SystemClock clock;
     LinkState state;
+    state.ComPortNo = state.Ports.NumberFor(path);
     SerialTransport transport(clock, state);
     RS_fun rs(state, transport, clock);
 

@@ -3,7 +3,11 @@
 #include "MainPaneLayout.h"
 #include "Module1.h"
 #include "ScriptedPrompts.h"
+#include "MainPanes.h"
 #include "TwipsScale.h"
+#include "UploadReadings.h"
+#include "DeviceController.h"
+#include "WindowParts.h"
 #include "frmMain.h"
 
 #include <QAction>
@@ -15,7 +19,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
-#include <QTreeWidget>
+#include <QProgressBar>
+#include <QFrame>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -23,6 +28,7 @@ class TestMainWindow : public QObject {
 private:
     ScriptedPrompts m_prompts;
     SystemClock m_clock;
+    Module1 m_state;
 
     static void forgetPlacement() {
         QSettings(QSettings::UserScope, QStringLiteral("thermbook"), QStringLiteral("thermbook"))
@@ -37,18 +43,18 @@ private slots:
     void init() {
         forgetPlacement();
         m_prompts.clear();
-        Module1::FactoryMode = false;
+        m_state = Module1{};
     }
 
     void firstRunOpensAtTheDefaultPlacement() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         QCOMPARE(w.pos(), QPoint(Twips::ToPixels(1000), Twips::ToPixels(1000)));
         QCOMPARE(w.size(), QSize(Twips::ToPixels(6500), Twips::ToPixels(6500)));
     }
 
     void closingStoresThePlacementAndTheNextStartRestoresIt() {
         {
-            frmMain w(m_prompts, m_clock);
+            frmMain w(m_state, m_prompts, m_clock);
             w.show();
             w.move(Twips::ToPixels(1500), Twips::ToPixels(1200));
             w.resize(Twips::ToPixels(9000), Twips::ToPixels(7000));
@@ -56,7 +62,7 @@ private slots:
         }
         QVERIFY(qAbs(stored("MainWidth") - 9000) <= 20);
         QVERIFY(qAbs(stored("MainHeight") - 7000) <= 20);
-        frmMain again(m_prompts, m_clock);
+        frmMain again(m_state, m_prompts, m_clock);
         QCOMPARE(again.size(), QSize(Twips::ToPixels(stored("MainWidth")),
                                      Twips::ToPixels(stored("MainHeight"))));
     }
@@ -64,7 +70,7 @@ private slots:
     void closingWhileMinimizedKeepsThePreviousPlacement() {
         AppSettings::SaveSetting(QStringLiteral("thermbook"), QStringLiteral("Settings"),
                                  QStringLiteral("MainWidth"), QStringLiteral("8000"));
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         w.show();
         w.resize(Twips::ToPixels(5000), w.height());
         w.showMinimized();
@@ -76,31 +82,31 @@ private slots:
     void unreadablePlacementFallsBackToDefaults() {
         AppSettings::SaveSetting(QStringLiteral("thermbook"), QStringLiteral("Settings"),
                                  QStringLiteral("MainLeft"), QStringLiteral("garbage"));
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         QCOMPARE(w.pos().x(), Twips::ToPixels(1000));
     }
 
     void narrowingBelowTheMinimumSnapsBack() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         w.show();
         w.resize(Twips::ToPixels(1000), w.height());
         QTRY_COMPARE(w.width(), Twips::ToPixels(3000));
     }
 
     void splittersStayWithinTheirLimitsAndRecoverWhenTheWindowGrows() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         w.show();
         w.resize(Twips::ToPixels(9000), Twips::ToPixels(8000));
-        w.SizeControls(200, 3000);
-        QVERIFY(qAbs(w.splitterLeft() - 1500) <= 20);
-        w.SizeControls(4000, 3000);
-        QVERIFY(qAbs(w.splitterLeft() - 4000) <= 20);
+        w.panes().SizeControls(200, 3000);
+        QVERIFY(qAbs(w.panes().splitterLeft() - 1500) <= 20);
+        w.panes().SizeControls(4000, 3000);
+        QVERIFY(qAbs(w.panes().splitterLeft() - 4000) <= 20);
         w.resize(Twips::ToPixels(3000), w.height());
-        QTRY_VERIFY(w.splitterLeft() <= 1520);
+        QTRY_VERIFY(w.panes().splitterLeft() <= 1520);
         w.resize(Twips::ToPixels(9000), w.height());
-        QTRY_VERIFY(qAbs(w.splitterLeft() - 4000) <= 20);
+        QTRY_VERIFY(qAbs(w.panes().splitterLeft() - 4000) <= 20);
         // The right pane starts just right of the splitter and runs to the window's edge.
-        QVERIFY(qAbs(Twips::FromPixels(w.ListView3->parentWidget()->x()) - 4040) <= 20);
+        QVERIFY(qAbs(Twips::FromPixels(w.panes().queryList()->parentWidget()->x()) - 4040) <= 20);
     }
 
     void factoryMenuFollowsFactoryMode_data() {
@@ -110,17 +116,17 @@ private slots:
     }
     void factoryMenuFollowsFactoryMode() {
         QFETCH(bool, factory);
-        Module1::FactoryMode = factory;
-        frmMain w(m_prompts, m_clock);
-        QCOMPARE(w.menu_factory->menuAction()->isVisible(), factory);
-        QCOMPARE(w.Command1->isVisibleTo(&w), factory);
+        m_state.FactoryMode = factory;
+        frmMain w(m_state, m_prompts, m_clock);
+        QCOMPARE(w.actions().menu_factory->menuAction()->isVisible(), factory);
+        QCOMPARE(Part<QWidget>(w, "Command1")->isVisibleTo(&w), factory);
     }
 
     void startsNotLinkedWithTheDeviceItemsOff() {
-        frmMain w(m_prompts, m_clock);
-        QCOMPARE(w.sbPanel1->text(), QStringLiteral("没有与设备联机。"));
-        QVERIFY(!w.menu_Connect->isChecked());
-        QVERIFY(w.menu_Connect->isEnabled());
+        frmMain w(m_state, m_prompts, m_clock);
+        QCOMPARE(Part<QLabel>(w, "sbPanel1")->text(), QStringLiteral("没有与设备联机。"));
+        QVERIFY(!w.actions().menu_Connect->isChecked());
+        QVERIFY(w.actions().menu_Connect->isEnabled());
         for (const char* name : {"Menu_Info", "menu_Upload", "menu_format", "menu_Set_Sn",
                                  "Menu_Err_set", "Menu_PowerDelayTime", "menu_PowerOff"})
             QVERIFY2(!w.action(QString::fromLatin1(name))->isEnabled(), name);
@@ -175,7 +181,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(bool, visible);
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         QAction* a = w.action(name);
         QVERIFY(a);
         QCOMPARE(a->text(), caption);
@@ -183,7 +189,7 @@ private slots:
     }
 
     void topMenusInOrder() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         QStringList captions;
         for (QAction* a : w.menuBar()->actions())
             if (a->isVisible())
@@ -193,7 +199,7 @@ private slots:
     }
 
     void versionAndHelpMessages() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         w.action(QStringLiteral("menu_VerInfo"))->trigger();
         w.action(QStringLiteral("mnuHelpSearchForHelpOn"))->trigger();
         QCOMPARE(m_prompts.asked().size(), 2);
@@ -204,48 +210,51 @@ private slots:
     }
 
     void paneTitlesAndWaitingPanel() {
-        frmMain w(m_prompts, m_clock);
-        QCOMPARE(w.lblTitle[0]->text(), QStringLiteral(" 当前设备信息:"));
-        QCOMPARE(w.lblTitle[1]->text(), QStringLiteral(" 数据查询列表:"));
-        QCOMPARE(w.lblTitle[2]->text(), QStringLiteral(" 当前设备内数据:"));
-        QCOMPARE(w.Label1->text(), QStringLiteral("请稍等，数据正在传输中......"));
-        QVERIFY(!w.PicWaiting->isVisibleTo(&w));
+        frmMain w(m_state, m_prompts, m_clock);
+        QStringList titles;
+        for (const QLabel* title : w.findChildren<QLabel*>(QStringLiteral("lblTitle")))
+            titles << title->text();
+        titles.sort();
+        QCOMPARE(titles, (QStringList{QStringLiteral(" 当前设备信息:"),
+                                      QStringLiteral(" 当前设备内数据:"),
+                                      QStringLiteral(" 数据查询列表:")}));
+        QCOMPARE(Part<QLabel>(w, "Label1")->text(), QStringLiteral("请稍等，数据正在传输中......"));
+        QVERIFY(!Part<QFrame>(w, "PicWaiting")->isVisibleTo(&w));
     }
 
     void waitingLabelBlinksRedAndBlueOnlyWhileShown() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         w.show();
-        const QColor before = w.Label1->palette().color(QPalette::WindowText);
+        const QColor before = Part<QLabel>(w, "Label1")->palette().color(QPalette::WindowText);
         w.Timer1_Timer();
-        QCOMPARE(w.Label1->palette().color(QPalette::WindowText), before);
-        w.PicWaiting->show();
+        QCOMPARE(Part<QLabel>(w, "Label1")->palette().color(QPalette::WindowText), before);
+        Part<QFrame>(w, "PicWaiting")->show();
         w.Timer1_Timer();
-        QCOMPARE(w.Label1->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(Part<QLabel>(w, "Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
         w.Timer1_Timer();
-        QCOMPARE(w.Label1->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(Part<QLabel>(w, "Label1")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         w.Timer1_Timer();
-        QCOMPARE(w.Label1->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(Part<QLabel>(w, "Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     }
 
     void inPlaceEditorWritesIntoTheClickedRow() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         w.show();
-        w.ListView2->setHeaderLabels({QStringLiteral("数据编号"), QStringLiteral("温度值")});
-        for (int k = 1; k <= 20; ++k)
-            w.ListView2->addTopLevelItem(
-                new QTreeWidgetItem({QString::number(k), QStringLiteral("21.5")}));
+        w.device().uploadReadings().setReadings(QStringList(20, QStringLiteral("21.5")));
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTreeWidgetItem* row7 = w.ListView2->topLevelItem(6);
-        w.ListView2->scrollToItem(row7);
-        const QRect r = w.ListView2->visualItemRect(row7);
-        QTest::mouseClick(w.ListView2->viewport(), Qt::LeftButton, {}, r.center());
-        QTRY_VERIFY(w.Text1->isVisible());
-        QCOMPARE(w.Text1->text(), QStringLiteral("21.5"));
-        QCOMPARE(w.Text1->geometry().top(), r.top());
-        w.Text1->selectAll();
-        QTest::keyClicks(w.Text1, QStringLiteral("19'9"));
-        QCOMPARE(row7->text(1), QStringLiteral("19'9"));
-        QCOMPARE(w.ListView2->topLevelItem(5)->text(1), QStringLiteral("21.5"));
+        auto* list = Part<QTreeView>(w, "ListView2");
+        auto* editor = Part<QLineEdit>(w, "Text1");
+        const QModelIndex row7 = list->model()->index(6, 1);
+        list->scrollTo(row7);
+        const QRect r = list->visualRect(row7);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
+        QTRY_VERIFY(editor->isVisible());
+        QCOMPARE(editor->text(), QStringLiteral("21.5"));
+        QCOMPARE(editor->geometry().top(), r.top());
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("19'9"));
+        QCOMPARE(Cell(list, 6, 1), QStringLiteral("19'9"));
+        QCOMPARE(Cell(list, 5, 1), QStringLiteral("21.5"));
     }
 };
 

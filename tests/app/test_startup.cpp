@@ -43,7 +43,6 @@ class TestStartup : public QObject {
 private slots:
     void init() {
         m_prompts.clear();
-        Module1::FactoryMode = false;
     }
 
     void loginPasswords_data() {
@@ -64,7 +63,7 @@ private slots:
         login.txtPassword->setText(password);
         login.cmdOK_Click();
         QCOMPARE(login.OK, accepted);
-        QCOMPARE(Module1::FactoryMode, factory);
+        QCOMPARE(login.FactoryMode, factory);
         QCOMPARE(login.isVisible(), !accepted);
         if (accepted) {
             QVERIFY(m_prompts.asked().isEmpty());
@@ -94,10 +93,10 @@ private slots:
                                   answerLogin(QStringLiteral("vexil")));
         QVERIFY(main);
         QVERIFY(main->isVisible());
-        QVERIFY(Module1::FactoryMode);
-        QVERIFY(main->menu_factory->menuAction()->isVisible());
-        QVERIFY(Module1::AppFolder.endsWith(QLatin1Char('/')));
-        QCOMPARE(Module1::DatabasePath, Module1::AppFolder + QStringLiteral("数据库.mdb"));
+        QVERIFY(main->actions().menu_factory->menuAction()->isVisible());
+        const Module1 state = Module1::ForFolder(programFolder.path());
+        QVERIFY(state.AppFolder.endsWith(QLatin1Char('/')));
+        QCOMPARE(state.DatabasePath, state.AppFolder + QStringLiteral("数据库.mdb"));
         // The splash is gone once the main window shows.
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<frmSplash*>(w));

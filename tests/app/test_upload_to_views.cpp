@@ -6,6 +6,8 @@
 #include "PaneRows.h"
 #include "ReadingsModel.h"
 #include "ScriptedPrompts.h"
+#include "StoreController.h"
+#include "WindowParts.h"
 #include "SimRun.h"
 #include "WhenShown.h"
 #include "frmMain.h"
@@ -18,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
-#include <QTreeWidget>
 
 namespace {
 
@@ -38,7 +39,8 @@ class TestUploadToViews : public QObject {
 
 private slots:
     void anUploadIsSavedAndShownInEveryView() {
-        Module1::DatabasePath = m_dir.filePath(QStringLiteral("数据库.mdb"));
+        Module1 state;
+        state.DatabasePath = m_dir.filePath(QStringLiteral("数据库.mdb"));
         const QString csvPath = m_dir.filePath(QStringLiteral("readings.csv"));
         QFile csv(csvPath);
         QVERIFY(csv.open(QIODevice::WriteOnly | QIODevice::Text));
@@ -49,36 +51,38 @@ private slots:
         qputenv("THERMBOOK_SERIAL_PORTS", sim.path().toLocal8Bit());
 
         ScaledClock clock(50.0, QDateTime(QDate(2008, 4, 30), QTime(14, 25, 3)));
-        frmMain w(m_prompts, clock);
+        frmMain w(state, m_prompts, clock);
         w.show();
 
         m_prompts.answer(Prompts::Answer::Ok); // the checklist before the search
-        w.menu_Connect->trigger();
-        QVERIFY(w.menu_Connect->isChecked());
+        w.actions().menu_Connect->trigger();
+        QVERIFY(w.actions().menu_Connect->isChecked());
 
         m_prompts.clear();
         m_prompts.answer(Prompts::Answer::Yes);
         whenShown<FrmShowRiLI>(
             [](FrmShowRiLI* d) { confirmDateTime(d, "2008-04-30", "14:30:00"); });
-        w.menu_Upload->trigger();
+        w.actions().menu_Upload->trigger();
         QCOMPARE(m_prompts.texts(),
                  (QStringList{"是否被将设备数据保存到计算机数据库中？", "数据已经存入数据库"}));
-        QCOMPARE(w.ListView2->topLevelItemCount(), 999);
+        auto* list = Part<QTreeView>(w, "ListView2");
+        auto* editor = Part<QLineEdit>(w, "Text1");
+        QCOMPARE(Rows(list), 999);
 
         // A reading corrected in place is what the next save stores.
-        QTreeWidgetItem* second = w.ListView2->topLevelItem(1);
-        w.ListView2->scrollToItem(second);
-        QTest::mouseClick(w.ListView2->viewport(), Qt::LeftButton, {},
-                          w.ListView2->visualItemRect(second).topLeft() + QPoint(5, 3));
-        QTRY_VERIFY(w.Text1->isVisible());
-        w.Text1->selectAll();
-        QTest::keyClicks(w.Text1, QStringLiteral("-4.8"));
+        const QModelIndex second = list->model()->index(1, 0);
+        list->scrollTo(second);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(second).topLeft() + QPoint(5, 3));
+        QTRY_VERIFY(editor->isVisible());
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("-4.8"));
         m_prompts.answer(Prompts::Answer::Yes);
         whenShown<FrmShowRiLI>(
             [](FrmShowRiLI* d) { confirmDateTime(d, "2008-05-01", "08:00:00"); });
         w.action(QStringLiteral("menuSave2Mdb"))->trigger();
 
-        QCOMPARE(w.GetUpdownTimeList(), QStringLiteral("|2008-05-01 08:00:00|2008-04-30 14:30:00"));
+        QCOMPARE(w.store().GetUpdownTimeList(), QStringLiteral("|2008-05-01 08:00:00|2008-04-30 14:30:00"));
 
         w.action(QStringLiteral("menu_OrderByIdTime"))->trigger();
         QStringList rows = PaneRows(w);
@@ -107,7 +111,7 @@ private slots:
         QCOMPARE(rows.last(), QStringLiteral("999"));
 
         // The edited reading went into the second save only.
-        w.ChaXun(QStringLiteral("select * from [表1] where val(编号) = 2 order by [日期时间] asc"),
+        w.store().ChaXun(QStringLiteral("select * from [表1] where val(编号) = 2 order by [日期时间] asc"),
                  QStringLiteral("日期时间"));
         QCOMPARE(PaneRows(w), (QStringList{"2008-04-30 14:30:00|002|-005.30",
                                            "2008-05-01 08:00:00|002|-004.80"}));

@@ -4,7 +4,9 @@
 #include "Frm_PowerDelayTime.h"
 #include "Module1.h"
 #include "RegWR.h"
+#include "DeviceController.h"
 #include "ScriptedPrompts.h"
+#include "WindowParts.h"
 #include "SimRun.h"
 #include "frmMain.h"
 
@@ -19,16 +21,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
+#include <QFrame>
 
 namespace {
 
 constexpr double Speed = 50.0;
 const QString Checklist = QStringLiteral("请确认先对“电子测温记录仪”进行了以下操作：");
 
-QString cell(const QTreeWidget* list, int row, int column) {
-    const QTreeWidgetItem* item = list->topLevelItem(row);
-    return item ? item->text(column) : QStringLiteral("<no row %1>").arg(row);
+QString cell(const QWidget& w, const char* list, int row, int column) {
+    return Cell(Part<QTreeView>(w, list), row, column);
+}
+
+quint8 port(frmMain& w) {
+    return w.device().link().state().ComPortNo;
 }
 
 // One value of the simulator's state file.
@@ -52,6 +58,7 @@ class TestMainWindowDevice : public QObject {
 private:
     ScriptedPrompts m_prompts;
     QTemporaryDir m_dir;
+    Module1 m_state;
 
     QString stateFile() const { return m_dir.filePath(QStringLiteral("recorder.state")); }
 
@@ -68,14 +75,13 @@ private:
     // Connects through the menu, answering the checklist with OK.
     static void connectThroughTheMenu(frmMain& w, ScriptedPrompts& prompts) {
         prompts.answer(Prompts::Answer::Ok);
-        w.menu_Connect->trigger();
+        w.actions().menu_Connect->trigger();
     }
 
 private slots:
     void init() {
         m_prompts.clear();
-        Module1::ComPortNo = 0;
-        Module1::FactoryMode = true;
+        m_state.FactoryMode = true;
         qunsetenv("THERMBOOK_SERIAL_PORTS");
     }
 
@@ -83,7 +89,7 @@ private slots:
         auto sim = startSim({QStringLiteral("--serial"), QStringLiteral("0123456789AB"),
                              QStringLiteral("--poweroff"), QStringLiteral("30")});
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         w.show();
         connectThroughTheMenu(w, m_prompts);
 
@@ -95,61 +101,61 @@ private slots:
         QVERIFY(m_prompts.asked()[0].text.endsWith(QStringLiteral("字样；\r\n")));
         QCOMPARE(m_prompts.asked()[1].title, QStringLiteral("检测到："));
         QCOMPARE(m_prompts.asked()[1].text, QStringLiteral("设备联机成功！"));
-        QVERIFY(Module1::ComPortNo != 0);
-        QCOMPARE(w.sbPanel1->text(), QStringLiteral("已与设备联机。"));
-        QVERIFY(w.menu_Connect->isChecked());
-        QVERIFY(w.Menu_Info->isEnabled());
-        QVERIFY(w.menu_PowerOff->isEnabled());
-        QVERIFY(!w.PicWaiting->isVisible());
-        QVERIFY(w.ProgressBar1->isVisible() || !w.ProgressBar1->isHidden());
+        QVERIFY(port(w) != 0);
+        QCOMPARE(Part<QLabel>(w, "sbPanel1")->text(), QStringLiteral("已与设备联机。"));
+        QVERIFY(w.actions().menu_Connect->isChecked());
+        QVERIFY(w.actions().Menu_Info->isEnabled());
+        QVERIFY(w.actions().menu_PowerOff->isEnabled());
+        QVERIFY(!Part<QFrame>(w, "PicWaiting")->isVisible());
+        QVERIFY(Part<QProgressBar>(w, "ProgressBar1")->isVisible() || !Part<QProgressBar>(w, "ProgressBar1")->isHidden());
 
-        QCOMPARE(w.ListView1->columnCount(), 2);
-        QCOMPARE(w.ListView1->topLevelItemCount(), 7);
-        QCOMPARE(cell(w.ListView1, 1, 0), QStringLiteral("设备序列号："));
-        QCOMPARE(cell(w.ListView1, 1, 1), QStringLiteral("0123456789AB"));
-        QCOMPARE(cell(w.ListView1, 5, 1), QStringLiteral("30"));
+        QCOMPARE(Part<QTreeView>(w, "ListView1")->model()->columnCount(), 2);
+        QCOMPARE(Rows(Part<QTreeView>(w, "ListView1")), 7);
+        QCOMPARE(cell(w, "ListView1", 1, 0), QStringLiteral("设备序列号："));
+        QCOMPARE(cell(w, "ListView1", 1, 1), QStringLiteral("0123456789AB"));
+        QCOMPARE(cell(w, "ListView1", 5, 1), QStringLiteral("30"));
     }
 
     void aSecondConnectWhileSearchingIsIgnored() {
         auto sim = startSim();
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         m_prompts.answer(Prompts::Answer::Ok);
         m_prompts.answer(Prompts::Answer::Ok);
         // Clicked again while the first search is probing the port.
-        QTimer::singleShot(0, &w, [&w] { w.menu_Connect->trigger(); });
-        w.menu_Connect->trigger();
+        QTimer::singleShot(0, &w, [&w] { w.actions().menu_Connect->trigger(); });
+        w.actions().menu_Connect->trigger();
         QCOMPARE(m_prompts.texts().size(), 2);
         QCOMPARE(m_prompts.texts().last(), QStringLiteral("设备联机成功！"));
-        QVERIFY(Module1::ComPortNo != 0);
-        QVERIFY(w.menu_Connect->isChecked());
+        QVERIFY(port(w) != 0);
+        QVERIFY(w.actions().menu_Connect->isChecked());
     }
 
     void cancellingTheChecklistProbesNothing() {
         auto sim = startSim();
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         m_prompts.answer(Prompts::Answer::Cancel);
-        w.menu_Connect->trigger();
+        w.actions().menu_Connect->trigger();
         QCOMPARE(m_prompts.asked().size(), 1);
-        QCOMPARE(Module1::ComPortNo, quint8(0));
-        QVERIFY(!w.menu_Connect->isChecked());
-        QCOMPARE(w.sbPanel1->text(), QStringLiteral("没有与设备联机。"));
+        QCOMPARE(port(w), quint8(0));
+        QVERIFY(!w.actions().menu_Connect->isChecked());
+        QCOMPARE(Part<QLabel>(w, "sbPanel1")->text(), QStringLiteral("没有与设备联机。"));
 
         // Once linked, a cancelled connect leaves the link and its check mark alone.
         connectThroughTheMenu(w, m_prompts);
-        const quint8 port = Module1::ComPortNo;
-        QVERIFY(w.menu_Connect->isChecked());
-        w.menu_Connect->trigger();
-        w.menu_Connect_Click();
-        QVERIFY(w.menu_Connect->isChecked());
-        QCOMPARE(Module1::ComPortNo, port);
+        const quint8 before = port(w);
+        QVERIFY(w.actions().menu_Connect->isChecked());
+        w.actions().menu_Connect->trigger();
+        w.device().menu_Connect_Click();
+        QVERIFY(w.actions().menu_Connect->isChecked());
+        QCOMPARE(port(w), before);
     }
 
     void aSilentLineMeansNoRecorder() {
         auto sim = startSim({QStringLiteral("--silent")});
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         w.show();
         connectThroughTheMenu(w, m_prompts);
         const QStringList texts = m_prompts.texts();
@@ -158,17 +164,17 @@ private slots:
         QCOMPARE(m_prompts.asked()[1].title, QStringLiteral("提示："));
         QCOMPARE(texts[2], QStringLiteral("设备联机失败！"));
         QCOMPARE(m_prompts.asked()[2].title, QStringLiteral("检测到："));
-        QCOMPARE(Module1::ComPortNo, quint8(0));
-        QCOMPARE(w.sbPanel1->text(), QStringLiteral("与设备联机失败。"));
-        QVERIFY(!w.menu_Connect->isChecked());
-        QVERIFY(!w.menu_Upload->isEnabled());
+        QCOMPARE(port(w), quint8(0));
+        QCOMPARE(Part<QLabel>(w, "sbPanel1")->text(), QStringLiteral("与设备联机失败。"));
+        QVERIFY(!w.actions().menu_Connect->isChecked());
+        QVERIFY(!w.actions().menu_Upload->isEnabled());
     }
 
     void driverCheckReportsWhatItFinds() {
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         qputenv("THERMBOOK_SERIAL_PORTS", "/dev/null");
-        w.MenuDrv_Click();
+        w.device().MenuDrv_Click();
         QCOMPARE(m_prompts.asked().last().title, QStringLiteral("检测到："));
         QCOMPARE(m_prompts.texts().last(), QStringLiteral("设备USB接口驱动程序已经安装。"));
 
@@ -176,25 +182,25 @@ private slots:
         if (!RegWR::DriverInstalled()) {
             const QString missing =
                 QStringLiteral("设备USB接口驱动程序尚未安装，请使用设备随机安装光盘进行安装");
-            w.MenuDrv_Click();
+            w.device().MenuDrv_Click();
             QCOMPARE(m_prompts.texts().last(), missing);
             // Without the driver, connecting stops before the checklist.
             m_prompts.clear();
-            w.menu_Connect->trigger();
+            w.actions().menu_Connect->trigger();
             QCOMPARE(m_prompts.texts(), QStringList{missing});
-            QVERIFY(!w.menu_Connect->isChecked());
+            QVERIFY(!w.actions().menu_Connect->isChecked());
         }
     }
 
     void commandsNeedAConnection() {
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
-        w.Menu_Info_Click();
-        w.menu_Upload_Click();
+        frmMain w(m_state, m_prompts, clock);
+        w.device().Menu_Info_Click();
+        w.device().menu_Upload_Click();
         QCOMPARE(m_prompts.texts(), (QStringList{QStringLiteral("请先与设备联机！"),
                                                  QStringLiteral("请先与设备联机！")}));
         QCOMPARE(m_prompts.asked()[0].title, QStringLiteral("提示："));
-        QCOMPARE(w.ListView2->topLevelItemCount(), 0);
+        QCOMPARE(Rows(Part<QTreeView>(w, "ListView2")), 0);
     }
 
     void uploadShowsTheReadingsWithALivePercentage() {
@@ -205,20 +211,20 @@ private slots:
         auto sim =
             startSim({QStringLiteral("--pace"), QStringLiteral("--readings"), csv.fileName()});
         ScaledClock clock(Speed, QDateTime(QDate(2008, 4, 30), QTime(10, 0, 0)));
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         w.show();
         connectThroughTheMenu(w, m_prompts);
-        QVERIFY(Module1::ComPortNo != 0);
+        QVERIFY(port(w) != 0);
 
         QStringList shown;
         QTimer sampler;
         connect(&sampler, &QTimer::timeout, this, [&] {
-            if (w.PicWaiting->isVisible())
-                shown.append(w.Label1->text());
+            if (Part<QFrame>(w, "PicWaiting")->isVisible())
+                shown.append(Part<QLabel>(w, "Label1")->text());
         });
         sampler.start(5);
         m_prompts.clear();
-        w.menu_Upload->trigger();
+        w.actions().menu_Upload->trigger();
         sampler.stop();
 
         const QRegularExpression percent(QStringLiteral("^数据正在传输中\\.\\.\\.(\\d+)%$"));
@@ -233,41 +239,41 @@ private slots:
             std::any_of(percents.begin(), percents.end(), [](int p) { return p > 0 && p < 90; }),
             qPrintable(shown.join(QLatin1Char('|'))));
         QVERIFY(*std::max_element(percents.begin(), percents.end()) >= 90);
-        QVERIFY(!w.PicWaiting->isVisible());
-        QVERIFY(w.Label1->text().isEmpty());
+        QVERIFY(!Part<QFrame>(w, "PicWaiting")->isVisible());
+        QVERIFY(Part<QLabel>(w, "Label1")->text().isEmpty());
 
-        QCOMPARE(w.ListView2->columnCount(), 2);
-        QCOMPARE(w.ListView2->headerItem()->text(0), QStringLiteral("数据编号"));
-        QCOMPARE(w.ListView2->headerItem()->text(1), QStringLiteral("温度值"));
-        QCOMPARE(w.ListView2->topLevelItemCount(), 999);
-        QCOMPARE(cell(w.ListView2, 0, 0), QStringLiteral("1"));
-        QCOMPARE(cell(w.ListView2, 0, 1), QStringLiteral("23.5"));
-        QCOMPARE(cell(w.ListView2, 1, 1), QStringLiteral("-5.3"));
-        QCOMPARE(cell(w.ListView2, 2, 1), QStringLiteral("0"));
-        QCOMPARE(cell(w.ListView2, 997, 1), QStringLiteral("130.9"));
-        QCOMPARE(cell(w.ListView2, 998, 0), QStringLiteral("999"));
+        QCOMPARE(Part<QTreeView>(w, "ListView2")->model()->columnCount(), 2);
+        QCOMPARE(Header(Part<QTreeView>(w, "ListView2"), 0), QStringLiteral("数据编号"));
+        QCOMPARE(Header(Part<QTreeView>(w, "ListView2"), 1), QStringLiteral("温度值"));
+        QCOMPARE(Rows(Part<QTreeView>(w, "ListView2")), 999);
+        QCOMPARE(cell(w, "ListView2", 0, 0), QStringLiteral("1"));
+        QCOMPARE(cell(w, "ListView2", 0, 1), QStringLiteral("23.5"));
+        QCOMPARE(cell(w, "ListView2", 1, 1), QStringLiteral("-5.3"));
+        QCOMPARE(cell(w, "ListView2", 2, 1), QStringLiteral("0"));
+        QCOMPARE(cell(w, "ListView2", 997, 1), QStringLiteral("130.9"));
+        QCOMPARE(cell(w, "ListView2", 998, 0), QStringLiteral("999"));
 
         // The recorder noted the upload; the list shows it from a fresh reading.
-        QVERIFY(cell(w.ListView1, 6, 1).startsWith(QStringLiteral("08年04月30日10时")));
+        QVERIFY(cell(w, "ListView1", 6, 1).startsWith(QStringLiteral("08年04月30日10时")));
         QCOMPARE(simState(stateFile(), QStringLiteral("upload-time")).section(' ', 0, 2),
                  QStringLiteral("8 4 30"));
     }
 
     void aFailedUploadNeverShowsThePreviousReadings() {
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         w.show();
         {
             auto sim = startSim();
             connectThroughTheMenu(w, m_prompts);
-            w.menu_Upload->trigger();
-            QCOMPARE(w.ListView2->topLevelItemCount(), 999);
+            w.actions().menu_Upload->trigger();
+            QCOMPARE(Rows(Part<QTreeView>(w, "ListView2")), 999);
         }
         // The recorder is gone; the port it was on cannot be opened any more.
         m_prompts.clear();
-        w.menu_Upload->trigger();
-        QCOMPARE(w.ListView2->topLevelItemCount(), 0);
-        QCOMPARE(w.ListView2->columnCount(), 2);
+        w.actions().menu_Upload->trigger();
+        QCOMPARE(Rows(Part<QTreeView>(w, "ListView2")), 0);
+        QCOMPARE(Part<QTreeView>(w, "ListView2")->model()->columnCount(), 2);
         // Nothing was offered to the store.
         QVERIFY(m_prompts.asked().isEmpty());
     }
@@ -275,11 +281,11 @@ private slots:
     void formatAskedNoSendsNothing() {
         auto sim = startSim();
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         connectThroughTheMenu(w, m_prompts);
         m_prompts.clear();
         m_prompts.answer(Prompts::Answer::No);
-        w.menu_format->trigger();
+        w.actions().menu_format->trigger();
         QCOMPARE(m_prompts.asked().size(), 1);
         QCOMPARE(m_prompts.asked()[0].title, QStringLiteral("特别提示："));
         QCOMPARE(m_prompts.asked()[0].text,
@@ -291,43 +297,43 @@ private slots:
     void formatClearsTheRecorderAfterItsWait() {
         auto sim = startSim();
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         w.show();
         connectThroughTheMenu(w, m_prompts);
         m_prompts.clear();
         m_prompts.answer(Prompts::Answer::Yes);
-        const QString caption = w.Label1->text();
-        const int maximum = w.ProgressBar1->maximum();
+        const QString caption = Part<QLabel>(w, "Label1")->text();
+        const int maximum = Part<QProgressBar>(w, "ProgressBar1")->maximum();
         int highest = 0;
         QTimer sampler;
         connect(&sampler, &QTimer::timeout, this, [&] {
-            if (w.PicWaiting->isVisible())
-                highest = std::max(highest, w.ProgressBar1->value());
+            if (Part<QFrame>(w, "PicWaiting")->isVisible())
+                highest = std::max(highest, Part<QProgressBar>(w, "ProgressBar1")->value());
         });
         sampler.start(5);
         const QDateTime start = clock.now();
-        w.menu_format->trigger();
+        w.actions().menu_format->trigger();
         sampler.stop();
         QVERIFY(start.secsTo(clock.now()) >= 59);
         QCOMPARE(highest, 60);
         QCOMPARE(m_prompts.texts().last(), QStringLiteral("清空数据的命令已被设备执行！"));
         QCOMPARE(m_prompts.asked().last().title, QStringLiteral("thermbook"));
         QCOMPARE(simState(stateFile(), QStringLiteral("readings-cleared")), QStringLiteral("yes"));
-        QCOMPARE(cell(w.ListView1, 2, 1), QStringLiteral("已格式化，尚未保存数据"));
-        QCOMPARE(w.ProgressBar1->maximum(), maximum);
-        QCOMPARE(w.Label1->text(), caption);
-        QVERIFY(!w.PicWaiting->isVisible());
+        QCOMPARE(cell(w, "ListView1", 2, 1), QStringLiteral("已格式化，尚未保存数据"));
+        QCOMPARE(Part<QProgressBar>(w, "ProgressBar1")->maximum(), maximum);
+        QCOMPARE(Part<QLabel>(w, "Label1")->text(), caption);
+        QVERIFY(!Part<QFrame>(w, "PicWaiting")->isVisible());
     }
 
     void formatWithoutAnAnswerDoesNotClaimSuccess() {
         auto sim = startSim();
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         connectThroughTheMenu(w, m_prompts);
         sim.reset();
         m_prompts.clear();
         m_prompts.answer(Prompts::Answer::Yes);
-        w.menu_format->trigger();
+        w.actions().menu_format->trigger();
         QVERIFY(!m_prompts.texts().contains(QStringLiteral("清空数据的命令已被设备执行！")));
         QCOMPARE(m_prompts.asked().last().title, QStringLiteral("提示："));
     }
@@ -335,15 +341,15 @@ private slots:
     void powerOffLeavesThePortForTheFactoryCommands() {
         auto sim = startSim();
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         connectThroughTheMenu(w, m_prompts);
-        const quint8 port = Module1::ComPortNo;
-        w.menu_PowerOff->trigger();
-        QVERIFY(!w.menu_Connect->isChecked());
-        QVERIFY(!w.Menu_Info->isEnabled());
-        QVERIFY(!w.menu_Set_Sn->isEnabled());
-        QCOMPARE(Module1::ComPortNo, port);
-        QCOMPARE(w.sbPanel1->text(), QStringLiteral("已与设备联机。"));
+        const quint8 before = port(w);
+        w.actions().menu_PowerOff->trigger();
+        QVERIFY(!w.actions().menu_Connect->isChecked());
+        QVERIFY(!w.actions().Menu_Info->isEnabled());
+        QVERIFY(!w.actions().menu_Set_Sn->isEnabled());
+        QCOMPARE(port(w), before);
+        QCOMPARE(Part<QLabel>(w, "sbPanel1")->text(), QStringLiteral("已与设备联机。"));
         // The factory items stay usable and still reach the recorder.
         w.action(QStringLiteral("Menu_UpDT"))->trigger();
         QVERIFY(
@@ -353,7 +359,7 @@ private slots:
     void powerOffTimeDialogSendsAndShowsTheNewTime() {
         auto sim = startSim();
         ScaledClock clock(Speed);
-        frmMain w(m_prompts, clock);
+        frmMain w(m_state, m_prompts, clock);
         w.show();
         connectThroughTheMenu(w, m_prompts);
         bool seen = false;
@@ -367,10 +373,10 @@ private slots:
             dialog->CMdSend1->click();
             dialog->CmdExit->click();
         });
-        w.Menu_PowerDelayTime->trigger();
+        w.actions().Menu_PowerDelayTime->trigger();
         QVERIFY(seen);
         QCOMPARE(simState(stateFile(), QStringLiteral("power-off-minutes")), QStringLiteral("30"));
-        QCOMPARE(cell(w.ListView1, 5, 1), QStringLiteral("30"));
+        QCOMPARE(cell(w, "ListView1", 5, 1), QStringLiteral("30"));
     }
 };
 

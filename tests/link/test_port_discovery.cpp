@@ -51,29 +51,31 @@ private slots:
     }
 
     void aPathKeepsItsNumberForTheRun() {
-        const quint8 first = PortNumbers::NumberFor(QStringLiteral("/dev/ttyTEST-a"));
-        const quint8 second = PortNumbers::NumberFor(QStringLiteral("/dev/ttyTEST-b"));
+        PortNumbers numbers;
+        const quint8 first = numbers.NumberFor(QStringLiteral("/dev/ttyTEST-a"));
+        const quint8 second = numbers.NumberFor(QStringLiteral("/dev/ttyTEST-b"));
         QVERIFY(first >= 1);
         QVERIFY(second != first);
-        QCOMPARE(PortNumbers::NumberFor(QStringLiteral("/dev/ttyTEST-a")), first);
-        QCOMPARE(PortNumbers::PathFor(first), QStringLiteral("/dev/ttyTEST-a"));
-        QCOMPARE(PortNumbers::PathFor(second), QStringLiteral("/dev/ttyTEST-b"));
-        QVERIFY(PortNumbers::PathFor(0).isEmpty());
-        QVERIFY(PortNumbers::PathFor(254).isEmpty());
+        QCOMPARE(numbers.NumberFor(QStringLiteral("/dev/ttyTEST-a")), first);
+        QCOMPARE(numbers.PathFor(first), QStringLiteral("/dev/ttyTEST-a"));
+        QCOMPARE(numbers.PathFor(second), QStringLiteral("/dev/ttyTEST-b"));
+        QVERIFY(numbers.PathFor(0).isEmpty());
+        QVERIFY(numbers.PathFor(254).isEmpty());
     }
 
     void namedPortsAreListedLastSoTheyAreProbedFirst() {
         const QStringList system{QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyUSB0")};
         const QStringList named{QStringLiteral("/dev/pts/7"), QStringLiteral("/dev/ttyUSB0"),
                                 QStringLiteral("/tmp/com9")};
-        const QString listing = RegWR::PortListing(system, named);
+        PortNumbers numbers;
+        const QString listing = RegWR::PortListing(system, named, numbers);
         QVERIFY(listing.endsWith(QStringLiteral("\r\n")));
         QCOMPARE(listing.count(QStringLiteral("\r\n")), 4);
         QVERIFY(listing.startsWith(QStringLiteral("\\Device\\Serial0=COM")));
 
         QStringList probed;
         for (quint8 number : CandidatePorts(listing))
-            probed.append(PortNumbers::PathFor(number));
+            probed.append(numbers.PathFor(number));
         // A path that merely contains "com" never poses as a port number of its own.
         QCOMPARE(probed, (QStringList{QStringLiteral("/dev/pts/7"), QStringLiteral("/dev/ttyUSB0"),
                                       QStringLiteral("/tmp/com9"), QStringLiteral("/dev/ttyS0")}));

@@ -2,8 +2,6 @@
 // clock runs 20 times fast, so the 10-second quiet period takes half a second.
 #include "Clock.h"
 #include "LinkState.h"
-#include "Module1.h"
-#include "PortNumbers.h"
 #include "SerialTransport.h"
 #include "SimRun.h"
 
@@ -41,13 +39,13 @@ private:
 private slots:
     void init() {
         m_state = LinkState{};
-        Module1::ComPortNo = 0;
+        m_state.ComPortNo = 0;
     }
 
     void collectsTheInformationReplyWithoutWaitingForQuiet() {
         SimRun sim({QStringLiteral("--serial"), QStringLiteral("0123456789AB")});
         QVERIFY(!sim.path().isEmpty());
-        sim.connect();
+        sim.connect(m_state);
         ScaledClock clock(Speed);
         QByteArray indata;
         const double took = exchange(clock, ReadInfoFrame, 18, indata);
@@ -59,7 +57,7 @@ private slots:
 
     void dataBlockEndsOnceMoreThanItsLengthIsWaiting() {
         SimRun sim;
-        sim.connect();
+        sim.connect(m_state);
         ScaledClock clock(Speed);
         QByteArray indata;
         const double took = exchange(clock, ReadDataFrame, 2002, indata);
@@ -71,7 +69,7 @@ private slots:
 
     void exactLengthReplyEndsOnlyThroughTheQuietPeriod() {
         SimRun sim({QStringLiteral("--exact")});
-        sim.connect();
+        sim.connect(m_state);
         ScaledClock clock(Speed);
         QByteArray indata;
         const double took = exchange(clock, ReadDataFrame, 2002, indata);
@@ -81,7 +79,7 @@ private slots:
 
     void silentLineEndsAfterTenQuietSecondsWithNothing() {
         SimRun sim({QStringLiteral("--silent")});
-        sim.connect();
+        sim.connect(m_state);
         ScaledClock clock(Speed);
         m_state.RecvLength = 77;
         QByteArray indata = Untouched;
@@ -93,7 +91,7 @@ private slots:
 
     void noiseBeforeTheMarkerIsCollectedToo() {
         SimRun sim({QStringLiteral("--noise"), QStringLiteral("5")});
-        sim.connect();
+        sim.connect(m_state);
         ScaledClock clock(Speed);
         QByteArray indata;
         exchange(clock, ReadInfoFrame, 18, indata);
@@ -103,7 +101,7 @@ private slots:
 
     void cutReplyIsReadAfterTheQuietPeriod() {
         SimRun sim({QStringLiteral("--cut"), QStringLiteral("1000")});
-        sim.connect();
+        sim.connect(m_state);
         ScaledClock clock(Speed);
         QByteArray indata;
         const double took = exchange(clock, ReadDataFrame, 2002, indata);
@@ -115,7 +113,7 @@ private slots:
         // 60 ms of real time between bytes is 1.2 s of the clock's; 19 bytes take far
         // longer than one quiet period, yet the wait holds until they are there.
         SimRun sim({QStringLiteral("--drip"), QStringLiteral("60")});
-        sim.connect();
+        sim.connect(m_state);
         ScaledClock clock(Speed);
         QList<int> seen;
         QTimer sampler;
@@ -132,7 +130,7 @@ private slots:
 
     void nothingIsReadWhenNoReplyIsExpected() {
         SimRun sim;
-        sim.connect();
+        sim.connect(m_state);
         ScaledClock clock(Speed);
         QByteArray indata = Untouched;
         m_state.RecvLength = 77;
@@ -143,7 +141,7 @@ private slots:
     }
 
     void aMissingPortSendsNothingAndReadsNothing() {
-        Module1::ComPortNo = PortNumbers::NumberFor(QStringLiteral("/dev/thermbook-no-such-port"));
+        m_state.ComPortNo = m_state.Ports.NumberFor(QStringLiteral("/dev/thermbook-no-such-port"));
         ScaledClock clock(Speed);
         QByteArray indata = Untouched;
         m_state.RecvLength = 77;
@@ -152,31 +150,14 @@ private slots:
         QCOMPARE(m_state.RecvLength, 77);
         QVERIFY(took < 2.0);
 
-        Module1::ComPortNo = 0;
+        m_state.ComPortNo = 0;
         exchange(clock, ReadInfoFrame, 18, indata);
         QCOMPARE(indata, Untouched);
     }
 
-    void aPortStillOpenInThisProgramIsNotUsedTwice() {
-        SimRun sim({QStringLiteral("--silent")});
-        sim.connect();
-        ScaledClock clock(Speed);
-        QByteArray inner = Untouched;
-        double innerTook = -1;
-        // Fires while the first exchange waits for its reply.
-        QTimer::singleShot(20, this,
-                           [&] { innerTook = exchange(clock, ReadInfoFrame, 18, inner); });
-        QByteArray outer;
-        exchange(clock, ReadInfoFrame, 18, outer);
-        QVERIFY(innerTook >= 0);
-        QCOMPARE(inner, Untouched);
-        // Gave up after about half a second of waiting for the port.
-        QVERIFY2(innerTook >= 0.5 && innerTook < 3.0, qPrintable(QString::number(innerTook)));
-    }
-
     void quietPeriodAcrossMidnightEndsAtOnce() {
         SimRun sim({QStringLiteral("--silent")});
-        sim.connect();
+        sim.connect(m_state);
         ScaledClock clock(Speed, QDateTime(QDate(2008, 4, 30), QTime(23, 59, 58)));
         QByteArray indata;
         const double took = exchange(clock, ReadInfoFrame, 18, indata);

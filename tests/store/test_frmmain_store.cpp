@@ -5,7 +5,12 @@
 #include "Module1.h"
 #include "PaneRows.h"
 #include "ReadingsModel.h"
+#include "DeviceController.h"
+#include "MainPanes.h"
 #include "ScriptedPrompts.h"
+#include "StoreController.h"
+#include "UploadReadings.h"
+#include "WindowParts.h"
 #include "StoreFixture.h"
 #include "TwipsScale.h"
 #include "WhenShown.h"
@@ -23,17 +28,14 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <QTreeWidget>
+#include <QFrame>
 
 #include <functional>
 
 namespace {
 
 void fillDeviceList(frmMain& w, const QStringList& temperatures) {
-    w.ListView2->clear();
-    w.ListView2->setColumnCount(2);
-    for (int i = 0; i < temperatures.size(); ++i)
-        new QTreeWidgetItem(w.ListView2, {QString::number(i + 1), temperatures[i]});
+    w.device().uploadReadings().setReadings(temperatures);
 }
 
 void confirmDateTime(FrmShowRiLI* d, const QString& date, const QString& time,
@@ -61,6 +63,7 @@ private:
     ScriptedPrompts m_prompts;
     SystemClock m_clock;
     std::unique_ptr<StoreFixture> m_fx;
+    Module1 m_state;
 
     // Opens the next save's date-time dialog, reads the offset it offers and cancels.
     QString offsetOfferedByTheNextSave(frmMain& w) {
@@ -70,7 +73,7 @@ private:
             offsetShown = d->Text3->text();
             d->CmdCancle->click();
         });
-        w.Save2Mdb();
+        w.menuSave2Mdb_Click();
         return offsetShown;
     }
 
@@ -78,21 +81,21 @@ private slots:
     void init() {
         m_prompts.clear();
         m_fx = std::make_unique<StoreFixture>();
-        Module1::DatabasePath = m_fx->dbPath();
+        m_state.DatabasePath = m_fx->dbPath();
     }
 
     void anEmptyDeviceListIsNotSaved() {
-        frmMain w(m_prompts, m_clock);
-        w.Save2Mdb();
+        frmMain w(m_state, m_prompts, m_clock);
+        w.menuSave2Mdb_Click();
         QVERIFY(m_prompts.asked().isEmpty());
         QVERIFY(!QFile::exists(m_fx->dbPath()));
     }
 
     void answeringNoSavesNothing() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         fillDeviceList(w, {"20.5"});
         m_prompts.answer(Prompts::Answer::No);
-        w.Save2Mdb();
+        w.menuSave2Mdb_Click();
         QCOMPARE(m_prompts.texts(), QStringList{"是否被将设备数据保存到计算机数据库中？"});
         QCOMPARE(m_prompts.asked().first().title, QStringLiteral("提示："));
         QCOMPARE(m_prompts.asked().first().buttons, Prompts::Buttons::YesNo);
@@ -100,12 +103,12 @@ private slots:
     }
 
     void aSaveStoresTheChosenRangeRenumberedAndSaysSo() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         fillDeviceList(w, {"1", "2", "3", "4", "5.5", "E1", "7", "8", "9", "10"});
         m_prompts.answer(Prompts::Answer::Yes);
         whenShown<FrmShowRiLI>(
             [](FrmShowRiLI* d) { confirmDateTime(d, "2008-04-30", "14:30:00", "5", "7", "+100"); });
-        w.Save2Mdb();
+        w.menuSave2Mdb_Click();
         QCOMPARE(m_fx->rows(QStringLiteral("select * from [表1] order by rowid")),
                  (QStringList{"2008-04-30 14:30:00|107|7", "2008-04-30 14:30:00|106|E1",
                               "2008-04-30 14:30:00|105|5.5"}));
@@ -118,27 +121,27 @@ private slots:
     }
 
     void savingTwiceDoublesTheRowsAndKeepsTheList() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         fillDeviceList(w, {"20.5", "21"});
         for (int i = 0; i < 2; ++i) {
             m_prompts.answer(Prompts::Answer::Yes);
             whenShown<FrmShowRiLI>(
                 [](FrmShowRiLI* d) { confirmDateTime(d, "2008-04-30", "14:30:00"); });
-            w.Save2Mdb();
+            w.menuSave2Mdb_Click();
         }
         QCOMPARE(m_fx->readingCount(), 4);
-        QCOMPARE(w.ListView2->topLevelItemCount(), 2);
+        QCOMPARE(Rows(Part<QTreeView>(w, "ListView2")), 2);
     }
 
     void aCancelledDateDialogSavesNothingAndKeepsItsEntries() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         fillDeviceList(w, {"20.5"});
         m_prompts.answer(Prompts::Answer::Yes);
         whenShown<FrmShowRiLI>([](FrmShowRiLI* d) {
             d->Text3->setText(QStringLiteral("+100"));
             d->CmdCancle->click();
         });
-        w.Save2Mdb();
+        w.menuSave2Mdb_Click();
         QCOMPARE(m_prompts.asked().size(), 1);
         QVERIFY(!QFile::exists(m_fx->dbPath()));
 
@@ -146,12 +149,12 @@ private slots:
     }
 
     void aTypedQuoteIsStoredAsTyped() {
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         fillDeviceList(w, {"2'3", "x'); delete * from [表1]; --"});
         m_prompts.answer(Prompts::Answer::Yes);
         whenShown<FrmShowRiLI>(
             [](FrmShowRiLI* d) { confirmDateTime(d, "2008-04-30", "14:30:00"); });
-        w.Save2Mdb();
+        w.menuSave2Mdb_Click();
         QCOMPARE(m_fx->rows(QStringLiteral("select [温度值] from [表1] order by rowid")),
                  (QStringList{"x'); delete * from [表1]; --", "2'3"}));
     }
@@ -161,119 +164,119 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(3000, 'z'));
         f.close();
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         fillDeviceList(w, {"20.5"});
         m_prompts.answer(Prompts::Answer::Yes);
         whenShown<FrmShowRiLI>(
             [](FrmShowRiLI* d) { confirmDateTime(d, "2008-04-30", "14:30:00"); });
-        w.Save2Mdb();
+        w.menuSave2Mdb_Click();
         QCOMPARE(m_prompts.texts().size(), 2);
         QCOMPARE(m_prompts.texts()[1], QStringLiteral("数据库文件无法打开：") + m_fx->dbPath() +
                                            QStringLiteral("\n文件不是有效的数据库。"));
         QCOMPARE(StoreFixture::fileBytes(m_fx->dbPath()), QByteArray(3000, 'z'));
 
         m_prompts.clear();
-        w.menu_OrderByIdTime_Click();
+        w.store().menu_OrderByIdTime_Click();
         QCOMPARE(m_prompts.texts().size(), 1);
         QVERIFY(m_prompts.texts()[0].startsWith(QStringLiteral("数据库文件无法打开：")));
-        QCOMPARE(w.ListView3->model()->columnCount(), 3);
+        QCOMPARE(w.panes().queryList()->model()->columnCount(), 3);
 
         m_prompts.clear();
-        w.menu_ClearMdb_Click();
+        w.store().menu_ClearMdb_Click();
         QCOMPARE(m_prompts.texts().size(), 1);
-        QVERIFY(w.PicWaiting->isHidden());
+        QVERIFY(Part<QFrame>(w, "PicWaiting")->isHidden());
 
-        QCOMPARE(w.GetUpdownTimeList(), QString());
+        QCOMPARE(w.store().GetUpdownTimeList(), QString());
         QCOMPARE(StoreFixture::fileBytes(m_fx->dbPath()), QByteArray(3000, 'z'));
     }
 
     void theFixedViewsFillThePane() {
         m_fx->create();
         m_fx->addReadings({Older + "|1|20", Older + "|2|21.5", Newer + "|1|20.5", Newer + "|2|E1"});
-        frmMain w(m_prompts, m_clock);
+        frmMain w(m_state, m_prompts, m_clock);
         w.show();
 
-        w.menu_OrderByIdTime_Click();
-        QCOMPARE(w.lblTitle[1]->text(), QStringLiteral(" 同一传感器，各时间温度值："));
+        w.store().menu_OrderByIdTime_Click();
+        QCOMPARE(w.panes().queryTitle()->text(), QStringLiteral(" 同一传感器，各时间温度值："));
         QCOMPARE(PaneRows(w, true),
                  (QStringList{"001|" + Newer + "|021 G", "|" + Older + "|020 G",
                               "002|" + Newer + "|E1 B", "|" + Older + "|022 B"}));
-        QCOMPARE(w.ListView3->width(), Twips::ToPixels(5000));
-        QCOMPARE(w.ListView3->header()->sectionSize(1), Twips::ToPixels(2000));
-        QCOMPARE(w.ListView3->model()->headerData(0, Qt::Horizontal).toString(),
+        QCOMPARE(w.panes().queryList()->width(), Twips::ToPixels(5000));
+        QCOMPARE(w.panes().queryList()->header()->sectionSize(1), Twips::ToPixels(2000));
+        QCOMPARE(w.panes().queryList()->model()->headerData(0, Qt::Horizontal).toString(),
                  QStringLiteral("编号"));
 
-        w.menu_OrderByTimeId_Click();
-        QCOMPARE(w.lblTitle[1]->text(), QStringLiteral(" 同一时间，各传感器温度值："));
+        w.store().menu_OrderByTimeId_Click();
+        QCOMPARE(w.panes().queryTitle()->text(), QStringLiteral(" 同一时间，各传感器温度值："));
         QCOMPARE(PaneRows(w, true).first(), Newer + "|001|021 G");
 
-        w.Menu_orderDateTime_Click();
-        QCOMPARE(w.lblTitle[1]->text(), QStringLiteral(" 数据上传时间列表："));
+        w.store().Menu_orderDateTime_Click();
+        QCOMPARE(w.panes().queryTitle()->text(), QStringLiteral(" 数据上传时间列表："));
         QCOMPARE(PaneRows(w, true), (QStringList{Newer + " G", Older + " B"}));
-        QCOMPARE(w.ListView3->width(), Twips::ToPixels(3000));
+        QCOMPARE(w.panes().queryList()->width(), Twips::ToPixels(3000));
 
-        w.Menu_orderBianhao_Click();
-        QCOMPARE(w.lblTitle[1]->text(), QStringLiteral(" 传感器编号列表："));
+        w.store().Menu_orderBianhao_Click();
+        QCOMPARE(w.panes().queryTitle()->text(), QStringLiteral(" 传感器编号列表："));
         QCOMPARE(PaneRows(w, true), (QStringList{"1 G", "2 B"}));
         QVERIFY(m_prompts.asked().isEmpty());
-        QCOMPARE(w.GetUpdownTimeList(), "|" + Newer + "|" + Older);
+        QCOMPARE(w.store().GetUpdownTimeList(), "|" + Newer + "|" + Older);
     }
 
     void aFailingQueryIsReportedAndTheCaptionStays() {
         m_fx->create();
-        frmMain w(m_prompts, m_clock);
-        const QString caption = w.lblTitle[1]->text();
-        w.ChaXun(QStringLiteral("select * from [表1] where [日期时间] >= 'x"),
+        frmMain w(m_state, m_prompts, m_clock);
+        const QString caption = w.panes().queryTitle()->text();
+        w.store().ChaXun(QStringLiteral("select * from [表1] where [日期时间] >= 'x"),
                  QStringLiteral("编号"));
         QCOMPARE(m_prompts.texts().size(), 1);
         QVERIFY(m_prompts.texts()[0].startsWith(QStringLiteral("数据库操作失败：")));
-        QCOMPARE(w.lblTitle[1]->text(), caption);
-        QCOMPARE(w.ListView3->model()->rowCount(), 0);
+        QCOMPARE(w.panes().queryTitle()->text(), caption);
+        QCOMPARE(w.panes().queryList()->model()->rowCount(), 0);
     }
 
     void theCustomQueryShowsItsResultUnderItsOwnTitle() {
         m_fx->create();
         m_fx->addReadings({Older + "|1|23.4", Newer + "|1|20"});
-        frmMain w(m_prompts, m_clock);
-        const QString caption = w.lblTitle[1]->text();
+        frmMain w(m_state, m_prompts, m_clock);
+        const QString caption = w.panes().queryTitle()->text();
         QString shownWhileOpen;
         bool panelWhileOpen = false;
         whenShown<FrmSelect>([&](FrmSelect* d) {
-            shownWhileOpen = w.Label1->text();
-            panelWhileOpen = w.PicWaiting->isVisible();
+            shownWhileOpen = Part<QLabel>(w, "Label1")->text();
+            panelWhileOpen = Part<QFrame>(w, "PicWaiting")->isVisible();
             d->CmdCancle->click();
         });
-        w.menu_DefByMyself_Click();
-        QCOMPARE(w.lblTitle[1]->text(), caption);
+        w.store().menu_DefByMyself_Click();
+        QCOMPARE(w.panes().queryTitle()->text(), caption);
         QCOMPARE(shownWhileOpen, QStringLiteral("请稍等，正在准备数据....."));
-        QVERIFY(w.PicWaiting->isHidden());
-        QVERIFY(!w.ProgressBar1->isHidden());
+        QVERIFY(Part<QFrame>(w, "PicWaiting")->isHidden());
+        QVERIFY(!Part<QProgressBar>(w, "ProgressBar1")->isHidden());
 
         whenShown<FrmSelect>([](FrmSelect* d) {
             d->Option3[1]->setChecked(true);
             d->CmdOK->click();
         });
-        w.menu_DefByMyself_Click();
-        QCOMPARE(w.lblTitle[1]->text(), QStringLiteral("自定义查询："));
+        w.store().menu_DefByMyself_Click();
+        QCOMPARE(w.panes().queryTitle()->text(), QStringLiteral("自定义查询："));
         QCOMPARE(PaneRows(w, true),
                  (QStringList{"001|" + Older + "|023.40 G", "|" + Newer + "|020.00 G"}));
-        QVERIFY(w.Label1->text() != QStringLiteral("请稍等，正在准备数据....."));
+        QVERIFY(Part<QLabel>(w, "Label1")->text() != QStringLiteral("请稍等，正在准备数据....."));
     }
 
     void maintenanceOpensOverTheWaitingPanel() {
         m_fx->create();
         m_fx->addReadings({Older + "|7|1"});
-        frmMain w(m_prompts, m_clock);
-        w.menu_OrderByIdTime_Click();
+        frmMain w(m_state, m_prompts, m_clock);
+        w.store().menu_OrderByIdTime_Click();
         QStringList numbers;
         whenShown<FrmDataManage>([&numbers](FrmDataManage* d) {
             for (int i = 0; i < d->Combo1->count(); ++i)
                 numbers.append(d->Combo1->itemText(i));
             d->CmdExit->click();
         });
-        w.menu_ClearMdb_Click();
+        w.store().menu_ClearMdb_Click();
         QCOMPARE(numbers, QStringList{"7"});
-        QVERIFY(w.PicWaiting->isHidden());
+        QVERIFY(Part<QFrame>(w, "PicWaiting")->isHidden());
     }
 };
 

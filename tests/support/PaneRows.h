@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ReadingsModel.h"
-#include "frmMain.h"
 
 #include <QColor>
 #include <QStringList>
@@ -9,8 +8,9 @@
 
 // The query pane's rows as "cell|cell|cell", once the pane has finished reading. With
 // colours, each row ends in " G" (green group) or " B" (blue group).
-inline QStringList PaneRows(const frmMain& w, bool withColour = false) {
-    auto* model = qobject_cast<ReadingsModel*>(w.ListView3->model());
+inline QStringList PaneRows(const QWidget& w, bool withColour = false) {
+    auto* pane = w.findChild<QTreeView*>(QStringLiteral("ListView3"));
+    auto* model = pane ? qobject_cast<ReadingsModel*>(pane->model()) : nullptr;
     if (!model)
         return {};
     model->waitUntilLoaded();

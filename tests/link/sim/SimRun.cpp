@@ -1,7 +1,6 @@
 #include "SimRun.h"
 
-#include "Module1.h"
-#include "PortNumbers.h"
+#include "LinkState.h"
 
 SimRun::SimRun(const QStringList& options) {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -22,6 +21,6 @@ SimRun::~SimRun() {
     m_process.waitForFinished(3000);
 }
 
-void SimRun::connect() const {
-    Module1::ComPortNo = PortNumbers::NumberFor(m_path);
+void SimRun::connect(LinkState& link) const {
+    link.ComPortNo = link.Ports.NumberFor(m_path);
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+struct LinkState;
+
 // One run of the recorder simulator on a pseudo-terminal, for as long as this object
 // lives. The simulator prints the terminal's path as its first line.
 class SimRun {
@@ -16,8 +18,8 @@ public:
     // The terminal to open, or empty when the simulator did not start.
     [[nodiscard]] QString path() const { return m_path; }
 
-    // Claims a COM number for the terminal and makes it the connected port.
-    void connect() const;
+    // Claims a COM number for the terminal and makes it the link's connected port.
+    void connect(LinkState& link) const;
 
 private:
     QProcess m_process;

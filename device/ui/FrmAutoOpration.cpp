@@ -32,9 +32,10 @@ void FrmAutoOpration::Form_Load() {
 }
 
 void FrmAutoOpration::Timer1_Timer() {
-    if (m_inTick)
+    // The step's exchange keeps the event loop going, so the timer fires again meanwhile;
+    // such a tick waits for the next one, or its command would be refused and its step lost.
+    if (m_rs.CommandBusy())
         return;
-    m_inTick = true;
     const AutoStepAction action = AutoScheduleAt(m_autoStep);
     if (!action.line.isEmpty())
         List1->addItem(action.line);
@@ -43,7 +44,6 @@ void FrmAutoOpration::Timer1_Timer() {
     if (action.done)
         m_autoDone = true;
     ++m_autoStep;
-    m_inTick = false;
     if (m_autoDone) {
         Timer1->stop();
         accept();

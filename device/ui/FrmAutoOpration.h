@@ -33,8 +33,4 @@ private:
     RS_fun& m_rs;
     int m_autoStep = 0;
     bool m_autoDone = false;
-    // True while a tick runs. Its exchange keeps the event loop going, so the timer fires
-    // again meanwhile; such a tick must not start, or its command would be refused as busy
-    // and its step lost.
-    bool m_inTick = false;
 };

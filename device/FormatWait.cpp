@@ -1,0 +1,20 @@
+#include "FormatWait.h"
+
+#include "CommandTable.h"
+#include "Pause.h"
+#include "RS_fun.h"
+
+namespace {
+
+constexpr int LastStep = 60;
+
+} // namespace
+
+bool FormatRecorder(RS_fun& rs, const std::function<void(int)>& second) {
+    const bool answered = rs.SendCommand(FormatData);
+    for (int step = 2; step <= LastStep; ++step) {
+        second(step);
+        Pause(rs.clock(), 1000);
+    }
+    return answered;
+}

@@ -1,0 +1,271 @@
+#include "DeviceController.h"
+
+#include "CommandTable.h"
+#include "DeviceInfoRows.h"
+#include "FormatWait.h"
+#include "FrmAutoOpration.h"
+#include "Frm_PowerDelayTime.h"
+#include "Module1.h"
+#include "PortCandidates.h"
+#include "PortSearch.h"
+#include "Prompts.h"
+#include "RegWR.h"
+#include "TransferPercent.h"
+#include "TwipsScale.h"
+#include "UploadListEditor.h"
+#include "UploadReadings.h"
+#include "UploadTexts.h"
+#include "WaitingPanel.h"
+
+#include <QHeaderView>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+namespace {
+
+const QString Hint = QStringLiteral("提示：");
+const QString Detected = QStringLiteral("检测到：");
+const QString CrLf = QStringLiteral("\r\n");
+const QString DriverMissing =
+    QStringLiteral("设备USB接口驱动程序尚未安装，请使用设备随机安装光盘进行安装");
+
+QString connectChecklist() {
+    return QStringLiteral(
+               "(如果设备已经通过USB口与本计算机连接，需要先关闭其电源，并从计算机USB口上"
+               "拔下，等待30秒。)") +
+           CrLf + CrLf + QStringLiteral("1、将设备通过USB口与本计算机连接；") + CrLf +
+           QStringLiteral(
+               "2、按下设备开机键，打开设备电源；设备屏幕上应该显示“Tenvaro QK-xx”字样；") +
+           CrLf;
+}
+
+void setColumnWidths(QTreeView* list, std::initializer_list<int> widthsTwips) {
+    int column = 0;
+    for (int width : widthsTwips)
+        list->header()->resizeSection(column++, Twips::ToPixels(width));
+}
+
+} // namespace
+
+DeviceController::DeviceController(QWidget& window, Prompts& prompts, Clock& clock,
+                                   WaitingPanel& panel, const Views& views,
+                                   const DeviceLink::TransportFactory& makeTransport)
+    : QObject(&window),
+      m_window(window),
+      m_prompts(prompts),
+      m_clock(clock),
+      m_panel(panel),
+      m_views(views),
+      m_link(clock, makeTransport),
+      m_info(new QStandardItemModel(this)),
+      m_upload(new UploadReadings(this)),
+      m_editor(new UploadListEditor(*views.upload, *views.editor, *m_upload)) {
+    m_views.info->setModel(m_info);
+    m_views.upload->setModel(m_upload);
+    m_views.upload->header()->setStretchLastSection(false);
+    m_views.info->header()->setStretchLastSection(false);
+}
+
+DeviceController::~DeviceController() = default;
+
+bool DeviceController::requireConnected() {
+    if (m_link.state().ComPortNo != 0)
+        return true;
+    m_prompts.message(&m_window, Hint, QStringLiteral("请先与设备联机！"), Prompts::Buttons::Ok,
+                      Prompts::Icon::Information);
+    return false;
+}
+
+void DeviceController::setLinked(bool linked) {
+    m_linked = linked;
+    emit linkChanged(linked);
+}
+
+// --- Driver check and connect ------------------------------------------------------------
+
+void DeviceController::MenuDrv_Click() {
+    const QString text =
+        RegWR::DriverInstalled() ? QStringLiteral("设备USB接口驱动程序已经安装。") : DriverMissing;
+    m_prompts.message(&m_window, Detected, text, Prompts::Buttons::Ok, Prompts::Icon::Information);
+}
+
+void DeviceController::menu_Connect_Click() {
+    // A click toggles the check mark by itself; the mark shows the link state, which only
+    // the outcome of a connect may change.
+    emit linkChanged(m_linked);
+    // A search, or any command, is using the port right now.
+    if (m_link.rs().CommandBusy())
+        return;
+    if (!RegWR::DriverInstalled()) {
+        m_prompts.message(&m_window, Detected, DriverMissing, Prompts::Buttons::Ok,
+                          Prompts::Icon::Warning);
+        return;
+    }
+    if (m_prompts.message(&m_window, QStringLiteral("请确认先对“电子测温记录仪”进行了以下操作："),
+                          connectChecklist(), Prompts::Buttons::OkCancel,
+                          Prompts::Icon::Information) != Prompts::Answer::Ok)
+        return;
+
+    const QString caption = m_panel.waitingText();
+    m_panel.showWaiting(QStringLiteral("请稍等，正在查找设备....."), false);
+    const QList<quint8> candidates = CandidatePorts(RegWR::ListSerialPorts(m_link.state().Ports));
+    const PortSearch::Outcome outcome = PortSearch::AuToConfigCom(m_link.rs(), candidates);
+    if (outcome == PortSearch::Outcome::NotFound)
+        m_prompts.message(&m_window, Hint, QStringLiteral("没有检测到有效的设备。"),
+                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    m_panel.hideWaiting();
+    m_panel.setWaitingText(caption);
+    if (outcome == PortSearch::Outcome::Busy)
+        return;
+
+    if (outcome == PortSearch::Outcome::Found) {
+        emit statusChanged(QStringLiteral("已与设备联机。"));
+        m_prompts.message(&m_window, Detected, QStringLiteral("设备联机成功！"),
+                          Prompts::Buttons::Ok, Prompts::Icon::Information);
+        setLinked(true);
+        // The list shows a fresh reading, not the probe's.
+        m_link.rs().SendCommand(ReadInfo);
+        info_ListView1();
+    } else {
+        emit statusChanged(QStringLiteral("与设备联机失败。"));
+        m_prompts.message(&m_window, Detected, QStringLiteral("设备联机失败！"),
+                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        m_link.state().ComPortNo = 0;
+        setLinked(false);
+    }
+}
+
+// --- Information -------------------------------------------------------------------------
+
+void DeviceController::Menu_Info_Click() {
+    if (!requireConnected())
+        return;
+    m_panel.showWaiting(QStringLiteral("正在读取信息..."), true);
+    m_link.rs().SendCommand(ReadInfo);
+    m_panel.hideWaiting();
+    info_ListView1();
+}
+
+void DeviceController::info_ListView1() {
+    m_info->clear();
+    m_info->setHorizontalHeaderLabels({QStringLiteral("当前设备信息"), QStringLiteral("值")});
+    for (const auto& [label, value] : DeviceInfoRows(m_link.state()))
+        m_info->appendRow({new QStandardItem(label), new QStandardItem(value)});
+    setColumnWidths(m_views.info, {2400, 3000});
+}
+
+// --- Upload ------------------------------------------------------------------------------
+
+void DeviceController::menu_Upload_Click() {
+    if (!requireConnected())
+        return;
+    m_panel.showWaiting(QStringLiteral("请稍等，数据正在传输中......"), true);
+    m_panel.setProgressRange(0, 100);
+    m_panel.setProgress(0);
+    m_uploading = true;
+
+    RS_fun& rs = m_link.rs();
+    rs.SendCommand(ReadData);
+    // The recorder notes this moment as its last upload, whatever became of the block.
+    rs.SendCommand(SetUploadTime);
+
+    m_uploading = false;
+    m_panel.setWaitingText({});
+    m_panel.hideWaiting();
+    ShowUploadDatas();
+    emit uploadShown();
+    rs.SendCommand(ReadInfo);
+    info_ListView1();
+}
+
+void DeviceController::showUploadRows(const QStringList& temperatures, int temperatureWidthTwips) {
+    m_editor->close();
+    m_upload->setReadings(temperatures);
+    setColumnWidths(m_views.upload, {1500, temperatureWidthTwips});
+}
+
+void DeviceController::ShowUploadDatas() {
+    showUploadRows(UploadTexts(m_link.state().UploadList), 15000);
+}
+
+void DeviceController::ListView2Ini0() {
+    m_link.state().UploadList = QStringLiteral("0;").repeated(999);
+    showUploadRows(QStringList(999, QStringLiteral("0")), 1500);
+}
+
+void DeviceController::ShowTransferPercent() {
+    if (!m_uploading)
+        return;
+    // Past 100 % there is no new value; the bar keeps what it shows.
+    if (const std::optional<int> percent = TransferPercent(m_link.state().RecvCount))
+        m_panel.setProgress(*percent);
+    m_panel.setWaitingText(QStringLiteral("数据正在传输中...%1%").arg(m_panel.progress()));
+}
+
+// --- Settings ----------------------------------------------------------------------------
+
+void DeviceController::menu_format_Click() {
+    const QString question =
+        QStringLiteral("设备内的数据将被清空，继续否？") + CrLf + CrLf +
+        QStringLiteral("（如果设备内的有用数据没有被复制，请先将其复制的计算机）");
+    if (m_prompts.message(&m_window, QStringLiteral("特别提示："), question,
+                          Prompts::Buttons::YesNo,
+                          Prompts::Icon::Warning) != Prompts::Answer::Yes)
+        return;
+    const QString caption = m_panel.waitingText();
+    const int maximum = m_panel.progressMaximum();
+    m_panel.setProgressRange(1, 60);
+    m_panel.setProgress(1);
+    m_panel.showWaiting(QStringLiteral("设备内的数据正在被清空..."), true);
+
+    const bool answered =
+        FormatRecorder(m_link.rs(), [this](int second) { m_panel.setProgress(second); });
+    if (answered) {
+        m_prompts.message(&m_window, Module1::AppTitle,
+                          QStringLiteral("清空数据的命令已被设备执行！"), Prompts::Buttons::Ok,
+                          Prompts::Icon::Information);
+    } else {
+        m_prompts.message(&m_window, Hint,
+                          QStringLiteral("设备没有回应清空数据的命令，请查看设备信息，"
+                                         "确认数据是否已被清空。"),
+                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    }
+    m_panel.hideWaiting();
+    m_panel.setProgressRange(0, maximum);
+    m_panel.setWaitingText(caption);
+    m_link.rs().SendCommand(ReadInfo);
+    info_ListView1();
+}
+
+void DeviceController::Menu_PowerDelayTime_Click() {
+    Frm_PowerDelayTime dialog(m_link.rs(), &m_window);
+    connect(&dialog, &Frm_PowerDelayTime::settingSent, this, &DeviceController::Menu_Info_Click);
+    dialog.exec();
+}
+
+void DeviceController::menu_PowerOff_Click() {
+    // The recorder goes away, but ComPortNo stays: the factory commands still use it.
+    setLinked(false);
+    m_link.rs().SendCommand(PowerOff);
+}
+
+void DeviceController::menu_SetAll0_Click() {
+    m_link.rs().SendCommand(ClearChip);
+}
+
+void DeviceController::menu_Set_Sn_Click() {
+    m_link.rs().SendCommand(SetSerialNo);
+}
+
+void DeviceController::Menu_UpDT_Click() {
+    m_link.rs().SendCommand(SetUploadTime);
+}
+
+void DeviceController::Menu_Err_set_Click() {
+    m_link.rs().SendCommand(CalibrateError);
+}
+
+void DeviceController::Menu_AutoOperate_Click() {
+    FrmAutoOpration dialog(m_link.rs(), m_clock, &m_window);
+    dialog.exec();
+}

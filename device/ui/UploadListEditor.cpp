@@ -1,0 +1,55 @@
+#include "UploadListEditor.h"
+
+#include "TwipsScale.h"
+#include "UploadReadings.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QTreeView>
+
+namespace {
+
+// Where the editor sits over a row, from the row's left edge, and how wide it is.
+constexpr int EditorLeftTwips = 2000;
+constexpr int EditorWidthTwips = 1000;
+
+} // namespace
+
+UploadListEditor::UploadListEditor(QTreeView& list, QLineEdit& editor, UploadReadings& readings)
+    : QObject(&list), m_list(list), m_editor(editor), m_readings(readings) {
+    m_editor.hide();
+    m_editor.installEventFilter(this);
+    connect(&m_list, &QTreeView::clicked, this, &UploadListEditor::open);
+}
+
+void UploadListEditor::open(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    m_row = index.row();
+    m_editor.setText(m_readings.temperature(m_row));
+    const QRect row = m_list.visualRect(index.siblingAtColumn(UploadReadings::DataNumber));
+    m_editor.setGeometry(row.left() + Twips::ToPixels(EditorLeftTwips), row.top(),
+                         Twips::ToPixels(EditorWidthTwips), row.height());
+    m_editor.show();
+    m_editor.setFocus();
+}
+
+void UploadListEditor::close() {
+    m_row = -1;
+    m_editor.hide();
+}
+
+void UploadListEditor::writeBack() {
+    if (m_row >= 0 && m_row < m_readings.rowCount())
+        m_readings.setTemperature(m_row, m_editor.text());
+}
+
+bool UploadListEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_editor) {
+        if (event->type() == QEvent::KeyRelease)
+            writeBack();
+        else if (event->type() == QEvent::Enter)
+            m_editor.setFocus();
+    }
+    return QObject::eventFilter(watched, event);
+}

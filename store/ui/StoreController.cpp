@@ -1,0 +1,154 @@
+#include "StoreController.h"
+
+#include "Clock.h"
+#include "FrmDataManage.h"
+#include "FrmSelect.h"
+#include "FrmShowRiLI.h"
+#include "Prompts.h"
+#include "QueryPane.h"
+#include "ReadingLists.h"
+#include "ReadingsModel.h"
+#include "UploadSaver.h"
+#include "WaitingPanel.h"
+
+#include <QAbstractItemModel>
+
+using Fill = ReadingsLayout::Fill;
+
+namespace {
+
+const QString InfoTitle = QStringLiteral("提示：");
+
+QVector<UploadSaver::ListRow> uploadRows(const QAbstractItemModel& upload) {
+    QVector<UploadSaver::ListRow> rows;
+    rows.reserve(upload.rowCount());
+    for (int r = 0; r < upload.rowCount(); ++r)
+        rows.append({upload.index(r, 0).data().toString(), upload.index(r, 1).data().toString()});
+    return rows;
+}
+
+} // namespace
+
+StoreController::StoreController(QWidget& window, Prompts& prompts, Clock& clock,
+                                 WaitingPanel& panel, QueryPane& pane, QString databasePath)
+    : QObject(&window),
+      m_window(window),
+      m_prompts(prompts),
+      m_clock(clock),
+      m_panel(panel),
+      m_pane(pane),
+      m_databasePath(std::move(databasePath)),
+      m_readingsModel(new ReadingsModel(this)) {}
+
+StoreController::~StoreController() = default;
+
+void StoreController::Save2Mdb(const QAbstractItemModel& upload) {
+    if (upload.rowCount() == 0)
+        return;
+    if (m_prompts.message(&m_window, InfoTitle,
+                          QStringLiteral("是否被将设备数据保存到计算机数据库中？"),
+                          Prompts::Buttons::YesNo,
+                          Prompts::Icon::Question) != Prompts::Answer::Yes)
+        return;
+    if (!m_frmShowRiLI)
+        m_frmShowRiLI = new FrmShowRiLI(m_prompts, m_clock, &m_window);
+    m_frmShowRiLI->exec();
+    const QString stamp = m_frmShowRiLI->MyRiLI;
+    if (stamp.isEmpty())
+        return;
+
+    const auto readings = UploadSaver::plan(uploadRows(upload), m_frmShowRiLI->StNum,
+                                            m_frmShowRiLI->EdNum, m_frmShowRiLI->OffsetNum);
+    finishQueryPaneReading();
+    const StoreResult r = UploadSaver::save(m_databasePath, stamp, readings);
+    if (!r.ok()) {
+        // Nothing was stored; the dialog keeps its entries for another try.
+        m_prompts.message(&m_window, InfoTitle, r.message(), Prompts::Buttons::Ok,
+                          Prompts::Icon::Warning);
+        return;
+    }
+    delete m_frmShowRiLI;
+    m_frmShowRiLI = nullptr;
+    m_prompts.message(&m_window, InfoTitle, QStringLiteral("数据已经存入数据库"),
+                      Prompts::Buttons::Ok, Prompts::Icon::Information);
+}
+
+QString StoreController::GetUpdownTimeList() const {
+    return ReadingLists::uploadTimeList(m_databasePath);
+}
+
+void StoreController::ChaXun(const QString& MySql, const QString& MyOrderKey) {
+    fillQueryPane(ReadingsLayout::forQuery(MyOrderKey), MySql);
+}
+
+void StoreController::fillQueryPane(const ReadingsLayout& layout, const QString& sql) {
+    const StoreResult r = m_readingsModel->fill(m_databasePath, layout, sql);
+    m_pane.showQuery(*m_readingsModel, layout.paneWidthTwips());
+    if (!layout.caption().isEmpty())
+        m_pane.setQueryCaption(layout.caption());
+    if (!r.ok())
+        m_prompts.message(&m_window, InfoTitle, r.message(), Prompts::Buttons::Ok,
+                          Prompts::Icon::Warning);
+}
+
+void StoreController::finishQueryPaneReading() {
+    m_readingsModel->waitUntilLoaded();
+}
+
+void StoreController::showPreparingPanel() {
+    m_waitingText = m_panel.waitingText();
+    m_panel.showWaiting(QStringLiteral("请稍等，正在准备数据....."), false);
+    m_clock.yield();
+}
+
+void StoreController::hidePreparingPanel() {
+    m_panel.hideWaiting();
+    m_panel.setWaitingText(m_waitingText);
+}
+
+void StoreController::menu_DefByMyself_Click() {
+    showPreparingPanel();
+    FrmSelect dlg(m_prompts, m_databasePath, &m_window);
+    if (dlg.loadError().kind() == StoreResult::Kind::CannotOpen) {
+        hidePreparingPanel();
+        m_prompts.message(&m_window, InfoTitle, dlg.loadError().message(), Prompts::Buttons::Ok,
+                          Prompts::Icon::Warning);
+        return;
+    }
+    dlg.exec();
+    hidePreparingPanel();
+    if (dlg.Sql.isEmpty())
+        return;
+    ChaXun(dlg.Sql, dlg.OrderKey);
+    m_pane.setQueryCaption(QStringLiteral("自定义查询："));
+}
+
+void StoreController::Menu_orderDateTime_Click() {
+    fillQueryPane(ReadingsLayout::of(Fill::UploadTimes));
+}
+
+void StoreController::Menu_orderBianhao_Click() {
+    fillQueryPane(ReadingsLayout::of(Fill::SensorNumbers));
+}
+
+void StoreController::menu_OrderByIdTime_Click() {
+    fillQueryPane(ReadingsLayout::of(Fill::BySensorThenTime));
+}
+
+void StoreController::menu_OrderByTimeId_Click() {
+    fillQueryPane(ReadingsLayout::of(Fill::ByTimeThenSensor));
+}
+
+void StoreController::menu_ClearMdb_Click() {
+    finishQueryPaneReading();
+    showPreparingPanel();
+    FrmDataManage dlg(m_prompts, m_databasePath, &m_window);
+    if (dlg.listError().kind() == StoreResult::Kind::CannotOpen) {
+        hidePreparingPanel();
+        m_prompts.message(&m_window, InfoTitle, dlg.listError().message(), Prompts::Buttons::Ok,
+                          Prompts::Icon::Warning);
+        return;
+    }
+    dlg.exec();
+    hidePreparingPanel();
+}

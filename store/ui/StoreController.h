@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ReadingsLayout.h"
+
+#include <QObject>
+#include <QString>
+
+class Clock;
+class FrmShowRiLI;
+class Prompts;
+class QAbstractItemModel;
+class QueryPane;
+class ReadingsModel;
+class WaitingPanel;
+class QWidget;
+
+// The database commands of the main window: saving an upload, the fixed views, the custom
+// query and maintenance. It owns the query pane's rows; the work itself is in the store.
+class StoreController : public QObject {
+    Q_OBJECT
+
+public:
+    StoreController(QWidget& window, Prompts& prompts, Clock& clock, WaitingPanel& panel,
+                    QueryPane& pane, QString databasePath);
+    ~StoreController() override;
+
+    // Offers to save the upload's readings (data number, temperature) under a date-time
+    // the user confirms.
+    void Save2Mdb(const QAbstractItemModel& upload);
+    [[nodiscard]] QString GetUpdownTimeList() const;
+    void ChaXun(const QString& MySql, const QString& MyOrderKey);
+
+    // The rows the query pane shows, for the exports.
+    [[nodiscard]] ReadingsModel& queryModel() { return *m_readingsModel; }
+
+public slots:
+    void menu_DefByMyself_Click();
+    void Menu_orderDateTime_Click();
+    void Menu_orderBianhao_Click();
+    void menu_OrderByIdTime_Click();
+    void menu_OrderByTimeId_Click();
+    void menu_ClearMdb_Click();
+
+private:
+    void fillQueryPane(const ReadingsLayout& layout, const QString& sql = {});
+    // The waiting panel around a dialog that reads the database while it opens.
+    void showPreparingPanel();
+    void hidePreparingPanel();
+    // Lets a view still reading in the background finish before the database is written,
+    // so the write never has to wait for the read lock.
+    void finishQueryPaneReading();
+
+    QWidget& m_window;
+    Prompts& m_prompts;
+    Clock& m_clock;
+    WaitingPanel& m_panel;
+    QueryPane& m_pane;
+    QString m_databasePath;
+    ReadingsModel* m_readingsModel;
+    // The date-time dialog of the saves. It survives a cancel, so the next save offers the
+    // cancelled entries again, and is destroyed after a save.
+    FrmShowRiLI* m_frmShowRiLI = nullptr;
+    // The waiting label's text while the panel says it is preparing data.
+    QString m_waitingText;
+};

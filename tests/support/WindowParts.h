@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractItemModel>
+#include <QObject>
+#include <QString>
+#include <QTreeView>
+
+// A child of a window by its control name; the test fails loudly when it is missing.
+template <typename T>
+T* Part(const QObject& window, const char* name) {
+    T* child = window.findChild<T*>(QString::fromUtf8(name));
+    if (!child)
+        qFatal("no control named %s", name);
+    return child;
+}
+
+// The text of one cell of a list, and its row count, as the list shows them.
+inline QString Cell(const QTreeView* list, int row, int column) {
+    return list->model() ? list->model()->index(row, column).data().toString() : QString();
+}
+
+inline int Rows(const QTreeView* list) {
+    return list->model() ? list->model()->rowCount() : 0;
+}
+
+inline QString Header(const QTreeView* list, int column) {
+    return list->model() ? list->model()->headerData(column, Qt::Horizontal).toString()
+                         : QString();
+}
