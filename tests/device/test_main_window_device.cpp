@@ -1,18 +1,23 @@
-// The main window's device commands against the recorder simulator, with the boxes
-// answered from a script and the clock running 50 times fast.
+// The main window's device commands, with the boxes answered from a script. Most run on a
+// scripted line and a clock that moves only when slept on; two walk the real serial code
+// against the recorder simulator.
 #include "Clock.h"
+#include "DeviceController.h"
+#include "FakeTransport.h"
 #include "Frm_PowerDelayTime.h"
 #include "Module1.h"
+#include "RecorderReplies.h"
 #include "RegWR.h"
-#include "DeviceController.h"
 #include "ScriptedPrompts.h"
-#include "WindowParts.h"
 #include "SimRun.h"
+#include "StepClock.h"
+#include "WindowParts.h"
 #include "frmMain.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -22,12 +27,14 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <QFrame>
 
 namespace {
 
 constexpr double Speed = 50.0;
 const QString Checklist = QStringLiteral("请确认先对“电子测温记录仪”进行了以下操作：");
+constexpr int ReadInfo = 243;
+constexpr int ReadData = 246;
+constexpr int WakeUp = 255;
 
 QString cell(const QWidget& w, const char* list, int row, int column) {
     return Cell(Part<QTreeView>(w, list), row, column);
@@ -50,7 +57,32 @@ QString simState(const QString& path, const QString& key) {
     return {};
 }
 
+// Connects through the menu, answering the checklist with OK.
+void connectThroughTheMenu(frmMain& w, ScriptedPrompts& prompts) {
+    prompts.answer(Prompts::Answer::Ok);
+    w.actions().menu_Connect->trigger();
+}
+
 } // namespace
+
+// A main window whose link is a scripted line answering like a recorder.
+struct ScriptedWindow {
+    StepClock clock;
+    FakeTransport* line = nullptr;
+    frmMain w;
+
+    ScriptedWindow(const Module1& state, Prompts& prompts)
+        : w(state, prompts, clock, [this](Clock&, LinkState&) {
+              auto transport = std::make_unique<FakeTransport>();
+              line = transport.get();
+              return transport;
+          }) {
+        line->answer(ReadInfo, RecorderReplies::Info);
+        line->answer(ReadData, RecorderReplies::DataBlock());
+        for (int code : {244, 245, 247, 248, 249, 252, 253})
+            line->answer(code, RecorderReplies::Ack);
+    }
+};
 
 class TestMainWindowDevice : public QObject {
     Q_OBJECT
@@ -72,17 +104,12 @@ private:
         return sim;
     }
 
-    // Connects through the menu, answering the checklist with OK.
-    static void connectThroughTheMenu(frmMain& w, ScriptedPrompts& prompts) {
-        prompts.answer(Prompts::Answer::Ok);
-        w.actions().menu_Connect->trigger();
-    }
-
 private slots:
     void init() {
         m_prompts.clear();
         m_state.FactoryMode = true;
-        qunsetenv("THERMBOOK_SERIAL_PORTS");
+        // The scripted line stands behind whatever port is named.
+        qputenv("THERMBOOK_SERIAL_PORTS", "/dev/thermbook-scripted");
     }
 
     void connectFindsTheRecorderAndShowsItsInformation() {
@@ -107,7 +134,6 @@ private slots:
         QVERIFY(w.actions().Menu_Info->isEnabled());
         QVERIFY(w.actions().menu_PowerOff->isEnabled());
         QVERIFY(!Part<QFrame>(w, "PicWaiting")->isVisible());
-        QVERIFY(Part<QProgressBar>(w, "ProgressBar1")->isVisible() || !Part<QProgressBar>(w, "ProgressBar1")->isHidden());
 
         QCOMPARE(Part<QTreeView>(w, "ListView1")->model()->columnCount(), 2);
         QCOMPARE(Rows(Part<QTreeView>(w, "ListView1")), 7);
@@ -117,64 +143,59 @@ private slots:
     }
 
     void aSecondConnectWhileSearchingIsIgnored() {
-        auto sim = startSim();
-        ScaledClock clock(Speed);
-        frmMain w(m_state, m_prompts, clock);
+        ScriptedWindow s(m_state, m_prompts);
         m_prompts.answer(Prompts::Answer::Ok);
         m_prompts.answer(Prompts::Answer::Ok);
         // Clicked again while the first search is probing the port.
-        QTimer::singleShot(0, &w, [&w] { w.actions().menu_Connect->trigger(); });
-        w.actions().menu_Connect->trigger();
+        s.line->duringExchange([&s] { s.w.actions().menu_Connect->trigger(); });
+        s.w.actions().menu_Connect->trigger();
         QCOMPARE(m_prompts.texts().size(), 2);
         QCOMPARE(m_prompts.texts().last(), QStringLiteral("设备联机成功！"));
-        QVERIFY(port(w) != 0);
-        QVERIFY(w.actions().menu_Connect->isChecked());
+        QCOMPARE(s.line->maxDepth(), 1);
+        QVERIFY(s.w.actions().menu_Connect->isChecked());
     }
 
     void cancellingTheChecklistProbesNothing() {
-        auto sim = startSim();
-        ScaledClock clock(Speed);
-        frmMain w(m_state, m_prompts, clock);
+        ScriptedWindow s(m_state, m_prompts);
         m_prompts.answer(Prompts::Answer::Cancel);
-        w.actions().menu_Connect->trigger();
+        s.w.actions().menu_Connect->trigger();
         QCOMPARE(m_prompts.asked().size(), 1);
-        QCOMPARE(port(w), quint8(0));
-        QVERIFY(!w.actions().menu_Connect->isChecked());
-        QCOMPARE(Part<QLabel>(w, "sbPanel1")->text(), QStringLiteral("没有与设备联机。"));
+        QVERIFY(s.line->calls().isEmpty());
+        QVERIFY(!s.w.actions().menu_Connect->isChecked());
+        QCOMPARE(Part<QLabel>(s.w, "sbPanel1")->text(), QStringLiteral("没有与设备联机。"));
 
         // Once linked, a cancelled connect leaves the link and its check mark alone.
-        connectThroughTheMenu(w, m_prompts);
-        const quint8 before = port(w);
-        QVERIFY(w.actions().menu_Connect->isChecked());
-        w.actions().menu_Connect->trigger();
-        w.device().menu_Connect_Click();
-        QVERIFY(w.actions().menu_Connect->isChecked());
-        QCOMPARE(port(w), before);
+        connectThroughTheMenu(s.w, m_prompts);
+        const quint8 before = port(s.w);
+        QVERIFY(s.w.actions().menu_Connect->isChecked());
+        s.w.actions().menu_Connect->trigger();
+        QVERIFY(s.w.actions().menu_Connect->isChecked());
+        QCOMPARE(port(s.w), before);
     }
 
     void aSilentLineMeansNoRecorder() {
-        auto sim = startSim({QStringLiteral("--silent")});
-        ScaledClock clock(Speed);
-        frmMain w(m_state, m_prompts, clock);
-        w.show();
-        connectThroughTheMenu(w, m_prompts);
+        ScriptedWindow s(m_state, m_prompts);
+        s.line->answer(ReadInfo, QByteArray());
+        s.w.show();
+        connectThroughTheMenu(s.w, m_prompts);
         const QStringList texts = m_prompts.texts();
         QCOMPARE(texts.size(), 3);
         QCOMPARE(texts[1], QStringLiteral("没有检测到有效的设备。"));
         QCOMPARE(m_prompts.asked()[1].title, QStringLiteral("提示："));
         QCOMPARE(texts[2], QStringLiteral("设备联机失败！"));
         QCOMPARE(m_prompts.asked()[2].title, QStringLiteral("检测到："));
-        QCOMPARE(port(w), quint8(0));
-        QCOMPARE(Part<QLabel>(w, "sbPanel1")->text(), QStringLiteral("与设备联机失败。"));
-        QVERIFY(!w.actions().menu_Connect->isChecked());
-        QVERIFY(!w.actions().menu_Upload->isEnabled());
+        // Each port tried gets its wake-up and its question, and nothing else.
+        QCOMPARE(s.line->codes().mid(0, 2), (QList<int>{WakeUp, ReadInfo}));
+        QVERIFY(!s.line->codes().contains(ReadData));
+        QCOMPARE(port(s.w), quint8(0));
+        QCOMPARE(Part<QLabel>(s.w, "sbPanel1")->text(), QStringLiteral("与设备联机失败。"));
+        QVERIFY(!s.w.actions().menu_Connect->isChecked());
+        QVERIFY(!s.w.actions().menu_Upload->isEnabled());
     }
 
     void driverCheckReportsWhatItFinds() {
-        ScaledClock clock(Speed);
-        frmMain w(m_state, m_prompts, clock);
-        qputenv("THERMBOOK_SERIAL_PORTS", "/dev/null");
-        w.device().MenuDrv_Click();
+        ScriptedWindow s(m_state, m_prompts);
+        s.w.device().MenuDrv_Click();
         QCOMPARE(m_prompts.asked().last().title, QStringLiteral("检测到："));
         QCOMPARE(m_prompts.texts().last(), QStringLiteral("设备USB接口驱动程序已经安装。"));
 
@@ -182,25 +203,25 @@ private slots:
         if (!RegWR::DriverInstalled()) {
             const QString missing =
                 QStringLiteral("设备USB接口驱动程序尚未安装，请使用设备随机安装光盘进行安装");
-            w.device().MenuDrv_Click();
+            s.w.device().MenuDrv_Click();
             QCOMPARE(m_prompts.texts().last(), missing);
             // Without the driver, connecting stops before the checklist.
             m_prompts.clear();
-            w.actions().menu_Connect->trigger();
+            s.w.actions().menu_Connect->trigger();
             QCOMPARE(m_prompts.texts(), QStringList{missing});
-            QVERIFY(!w.actions().menu_Connect->isChecked());
+            QVERIFY(!s.w.actions().menu_Connect->isChecked());
         }
     }
 
     void commandsNeedAConnection() {
-        ScaledClock clock(Speed);
-        frmMain w(m_state, m_prompts, clock);
-        w.device().Menu_Info_Click();
-        w.device().menu_Upload_Click();
+        ScriptedWindow s(m_state, m_prompts);
+        s.w.device().Menu_Info_Click();
+        s.w.device().menu_Upload_Click();
         QCOMPARE(m_prompts.texts(), (QStringList{QStringLiteral("请先与设备联机！"),
                                                  QStringLiteral("请先与设备联机！")}));
         QCOMPARE(m_prompts.asked()[0].title, QStringLiteral("提示："));
-        QCOMPARE(Rows(Part<QTreeView>(w, "ListView2")), 0);
+        QVERIFY(s.line->calls().isEmpty());
+        QCOMPARE(Rows(Part<QTreeView>(s.w, "ListView2")), 0);
     }
 
     void uploadShowsTheReadingsWithALivePercentage() {
@@ -216,11 +237,13 @@ private slots:
         connectThroughTheMenu(w, m_prompts);
         QVERIFY(port(w) != 0);
 
+        auto* panel = Part<QFrame>(w, "PicWaiting");
+        auto* label = Part<QLabel>(w, "Label1");
         QStringList shown;
         QTimer sampler;
         connect(&sampler, &QTimer::timeout, this, [&] {
-            if (Part<QFrame>(w, "PicWaiting")->isVisible())
-                shown.append(Part<QLabel>(w, "Label1")->text());
+            if (panel->isVisible())
+                shown.append(label->text());
         });
         sampler.start(5);
         m_prompts.clear();
@@ -239,19 +262,20 @@ private slots:
             std::any_of(percents.begin(), percents.end(), [](int p) { return p > 0 && p < 90; }),
             qPrintable(shown.join(QLatin1Char('|'))));
         QVERIFY(*std::max_element(percents.begin(), percents.end()) >= 90);
-        QVERIFY(!Part<QFrame>(w, "PicWaiting")->isVisible());
-        QVERIFY(Part<QLabel>(w, "Label1")->text().isEmpty());
+        QVERIFY(!panel->isVisible());
+        QVERIFY(label->text().isEmpty());
 
-        QCOMPARE(Part<QTreeView>(w, "ListView2")->model()->columnCount(), 2);
-        QCOMPARE(Header(Part<QTreeView>(w, "ListView2"), 0), QStringLiteral("数据编号"));
-        QCOMPARE(Header(Part<QTreeView>(w, "ListView2"), 1), QStringLiteral("温度值"));
-        QCOMPARE(Rows(Part<QTreeView>(w, "ListView2")), 999);
-        QCOMPARE(cell(w, "ListView2", 0, 0), QStringLiteral("1"));
-        QCOMPARE(cell(w, "ListView2", 0, 1), QStringLiteral("23.5"));
-        QCOMPARE(cell(w, "ListView2", 1, 1), QStringLiteral("-5.3"));
-        QCOMPARE(cell(w, "ListView2", 2, 1), QStringLiteral("0"));
-        QCOMPARE(cell(w, "ListView2", 997, 1), QStringLiteral("130.9"));
-        QCOMPARE(cell(w, "ListView2", 998, 0), QStringLiteral("999"));
+        auto* list = Part<QTreeView>(w, "ListView2");
+        QCOMPARE(list->model()->columnCount(), 2);
+        QCOMPARE(Header(list, 0), QStringLiteral("数据编号"));
+        QCOMPARE(Header(list, 1), QStringLiteral("温度值"));
+        QCOMPARE(Rows(list), 999);
+        QCOMPARE(Cell(list, 0, 0), QStringLiteral("1"));
+        QCOMPARE(Cell(list, 0, 1), QStringLiteral("23.5"));
+        QCOMPARE(Cell(list, 1, 1), QStringLiteral("-5.3"));
+        QCOMPARE(Cell(list, 2, 1), QStringLiteral("0"));
+        QCOMPARE(Cell(list, 997, 1), QStringLiteral("130.9"));
+        QCOMPARE(Cell(list, 998, 0), QStringLiteral("999"));
 
         // The recorder noted the upload; the list shows it from a fresh reading.
         QVERIFY(cell(w, "ListView1", 6, 1).startsWith(QStringLiteral("08年04月30日10时")));
@@ -260,123 +284,106 @@ private slots:
     }
 
     void aFailedUploadNeverShowsThePreviousReadings() {
-        ScaledClock clock(Speed);
-        frmMain w(m_state, m_prompts, clock);
-        w.show();
-        {
-            auto sim = startSim();
-            connectThroughTheMenu(w, m_prompts);
-            w.actions().menu_Upload->trigger();
-            QCOMPARE(Rows(Part<QTreeView>(w, "ListView2")), 999);
-        }
-        // The recorder is gone; the port it was on cannot be opened any more.
+        ScriptedWindow s(m_state, m_prompts);
+        connectThroughTheMenu(s.w, m_prompts);
+        m_prompts.answer(Prompts::Answer::No); // not saved
+        s.w.actions().menu_Upload->trigger();
+        QCOMPARE(Rows(Part<QTreeView>(s.w, "ListView2")), 999);
+        QCOMPARE(s.line->codes().mid(3), (QList<int>{ReadData, 247, ReadInfo}));
+
+        // The recorder is gone.
+        s.line->answer(ReadData, QByteArray());
         m_prompts.clear();
-        w.actions().menu_Upload->trigger();
-        QCOMPARE(Rows(Part<QTreeView>(w, "ListView2")), 0);
-        QCOMPARE(Part<QTreeView>(w, "ListView2")->model()->columnCount(), 2);
+        s.w.actions().menu_Upload->trigger();
+        QCOMPARE(Rows(Part<QTreeView>(s.w, "ListView2")), 0);
         // Nothing was offered to the store.
-        QVERIFY(m_prompts.asked().isEmpty());
+        QVERIFY(!m_prompts.texts().contains(QStringLiteral("是否被将设备数据保存到计算机数据库中？")));
     }
 
     void formatAskedNoSendsNothing() {
-        auto sim = startSim();
-        ScaledClock clock(Speed);
-        frmMain w(m_state, m_prompts, clock);
-        connectThroughTheMenu(w, m_prompts);
+        ScriptedWindow s(m_state, m_prompts);
+        connectThroughTheMenu(s.w, m_prompts);
+        const int sent = static_cast<int>(s.line->calls().size());
         m_prompts.clear();
         m_prompts.answer(Prompts::Answer::No);
-        w.actions().menu_format->trigger();
+        s.w.actions().menu_format->trigger();
         QCOMPARE(m_prompts.asked().size(), 1);
         QCOMPARE(m_prompts.asked()[0].title, QStringLiteral("特别提示："));
         QCOMPARE(m_prompts.asked()[0].text,
                  QStringLiteral("设备内的数据将被清空，继续否？\r\n\r\n"
                                 "（如果设备内的有用数据没有被复制，请先将其复制的计算机）"));
-        QCOMPARE(simState(stateFile(), QStringLiteral("readings-cleared")), QStringLiteral("no"));
+        QCOMPARE(s.line->calls().size(), sent);
     }
 
     void formatClearsTheRecorderAfterItsWait() {
-        auto sim = startSim();
-        ScaledClock clock(Speed);
-        frmMain w(m_state, m_prompts, clock);
-        w.show();
-        connectThroughTheMenu(w, m_prompts);
+        ScriptedWindow s(m_state, m_prompts);
+        s.w.show();
+        connectThroughTheMenu(s.w, m_prompts);
         m_prompts.clear();
         m_prompts.answer(Prompts::Answer::Yes);
-        const QString caption = Part<QLabel>(w, "Label1")->text();
-        const int maximum = Part<QProgressBar>(w, "ProgressBar1")->maximum();
+        auto* bar = Part<QProgressBar>(s.w, "ProgressBar1");
+        const QString caption = Part<QLabel>(s.w, "Label1")->text();
+        const int maximum = bar->maximum();
         int highest = 0;
-        QTimer sampler;
-        connect(&sampler, &QTimer::timeout, this, [&] {
-            if (Part<QFrame>(w, "PicWaiting")->isVisible())
-                highest = std::max(highest, Part<QProgressBar>(w, "ProgressBar1")->value());
-        });
-        sampler.start(5);
-        const QDateTime start = clock.now();
-        w.actions().menu_format->trigger();
-        sampler.stop();
-        QVERIFY(start.secsTo(clock.now()) >= 59);
+        connect(bar, &QProgressBar::valueChanged, this,
+                [&highest](int v) { highest = std::max(highest, v); });
+        const QDateTime start = s.clock.now();
+        s.w.actions().menu_format->trigger();
+        QVERIFY(start.secsTo(s.clock.now()) >= 59);
         QCOMPARE(highest, 60);
+        QCOMPARE(s.line->codes().mid(3), (QList<int>{245, ReadInfo}));
         QCOMPARE(m_prompts.texts().last(), QStringLiteral("清空数据的命令已被设备执行！"));
         QCOMPARE(m_prompts.asked().last().title, QStringLiteral("thermbook"));
-        QCOMPARE(simState(stateFile(), QStringLiteral("readings-cleared")), QStringLiteral("yes"));
-        QCOMPARE(cell(w, "ListView1", 2, 1), QStringLiteral("已格式化，尚未保存数据"));
-        QCOMPARE(Part<QProgressBar>(w, "ProgressBar1")->maximum(), maximum);
-        QCOMPARE(Part<QLabel>(w, "Label1")->text(), caption);
-        QVERIFY(!Part<QFrame>(w, "PicWaiting")->isVisible());
+        QCOMPARE(bar->maximum(), maximum);
+        QCOMPARE(Part<QLabel>(s.w, "Label1")->text(), caption);
+        QVERIFY(!Part<QFrame>(s.w, "PicWaiting")->isVisible());
     }
 
     void formatWithoutAnAnswerDoesNotClaimSuccess() {
-        auto sim = startSim();
-        ScaledClock clock(Speed);
-        frmMain w(m_state, m_prompts, clock);
-        connectThroughTheMenu(w, m_prompts);
-        sim.reset();
+        ScriptedWindow s(m_state, m_prompts);
+        connectThroughTheMenu(s.w, m_prompts);
+        s.line->answer(245, QByteArray());
         m_prompts.clear();
         m_prompts.answer(Prompts::Answer::Yes);
-        w.actions().menu_format->trigger();
+        s.w.actions().menu_format->trigger();
         QVERIFY(!m_prompts.texts().contains(QStringLiteral("清空数据的命令已被设备执行！")));
         QCOMPARE(m_prompts.asked().last().title, QStringLiteral("提示："));
     }
 
     void powerOffLeavesThePortForTheFactoryCommands() {
-        auto sim = startSim();
-        ScaledClock clock(Speed);
-        frmMain w(m_state, m_prompts, clock);
-        connectThroughTheMenu(w, m_prompts);
-        const quint8 before = port(w);
-        w.actions().menu_PowerOff->trigger();
-        QVERIFY(!w.actions().menu_Connect->isChecked());
-        QVERIFY(!w.actions().Menu_Info->isEnabled());
-        QVERIFY(!w.actions().menu_Set_Sn->isEnabled());
-        QCOMPARE(port(w), before);
-        QCOMPARE(Part<QLabel>(w, "sbPanel1")->text(), QStringLiteral("已与设备联机。"));
+        ScriptedWindow s(m_state, m_prompts);
+        connectThroughTheMenu(s.w, m_prompts);
+        const quint8 before = port(s.w);
+        s.w.actions().menu_PowerOff->trigger();
+        QVERIFY(!s.w.actions().menu_Connect->isChecked());
+        QVERIFY(!s.w.actions().Menu_Info->isEnabled());
+        QVERIFY(!s.w.actions().menu_Set_Sn->isEnabled());
+        QCOMPARE(port(s.w), before);
+        QCOMPARE(Part<QLabel>(s.w, "sbPanel1")->text(), QStringLiteral("已与设备联机。"));
         // The factory items stay usable and still reach the recorder.
-        w.action(QStringLiteral("Menu_UpDT"))->trigger();
-        QVERIFY(
-            !simState(stateFile(), QStringLiteral("upload-time")).startsWith(QLatin1String("0 ")));
+        s.w.actions().Menu_UpDT->trigger();
+        QCOMPARE(s.line->codes().mid(3), (QList<int>{248, 247}));
     }
 
     void powerOffTimeDialogSendsAndShowsTheNewTime() {
-        auto sim = startSim();
-        ScaledClock clock(Speed);
-        frmMain w(m_state, m_prompts, clock);
-        w.show();
-        connectThroughTheMenu(w, m_prompts);
+        ScriptedWindow s(m_state, m_prompts);
+        connectThroughTheMenu(s.w, m_prompts);
         bool seen = false;
         QTimer::singleShot(0, this, [&] {
             auto* dialog = qobject_cast<Frm_PowerDelayTime*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             seen = true;
-            QCOMPARE(dialog->Text1->text(), QStringLiteral("5"));
+            QCOMPARE(dialog->Text1->text(), QStringLiteral("10"));
             dialog->Text1->setText(QStringLiteral("30"));
             dialog->CMdSend1->click();
             dialog->CmdExit->click();
         });
-        w.actions().Menu_PowerDelayTime->trigger();
+        s.w.actions().Menu_PowerDelayTime->trigger();
         QVERIFY(seen);
-        QCOMPARE(simState(stateFile(), QStringLiteral("power-off-minutes")), QStringLiteral("30"));
-        QCOMPARE(cell(w, "ListView1", 5, 1), QStringLiteral("30"));
+        const FakeTransport::Call set = s.line->calls()[3];
+        QCOMPARE(static_cast<quint8>(set.frame.at(3)), quint8(253));
+        QCOMPARE(static_cast<quint8>(set.frame.at(4)), quint8(30));
     }
 };
 

@@ -1,4 +1,7 @@
 #include "FakeLink.h"
+#include "LinkState.h"
+#include "PortSearch.h"
+#include "RecorderReplies.h"
 
 #include <QTest>
 
@@ -6,18 +9,10 @@
 
 namespace {
 
-const QByteArray InfoReply = QByteArray::fromHex("EFEEED0123456789AB0108041E0A330105012C0A77");
+const QByteArray InfoReply = RecorderReplies::Info;
 
-// A whole data block: every reading 20.0, reading 1 23.5, plus the trailing byte.
 QByteArray dataReply() {
-    QByteArray reply = QByteArray::fromHex("EFEEED");
-    reply += QByteArray(999, char(120));
-    reply += QByteArray(1, '\0');
-    reply += QByteArray(999, '\0');
-    reply += QByteArray(1, '\0');
-    reply[3] = char(123);
-    reply[1003] = char(5);
-    return reply;
+    return RecorderReplies::DataBlock();
 }
 
 } // namespace
@@ -83,6 +78,27 @@ private slots:
         m_link->transport.duringExchange({});
         m_link->transport.reply(QByteArray::fromHex("EFEEED00"));
         QVERIFY(m_link->rs.SendCommand(248));
+    }
+
+    void thePortSearchHoldsTheLinkFromFirstProbeToLast() {
+        // The first port is silent; the second answers. Nothing may cut in meanwhile.
+        m_link->transport.reply(QByteArray()); // wake-up, port 3
+        m_link->transport.reply(QByteArray()); // information, port 3: nothing
+        m_link->transport.reply(QByteArray()); // wake-up, port 7
+        m_link->transport.reply(InfoReply);
+        int refused = 0;
+        m_link->transport.duringExchange([&] { refused += !m_link->rs.SendCommand(248); });
+        QCOMPARE(PortSearch::AuToConfigCom(m_link->rs, {3, 7}), PortSearch::Outcome::Found);
+        QCOMPARE(refused, 4);
+        QCOMPARE(m_link->state.ComPortNo, quint8(7));
+        QCOMPARE(m_link->transport.codes(), (QList<int>{255, 243, 255, 243}));
+        QVERIFY(!m_link->rs.CommandBusy());
+
+        m_link->transport.duringExchange([&] {
+            QCOMPARE(PortSearch::AuToConfigCom(m_link->rs, {9}), PortSearch::Outcome::Busy);
+        });
+        QVERIFY(!m_link->rs.SendCommand(243));
+        QCOMPARE(m_link->state.ComPortNo, quint8(7));
     }
 
     void noReplyWaitsASecondAndKeepsThePreviousState() {

@@ -2,6 +2,7 @@
 
 #include "Transport.h"
 
+#include <QHash>
 #include <QList>
 
 #include <algorithm>
@@ -19,6 +20,9 @@ public:
     // Replies for the next exchanges, in order. A null QByteArray leaves indata untouched
     // (nothing read); once the script runs out, every exchange reads nothing.
     void reply(const QByteArray& bytes) { m_replies.append(bytes); }
+    // The reply to every frame of `code` once the script has run out, as a recorder would
+    // answer it.
+    void answer(int code, const QByteArray& bytes) { m_answers[code] = bytes; }
     // Runs during every exchange, as the event loop would while a reply comes in.
     void duringExchange(std::function<void()> hook) { m_hook = std::move(hook); }
 
@@ -30,7 +34,9 @@ public:
         if (m_hook)
             m_hook();
         --m_depth;
-        const QByteArray next = m_replies.isEmpty() ? QByteArray() : m_replies.takeFirst();
+        const int code = static_cast<quint8>(OutData.at(3));
+        const QByteArray next = !m_replies.isEmpty() ? m_replies.takeFirst()
+                                                     : m_answers.value(code, QByteArray());
         if (!next.isNull() && Rcv_Numbs >= 1)
             indata = next;
     }
@@ -47,6 +53,7 @@ public:
 
 private:
     QList<QByteArray> m_replies;
+    QHash<int, QByteArray> m_answers;
     QList<Call> m_calls;
     std::function<void()> m_hook;
     int m_depth = 0;
