@@ -1,0 +1,83 @@
+#pragma once
+
+#include "UpdatePlace.h"
+#include "UpdateSources.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QVersionNumber>
+
+#include <functional>
+
+class Clock;
+class HttpFetch;
+
+// One update run: asks the bootstrap server for the update server, compares the offered
+// version with the running one, fetches and checks the update engine, and after the user's
+// agreement starts it and ends the program. Works without blocking; reports every line of
+// its list and its outcome by signals. Each object runs once.
+class UpdateCheck : public QObject {
+    Q_OBJECT
+
+public:
+    enum class Outcome {
+        NoConnection,
+        NoVersionInfo,
+        AlreadyCurrent,
+        PackageManaged,
+        NoEngine,
+        Declined,
+        HandedOver
+    };
+    Q_ENUM(Outcome)
+
+signals:
+    void lineAdded(const QString& line);
+    // The engine is ready; the run waits for answer().
+    void confirmationNeeded();
+    void finished(UpdateCheck::Outcome outcome);
+
+public:
+    struct Setup {
+        UpdateSources sources;
+        QVersionNumber currentVersion;
+        // The program's folder; it decides where downloads go.
+        QString programFolder;
+        // Ends the program once the engine runs.
+        std::function<void()> endProgram;
+    };
+
+    // Each request may stay silent for 15 s of the clock's time before it fails.
+    static constexpr int RequestTimeoutMs = 15000;
+
+    UpdateCheck(Setup setup, Clock& clock, QObject* parent = nullptr);
+
+    // Starts the run; later calls do nothing.
+    void RunUpdate();
+    // The user's answer to the hand-over question.
+    void answer(bool agreed);
+
+    // Where the version file and the engine are fetched from, once the bootstrap answered.
+    [[nodiscard]] const QString& UpdateBaseUrl() const { return m_updateBaseUrl; }
+
+private:
+    void bootstrapAnswered(const QByteArray& reply);
+    void versionFileFetched(bool stored);
+    void engineFetched(bool stored);
+    // Fetches strURL into Save2FilePathName, replacing any file there, then calls `then`
+    // with true when the whole file is stored.
+    void DownLoad(const QString& strURL, const QString& Save2FilePathName,
+                  std::function<void(bool)> then);
+    void add(const QString& line);
+    void finish(Outcome outcome, const QString& line);
+    [[nodiscard]] QString versionFilePath() const;
+    [[nodiscard]] QString enginePath() const;
+
+    Setup m_setup;
+    UpdatePlace m_place;
+    HttpFetch* m_fetch;
+    QStringList m_currentParts;
+    QString m_updateBaseUrl;
+    bool m_started = false;
+    bool m_awaitingAnswer = false;
+};

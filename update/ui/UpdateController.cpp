@@ -1,0 +1,21 @@
+#include "UpdateController.h"
+
+#include "FrmUpdate.h"
+#include "UpdateCheck.h"
+#include "Version.h"
+
+#include <QWidget>
+
+UpdateController::UpdateController(QWidget* parent, Prompts& prompts, Clock& clock,
+                                   QString programFolder, std::function<void()> endProgram)
+    : QObject(parent), m_parent(parent), m_prompts(prompts), m_clock(clock),
+      m_programFolder(std::move(programFolder)), m_endProgram(std::move(endProgram)) {}
+
+void UpdateController::menu_Update_Click() {
+    UpdateCheck check({UpdateSources::FromEnvironment(),
+                       QVersionNumber(Version::Major, Version::Minor, Version::Revision),
+                       m_programFolder, m_endProgram},
+                      m_clock);
+    FrmUpdate form(check, m_prompts, m_parent);
+    form.exec();
+}
