@@ -9,6 +9,8 @@
 #include "ReadingsModel.h"
 #include "StoreController.h"
 #include "TwipsScale.h"
+#include "EndProgram.h"
+#include "UpdateController.h"
 #include "UploadReadings.h"
 #include "Version.h"
 #include "frmAbout.h"
@@ -54,8 +56,8 @@ void bind(QAction* item, const Receiver* receiver, Slot slot) {
 
 } // namespace
 
-frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock,
-                 const DeviceLink::TransportFactory& makeTransport, QWidget* parent)
+frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock, const MainWiring& wiring,
+                 QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompts(prompts), m_clock(clock) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Module1::AppTitle);
@@ -69,8 +71,10 @@ frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock,
     m_device = new DeviceController(*this, m_prompts, m_clock, *this,
                                     {m_panes->infoList(), m_panes->uploadList(),
                                      m_panes->uploadEditor()},
-                                    makeTransport);
+                                    wiring.makeTransport);
     m_store = new StoreController(*this, m_prompts, m_clock, *this, *this, m_state.DatabasePath);
+    m_update = new UpdateController(this, m_prompts, m_clock, m_state.AppFolder,
+                                    wiring.endProgram ? wiring.endProgram : EndProgramAtOnce);
     bindMenus();
 
     Timer1 = new QTimer(this);
@@ -96,6 +100,7 @@ void frmMain::bindMenus() {
     bind(a.mnuHelpContents, this, &frmMain::mnuHelpContents_Click);
     bind(a.mnuHelpSearchForHelpOn, this, &frmMain::mnuHelpContents_Click);
     bind(a.mnuHelpAbout, this, &frmMain::mnuHelpAbout_Click);
+    bind(a.menu_Update, m_update, &UpdateController::menu_Update_Click);
 
     DeviceController* d = m_device;
     bind(a.MenuDrv, d, &DeviceController::MenuDrv_Click);

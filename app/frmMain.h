@@ -8,6 +8,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class Clock;
 class DeviceController;
 class MainPanes;
@@ -18,6 +20,14 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class StoreController;
+class UpdateController;
+
+// What start-up hands the main window besides its state: the recorder's line and the way
+// the program ends for an update. Left empty, the real ones are used; tests replace them.
+struct MainWiring {
+    DeviceLink::TransportFactory makeTransport;
+    std::function<void()> endProgram;
+};
 
 // The program's one main window: the menus, the three list panes, the waiting panel and
 // the status bar. Each subsystem's commands live in its own controller; the window binds
@@ -26,8 +36,8 @@ class frmMain : public QMainWindow, public WaitingPanel, public QueryPane {
     Q_OBJECT
 
 public:
-    frmMain(const Module1& state, Prompts& prompts, Clock& clock,
-            const DeviceLink::TransportFactory& makeTransport = {}, QWidget* parent = nullptr);
+    frmMain(const Module1& state, Prompts& prompts, Clock& clock, const MainWiring& wiring = {},
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     [[nodiscard]] DeviceController& device() { return *m_device; }
@@ -89,4 +99,5 @@ private:
     QTimer* Timer1 = nullptr;
     DeviceController* m_device = nullptr;
     StoreController* m_store = nullptr;
+    UpdateController* m_update = nullptr;
 };

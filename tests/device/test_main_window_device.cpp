@@ -72,11 +72,12 @@ struct ScriptedWindow {
     frmMain w;
 
     ScriptedWindow(const Module1& state, Prompts& prompts)
-        : w(state, prompts, clock, [this](Clock&, LinkState&) {
-              auto transport = std::make_unique<FakeTransport>();
-              line = transport.get();
-              return transport;
-          }) {
+        : w(state, prompts, clock, {[this](Clock&, LinkState&) {
+                                        auto transport = std::make_unique<FakeTransport>();
+                                        line = transport.get();
+                                        return transport;
+                                    },
+                                    {}}) {
         line->answer(ReadInfo, RecorderReplies::Info);
         line->answer(ReadData, RecorderReplies::DataBlock());
         for (int code : {244, 245, 247, 248, 249, 252, 253})
