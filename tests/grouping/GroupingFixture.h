@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class StoreFixture;
+
+// Plain ways to put groups in a test database and to read the station records back.
+namespace GroupingFixture {
+
+// Appends rows to 分组定义, written straight into the file: each entry
+// "组名|传感器1|...|传感器8"; missing trailing slots are empty text.
+void addGroups(const StoreFixture& fx, const QStringList& rows);
+// Runs one statement straight on the file (triggers, odd rows).
+void rawExec(const QString& path, const QString& sql);
+// Every station record in stored order, columns joined by "|".
+[[nodiscard]] QStringList records(const StoreFixture& fx);
+
+} // namespace GroupingFixture
