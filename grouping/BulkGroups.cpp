@@ -16,7 +16,7 @@ namespace {
 int wholeNumber(const QString& text) {
     const double v = std::nearbyint(Val(text));
     return static_cast<int>(std::clamp(v, double(std::numeric_limits<qint16>::min()),
-                                             double(std::numeric_limits<qint16>::max())));
+                                       double(std::numeric_limits<qint16>::max())));
 }
 
 } // namespace

@@ -75,10 +75,11 @@ StoreResult fillStations(StoreDb& db) {
     QString slotValues;
     for (int k = 1; k <= GroupRow::Slots; ++k) {
         const QString column = QStringLiteral("[传感器%1]").arg(k);
-        slotValues += QStringLiteral(", case when trim(coalesce(%1, '')) = '' then null else %2 end "
-                                "as [k%3]")
-                     .arg(column, wholeNumber(column))
-                     .arg(k);
+        slotValues +=
+            QStringLiteral(", case when trim(coalesce(%1, '')) = '' then null else %2 end "
+                           "as [k%3]")
+                .arg(column, wholeNumber(column))
+                .arg(k);
     }
     return db.exec(QStringLiteral("create temp table [Stations] as select [组名]") + slotValues +
                    QStringLiteral(" from [分组定义] order by [组名], rowid"));
@@ -98,12 +99,11 @@ StoreResult writeRecords(StoreDb& db) {
     StoreResult r = db.exec(QStringLiteral("delete * from [测量数据]"));
     if (!r.ok())
         return r;
-    return db.exec(QStringLiteral("insert into [测量数据] ([myid],[接收日期],[接收时间],[站点编号]") +
-                   columns +
-                   QStringLiteral(") select u.[myid], u.[接收日期], u.[接收时间], g.[组名]") +
-                   values +
-                   QStringLiteral(" from [UploadTimes] u cross join [Stations] g") + joins +
-                   QStringLiteral(" order by u.rowid, g.rowid"));
+    return db.exec(
+        QStringLiteral("insert into [测量数据] ([myid],[接收日期],[接收时间],[站点编号]") +
+        columns + QStringLiteral(") select u.[myid], u.[接收日期], u.[接收时间], g.[组名]") +
+        values + QStringLiteral(" from [UploadTimes] u cross join [Stations] g") + joins +
+        QStringLiteral(" order by u.rowid, g.rowid"));
 }
 
 } // namespace

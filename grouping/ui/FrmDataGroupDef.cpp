@@ -102,8 +102,9 @@ QWidget* FrmDataGroupDef::buildEntryArea() {
     auto* area = new QWidget(this);
     area->setMaximumWidth(Twips::ToPixels(5200));
     auto* explanation = new QLabel(
-        QStringLiteral("    通常，我们认为在同一平面点的同一竖直方向的传感器是一组，称为一个“站点”，"
-                       "您可以选取１～８只传感器作为一组，从而直观地查看温度变化以及温差趋势："),
+        QStringLiteral(
+            "    通常，我们认为在同一平面点的同一竖直方向的传感器是一组，称为一个“站点”，"
+            "您可以选取１～８只传感器作为一组，从而直观地查看温度变化以及温差趋势："),
         area);
     explanation->setWordWrap(true);
 
@@ -192,7 +193,8 @@ void FrmDataGroupDef::CmdAddNew_Click() {
     GroupRow g;
     g.name = ComboGroup->currentText();
     for (int k = 0; k < GroupRow::Slots; ++k)
-        g.sensors[static_cast<std::size_t>(k)] = ComboBH[static_cast<std::size_t>(k)]->currentText();
+        g.sensors[static_cast<std::size_t>(k)] =
+            ComboBH[static_cast<std::size_t>(k)]->currentText();
     appendGroup(g);
     ComboGroup->setEditText(fourDigits(Val(g.name) + 1));
 }

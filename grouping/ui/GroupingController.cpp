@@ -12,8 +12,7 @@
 #include <utility>
 
 GroupingController::GroupingController(QWidget* parent, Prompts& prompts, Clock& clock,
-                                       WaitingPanel& waiting, QString dbPath,
-                                       QAction* menuGroupDEF)
+                                       WaitingPanel& waiting, QString dbPath, QAction* menuGroupDEF)
     : QObject(parent), m_parent(parent), m_prompts(prompts), m_clock(clock), m_waiting(waiting),
       m_dbPath(std::move(dbPath)), m_menuGroupDEF(menuGroupDEF) {
     m_menuGroupDEF->setCheckable(true);

@@ -36,4 +36,15 @@ QStringList records(const StoreFixture& fx) {
     return fx.rows(QStringLiteral("select * from [测量数据] order by rowid"));
 }
 
+QStringList texts(const QVector<GroupRow>& groups) {
+    QStringList out;
+    for (const GroupRow& g : groups) {
+        QStringList fields{g.name};
+        for (const QString& s : g.sensors)
+            fields.append(s);
+        out.append(fields.join(QLatin1Char('|')));
+    }
+    return out;
+}
+
 } // namespace GroupingFixture

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "GroupRow.h"
+
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class StoreFixture;
 
@@ -15,5 +18,8 @@ void addGroups(const StoreFixture& fx, const QStringList& rows);
 void rawExec(const QString& path, const QString& sql);
 // Every station record in stored order, columns joined by "|".
 [[nodiscard]] QStringList records(const StoreFixture& fx);
+
+// Groups as texts "组名|传感器1|...|传感器8".
+[[nodiscard]] QStringList texts(const QVector<GroupRow>& groups);
 
 } // namespace GroupingFixture

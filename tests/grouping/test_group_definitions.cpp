@@ -17,17 +17,6 @@ GroupRow group(const QString& name, const QStringList& sensors) {
     return g;
 }
 
-QStringList texts(const QVector<GroupRow>& rows) {
-    QStringList out;
-    for (const GroupRow& g : rows) {
-        QStringList fields{g.name};
-        for (const QString& s : g.sensors)
-            fields.append(s);
-        out.append(fields.join(QLatin1Char('|')));
-    }
-    return out;
-}
-
 const QString Groups = QStringLiteral("select * from [分组定义] order by rowid");
 
 } // namespace
@@ -44,20 +33,12 @@ private slots:
         const QVector<GroupRow> list{group("12", {"0001", "", "0003"}), group("7", {"0002"}),
                                      group("abc", {})};
         QVERIFY(GroupDefinitions::save(fx.dbPath(), list).ok());
-        QCOMPARE(fx.rows(Groups), (QStringList{"abc||||||||", "0007|0002|||||||",
-                                               "0012|0001||0003|||||"}));
+        QCOMPARE(fx.rows(Groups),
+                 (QStringList{"abc||||||||", "0007|0002|||||||", "0012|0001||0003|||||"}));
         QVector<GroupRow> loaded;
         QVERIFY(GroupDefinitions::load(fx.dbPath(), loaded).ok());
-        QCOMPARE(texts(loaded), (QStringList{"abc||||||||", "0007|0002|||||||",
-                                             "0012|0001||0003|||||"}));
-    }
-
-    void savingAnEmptyListKeepsTheStoredGroups() {
-        StoreFixture fx;
-        fx.create();
-        addGroups(fx, {"0001|0001"});
-        QVERIFY(GroupDefinitions::save(fx.dbPath(), {}).ok());
-        QCOMPARE(fx.rows(Groups), QStringList{"0001|0001|||||||"});
+        QCOMPARE(texts(loaded),
+                 (QStringList{"abc||||||||", "0007|0002|||||||", "0012|0001||0003|||||"}));
     }
 
     // A row with null values does not cut the list short, so saving it again loses nothing.
@@ -71,14 +52,23 @@ private slots:
         QCOMPARE(texts(loaded), (QStringList{"0001|0005|||||||", "0002||0006||||||"}));
     }
 
-    void aFailedSaveKeepsTheStoredGroups() {
+    // An empty list changes nothing; a failing save puts everything back.
+    void theStoredGroupsStay_data() {
+        QTest::addColumn<bool>("failing");
+        QTest::newRow("empty list") << false;
+        QTest::newRow("a failing insert") << true;
+    }
+    void theStoredGroupsStay() {
+        QFETCH(bool, failing);
         StoreFixture fx;
         fx.create();
         addGroups(fx, {"0001|0001", "0002|0002"});
         rawExec(fx.dbPath(), "create trigger refuse before insert on [分组定义] when "
                              "new.[组名] = '0003' begin select raise(abort, 'refused'); end");
-        QVERIFY(!GroupDefinitions::save(fx.dbPath(), {group("4", {}), group("3", {})}).ok());
-        QCOMPARE(fx.rows(Groups).size(), 2);
+        const QVector<GroupRow> list =
+            failing ? QVector<GroupRow>{group("4", {}), group("3", {})} : QVector<GroupRow>{};
+        QCOMPARE(GroupDefinitions::save(fx.dbPath(), list).ok(), !failing);
+        QCOMPARE(fx.rows(Groups), (QStringList{"0001|0001|||||||", "0002|0002|||||||"}));
     }
 
     void bulkGeneration_data() {
@@ -88,9 +78,8 @@ private slots:
             << QStringList{"3", "1", "1", "7"}
             << QStringList{"0001|0001|0002|0003|||||", "0002|0004|0005|0006|||||",
                            "0003|0007|0008|0009|||||"};
-        QTest::newRow("eight from 1995 to 1999")
-            << QStringList{"8", "1", "1995", "1999"}
-            << QStringList{"0001|1995|1996|1997|1998|1999|||"};
+        QTest::newRow("eight from 1995 to 1999") << QStringList{"8", "1", "1995", "1999"}
+                                                 << QStringList{"0001|1995|1996|1997|1998|1999|||"};
         QTest::newRow("more than eight counts as eight")
             << QStringList{"12", "20", "1", "9"}
             << QStringList{"0020|0001|0002|0003|0004|0005|0006|0007|0008",
@@ -99,8 +88,7 @@ private slots:
             << QStringList{"2", "5", "-1", "2"}
             << QStringList{"0005||||||||", "0006|0001|0002||||||"};
         QTest::newRow("no group starts beyond 1999")
-            << QStringList{"4", "1", "1998", "30000"}
-            << QStringList{"0001|1998|1999||||||"};
+            << QStringList{"4", "1", "1998", "30000"} << QStringList{"0001|1998|1999||||||"};
         QTest::newRow("cancelled") << QStringList{"", "", "", ""} << QStringList{};
         QTest::newRow("zero per group") << QStringList{"0", "1", "1", "1999"} << QStringList{};
         QTest::newRow("negative per group") << QStringList{"-2", "1", "1", "9"} << QStringList{};
