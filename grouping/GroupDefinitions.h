@@ -1,0 +1,24 @@
+#pragma once
+
+#include "GroupRow.h"
+#include "StoreResult.h"
+
+#include <QVector>
+
+// The stored station definitions, table 分组定义.
+class GroupDefinitions {
+public:
+    // Every stored group, by the value of its name. A null value reads as empty text, so a
+    // row written elsewhere with missing slots is shown whole and is not lost on the next
+    // save.
+    [[nodiscard]] static StoreResult load(const QString& dbPath, QVector<GroupRow>& rows);
+
+    // Replaces the stored groups by `rows`, in one transaction: a failure leaves the stored
+    // groups as they were. An empty list changes nothing. Rows are written from the last
+    // to the first, each name in its four-digit form.
+    [[nodiscard]] static StoreResult save(const QString& dbPath, const QVector<GroupRow>& rows);
+
+    // A name as it is stored: a number with four digits ("7" gives 0007), any other text
+    // unchanged.
+    [[nodiscard]] static QString storedName(const QString& name);
+};
