@@ -10,6 +10,7 @@
 #include "StoreController.h"
 #include "TwipsScale.h"
 #include "EndProgram.h"
+#include "GroupingController.h"
 #include "UpdateController.h"
 #include "UploadReadings.h"
 #include "Version.h"
@@ -73,6 +74,8 @@ frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock, const Mai
                                      m_panes->uploadEditor()},
                                     wiring.makeTransport);
     m_store = new StoreController(*this, m_prompts, m_clock, *this, *this, m_state.DatabasePath);
+    m_grouping = new GroupingController(this, m_prompts, m_clock, *this, m_state.DatabasePath,
+                                        m_actions.MenuGroupDEF);
     m_update = new UpdateController(this, m_prompts, m_clock, m_state.AppFolder,
                                     wiring.endProgram ? wiring.endProgram : EndProgramAtOnce);
     bindMenus();
@@ -132,6 +135,9 @@ void frmMain::bindMenus() {
     bind(a.menu_OrderByIdTime, s, &StoreController::menu_OrderByIdTime_Click);
     bind(a.menu_OrderByTimeId, s, &StoreController::menu_OrderByTimeId_Click);
     bind(a.menu_ClearMdb, s, &StoreController::menu_ClearMdb_Click);
+
+    bind(a.MenuGroupDEF, m_grouping, &GroupingController::MenuGroupDEF_Click);
+    bind(a.MenuGroupSel, m_grouping, &GroupingController::MenuGroupSel_Click);
 }
 
 void frmMain::buildStatusBar() {

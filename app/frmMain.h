@@ -12,6 +12,7 @@
 
 class Clock;
 class DeviceController;
+class GroupingController;
 class MainPanes;
 class Prompts;
 class QFrame;
@@ -100,4 +101,5 @@ private:
     DeviceController* m_device = nullptr;
     StoreController* m_store = nullptr;
     UpdateController* m_update = nullptr;
+    GroupingController* m_grouping = nullptr;
 };

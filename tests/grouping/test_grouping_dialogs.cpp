@@ -5,7 +5,7 @@
 #include "GroupingFixture.h"
 #include "ScriptedPrompts.h"
 #include "StoreFixture.h"
-#include "WaitingPanel.h"
+#include "RecordingPanel.h"
 #include "WhenShown.h"
 
 #include <QAction>
@@ -23,17 +23,6 @@ namespace {
 const QString Upload = QStringLiteral("2008-04-30 14:25:03");
 const QString Done = QStringLiteral("数据分组完成。");
 const QString SaveQuestion = QStringLiteral("将使用新的分组定义代替数据库中原有的定义？");
-
-class RecordingPanel : public WaitingPanel {
-public:
-    void showWaiting(const QString& text, bool withProgress) override {
-        log.append(text + (withProgress ? QStringLiteral(" +progress") : QString()));
-    }
-    void setWaitingText(const QString&) override {}
-    void setProgress(int) override {}
-    void hideWaiting() override { log.append(QStringLiteral("hide")); }
-    QStringList log;
-};
 
 void clickRow(QTreeWidget* list, int row) {
     const QRect r = list->visualItemRect(list->topLevelItem(row));

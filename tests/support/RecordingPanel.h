@@ -1,0 +1,33 @@
+#pragma once
+
+#include "WaitingPanel.h"
+
+#include <QStringList>
+
+// A waiting panel that only notes what it was asked to show, for controllers tested
+// without the main window.
+class RecordingPanel : public WaitingPanel {
+public:
+    void showWaiting(const QString& text, bool withProgress) override {
+        log.append(text + (withProgress ? QStringLiteral(" +progress") : QString()));
+        m_text = text;
+    }
+    void setWaitingText(const QString& text) override { m_text = text; }
+    [[nodiscard]] QString waitingText() const override { return m_text; }
+    void setProgressRange(int minimum, int maximum) override {
+        m_minimum = minimum;
+        m_maximum = maximum;
+    }
+    void setProgress(int value) override { m_value = value; }
+    [[nodiscard]] int progress() const override { return m_value; }
+    [[nodiscard]] int progressMaximum() const override { return m_maximum; }
+    void hideWaiting() override { log.append(QStringLiteral("hide")); }
+
+    QStringList log;
+
+private:
+    QString m_text;
+    int m_minimum = 0;
+    int m_maximum = 100;
+    int m_value = 0;
+};
