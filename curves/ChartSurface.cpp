@@ -4,6 +4,16 @@
 #include <QPen>
 #include <QRectF>
 
+// The layout was made for the classic Chinese system font, whose text cell is one em high
+// with the baseline at 0.86 em. Cells of that size keep the legend rows, labels and title
+// apart whatever line spacing the font at hand has.
+namespace {
+
+constexpr double TwipsPerPoint = 20.0;
+constexpr double BaselineInEm = 0.86;
+
+} // namespace
+
 ChartSurface::ChartSurface(QPainter& painter)
     : m_painter(painter), m_scale(TwipsScale::forDevice(*painter.device())),
       m_metrics(ChartFont(), painter.device()) {
@@ -15,7 +25,7 @@ QFont ChartSurface::ChartFont() {
     QFont font;
     font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans CJK"),
                       QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun")});
-    font.setPointSize(9);
+    font.setPointSize(FontPoints);
     return font;
 }
 
@@ -63,8 +73,7 @@ void ChartSurface::polyline(const QVector<QPointF>& points, const QColor& colour
 
 void ChartSurface::print(double x, double y, const QString& text) {
     m_painter.setPen(m_textColour);
-    const QPointF topLeft = at(x, y);
-    m_painter.drawText(QPointF(topLeft.x(), topLeft.y() + m_metrics.ascent()), text);
+    m_painter.drawText(at(x, y + BaselineInEm * FontPoints * TwipsPerPoint), text);
 }
 
 int ChartSurface::textWidth(const QString& text) const {
@@ -72,5 +81,5 @@ int ChartSurface::textWidth(const QString& text) const {
 }
 
 int ChartSurface::lineHeight() const {
-    return m_scale.twipsY(m_metrics.height());
+    return static_cast<int>(FontPoints * TwipsPerPoint);
 }

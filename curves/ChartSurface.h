@@ -22,6 +22,7 @@ public:
     // The font the chart's texts are measured and printed in; it carries the Chinese
     // characters of labels, legend and title.
     [[nodiscard]] static QFont ChartFont();
+    static constexpr int FontPoints = 9;
 
     void setPenWidth(double screenPixels);
     void setTextColour(const QColor& colour) { m_textColour = colour; }
@@ -38,7 +39,7 @@ public:
     // Prints text in the text colour with the top left of its cell at (x, y).
     void print(double x, double y, const QString& text);
     [[nodiscard]] int textWidth(const QString& text) const;
-    // The height of one line of text, whatever the text.
+    // The height of one line of text, whatever the text: one em.
     [[nodiscard]] int lineHeight() const;
 
 private:

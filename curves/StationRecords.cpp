@@ -32,11 +32,13 @@ StoreResult StationRecords::Read(const QString& databasePath, qint16 station,
     if (!r.ok())
         return r;
     QSqlQuery query;
-    r = db.select(QStringLiteral("select * from [测量数据] where val(站点编号) = ? AND 接收日期 >= ? "
-                                 "and 接收日期 <= ? order by val(MyId)"),
+    // The date range comes first: a plain text comparison that rules out most rows before
+    // val() has to read their station number.
+    r = db.select(QStringLiteral("select * from [测量数据] where 接收日期 >= ? and 接收日期 <= ? "
+                                 "AND val(站点编号) = ? order by val(MyId)"),
                   query,
-                  {int(station), geometry.startDate().toString(DateFormat),
-                   geometry.endDate().toString(DateFormat)});
+                  {geometry.startDate().toString(DateFormat),
+                   geometry.endDate().toString(DateFormat), int(station)});
     if (!r.ok())
         return r;
 

@@ -55,7 +55,9 @@ frmWenduQuxian::frmWenduQuxian(MyFunctions& chart, Prompts& prompts, Clock& cloc
     setObjectName(QStringLiteral("frm温度曲线"));
     setWindowTitle(QStringLiteral("分组曲线图形"));
     buildControls();
-    resize(1024, 700);
+    resize(1024, FrameBoot->sizeHint().height() + Label3->sizeHint().height() +
+                     Twips::ToPixels(PictureTop + ChartGeometry::PictureHeight) +
+                     HScroll1->sizeHint().height());
     Form_Load();
 }
 
@@ -128,7 +130,7 @@ QWidget* frmWenduQuxian::buildStationPanel() {
     Cmd_Shuaxin = button(QStringLiteral("Cmd_刷新"), QStringLiteral("刷新"), panel);
     Text1 = new QPlainTextEdit(QStringLiteral("操作结果：\n"), panel);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFixedHeight(Twips::ToPixels(900));
+    Text1->setFixedSize(Twips::ToPixels(3000), Twips::ToPixels(900));
     Check1 = new QCheckBox(QStringLiteral("定时刷新"), panel);
     Check1->setObjectName(QStringLiteral("Check1"));
     grid->addWidget(arrayLabel(QStringLiteral("Label2"), 2, QStringLiteral("站点编号："), panel), 0, 0);
@@ -149,11 +151,9 @@ QWidget* frmWenduQuxian::buildOutputFrame() {
     cmdPrnHalf = button(QStringLiteral("cmdPrnHalf"), QStringLiteral("半宽比例打印当前图形"), Frame2);
     cmd2Bmp = button(QStringLiteral("cmd2Bmp"), QStringLiteral("输出到图形文件"), Frame2);
     cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("退 出"), Frame2);
-    auto* grid = new QGridLayout(Frame2);
-    grid->addWidget(CmdPrn, 0, 0);
-    grid->addWidget(cmdPrnHalf, 1, 0);
-    grid->addWidget(cmd2Bmp, 0, 1);
-    grid->addWidget(cmdExit, 1, 1);
+    auto* column = new QVBoxLayout(Frame2);
+    for (QPushButton* b : {CmdPrn, cmdPrnHalf, cmd2Bmp, cmdExit})
+        column->addWidget(b);
     connect(CmdPrn, &QPushButton::clicked, this, &frmWenduQuxian::CmdPrn_Click);
     connect(cmdPrnHalf, &QPushButton::clicked, this, &frmWenduQuxian::cmdPrnHalf_Click);
     connect(cmd2Bmp, &QPushButton::clicked, this, &frmWenduQuxian::cmd2Bmp_Click);
@@ -330,10 +330,12 @@ void frmWenduQuxian::setPictureLeft(qint32 left) {
 }
 
 void frmWenduQuxian::clampPicture() {
-    if (m_pictureLeft > 0)
-        setPictureLeft(0);
+    // The left edge wins over the right one, so a picture narrower than the frame (after
+    // the window was widened) starts at the frame's left edge.
     if (m_pictureLeft < frameWidth() - m_pictureWidth)
         setPictureLeft(frameWidth() - m_pictureWidth);
+    if (m_pictureLeft > 0)
+        setPictureLeft(0);
 }
 
 void frmWenduQuxian::cmdExit_Click() {
