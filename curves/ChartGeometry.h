@@ -19,8 +19,7 @@ public:
     static constexpr int PictureHeight = 6200;
 
     // The day count is limited to 1..MaxDays.
-    ChartGeometry(qint32 leftMarginHours, qint32 topOffset, const QDate& endDate,
-                  qint32 dayCount);
+    ChartGeometry(qint32 leftMarginHours, qint32 topOffset, const QDate& endDate, qint32 dayCount);
 
     [[nodiscard]] static qint16 CappedDayCount(qint32 dayCount);
     // Width of the picture a chart of that many days needs, before any widening to the

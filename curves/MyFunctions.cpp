@@ -20,7 +20,7 @@ const QColor Blue(0, 0, 255);
 const QColor White(255, 255, 255);
 
 // The first entries of the classic 16-colour palette; sensor k takes entry k mod 7.
-const std::array<QColor, 7> Palette = {QColor(0, 0, 0),   QColor(0, 0, 128),  QColor(0, 128, 0),
+const std::array<QColor, 7> Palette = {QColor(0, 0, 0),     QColor(0, 0, 128), QColor(0, 128, 0),
                                        QColor(0, 128, 128), QColor(128, 0, 0), QColor(128, 0, 128),
                                        QColor(128, 128, 0)};
 
@@ -111,7 +111,8 @@ void drawLegend(qint16 station, ChartSurface& s) {
     // The title keeps the last sensor's colour.
     const QString caption = QStringLiteral("    各传感器温度记录曲线");
     s.print(600, 1350 - 1.5 * th,
-            QString(10, QLatin1Char(' ')) + QStringLiteral("%1").arg(station, 3, 10, QLatin1Char('0')) +
+            QString(10, QLatin1Char(' ')) +
+                QStringLiteral("%1").arg(station, 3, 10, QLatin1Char('0')) +
                 QStringLiteral("#站点"));
     s.print(600, 1350, caption);
     const int w = s.textWidth(caption + QStringLiteral("    "));
@@ -151,7 +152,8 @@ void MyFunctions::DrawStationCurves(qint16 station, const ChartGeometry& g, Char
     }
     statusText = HasDataText;
     LastDataX = g.slotX(found.lastSlot);
-    ChartRightX = g.originX() + g.dayCount() * ChartGeometry::SlotsPerDay * ChartGeometry::HalfHourStep;
+    ChartRightX =
+        g.originX() + g.dayCount() * ChartGeometry::SlotsPerDay * ChartGeometry::HalfHourStep;
 
     s.line(LastDataX, g.zeroLine(), LastDataX, g.temperatureY(100), Red);
     // 1.5 pixels, which the classic surface rounded to 2.

@@ -28,8 +28,8 @@ public:
     // of endDate - (dayCount - 1) days and ends at 24:00 of endDate. statusText receives
     // whether the station has records in the range, or why they could not be read.
     void DrawStationChart(qint16 station, qint32 leftMarginHours, qint32 topOffset,
-                          const QDate& endDate, qint16& dayCount, QPainter& target,
-                          bool withLegend, QString& statusText);
+                          const QDate& endDate, qint16& dayCount, QPainter& target, bool withLegend,
+                          QString& statusText);
 
     static inline const QString NoDataText = QStringLiteral("该站点在设定的时间段内尚无数据！");
     static inline const QString HasDataText = QStringLiteral("该站点在设定的时间段内有数据存在！");

@@ -2,8 +2,7 @@
 
 #include "HalfEven.h"
 
-SlotTemps::SlotTemps(int slotCount)
-    : m_slotCount(slotCount), m_cells(Sensors * slotCount, Empty) {}
+SlotTemps::SlotTemps(int slotCount) : m_slotCount(slotCount), m_cells(Sensors * slotCount, Empty) {}
 
 int SlotTemps::index(int sensor, int slot) const {
     return (sensor - 1) * m_slotCount + (slot - 1);

@@ -59,8 +59,9 @@ bool build(const QString& path) {
     if (!db.openDatabase().ok() || !db.begin().ok())
         return false;
     QSqlQuery insert;
-    if (!db.prepare(QStringLiteral("insert into [测量数据] values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                    insert)
+    if (!db.prepare(
+               QStringLiteral("insert into [测量数据] values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+               insert)
              .ok())
         return false;
     for (int u = 0; u < Uploads; ++u) {

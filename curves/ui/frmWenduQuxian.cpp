@@ -49,8 +49,7 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 
 } // namespace
 
-frmWenduQuxian::frmWenduQuxian(MyFunctions& chart, Prompts& prompts, Clock& clock,
-                               QWidget* parent)
+frmWenduQuxian::frmWenduQuxian(MyFunctions& chart, Prompts& prompts, Clock& clock, QWidget* parent)
     : QDialog(parent), m_chart(chart), m_prompts(prompts), m_clock(clock) {
     setObjectName(QStringLiteral("frm温度曲线"));
     setWindowTitle(QStringLiteral("分组曲线图形"));
@@ -94,7 +93,8 @@ void frmWenduQuxian::buildControls() {
 QWidget* frmWenduQuxian::buildDateFrame() {
     Frame1 = new QGroupBox(QStringLiteral("图形开始日期和图形持续天数(<=30)设置："), FrameBoot);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    const QStringList captions = {QStringLiteral("图形开始日期："), QStringLiteral("图形结束日期：")};
+    const QStringList captions = {QStringLiteral("图形开始日期："),
+                                  QStringLiteral("图形结束日期：")};
     const QStringList tips = {QStringLiteral("点击可以设定【图形开始日期】"),
                               QStringLiteral("点击可以设定【图形结束日期】")};
     auto* grid = new QGridLayout(Frame1);
@@ -133,10 +133,12 @@ QWidget* frmWenduQuxian::buildStationPanel() {
     Text1->setFixedSize(Twips::ToPixels(3000), Twips::ToPixels(900));
     Check1 = new QCheckBox(QStringLiteral("定时刷新"), panel);
     Check1->setObjectName(QStringLiteral("Check1"));
-    grid->addWidget(arrayLabel(QStringLiteral("Label2"), 2, QStringLiteral("站点编号："), panel), 0, 0);
+    grid->addWidget(arrayLabel(QStringLiteral("Label2"), 2, QStringLiteral("站点编号："), panel), 0,
+                    0);
     grid->addWidget(Combo1, 0, 1);
     grid->addWidget(Cmd_Shuaxin, 0, 2);
-    grid->addWidget(arrayLabel(QStringLiteral("Label2"), 4, QStringLiteral("操作信息："), panel), 1, 0);
+    grid->addWidget(arrayLabel(QStringLiteral("Label2"), 4, QStringLiteral("操作信息："), panel), 1,
+                    0);
     grid->addWidget(Text1, 1, 1, 1, 2);
     grid->addWidget(Check1, 2, 1);
     connect(Cmd_Shuaxin, &QPushButton::clicked, this, &frmWenduQuxian::Cmd_Shuaxin_Click);
@@ -148,7 +150,8 @@ QWidget* frmWenduQuxian::buildOutputFrame() {
     Frame2 = new QGroupBox(QStringLiteral("输出："), FrameBoot);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     CmdPrn = button(QStringLiteral("CmdPrn"), QStringLiteral("原比例打印当前图形"), Frame2);
-    cmdPrnHalf = button(QStringLiteral("cmdPrnHalf"), QStringLiteral("半宽比例打印当前图形"), Frame2);
+    cmdPrnHalf =
+        button(QStringLiteral("cmdPrnHalf"), QStringLiteral("半宽比例打印当前图形"), Frame2);
     cmd2Bmp = button(QStringLiteral("cmd2Bmp"), QStringLiteral("输出到图形文件"), Frame2);
     cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("退 出"), Frame2);
     auto* column = new QVBoxLayout(Frame2);
@@ -241,7 +244,8 @@ void frmWenduQuxian::Label1_Click(int index) {
     picker.tag = index;
     picker.Obj = this;
     const bool start = index == 0;
-    picker.setWindowTitle(start ? QStringLiteral("图形开始日期设定：") : QStringLiteral("图形结束日期设定："));
+    picker.setWindowTitle(start ? QStringLiteral("图形开始日期设定：")
+                                : QStringLiteral("图形结束日期设定："));
     picker.Label2->setText(start ? QStringLiteral("图形开始日期设定于：")
                                  : QStringLiteral("图形结束日期设定于："));
     picker.Calendar1->setSelectedDate(labelDate(index));
@@ -270,8 +274,7 @@ void frmWenduQuxian::Cmd_Shuaxin_Click() {
     const QDate start = labelDate(0);
     const QDate end = labelDate(1);
     qint16 days = ChartGeometry::CappedDayCount(static_cast<qint32>(start.daysTo(end) + 1));
-    const qint32 width =
-        std::max(ChartGeometry::PictureWidth(days, LeftMarginHours), frameWidth());
+    const qint32 width = std::max(ChartGeometry::PictureWidth(days, LeftMarginHours), frameWidth());
     QImage image = ChartPicture::BlankImage(width, ChartGeometry::PictureHeight);
     QString status;
     {
@@ -296,8 +299,8 @@ void frmWenduQuxian::Cmd_Shuaxin_Click() {
 }
 
 void frmWenduQuxian::HScroll1_Change(int value) {
-    const auto dayWidth = static_cast<qint32>(
-        RoundHalfEven(static_cast<double>(m_pictureWidth) / m_dayCount));
+    const auto dayWidth =
+        static_cast<qint32>(RoundHalfEven(static_cast<double>(m_pictureWidth) / m_dayCount));
     setPictureLeft(-(value * dayWidth));
     clampPicture();
 }

@@ -51,10 +51,11 @@ void frmWenduQuxian::printPicture(bool halfWidth) {
                           Prompts::Icon::Warning);
         return;
     }
-    if (m_prompts.message(this, QStringLiteral("提示："),
-                          QStringLiteral("当前图形需%1页纸，纸张的大小和方向可通过打印机属性设置,打印吗？")
-                              .arg(pages),
-                          Prompts::Buttons::YesNo, Prompts::Icon::Question) != Prompts::Answer::Yes)
+    if (m_prompts.message(
+            this, QStringLiteral("提示："),
+            QStringLiteral("当前图形需%1页纸，纸张的大小和方向可通过打印机属性设置,打印吗？")
+                .arg(pages),
+            Prompts::Buttons::YesNo, Prompts::Icon::Question) != Prompts::Answer::Yes)
         return;
 
     // All pages go into one job, one page each.

@@ -11,7 +11,9 @@ void AddStationRows(const QString& databasePath, const QStringList& rows) {
     for (const QString& row : rows) {
         const QStringList parts = row.split(QLatin1Char('|'));
         const QString stamp = parts[0];
-        QVariantList values = {QString(stamp).remove(QLatin1Char('-')).remove(QLatin1Char(':'))
+        QVariantList values = {QString(stamp)
+                                   .remove(QLatin1Char('-'))
+                                   .remove(QLatin1Char(':'))
                                    .remove(QLatin1Char(' ')),
                                stamp.left(10), stamp.mid(11), parts[1]};
         QStringList temps = parts[2].split(QLatin1Char(','));

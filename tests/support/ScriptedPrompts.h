@@ -3,9 +3,9 @@
 #include "Prompts.h"
 
 #include <QList>
-#include <functional>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Answers every prompt from a script and records what was asked, so no test ever blocks
 // on a modal box. A question asked with no scripted answer left is recorded and answered
