@@ -6,7 +6,6 @@
 #include "StationRecords.h"
 
 #include <QGuiApplication>
-#include <QPainter>
 #include <QPalette>
 
 #include <array>

@@ -5,7 +5,6 @@
 #include "Clock.h"
 #include "GroupNames.h"
 #include "HalfEven.h"
-#include "Module1.h"
 #include "MyFunctions.h"
 #include "NumberText.h"
 #include "Prompts.h"
@@ -15,11 +14,11 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -230,7 +229,8 @@ void frmWenduQuxian::cmdToday_Click() {
 }
 
 bool frmWenduQuxian::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease)
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         for (int i = 0; i < 2; ++i)
             if (watched == Label1[i]) {
                 Label1_Click(i);
