@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "Clock.h"
+#include "CurvesController.h"
 #include "DeviceController.h"
 #include "MainPaneLayout.h"
 #include "MainPanes.h"
@@ -76,6 +77,7 @@ frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock, const Mai
     m_store = new StoreController(*this, m_prompts, m_clock, *this, *this, m_state.DatabasePath);
     m_grouping = new GroupingController(this, m_prompts, m_clock, *this, m_state.DatabasePath,
                                         m_actions.MenuGroupDEF);
+    m_curves = new CurvesController(this, m_prompts, m_clock, m_state.DatabasePath);
     m_update = new UpdateController(this, m_prompts, m_clock, m_state.AppFolder,
                                     wiring.endProgram ? wiring.endProgram : EndProgramAtOnce);
     bindMenus();
@@ -138,6 +140,7 @@ void frmMain::bindMenus() {
 
     bind(a.MenuGroupDEF, m_grouping, &GroupingController::MenuGroupDEF_Click);
     bind(a.MenuGroupSel, m_grouping, &GroupingController::MenuGroupSel_Click);
+    bind(a.MenuDraw, this, &frmMain::MenuDraw_Click);
 }
 
 void frmMain::buildStatusBar() {
@@ -304,6 +307,11 @@ void frmMain::setQueryCaption(const QString& caption) {
 
 void frmMain::menuSave2Mdb_Click() {
     m_store->Save2Mdb(m_device->uploadReadings());
+}
+
+void frmMain::MenuDraw_Click() {
+    if (m_grouping->PrepareStationWindow())
+        m_curves->MenuDraw_Click();
 }
 
 void frmMain::mnuFileClose_Click() {

@@ -11,6 +11,7 @@
 #include <functional>
 
 class Clock;
+class CurvesController;
 class DeviceController;
 class GroupingController;
 class MainPanes;
@@ -74,6 +75,8 @@ public slots:
     void mnuHelpAbout_Click();
     void Timer1_Timer();
     void menuSave2Mdb_Click();
+    // The station windows open once the stations are defined and grouped.
+    void MenuDraw_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,4 +105,5 @@ private:
     StoreController* m_store = nullptr;
     UpdateController* m_update = nullptr;
     GroupingController* m_grouping = nullptr;
+    CurvesController* m_curves = nullptr;
 };

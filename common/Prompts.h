@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 // Every message box and file chooser of the program goes through this interface,
@@ -24,4 +25,7 @@ public:
                                  const QString& startPath = {}) = 0;
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& startPath = {}) = 0;
+
+    // Lets the user choose and set up the printer; false when the user cancelled.
+    virtual bool printerSetup(QWidget* parent, const QString& title, QPrinter& printer) = 0;
 };

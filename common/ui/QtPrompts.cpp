@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace {
 
@@ -77,4 +78,10 @@ QString QtPrompts::saveFileName(QWidget* parent, const QString& title, const QSt
 QString QtPrompts::openFileName(QWidget* parent, const QString& title, const QString& filter,
                                 const QString& startPath) {
     return QFileDialog::getOpenFileName(parent, title, startPath, filter);
+}
+
+bool QtPrompts::printerSetup(QWidget* parent, const QString& title, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(title);
+    return dialog.exec() == QDialog::Accepted;
 }

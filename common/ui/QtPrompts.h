@@ -11,4 +11,5 @@ public:
                          const QString& startPath) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& startPath) override;
+    bool printerSetup(QWidget* parent, const QString& title, QPrinter& printer) override;
 };

@@ -41,9 +41,13 @@ frmRiLi::frmRiLi(QWidget* parent) : QDialog(parent) {
 QLabel* frmRiLi::ArrayLabel(QWidget* owner, const QString& name, int index) {
     if (!owner)
         return nullptr;
-    for (QLabel* label : owner->findChildren<QLabel*>(name))
-        if (label->property("controlIndex").toInt() == index)
+    // Only labels that carry an index belong to the array: a label of the same name
+    // without one (the picker's own, when the owner is its parent) must not read as 0.
+    for (QLabel* label : owner->findChildren<QLabel*>(name)) {
+        const QVariant labelIndex = label->property("controlIndex");
+        if (labelIndex.isValid() && labelIndex.toInt() == index)
             return label;
+    }
     return nullptr;
 }
 

@@ -145,6 +145,22 @@ private slots:
         QCOMPARE(labels[0]->text(), QStringLiteral("2008-01-01"));
     }
 
+    void singleDatePickerOverItsCallerSkipsItsOwnLabel() {
+        // The picker is the caller's child and comes before the caller's date label, so a
+        // search by name meets the picker's own "Label1" first.
+        QWidget caller;
+        frmRiLi picker(&caller);
+        auto* label = new QLabel(QStringLiteral("2008-01-01"), &caller);
+        label->setObjectName(QStringLiteral("Label1"));
+        label->setProperty("controlIndex", 0);
+        picker.Obj = &caller;
+        picker.tag = 0;
+        picker.Calendar1->setSelectedDate(QDate(2008, 4, 10));
+        emit picker.Calendar1->clicked(QDate(2008, 4, 10));
+        picker.cmdOK->click();
+        QCOMPARE(label->text(), QStringLiteral("2008-04-10"));
+    }
+
     void singleDatePickerPassesTheInitialTextWhenNoDateWasClicked() {
         QWidget caller;
         auto* label = new QLabel(&caller);

@@ -116,7 +116,7 @@ private slots:
     void connectFindsTheRecorderAndShowsItsInformation() {
         auto sim = startSim({QStringLiteral("--serial"), QStringLiteral("0123456789AB"),
                              QStringLiteral("--poweroff"), QStringLiteral("30")});
-        ScaledClock clock(Speed);
+        ScaledClock clock(Speed, QDateTime(QDate(2008, 4, 30), QTime(12, 0, 0)));
         frmMain w(m_state, m_prompts, clock);
         w.show();
         connectThroughTheMenu(w, m_prompts);

@@ -18,6 +18,8 @@ const QByteArray Untouched("untouched");
 // The quiet period is counted in whole seconds of the clock, so ten of them may take
 // a little over nine seconds.
 constexpr double QuietAtLeast = 9.0;
+// Runs start at noon, so no run spans midnight by chance, whenever the suite is run.
+const QDateTime Noon(QDate(2008, 4, 30), QTime(12, 0, 0));
 
 } // namespace
 
@@ -46,7 +48,7 @@ private slots:
         SimRun sim({QStringLiteral("--serial"), QStringLiteral("0123456789AB")});
         QVERIFY(!sim.path().isEmpty());
         sim.connect(m_state);
-        ScaledClock clock(Speed);
+        ScaledClock clock(Speed, Noon);
         QByteArray indata;
         const double took = exchange(clock, ReadInfoFrame, 18, indata);
         QCOMPARE(indata.size(), 20);
@@ -58,7 +60,7 @@ private slots:
     void dataBlockEndsOnceMoreThanItsLengthIsWaiting() {
         SimRun sim;
         sim.connect(m_state);
-        ScaledClock clock(Speed);
+        ScaledClock clock(Speed, Noon);
         QByteArray indata;
         const double took = exchange(clock, ReadDataFrame, 2002, indata);
         QCOMPARE(indata.size(), 2003);
@@ -70,7 +72,7 @@ private slots:
     void exactLengthReplyEndsOnlyThroughTheQuietPeriod() {
         SimRun sim({QStringLiteral("--exact")});
         sim.connect(m_state);
-        ScaledClock clock(Speed);
+        ScaledClock clock(Speed, Noon);
         QByteArray indata;
         const double took = exchange(clock, ReadDataFrame, 2002, indata);
         QCOMPARE(indata.size(), 2002);
@@ -80,7 +82,7 @@ private slots:
     void silentLineEndsAfterTenQuietSecondsWithNothing() {
         SimRun sim({QStringLiteral("--silent")});
         sim.connect(m_state);
-        ScaledClock clock(Speed);
+        ScaledClock clock(Speed, Noon);
         m_state.RecvLength = 77;
         QByteArray indata = Untouched;
         const double took = exchange(clock, ReadInfoFrame, 18, indata);
@@ -92,7 +94,7 @@ private slots:
     void noiseBeforeTheMarkerIsCollectedToo() {
         SimRun sim({QStringLiteral("--noise"), QStringLiteral("5")});
         sim.connect(m_state);
-        ScaledClock clock(Speed);
+        ScaledClock clock(Speed, Noon);
         QByteArray indata;
         exchange(clock, ReadInfoFrame, 18, indata);
         QCOMPARE(indata.size(), 25);
@@ -102,7 +104,7 @@ private slots:
     void cutReplyIsReadAfterTheQuietPeriod() {
         SimRun sim({QStringLiteral("--cut"), QStringLiteral("1000")});
         sim.connect(m_state);
-        ScaledClock clock(Speed);
+        ScaledClock clock(Speed, Noon);
         QByteArray indata;
         const double took = exchange(clock, ReadDataFrame, 2002, indata);
         QCOMPARE(indata.size(), 1000);
@@ -114,7 +116,7 @@ private slots:
         // longer than one quiet period, yet the wait holds until they are there.
         SimRun sim({QStringLiteral("--drip"), QStringLiteral("60")});
         sim.connect(m_state);
-        ScaledClock clock(Speed);
+        ScaledClock clock(Speed, Noon);
         QList<int> seen;
         QTimer sampler;
         connect(&sampler, &QTimer::timeout, this, [&] { seen.append(m_state.RecvCount); });
@@ -131,7 +133,7 @@ private slots:
     void nothingIsReadWhenNoReplyIsExpected() {
         SimRun sim;
         sim.connect(m_state);
-        ScaledClock clock(Speed);
+        ScaledClock clock(Speed, Noon);
         QByteArray indata = Untouched;
         m_state.RecvLength = 77;
         const double took = exchange(clock, ReadInfoFrame, 0, indata);
@@ -142,7 +144,7 @@ private slots:
 
     void aMissingPortSendsNothingAndReadsNothing() {
         m_state.ComPortNo = m_state.Ports.NumberFor(QStringLiteral("/dev/thermbook-no-such-port"));
-        ScaledClock clock(Speed);
+        ScaledClock clock(Speed, Noon);
         QByteArray indata = Untouched;
         m_state.RecvLength = 77;
         const double took = exchange(clock, ReadInfoFrame, 18, indata);

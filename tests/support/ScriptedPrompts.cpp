@@ -37,6 +37,19 @@ QString ScriptedPrompts::openFileName(QWidget*, const QString& title, const QStr
     return nextPath(QStringLiteral("open"), title, filter);
 }
 
+bool ScriptedPrompts::printerSetup(QWidget*, const QString& title, QPrinter& printer) {
+    m_asked.append({QStringLiteral("printer"), title, {}, Buttons::Ok});
+    if (m_printers.isEmpty()) {
+        ++m_unanswered;
+        return false;
+    }
+    const PrinterChoice setup = m_printers.takeFirst();
+    if (!setup)
+        return false;
+    setup(printer);
+    return true;
+}
+
 QStringList ScriptedPrompts::texts() const {
     QStringList out;
     for (const Question& q : m_asked)
@@ -47,6 +60,7 @@ QStringList ScriptedPrompts::texts() const {
 void ScriptedPrompts::clear() {
     m_answers.clear();
     m_paths.clear();
+    m_printers.clear();
     m_asked.clear();
     m_unanswered = 0;
 }

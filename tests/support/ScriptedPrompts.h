@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // Answers every prompt from a script and records what was asked, so no test ever blocks
 // on a modal box. A question asked with no scripted answer left is recorded and answered
@@ -13,7 +14,7 @@
 class ScriptedPrompts : public Prompts {
 public:
     struct Question {
-        QString kind; // "message", "save" or "open"
+        QString kind; // "message", "save", "open" or "printer"
         QString title;
         QString text; // message text, or the file filter
         Buttons buttons = Buttons::Ok;
@@ -23,6 +24,10 @@ public:
     void answer(Answer a) { m_answers.append(a); }
     // Paths for the next file choosers, in order; an empty path means cancelled.
     void choose(const QString& path) { m_paths.append(path); }
+    // Setups for the next printer dialogs, in order: each sets the printer up as the user
+    // would (a PDF file, a paper size); an empty one means cancelled.
+    using PrinterChoice = std::function<void(QPrinter&)>;
+    void choosePrinter(PrinterChoice setup) { m_printers.append(std::move(setup)); }
 
     Answer message(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
                    Icon icon) override;
@@ -30,12 +35,13 @@ public:
                          const QString& startPath) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& startPath) override;
+    bool printerSetup(QWidget* parent, const QString& title, QPrinter& printer) override;
 
     [[nodiscard]] const QList<Question>& asked() const { return m_asked; }
     [[nodiscard]] QStringList texts() const;
     [[nodiscard]] int unanswered() const { return m_unanswered; }
     [[nodiscard]] int answersLeft() const {
-        return static_cast<int>(m_answers.size() + m_paths.size());
+        return static_cast<int>(m_answers.size() + m_paths.size() + m_printers.size());
     }
     void clear();
 
@@ -44,6 +50,7 @@ private:
 
     QList<Answer> m_answers;
     QStringList m_paths;
+    QList<PrinterChoice> m_printers;
     QList<Question> m_asked;
     int m_unanswered = 0;
 };

@@ -1,0 +1,15 @@
+#include "CurvesController.h"
+
+#include "frmWenduQuxian.h"
+
+#include <QWidget>
+
+CurvesController::CurvesController(QWidget* parent, Prompts& prompts, Clock& clock,
+                                   QString databasePath)
+    : QObject(parent), m_parent(parent), m_prompts(prompts), m_clock(clock),
+      m_chart(std::move(databasePath)) {}
+
+void CurvesController::MenuDraw_Click() {
+    frmWenduQuxian window(m_chart, m_prompts, m_clock, m_parent);
+    window.exec();
+}
