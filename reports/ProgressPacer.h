@@ -19,6 +19,6 @@ public:
 private:
     Clock& m_clock;
     int m_scale;
-    int m_shown = -1;
+    int m_checked = -1;
     QDateTime m_lastShown;
 };
