@@ -16,8 +16,8 @@ struct Relationship {
 QHash<QString, Relationship> relationshipsOf(const ZipArchive& package, const QString& part) {
     const qsizetype slash = part.lastIndexOf(QLatin1Char('/'));
     const QString folder = part.left(slash + 1);
-    const QString relsPart = folder + QStringLiteral("_rels/") + part.mid(slash + 1) +
-                             QStringLiteral(".rels");
+    const QString relsPart =
+        folder + QStringLiteral("_rels/") + part.mid(slash + 1) + QStringLiteral(".rels");
     QHash<QString, Relationship> out;
     QByteArray xml;
     if (!package.read(relsPart, xml))

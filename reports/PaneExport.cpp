@@ -7,8 +7,8 @@
 #include "TextFileWriter.h"
 #include "XlsxBook.h"
 
-ExportResult PaneExport::toText(const QString& dbPath, const PaneQuery& pane,
-                                const QString& path, const ExportProgress& progress) {
+ExportResult PaneExport::toText(const QString& dbPath, const PaneQuery& pane, const QString& path,
+                                const ExportProgress& progress) {
     PaneRowReader rows(dbPath, pane);
     if (const StoreResult r = rows.open(); !r.ok())
         return {ExportResult::Kind::ReadFailed, r.message(), 0};

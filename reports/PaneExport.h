@@ -11,8 +11,8 @@
 namespace PaneExport {
 
 // A column-aligned text file.
-[[nodiscard]] ExportResult toText(const QString& dbPath, const PaneQuery& pane,
-                                  const QString& path, const ExportProgress& progress);
+[[nodiscard]] ExportResult toText(const QString& dbPath, const PaneQuery& pane, const QString& path,
+                                  const ExportProgress& progress);
 
 // A new workbook: headers in row 3, rows from row 4 on, each row's first cell in the row's
 // colour. Rows past `lastRow` have no room and are counted in rowsLeftOut.

@@ -3,8 +3,8 @@
 #include "TabStops.h"
 
 PaneTextLayout::PaneTextLayout(const ReadingsLayout& layout) {
-    const bool numberFirst = !layout.columns().isEmpty() &&
-                             layout.columns().first().title == QStringLiteral("编号");
+    const bool numberFirst =
+        !layout.columns().isEmpty() && layout.columns().first().title == QStringLiteral("编号");
     const QVector<int> stops{20, numberFirst ? 30 : 45, 50};
     for (int c = 0; c < layout.columns().size() && c < stops.size(); ++c) {
         m_stops.append(stops[c]);

@@ -13,8 +13,8 @@ constexpr qint64 PaceMs = 100;
 ProgressPacer::ProgressPacer(Clock& clock, int scale) : m_clock(clock), m_scale(scale) {}
 
 int ProgressPacer::figure(qint64 done, qint64 total) {
-    const int value = total > 0 ? static_cast<int>(std::min<qint64>(done * m_scale / total, m_scale))
-                                : m_scale;
+    const int value =
+        total > 0 ? static_cast<int>(std::min<qint64>(done * m_scale / total, m_scale)) : m_scale;
     // The clock is asked only when the figure changes: reading the time is not free either.
     if (value == m_checked)
         return -1;

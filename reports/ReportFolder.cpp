@@ -9,7 +9,8 @@ QString ReportFolder::make(const QString& programFolder) {
 }
 
 QString ReportFolder::newWorkbookPath(const QString& folder, const QDateTime& moment) {
-    const QString stem = QStringLiteral("数据输出_") + moment.toString(QStringLiteral("yyyyMMdd_HHmmss"));
+    const QString stem =
+        QStringLiteral("数据输出_") + moment.toString(QStringLiteral("yyyyMMdd_HHmmss"));
     QString path = QDir(folder).filePath(stem + QStringLiteral(".xlsx"));
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QDir(folder).filePath(stem + QStringLiteral("_%1.xlsx").arg(n));

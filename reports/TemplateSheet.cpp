@@ -124,8 +124,8 @@ QString TemplateSheet::rowXml(const QString& prefix, int number, const ExistingR
                               const std::map<int, Value>* written,
                               const std::map<int, QString>& modelStyles) const {
     const QString ref = QString::number(number);
-    QString startTag = existing ? existing->startTag
-                                : QLatin1Char('<') + prefix + QStringLiteral("row>");
+    QString startTag =
+        existing ? existing->startTag : QLatin1Char('<') + prefix + QStringLiteral("row>");
     if (!existing || !existing->hasRef)
         startTag = withRef(startTag, ref);
     if (!written) {
@@ -174,8 +174,8 @@ QString TemplateSheet::rowXml(const QString& prefix, int number, const ExistingR
                    QString::number(value.number, 'g', QLocale::FloatingPointShortest) +
                    QStringLiteral("</") + prefix + QStringLiteral("v>");
         } else {
-            const bool keepBlanks =
-                !value.text.isEmpty() && (value.text.front().isSpace() || value.text.back().isSpace());
+            const bool keepBlanks = !value.text.isEmpty() &&
+                                    (value.text.front().isSpace() || value.text.back().isSpace());
             out += QStringLiteral(" t=\"inlineStr\"><") + prefix + QStringLiteral("is><") + prefix +
                    QLatin1Char('t') +
                    (keepBlanks ? QStringLiteral(" xml:space=\"preserve\">") : QStringLiteral(">")) +
@@ -254,7 +254,7 @@ bool TemplateSheet::rewrite(const QByteArray& sheetXml, QByteArray& out) const {
     auto old = existing.begin();
     auto put = m_rows.begin();
     while (old != existing.end() || put != m_rows.end()) {
-        const int number = put == m_rows.end() ? old->first
+        const int number = put == m_rows.end()     ? old->first
                            : old == existing.end() ? put->first
                                                    : std::min(old->first, put->first);
         const bool hasOld = old != existing.end() && old->first == number;

@@ -45,7 +45,7 @@ lxw_format* XlsxBook::fontFormat(const QColor& colour) {
         lxw_format* format = workbook_add_format(m_book);
         // The format reads 0 as "no colour", so black has a value of its own.
         format_set_font_color(format, rgb == 0 ? static_cast<lxw_color_t>(LXW_COLOR_BLACK)
-                                              : static_cast<lxw_color_t>(rgb));
+                                               : static_cast<lxw_color_t>(rgb));
         it = m_fontFormats.insert(rgb, format);
     }
     return *it;

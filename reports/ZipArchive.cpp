@@ -5,8 +5,8 @@
 ZipArchive::ZipArchive(const QByteArray& bytes) : m_bytes(bytes) {
     zip_error_t error;
     zip_error_init(&error);
-    m_source = zip_source_buffer_create(m_bytes.constData(), static_cast<zip_uint64_t>(m_bytes.size()),
-                                        0, &error);
+    m_source = zip_source_buffer_create(m_bytes.constData(),
+                                        static_cast<zip_uint64_t>(m_bytes.size()), 0, &error);
     if (m_source) {
         m_zip = zip_open_from_source(m_source, 0, &error);
         if (m_zip) {
@@ -62,8 +62,8 @@ bool ZipArchive::replace(const QString& name, const QByteArray& data) {
         return false;
     m_replacements.push_back(data);
     const QByteArray& kept = m_replacements.back();
-    zip_source_t* source = zip_source_buffer(m_zip, kept.constData(),
-                                             static_cast<zip_uint64_t>(kept.size()), 0);
+    zip_source_t* source =
+        zip_source_buffer(m_zip, kept.constData(), static_cast<zip_uint64_t>(kept.size()), 0);
     if (!source)
         return false;
     if (zip_file_replace(m_zip, static_cast<zip_uint64_t>(index), source, 0) != 0) {

@@ -58,8 +58,9 @@ bool build(const QString& path) {
     }
     QSqlQuery station;
     if (r.ok())
-        r = db.prepare(QStringLiteral("insert into [测量数据] values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                       station);
+        r = db.prepare(
+            QStringLiteral("insert into [测量数据] values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            station);
     for (int t = 0; r.ok() && t < StationTimes; ++t) {
         const QDateTime when = QDateTime(QDate(2008, 1, 1), QTime(8, 0)).addSecs(qint64(t) * 3600);
         for (int s = 1; r.ok() && s <= Stations; ++s) {
@@ -68,7 +69,8 @@ bool build(const QString& path) {
             station.bindValue(2, when.toString(QStringLiteral("HH:mm:ss")));
             station.bindValue(3, QStringLiteral("%1").arg(s, 4, 10, QLatin1Char('0')));
             for (int k = 0; k < 8; ++k)
-                station.bindValue(4 + k, k == 7 ? QStringLiteral("255") : QString::number(20 + (t + k) % 300 / 10.0));
+                station.bindValue(4 + k, k == 7 ? QStringLiteral("255")
+                                                : QString::number(20 + (t + k) % 300 / 10.0));
             r = db.run(station);
         }
     }
@@ -150,7 +152,8 @@ int main(int argc, char** argv) {
     const double textMs = timed(clock, 100, [&](const ExportProgress& progress) {
         return PaneExport::toText(dbPath, pane, text, progress);
     });
-    const double shell = shellMs(dbPath, pane.statement(), QDir(dir).filePath(QStringLiteral("shell.txt")));
+    const double shell =
+        shellMs(dbPath, pane.statement(), QDir(dir).filePath(QStringLiteral("shell.txt")));
     report("pane to text (100,000 rows)", textMs, 1000);
     std::printf("%-40s %9.1f ms   ratio text / shell %.2f   (%.1f MB against %.1f MB)\n",
                 "sqlite3 shell .once, same statement", shell, shell > 0 ? textMs / shell : 0.0,
@@ -158,15 +161,21 @@ int main(int argc, char** argv) {
 
     const QString workbook = QDir(dir).filePath(QStringLiteral("pane.xlsx"));
     QFile::remove(workbook);
-    report("pane to new workbook (100,000 rows)", timed(clock, 100, [&](const ExportProgress& progress) {
-               return PaneExport::toWorkbook(dbPath, pane, workbook, progress);
-           }), 3000);
+    report("pane to new workbook (100,000 rows)",
+           timed(clock, 100,
+                 [&](const ExportProgress& progress) {
+                     return PaneExport::toWorkbook(dbPath, pane, workbook, progress);
+                 }),
+           3000);
 
     const QString filled = QDir(dir).filePath(QStringLiteral("stations.xlsx"));
     const StationQuery all{StationQuery::AllStations, QDate(2008, 1, 1), QDate(2008, 12, 31)};
-    report("stations into template (10,000 records)", timed(clock, 1000, [&](const ExportProgress& progress) {
-               return StationWorkbook::write(dbPath, QStringLiteral(REPORT_TEMPLATE), filled, all,
-                                             progress);
-           }), 3000);
+    report("stations into template (10,000 records)",
+           timed(clock, 1000,
+                 [&](const ExportProgress& progress) {
+                     return StationWorkbook::write(dbPath, QStringLiteral(REPORT_TEMPLATE), filled,
+                                                   all, progress);
+                 }),
+           3000);
     return 0;
 }

@@ -23,8 +23,8 @@ enum class FileKind { Text, Workbook };
 [[nodiscard]] QString withSuffix(const QString& path, const QString& suffix);
 
 // Says why an export wrote nothing. Not for a written file.
-void tellFailure(QWidget* parent, Prompts& prompts, const ExportResult& result,
-                 const QString& path, FileKind kind);
+void tellFailure(QWidget* parent, Prompts& prompts, const ExportResult& result, const QString& path,
+                 FileKind kind);
 
 // Hands a written file to the user's program for it, saying first what a full sheet left
 // out; when no program opens it, says where it was saved.

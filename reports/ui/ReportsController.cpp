@@ -58,8 +58,7 @@ void ReportsController::menu_2Txt_Click() {
     m_exporting = true;
     m_waiting.showWaiting(WaitingText, false);
     ProgressPacer pacer(m_clock, 100);
-    const ExportResult result =
-        PaneExport::toText(m_databasePath, pane, path, showProgress(pacer));
+    const ExportResult result = PaneExport::toText(m_databasePath, pane, path, showProgress(pacer));
     m_waiting.hideWaiting();
     m_exporting = false;
     if (result.kind == ExportResult::Kind::Written)

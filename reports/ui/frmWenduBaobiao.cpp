@@ -89,7 +89,8 @@ void frmWenduBaobiao::buildControls() {
     Text2 = new QLineEdit(Waiting, this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setReadOnly(true);
-    Cmd2ExcelTab = button(QStringLiteral("Cmd2ExcelTab"), QStringLiteral("输出当前报表到Excel表格"), this);
+    Cmd2ExcelTab =
+        button(QStringLiteral("Cmd2ExcelTab"), QStringLiteral("输出当前报表到Excel表格"), this);
     CmdPrn = button(QStringLiteral("CmdPrn"), QStringLiteral("输出当前报表到文本文件"), this);
     cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("退 出"), this);
     Timer1 = new QTimer(this);
@@ -244,8 +245,8 @@ void frmWenduBaobiao::Data2ExcelTab() {
         return;
     // A folder that cannot be made still lets the user choose another one.
     const QString folder = ReportFolder::make(m_programFolder);
-    const QString proposed =
-        QDir(folder.isEmpty() ? m_programFolder : folder).filePath(QStringLiteral("测温数据报表.xlsx"));
+    const QString proposed = QDir(folder.isEmpty() ? m_programFolder : folder)
+                                 .filePath(QStringLiteral("测温数据报表.xlsx"));
     const QString chosen = m_prompts.saveFileName(this, QStringLiteral("输出数据到Excel文件："),
                                                   QStringLiteral("*.xlsx (*.xlsx)"), proposed);
     if (chosen.isEmpty())
@@ -254,17 +255,17 @@ void frmWenduBaobiao::Data2ExcelTab() {
     Text2->show();
     m_exporting = true;
     ProgressPacer pacer(m_clock, 1000);
-    const ExportResult result = StationWorkbook::write(
-        m_databasePath, DataFiles::Path(m_programFolder, TemplateName), target, readQuery(),
-        [this, &pacer](qint64 done, qint64 total) {
-            if (done == 0)
-                Text1->setText(ReportMessages::StationData);
-            const int figure = pacer.figure(done, total);
-            if (figure < 0)
-                return;
-            Text2->setText(QStringLiteral("进度：%1‰").arg(figure));
-            m_clock.yield();
-        });
+    const ExportResult result =
+        StationWorkbook::write(m_databasePath, DataFiles::Path(m_programFolder, TemplateName),
+                               target, readQuery(), [this, &pacer](qint64 done, qint64 total) {
+                                   if (done == 0)
+                                       Text1->setText(ReportMessages::StationData);
+                                   const int figure = pacer.figure(done, total);
+                                   if (figure < 0)
+                                       return;
+                                   Text2->setText(QStringLiteral("进度：%1‰").arg(figure));
+                                   m_clock.yield();
+                               });
     m_exporting = false;
     if (result.kind == ExportResult::Kind::Written)
         ReportMessages::openWritten(this, m_prompts, m_launcher, target,

@@ -22,8 +22,8 @@ class frmWenduBaobiao : public QDialog {
     Q_OBJECT
 
 public:
-    frmWenduBaobiao(Prompts& prompts, Clock& clock, FileLauncher& launcher,
-                    QString databasePath, QString programFolder, QWidget* parent = nullptr);
+    frmWenduBaobiao(Prompts& prompts, Clock& clock, FileLauncher& launcher, QString databasePath,
+                    QString programFolder, QWidget* parent = nullptr);
     ~frmWenduBaobiao() override;
 
     // The template's file name among the program's data files.

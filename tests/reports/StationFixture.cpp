@@ -11,12 +11,10 @@ void StationFixture::addStations(const QStringList& rows) const {
     for (const QString& row : rows) {
         const QStringList f = row.split(QLatin1Char('|'));
         const QString& id = f[0];
-        QVariantList values{id,
-                            id.mid(0, 4) + QLatin1Char('-') + id.mid(4, 2) + QLatin1Char('-') +
-                                id.mid(6, 2),
-                            id.mid(8, 2) + QLatin1Char(':') + id.mid(10, 2) + QLatin1Char(':') +
-                                id.mid(12, 2),
-                            f[1]};
+        QVariantList values{
+            id, id.mid(0, 4) + QLatin1Char('-') + id.mid(4, 2) + QLatin1Char('-') + id.mid(6, 2),
+            id.mid(8, 2) + QLatin1Char(':') + id.mid(10, 2) + QLatin1Char(':') + id.mid(12, 2),
+            f[1]};
         for (const QString& t : f[2].split(QLatin1Char(',')))
             values.append(t);
         const StoreResult r = db.exec(

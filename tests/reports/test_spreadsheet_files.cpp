@@ -2,7 +2,6 @@
 #include "StationFixture.h"
 #include "StationQuery.h"
 #include "StationWorkbook.h"
-#include "TemplateBook.h"
 #include "TemplateSheet.h"
 #include "XlsxBook.h"
 #include "XlsxProbe.h"
@@ -72,8 +71,9 @@ private slots:
                               QStringLiteral("7#传感器"), QStringLiteral("8#传感器")}));
         QCOMPARE(book.rowTexts(0, 5, u'J'),
                  (QStringList{QStringLiteral("2008-04-29 10:00:00"), QStringLiteral("7"),
-                              QStringLiteral("20.5℃"), QStringLiteral("21.0℃"), QStringLiteral("故障 "),
-                              QStringLiteral("23.5℃"), QStringLiteral("---- "), QStringLiteral("(\?\?) "),
+                              QStringLiteral("20.5℃"), QStringLiteral("21.0℃"),
+                              QStringLiteral("故障 "), QStringLiteral("23.5℃"),
+                              QStringLiteral("---- "), QStringLiteral("(\?\?) "),
                               QStringLiteral("-01.5℃"), QStringLiteral("---- ")}));
         QCOMPARE(book.text(0, QStringLiteral("A6")), QStringLiteral("2008-04-30 12:00:00"));
         QCOMPARE(book.text(0, QStringLiteral("J6")), QStringLiteral("22.0℃"));
@@ -83,44 +83,28 @@ private slots:
 
         // The template's own look: header style, the data rows styled like row 5, merges.
         QVERIFY(book.cell(0, QStringLiteral("A4")).value(QStringLiteral("bold")).toBool());
-        QVERIFY(!book.cell(0, QStringLiteral("A4")).value(QStringLiteral("fill")).toString().isEmpty());
+        QVERIFY(
+            !book.cell(0, QStringLiteral("A4")).value(QStringLiteral("fill")).toString().isEmpty());
         QCOMPARE(book.cell(0, QStringLiteral("J6")).value(QStringLiteral("border")).toString(),
                  QStringLiteral("thin"));
-        QVERIFY(book.sheet(0).value(QStringLiteral("merged")).toArray().contains(QStringLiteral("A2:J2")));
+        QVERIFY(book.sheet(0)
+                    .value(QStringLiteral("merged"))
+                    .toArray()
+                    .contains(QStringLiteral("A2:J2")));
         if (foreign) {
-            QCOMPARE(book.sheet(0).value(QStringLiteral("title")).toString(), QStringLiteral("Data"));
+            QCOMPARE(book.sheet(0).value(QStringLiteral("title")).toString(),
+                     QStringLiteral("Data"));
             QCOMPARE(book.width(0, QStringLiteral("A")), 22.0);
             QCOMPARE(book.rowTexts(0, 1, u'B'),
                      (QStringList{QStringLiteral("Report"), QStringLiteral("internal")}));
             QCOMPARE(book.text(1, QStringLiteral("A1")), QStringLiteral("keep me"));
         } else {
             QCOMPARE(book.width(0, QStringLiteral("A")), 20.7109375);
-            QVERIFY(book.sheet(0).value(QStringLiteral("merged")).toArray().contains(QStringLiteral("H3:J3")));
+            QVERIFY(book.sheet(0)
+                        .value(QStringLiteral("merged"))
+                        .toArray()
+                        .contains(QStringLiteral("H3:J3")));
         }
-    }
-
-    void aTemplateThatIsNoWorkbookWritesNothing_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("exists");
-        QTest::newRow("missing") << QByteArray() << false;
-        QTest::newRow("not a zip") << QByteArray("just text") << true;
-    }
-    void aTemplateThatIsNoWorkbookWritesNothing() {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, exists);
-        const QString templatePath = m_db.file(QStringLiteral("broken.xlsx_"));
-        QFile::remove(templatePath);
-        if (exists) {
-            QFile f(templatePath);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(content);
-        }
-        const QString target = m_db.file(QStringLiteral("never.xlsx"));
-        const ExportResult result =
-            StationWorkbook::write(m_db.dbPath(), templatePath, target,
-                                   {7, QDate(2008, 4, 10), QDate(2008, 4, 30)}, [](qint64, qint64) {});
-        QCOMPARE(result.kind, ExportResult::Kind::CannotWrite);
-        QVERIFY(!QFile::exists(target));
     }
 
     void sheetXmlRewrite_data() {
@@ -139,19 +123,22 @@ private slots:
         QTest::newRow("implicit positions made explicit")
             << QStringLiteral("<sheetData><row><c><v>1</v></c><c><v>2</v></c><c><v>3</v></c></row>"
                               "</sheetData>")
-            << QStringLiteral("<sheetData><row r=\"1\"><c r=\"A1\"><v>1</v></c><c r=\"B1\"><v>2</v></c>"
-                              "<c r=\"C1\"><v>3</v></c></row><row r=\"2\">") +
+            << QStringLiteral(
+                   "<sheetData><row r=\"1\"><c r=\"A1\"><v>1</v></c><c r=\"B1\"><v>2</v></c>"
+                   "<c r=\"C1\"><v>3</v></c></row><row r=\"2\">") +
                    t.arg(QStringLiteral("B2")) + QStringLiteral("</row></sheetData>");
         QTest::newRow("prefixed elements")
             << QStringLiteral("<x:sheetData><x:row r=\"2\"/></x:sheetData>")
-            << QStringLiteral("<x:sheetData><x:row r=\"2\"><x:c r=\"B2\" t=\"inlineStr\"><x:is><x:t>x"
-                              "</x:t></x:is></x:c></x:row></x:sheetData>");
+            << QStringLiteral(
+                   "<x:sheetData><x:row r=\"2\"><x:c r=\"B2\" t=\"inlineStr\"><x:is><x:t>x"
+                   "</x:t></x:is></x:c></x:row></x:sheetData>");
     }
     void sheetXmlRewrite() {
         QFETCH(QString, sheetData);
         QFETCH(QString, expected);
         const QString head = QStringLiteral("<worksheet><dimension ref=\"A1\"/>");
-        const QString tail = QStringLiteral("<mergeCells count=\"1\"><mergeCell ref=\"A1:C1\"/></mergeCells></worksheet>");
+        const QString tail = QStringLiteral(
+            "<mergeCells count=\"1\"><mergeCell ref=\"A1:C1\"/></mergeCells></worksheet>");
         TemplateSheet sheet;
         sheet.writeText(2, 2, QStringLiteral("x"));
         QByteArray out;
@@ -184,13 +171,16 @@ private slots:
         QCOMPARE(book.width(0, QStringLiteral("A")), 5.7109375);
         QCOMPARE(book.width(0, QStringLiteral("B")), 20.7109375);
         QCOMPARE(book.width(0, QStringLiteral("C")), 7.7109375);
-        QCOMPARE(book.cell(0, QStringLiteral("A1")).value(QStringLiteral("colour")).toString(), Green);
+        QCOMPARE(book.cell(0, QStringLiteral("A1")).value(QStringLiteral("colour")).toString(),
+                 Green);
         QCOMPARE(book.cell(0, QStringLiteral("A2")).value(QStringLiteral("colour")).toString(),
                  QStringLiteral("FF000000"));
-        QCOMPARE(book.cell(0, QStringLiteral("B2")).value(QStringLiteral("value")).toDouble(), 23.5);
+        QCOMPARE(book.cell(0, QStringLiteral("B2")).value(QStringLiteral("value")).toDouble(),
+                 23.5);
         QVERIFY(book.text(0, QStringLiteral("A3")).startsWith(QStringLiteral("<&> ")));
         QCOMPARE(book.sheet(1).value(QStringLiteral("title")).toString(), QStringLiteral("第二页"));
-        QCOMPARE(book.cell(1, QStringLiteral("A1")).value(QStringLiteral("value")).toDouble(), -1.25);
+        QCOMPARE(book.cell(1, QStringLiteral("A1")).value(QStringLiteral("value")).toDouble(),
+                 -1.25);
     }
 
     void aRefusedWriteLeavesNoFile() {
@@ -208,14 +198,15 @@ private slots:
                               QStringLiteral("2008-04-30 14:25:03|2|21"),
                               QStringLiteral("2008-04-30 14:25:03|3|22")});
         const QString path = readings.file(QStringLiteral("full.xlsx"));
-        const ExportResult result =
-            PaneExport::toWorkbook(readings.dbPath(), {ReadingsLayout::of(ReadingsLayout::Fill::BySensorThenTime), {}},
-                                   path, [](qint64, qint64) {}, 5);
+        const ExportResult result = PaneExport::toWorkbook(
+            readings.dbPath(), {ReadingsLayout::of(ReadingsLayout::Fill::BySensorThenTime), {}},
+            path, [](qint64, qint64) {}, 5);
         QCOMPARE(result.kind, ExportResult::Kind::Written);
         QCOMPARE(result.rowsLeftOut, 1);
         const XlsxProbe book(path);
         QCOMPARE(book.sheet(0).value(QStringLiteral("maxRow")).toInt(), 5);
-        QCOMPARE(book.cell(0, QStringLiteral("A5")).value(QStringLiteral("colour")).toString(), Blue);
+        QCOMPARE(book.cell(0, QStringLiteral("A5")).value(QStringLiteral("colour")).toString(),
+                 Blue);
     }
 };
 

@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
                           title);
     worksheet_write_string(sheet, RangeRow, 6, "日期范围：", rangeLabel);
     worksheet_merge_range(sheet, RangeRow, 7, RangeRow, LastColumn, "", range);
-    const char* headers[] = {"数据接收时间", "站点号",    "1#传感器", "2#传感器", "3#传感器",
+    const char* headers[] = {"数据接收时间", "站点号",   "1#传感器", "2#传感器", "3#传感器",
                              "4#传感器",     "5#传感器", "6#传感器", "7#传感器", "8#传感器"};
     for (lxw_col_t c = 0; c <= LastColumn; ++c) {
         worksheet_write_string(sheet, HeaderRow, c, headers[c], header);
