@@ -8,6 +8,7 @@
 #include "MainPanes.h"
 #include "Prompts.h"
 #include "ReadingsModel.h"
+#include "ReportsController.h"
 #include "StoreController.h"
 #include "TwipsScale.h"
 #include "EndProgram.h"
@@ -78,6 +79,10 @@ frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock, const Mai
     m_grouping = new GroupingController(this, m_prompts, m_clock, *this, m_state.DatabasePath,
                                         m_actions.MenuGroupDEF);
     m_curves = new CurvesController(this, m_prompts, m_clock, m_state.DatabasePath);
+    m_reports = new ReportsController(
+        this, m_prompts, *this, m_clock, m_state.DatabasePath, m_state.AppFolder,
+        [this] { return PaneQuery{m_store->paneLayout(), m_store->paneSql()}; },
+        [this] { m_store->menu_DefByMyself_Click(); });
     m_update = new UpdateController(this, m_prompts, m_clock, m_state.AppFolder,
                                     wiring.endProgram ? wiring.endProgram : EndProgramAtOnce);
     bindMenus();
@@ -141,6 +146,9 @@ void frmMain::bindMenus() {
     bind(a.MenuGroupDEF, m_grouping, &GroupingController::MenuGroupDEF_Click);
     bind(a.MenuGroupSel, m_grouping, &GroupingController::MenuGroupSel_Click);
     bind(a.MenuDraw, this, &frmMain::MenuDraw_Click);
+    bind(a.MenuGroupTables, this, &frmMain::MenuGroupTables_Click);
+    bind(a.menu_2Txt, m_reports, &ReportsController::menu_2Txt_Click);
+    bind(a.menu_2XLS, m_reports, &ReportsController::menu_2XLS_Click);
 }
 
 void frmMain::buildStatusBar() {
@@ -312,6 +320,11 @@ void frmMain::menuSave2Mdb_Click() {
 void frmMain::MenuDraw_Click() {
     if (m_grouping->PrepareStationWindow())
         m_curves->MenuDraw_Click();
+}
+
+void frmMain::MenuGroupTables_Click() {
+    if (m_grouping->PrepareStationWindow())
+        m_reports->MenuGroupTables_Click();
 }
 
 void frmMain::mnuFileClose_Click() {

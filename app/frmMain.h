@@ -13,6 +13,7 @@
 class Clock;
 class CurvesController;
 class DeviceController;
+class ReportsController;
 class GroupingController;
 class MainPanes;
 class Prompts;
@@ -77,6 +78,7 @@ public slots:
     void menuSave2Mdb_Click();
     // The station windows open once the stations are defined and grouped.
     void MenuDraw_Click();
+    void MenuGroupTables_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,4 +108,5 @@ private:
     UpdateController* m_update = nullptr;
     GroupingController* m_grouping = nullptr;
     CurvesController* m_curves = nullptr;
+    ReportsController* m_reports = nullptr;
 };

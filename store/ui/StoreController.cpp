@@ -82,6 +82,8 @@ void StoreController::ChaXun(const QString& MySql, const QString& MyOrderKey) {
 }
 
 void StoreController::fillQueryPane(const ReadingsLayout& layout, const QString& sql) {
+    m_paneLayout = layout;
+    m_paneSql = sql;
     const StoreResult r = m_readingsModel->fill(m_databasePath, layout, sql);
     m_pane.showQuery(*m_readingsModel, layout.paneWidthTwips());
     if (!layout.caption().isEmpty())

@@ -30,8 +30,10 @@ public:
     [[nodiscard]] QString GetUpdownTimeList() const;
     void ChaXun(const QString& MySql, const QString& MyOrderKey);
 
-    // The rows the query pane shows, for the exports.
-    [[nodiscard]] ReadingsModel& queryModel() { return *m_readingsModel; }
+    // What filled the query pane last: its layout (no columns before the first fill) and
+    // its statement (empty for a fixed view, which reads the layout's own).
+    [[nodiscard]] const ReadingsLayout& paneLayout() const { return m_paneLayout; }
+    [[nodiscard]] const QString& paneSql() const { return m_paneSql; }
 
 public slots:
     void menu_DefByMyself_Click();
@@ -57,6 +59,8 @@ private:
     QueryPane& m_pane;
     QString m_databasePath;
     ReadingsModel* m_readingsModel;
+    ReadingsLayout m_paneLayout;
+    QString m_paneSql;
     // The date-time dialog of the saves. It survives a cancel, so the next save offers the
     // cancelled entries again, and is destroyed after a save.
     FrmShowRiLI* m_frmShowRiLI = nullptr;

@@ -10,9 +10,14 @@ class RecordingPanel : public WaitingPanel {
 public:
     void showWaiting(const QString& text, bool withProgress) override {
         log.append(text + (withProgress ? QStringLiteral(" +progress") : QString()));
+        texts.append(text);
+        m_text = text;
+        visible = true;
+    }
+    void setWaitingText(const QString& text) override {
+        texts.append(text);
         m_text = text;
     }
-    void setWaitingText(const QString& text) override { m_text = text; }
     [[nodiscard]] QString waitingText() const override { return m_text; }
     void setProgressRange(int minimum, int maximum) override {
         m_minimum = minimum;
@@ -21,9 +26,16 @@ public:
     void setProgress(int value) override { m_value = value; }
     [[nodiscard]] int progress() const override { return m_value; }
     [[nodiscard]] int progressMaximum() const override { return m_maximum; }
-    void hideWaiting() override { log.append(QStringLiteral("hide")); }
+    void hideWaiting() override {
+        log.append(QStringLiteral("hide"));
+        visible = false;
+    }
 
+    // Shows and hides, in order.
     QStringList log;
+    // Every label text, shown or set, in order.
+    QStringList texts;
+    bool visible = false;
 
 private:
     QString m_text;

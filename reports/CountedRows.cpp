@@ -1,0 +1,37 @@
+#include "CountedRows.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+
+CountedRows::CountedRows(const QString& dbPath) : m_db(dbPath) {}
+
+StoreResult CountedRows::open(const QString& sql) {
+    StoreResult r = m_db.openDatabase(StoreDb::Access::ReadOnly);
+    if (!r.ok())
+        return r;
+    QString whole = sql.trimmed();
+    while (whole.endsWith(QLatin1Char(';')))
+        whole.chop(1);
+    QSqlQuery count;
+    r = m_db.select(QStringLiteral("select count(*) from (%1\n)").arg(whole), count);
+    if (!r.ok())
+        return r;
+    m_total = count.next() ? count.value(0).toLongLong() : 0;
+    return m_db.select(whole, m_query);
+}
+
+int CountedRows::field(const QString& name) const {
+    return m_query.record().indexOf(name);
+}
+
+QString CountedRows::text(int field) const {
+    return field < 0 ? QString() : m_query.value(field).toString();
+}
+
+StoreResult CountedRows::error() const {
+    if (!m_query.lastError().isValid())
+        return {};
+    return StoreResult::failure(StoreResult::Kind::Failed,
+                                QStringLiteral("数据库操作失败：") +
+                                    StoreDb::reasonText(m_query.lastError()));
+}

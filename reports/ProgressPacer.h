@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDateTime>
+
+class Clock;
+
+// Decides when a long export shows how far it is and lets the window catch up. Showing and
+// repainting after every row would cost more than the export itself, so the figure is shown
+// when it has changed and the clock has moved on by a tenth of a second, and always at the
+// end.
+class ProgressPacer {
+public:
+    // `scale` is 100 for a percentage, 1000 for a per-mille figure.
+    ProgressPacer(Clock& clock, int scale);
+
+    // The figure (done × scale div total) when it is to be shown now, otherwise -1.
+    [[nodiscard]] int figure(qint64 done, qint64 total);
+
+private:
+    Clock& m_clock;
+    int m_scale;
+    int m_checked = -1;
+    QDateTime m_lastShown;
+};

@@ -1,0 +1,52 @@
+#include "StationReport.h"
+
+#include "NumberFormat.h"
+#include "NumberText.h"
+#include "StationQuery.h"
+#include "StationRecord.h"
+#include "StationRows.h"
+#include "TemperatureCode.h"
+
+#include <algorithm>
+#include <cmath>
+
+QString StationReport::listLine(const StationRecord& record) {
+    QStringList temperatures;
+    for (const QString& t : record.t)
+        temperatures.append(TemperatureCode::listText(t));
+    return record.timeText() + QString(9, QLatin1Char(' ')) +
+           NumberFormat::format(PlainNumber(Val(record.station)), 2, 0) +
+           QString(5, QLatin1Char(' ')) + temperatures.join(QString(5, QLatin1Char(' ')));
+}
+
+StoreResult StationReport::readList(const QString& dbPath, const StationQuery& query,
+                                    QStringList& lines) {
+    lines = QStringList{ListHeader};
+    StationRows rows(dbPath);
+    StoreResult r = rows.open(query);
+    if (!r.ok())
+        return r;
+    lines.reserve(static_cast<qsizetype>(rows.total()) + 1);
+    StationRecord record;
+    while (rows.next(record))
+        lines.append(listLine(record));
+    return rows.error();
+}
+
+QString StationReport::textTitle(int station) {
+    return NumberFormat::format(QString::number(station), 2, 0) +
+           QStringLiteral("#站点 大体积砼电脑测温数据");
+}
+
+int StationReport::titleIndent(const QString& title) {
+    // Halves go to the even neighbour: 25 blanks for a one- or two-digit station, 24 for
+    // three or four digits.
+    return static_cast<int>(std::nearbyint((ListHeader.size() - title.size()) / 2.0));
+}
+
+QStringList StationReport::textFileLines(int station, const QStringList& list) {
+    const QString title = textTitle(station);
+    return QStringList{QString(std::max(0, titleIndent(title)), QLatin1Char(' ')) + title,
+                       QString()} +
+           list;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// A text placed from a column of a fixed-layout line (columns count from 1, a character
+// takes one column).
+struct TabField {
+    int column = 1;
+    QString text;
+};
+
+// The lines that writing the fields in order makes: blanks pad the line up to each field's
+// column, and a field whose column the line has already reached starts a new line there.
+[[nodiscard]] QStringList PlaceAtStops(const QVector<TabField>& fields);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <list>
+
+struct zip;
+struct zip_source;
+
+// A zip package held in memory: its parts can be read and replaced, and the changed package
+// comes back as bytes. Parts that are not replaced keep their compressed data as it was.
+class ZipArchive {
+public:
+    // Opens the package; isOpen() tells whether the bytes are a zip file at all.
+    explicit ZipArchive(const QByteArray& bytes);
+    ~ZipArchive();
+    ZipArchive(const ZipArchive&) = delete;
+    ZipArchive& operator=(const ZipArchive&) = delete;
+
+    [[nodiscard]] bool isOpen() const { return m_zip != nullptr; }
+    // Part names are compared without regard to case, as packages name their parts.
+    [[nodiscard]] bool read(const QString& name, QByteArray& out) const;
+    [[nodiscard]] bool replace(const QString& name, const QByteArray& data);
+    // The package with its replaced parts; empty when it could not be written. The archive
+    // is closed afterwards.
+    [[nodiscard]] QByteArray commit();
+
+private:
+    [[nodiscard]] qint64 locate(const QString& name) const;
+
+    QByteArray m_bytes;
+    zip_source* m_source = nullptr;
+    zip* m_zip = nullptr;
+    // Replacement data is read only when the package is written, so it is kept until then.
+    std::list<QByteArray> m_replacements;
+};

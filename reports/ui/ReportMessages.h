@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ExportResult.h"
+
+#include <QString>
+
+class FileLauncher;
+class Prompts;
+class QWidget;
+
+// What the report window and the main window's exports tell the user about a file they
+// wrote, or could not write.
+namespace ReportMessages {
+
+inline const QString Title = QStringLiteral("提示：");
+inline const QString NoWorkbook = QStringLiteral("您的系统中没有安装Ms Excel软件，输出被中断！");
+inline const QString NoStationData = QStringLiteral("该站点在设定的时间段内尚无数据！");
+inline const QString StationData = QStringLiteral("该站点在设定的时间段内有数据存在！");
+
+enum class FileKind { Text, Workbook };
+
+// The chosen path, with the default extension added when the name has none.
+[[nodiscard]] QString withSuffix(const QString& path, const QString& suffix);
+
+// Says why an export wrote nothing. Not for a written file.
+void tellFailure(QWidget* parent, Prompts& prompts, const ExportResult& result, const QString& path,
+                 FileKind kind);
+
+// Hands a written file to the user's program for it, saying first what a full sheet left
+// out; when no program opens it, says where it was saved.
+void openWritten(QWidget* parent, Prompts& prompts, FileLauncher& launcher, const QString& path,
+                 FileKind kind, qint64 rowsLeftOut = 0);
+
+} // namespace ReportMessages

@@ -1,0 +1,99 @@
+#include "ReportsController.h"
+
+#include "Clock.h"
+#include "PaneExport.h"
+#include "ProgressPacer.h"
+#include "Prompts.h"
+#include "ReportFolder.h"
+#include "ReportMessages.h"
+#include "WaitingPanel.h"
+#include "frmWenduBaobiao.h"
+
+#include <QWidget>
+
+ReportsController::ReportsController(QWidget* parent, Prompts& prompts, WaitingPanel& waiting,
+                                     Clock& clock, QString databasePath, QString programFolder,
+                                     PaneSource currentPane, CustomQuery runCustomQuery,
+                                     FileLauncher* launcher)
+    : QObject(parent), m_parent(parent), m_prompts(prompts), m_waiting(waiting), m_clock(clock),
+      m_databasePath(std::move(databasePath)), m_programFolder(std::move(programFolder)),
+      m_currentPane(std::move(currentPane)), m_runCustomQuery(std::move(runCustomQuery)),
+      m_launcher(launcher ? *launcher : m_desktop) {}
+
+void ReportsController::MenuGroupTables_Click() {
+    frmWenduBaobiao report(m_prompts, m_clock, m_launcher, m_databasePath, m_programFolder,
+                           m_parent);
+    report.exec();
+}
+
+bool ReportsController::paneToExport(PaneQuery& pane) {
+    if (m_exporting)
+        return false;
+    pane = m_currentPane();
+    if (pane.firstHeader().trimmed().isEmpty()) {
+        m_runCustomQuery();
+        pane = m_currentPane();
+    }
+    return !pane.firstHeader().isEmpty();
+}
+
+std::function<void(qint64, qint64)> ReportsController::showProgress(ProgressPacer& pacer) {
+    return [this, &pacer](qint64 done, qint64 total) {
+        const int figure = pacer.figure(done, total);
+        if (figure < 0)
+            return;
+        m_waiting.setWaitingText(WaitingText + QString::number(figure) + QLatin1Char('%'));
+        m_clock.yield();
+    };
+}
+
+void ReportsController::menu_2Txt_Click() {
+    PaneQuery pane;
+    if (!paneToExport(pane))
+        return;
+    const QString path = m_prompts.saveFileName(m_parent, QStringLiteral("保存为："),
+                                                QStringLiteral("所有文件 (*.txt)"));
+    if (path.isEmpty())
+        return;
+    m_exporting = true;
+    m_waiting.showWaiting(WaitingText, false);
+    ProgressPacer pacer(m_clock, 100);
+    const ExportResult result = PaneExport::toText(m_databasePath, pane, path, showProgress(pacer));
+    m_waiting.hideWaiting();
+    m_exporting = false;
+    if (result.kind == ExportResult::Kind::Written)
+        ReportMessages::openWritten(m_parent, m_prompts, m_launcher, path,
+                                    ReportMessages::FileKind::Text);
+    else
+        ReportMessages::tellFailure(m_parent, m_prompts, result, path,
+                                    ReportMessages::FileKind::Text);
+}
+
+void ReportsController::menu_2XLS_Click() {
+    PaneQuery pane;
+    if (paneToExport(pane))
+        Data2ExcelTab(pane);
+}
+
+void ReportsController::Data2ExcelTab(const PaneQuery& pane) {
+    const QString folder = ReportFolder::make(m_programFolder);
+    if (folder.isEmpty()) {
+        ReportMessages::tellFailure(m_parent, m_prompts, {ExportResult::Kind::CannotWrite, {}, 0},
+                                    folder, ReportMessages::FileKind::Workbook);
+        return;
+    }
+    const QString path = ReportFolder::newWorkbookPath(folder, m_clock.now());
+    m_exporting = true;
+    m_waiting.showWaiting(WaitingText, false);
+    ProgressPacer pacer(m_clock, 100);
+    const ExportResult result =
+        PaneExport::toWorkbook(m_databasePath, pane, path, showProgress(pacer));
+    m_waiting.hideWaiting();
+    m_exporting = false;
+    if (result.kind == ExportResult::Kind::Written)
+        ReportMessages::openWritten(m_parent, m_prompts, m_launcher, path,
+                                    ReportMessages::FileKind::Workbook, result.rowsLeftOut);
+    else
+        ReportMessages::tellFailure(m_parent, m_prompts, result, path,
+                                    ReportMessages::FileKind::Workbook);
+}

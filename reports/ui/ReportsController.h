@@ -1,0 +1,63 @@
+#pragma once
+
+#include "DesktopFileLauncher.h"
+#include "PaneQuery.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class Clock;
+class FileLauncher;
+class ProgressPacer;
+class Prompts;
+class QWidget;
+class WaitingPanel;
+
+// The report and export commands of the main window: the station report window
+// ("分组报表") and the query pane's exports to a text file ("输出到文本文件") and to a new
+// workbook ("输出到Excell文件").
+class ReportsController : public QObject {
+    Q_OBJECT
+
+public:
+    // What the query pane shows now. An empty layout means the pane was never filled.
+    using PaneSource = std::function<PaneQuery()>;
+    // Runs the custom query command, which may fill the pane.
+    using CustomQuery = std::function<void()>;
+
+    // `launcher` opens the written files; the desktop's programs when null.
+    ReportsController(QWidget* parent, Prompts& prompts, WaitingPanel& waiting, Clock& clock,
+                      QString databasePath, QString programFolder, PaneSource currentPane,
+                      CustomQuery runCustomQuery, FileLauncher* launcher = nullptr);
+
+    // The waiting panel's text while an export runs; the percentage follows it.
+    static inline const QString WaitingText = QStringLiteral("正在建立报表，请稍等....");
+
+public slots:
+    // Shows the station report window modally. The caller regroups the stations first.
+    void MenuGroupTables_Click();
+    void menu_2Txt_Click();
+    void menu_2XLS_Click();
+
+private:
+    // The pane to export, after the custom query when the pane has no first header;
+    // false when there is still nothing to export.
+    [[nodiscard]] bool paneToExport(PaneQuery& pane);
+    void Data2ExcelTab(const PaneQuery& pane);
+    [[nodiscard]] std::function<void(qint64, qint64)> showProgress(ProgressPacer& pacer);
+
+    QWidget* m_parent;
+    Prompts& m_prompts;
+    WaitingPanel& m_waiting;
+    Clock& m_clock;
+    QString m_databasePath;
+    QString m_programFolder;
+    PaneSource m_currentPane;
+    CustomQuery m_runCustomQuery;
+    DesktopFileLauncher m_desktop;
+    FileLauncher& m_launcher;
+    // True while an export runs; the window serves events meanwhile, a second one waits.
+    bool m_exporting = false;
+};

@@ -1,0 +1,278 @@
+#include "frmWenduBaobiao.h"
+
+#include "Clock.h"
+#include "DataFiles.h"
+#include "GroupNames.h"
+#include "ProgressPacer.h"
+#include "Prompts.h"
+#include "ReportFolder.h"
+#include "ReportMessages.h"
+#include "StationQuery.h"
+#include "StationReport.h"
+#include "StationWorkbook.h"
+#include "TextFileWriter.h"
+#include "frmRiLi.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QString DateForm = QStringLiteral("yyyy-MM-dd");
+const QString Waiting = QStringLiteral("请稍等...");
+
+QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* caption(const QString& text, QWidget* parent) {
+    return new QLabel(text, parent);
+}
+
+} // namespace
+
+frmWenduBaobiao::frmWenduBaobiao(Prompts& prompts, Clock& clock, FileLauncher& launcher,
+                                 QString databasePath, QString programFolder, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_clock(clock), m_launcher(launcher),
+      m_databasePath(std::move(databasePath)), m_programFolder(std::move(programFolder)) {
+    setObjectName(QStringLiteral("frm温度报表"));
+    setWindowTitle(QStringLiteral("温度报表"));
+    setModal(true);
+    buildControls();
+    Form_Load();
+}
+
+frmWenduBaobiao::~frmWenduBaobiao() {
+    // Closing moves the focus out of the station chooser, which then reports its text as a
+    // choice; by then this window is half gone.
+    disconnect(Combo1, nullptr, this, nullptr);
+}
+
+void frmWenduBaobiao::buildControls() {
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    const std::array<QString, 2> tips{QStringLiteral("点击可以设定【数据开始日期】"),
+                                      QStringLiteral("点击可以设定【数据结束日期】")};
+    for (int i = 0; i < 2; ++i) {
+        Label1[i] = new QLabel(this);
+        Label1[i]->setObjectName(QStringLiteral("Label1"));
+        Label1[i]->setProperty("controlIndex", i);
+        Label1[i]->setToolTip(tips[i]);
+        Label1[i]->setFrameShape(QFrame::Panel);
+        Label1[i]->setFrameShadow(QFrame::Sunken);
+        Label1[i]->setCursor(Qt::PointingHandCursor);
+        Label1[i]->installEventFilter(this);
+    }
+    Cmd_Shuaxin = button(QStringLiteral("Cmd_刷新"), QStringLiteral("刷 新"), this);
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    List1->setUniformItemSizes(true);
+    Text1 = new QLineEdit(QStringLiteral("操作结果："), this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Text2 = new QLineEdit(Waiting, this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setReadOnly(true);
+    Cmd2ExcelTab =
+        button(QStringLiteral("Cmd2ExcelTab"), QStringLiteral("输出当前报表到Excel表格"), this);
+    CmdPrn = button(QStringLiteral("CmdPrn"), QStringLiteral("输出当前报表到文本文件"), this);
+    cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("退 出"), this);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(caption(QStringLiteral("站点编号："), this));
+    choice->addWidget(Combo1, 1);
+    choice->addWidget(caption(QStringLiteral("数据开始日期："), this));
+    choice->addWidget(Label1[0]);
+    choice->addWidget(caption(QStringLiteral("数据结束日期："), this));
+    choice->addWidget(Label1[1]);
+    choice->addWidget(Cmd_Shuaxin);
+    auto* info = new QHBoxLayout;
+    info->addWidget(caption(QStringLiteral("操作信息："), this));
+    info->addWidget(Text1, 2);
+    info->addWidget(Text2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Cmd2ExcelTab);
+    buttons->addWidget(CmdPrn);
+    buttons->addWidget(cmdExit);
+    auto* layout = new QGridLayout(this);
+    layout->addLayout(choice, 0, 0);
+    layout->addWidget(List1, 1, 0);
+    layout->addLayout(info, 2, 0);
+    layout->addLayout(buttons, 3, 0);
+    resize(900, 560);
+
+    connect(Cmd_Shuaxin, &QPushButton::clicked, this, &frmWenduBaobiao::Cmd_Shuaxin_Click);
+    connect(Cmd2ExcelTab, &QPushButton::clicked, this, &frmWenduBaobiao::Cmd2ExcelTab_Click);
+    connect(CmdPrn, &QPushButton::clicked, this, &frmWenduBaobiao::CmdPrn_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmWenduBaobiao::cmdExit_Click);
+    connect(Combo1, &QComboBox::activated, this, &frmWenduBaobiao::GetData);
+    connect(Timer1, &QTimer::timeout, this, &frmWenduBaobiao::Timer1_Timer);
+}
+
+void frmWenduBaobiao::Form_Load() {
+    const QDate today = m_clock.now().date();
+    Label1[1]->setText(today.toString(DateForm));
+    Label1[0]->setText(today.addDays(-20).toString(DateForm));
+    Combo1->clear();
+    getGroupsNames();
+    StationNum = 1;
+    Combo1->addItem(QStringLiteral("2000-所有"));
+    Combo1->setEditText(QStringLiteral("0001"));
+    Text2->hide();
+    // The list fills a moment after the window shows, so the window is up at once.
+    Timer1->start(m_clock.timerInterval(1000));
+}
+
+void frmWenduBaobiao::getGroupsNames() {
+    QStringList names;
+    // A database that cannot be read offers no station names; the list will say why.
+    (void)::getGroupsNames(m_databasePath, names);
+    Combo1->addItems(names);
+}
+
+void frmWenduBaobiao::Timer1_Timer() {
+    Timer1->stop();
+    GetData();
+}
+
+bool frmWenduBaobiao::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int i = 0; i < 2; ++i) {
+            if (watched == Label1[i]) {
+                Label1_Click(i);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmWenduBaobiao::Label1_Click(int index) {
+    frmRiLi picker(this);
+    picker.tag = index;
+    picker.Obj = this;
+    picker.setWindowTitle(index == 0 ? QStringLiteral("图形开始日期设定：")
+                                     : QStringLiteral("图形结束日期设定："));
+    picker.Label2->setText(index == 0 ? QStringLiteral("图形开始日期设定于：")
+                                      : QStringLiteral("图形结束日期设定于："));
+    picker.Calendar1->setSelectedDate(QDate::fromString(Label1[index]->text(), DateForm));
+    picker.Label1->setText(Label1[index]->text());
+    picker.exec();
+    GetData();
+}
+
+StationQuery frmWenduBaobiao::readQuery() {
+    StationNum = StationQuery::stationOf(Combo1->currentText());
+    return {StationNum, QDate::fromString(Label1[0]->text(), DateForm),
+            QDate::fromString(Label1[1]->text(), DateForm)};
+}
+
+void frmWenduBaobiao::GetData() {
+    QStringList lines;
+    const StoreResult r = StationReport::readList(m_databasePath, readQuery(), lines);
+    List1->clear();
+    List1->addItems(lines);
+    if (!r.ok())
+        Text1->setText(r.message());
+    else
+        Text1->setText(lines.size() > 1 ? ReportMessages::StationData
+                                        : ReportMessages::NoStationData);
+    Text2->setText(Waiting);
+    Text2->hide();
+}
+
+void frmWenduBaobiao::Cmd_Shuaxin_Click() {
+    GetData();
+}
+
+void frmWenduBaobiao::cmdExit_Click() {
+    close();
+}
+
+void frmWenduBaobiao::CmdPrn_Click() {
+    const QString chosen = m_prompts.saveFileName(
+        this, QStringLiteral("输出数据到文本文件："), QStringLiteral("*.txt (*.txt)"),
+        QDir(m_programFolder).filePath(QStringLiteral("outdat.txt")));
+    if (chosen.isEmpty())
+        return;
+    const QString path = ReportMessages::withSuffix(chosen, QStringLiteral("txt"));
+    QStringList list;
+    for (int i = 0; i < List1->count(); ++i)
+        list.append(List1->item(i)->text());
+    TextFileWriter file(path);
+    bool written = file.open();
+    if (written) {
+        for (const QString& line : StationReport::textFileLines(StationNum, list))
+            file.writeLine(line);
+        written = file.commit();
+    }
+    if (!written) {
+        ReportMessages::tellFailure(this, m_prompts,
+                                    {ExportResult::Kind::CannotWrite, file.errorString(), 0}, path,
+                                    ReportMessages::FileKind::Text);
+        return;
+    }
+    ReportMessages::openWritten(this, m_prompts, m_launcher, path, ReportMessages::FileKind::Text);
+}
+
+void frmWenduBaobiao::Cmd2ExcelTab_Click() {
+    Data2ExcelTab();
+    Text2->hide();
+}
+
+void frmWenduBaobiao::Data2ExcelTab() {
+    if (m_exporting)
+        return;
+    // A folder that cannot be made still lets the user choose another one.
+    const QString folder = ReportFolder::make(m_programFolder);
+    const QString proposed = QDir(folder.isEmpty() ? m_programFolder : folder)
+                                 .filePath(QStringLiteral("测温数据报表.xlsx"));
+    const QString chosen = m_prompts.saveFileName(this, QStringLiteral("输出数据到Excel文件："),
+                                                  QStringLiteral("*.xlsx (*.xlsx)"), proposed);
+    if (chosen.isEmpty())
+        return;
+    const QString target = ReportMessages::withSuffix(chosen, QStringLiteral("xlsx"));
+    Text2->show();
+    m_exporting = true;
+    ProgressPacer pacer(m_clock, 1000);
+    const ExportResult result =
+        StationWorkbook::write(m_databasePath, DataFiles::Path(m_programFolder, TemplateName),
+                               target, readQuery(), [this, &pacer](qint64 done, qint64 total) {
+                                   if (done == 0)
+                                       Text1->setText(ReportMessages::StationData);
+                                   const int figure = pacer.figure(done, total);
+                                   if (figure < 0)
+                                       return;
+                                   Text2->setText(QStringLiteral("进度：%1‰").arg(figure));
+                                   m_clock.yield();
+                               });
+    m_exporting = false;
+    if (result.kind == ExportResult::Kind::Written)
+        ReportMessages::openWritten(this, m_prompts, m_launcher, target,
+                                    ReportMessages::FileKind::Workbook, result.rowsLeftOut);
+    else
+        ReportMessages::tellFailure(this, m_prompts, result, target,
+                                    ReportMessages::FileKind::Workbook);
+    Text2->setText(Waiting);
+    Text2->hide();
+}

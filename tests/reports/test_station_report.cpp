@@ -1,0 +1,212 @@
+#include "ReportFakes.h"
+#include "ScriptedPrompts.h"
+#include "StationFixture.h"
+#include "StationReport.h"
+#include "WhenShown.h"
+#include "XlsxProbe.h"
+#include "fakes/StepClock.h"
+#include "frmRiLi.h"
+#include "frmWenduBaobiao.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString NoWorkbook = QStringLiteral("您的系统中没有安装Ms Excel软件，输出被中断！");
+const QString NoData = QStringLiteral("该站点在设定的时间段内尚无数据！");
+
+QStringList listLines(const frmWenduBaobiao& w) {
+    QStringList out;
+    for (int i = 0; i < w.List1->count(); ++i)
+        out.append(w.List1->item(i)->text());
+    return out;
+}
+
+} // namespace
+
+// The report window on a database of three stations, the clock standing on 30 April 2008.
+class TestStationReport : public QObject {
+    Q_OBJECT
+
+    StationFixture m_db;
+    ScriptedPrompts m_prompts;
+    StepClock m_clock{QDateTime(QDate(2008, 4, 30), QTime(15, 0, 0))};
+    FakeLauncher m_launcher;
+
+    // The window opened as the main window opens it, once its first fill has run.
+    std::unique_ptr<frmWenduBaobiao> opened() {
+        auto w = std::make_unique<frmWenduBaobiao>(m_prompts, m_clock, m_launcher, m_db.dbPath(),
+                                                   m_db.dir());
+        w->show();
+        // The caller sees an empty list if the first fill never comes.
+        (void)QTest::qWaitFor([&w] { return w->List1->count() > 0; });
+        return w;
+    }
+
+    void choose(frmWenduBaobiao& w, const QString& station) {
+        w.Combo1->setEditText(station);
+        w.Cmd_Shuaxin->click();
+    }
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        m_db.addGroups({QStringLiteral("0001"), QStringLiteral("0002"), QStringLiteral("0123")});
+        m_db.addStations({
+            QStringLiteral("20080430120000|0001|20.5,21,201,23.456,255,200,-1.5,202"),
+            QStringLiteral("20080420080000|0001|22,22,22,22,22,22,22,22"),
+            QStringLiteral("20080401080000|0001|19,19,19,19,19,19,19,19"),
+            QStringLiteral("20080425080000|0002|30,30,30,30,30,30,30,30"),
+            QStringLiteral("20080425080000|0123|31,31,31,31,31,31,31,31"),
+        });
+        QFile::copy(QStringLiteral(REPORT_TEMPLATE),
+                    QDir(m_db.dir()).filePath(frmWenduBaobiao::TemplateName));
+    }
+    void init() {
+        m_prompts.clear();
+        m_launcher = FakeLauncher();
+    }
+
+    void opensOnTheLastTwentyDaysAndFillsStationOneAfterASecond() {
+        frmWenduBaobiao w(m_prompts, m_clock, m_launcher, m_db.dbPath(), m_db.dir());
+        QCOMPARE(w.objectName(), QStringLiteral("frm温度报表"));
+        QCOMPARE(w.Label1[0]->text(), QStringLiteral("2008-04-10"));
+        QCOMPARE(w.Label1[1]->text(), QStringLiteral("2008-04-30"));
+        QCOMPARE(w.Combo1->currentText(), QStringLiteral("0001"));
+        QStringList items;
+        for (int i = 0; i < w.Combo1->count(); ++i)
+            items.append(w.Combo1->itemText(i));
+        QCOMPARE(items, (QStringList{QStringLiteral("0001"), QStringLiteral("0002"),
+                                     QStringLiteral("0123"), QStringLiteral("2000-所有")}));
+        QCOMPARE(w.List1->count(), 0);
+        w.show();
+        QTRY_COMPARE(w.List1->count(), 3);
+        const QStringList lines = listLines(w);
+        QCOMPARE(lines[0], StationReport::ListHeader);
+        QCOMPARE(lines[0].size(), 66);
+        QVERIFY(lines[1].startsWith(QStringLiteral("2008-04-20 08:00:00         01     22.0")));
+        QCOMPARE(lines[2],
+                 QStringLiteral("2008-04-30 12:00:00         01     20.5     21.0     故障     "
+                                "23.5      --      (\?\?)     -01.5      -- "));
+        QCOMPARE(w.Text1->text(), QStringLiteral("该站点在设定的时间段内有数据存在！"));
+        QVERIFY(w.Text2->isHidden());
+    }
+
+    void aStationWithoutRecordsListsTheHeaderOnly() {
+        auto w = opened();
+        choose(*w, QStringLiteral("0009"));
+        QCOMPARE(listLines(*w), QStringList{StationReport::ListHeader});
+        QCOMPARE(w->Text1->text(), NoData);
+    }
+
+    void theCalendarSetsTheStartDateAndRefreshes() {
+        auto w = opened();
+        whenShown<frmRiLi>([](frmRiLi* picker) {
+            QCOMPARE(picker->windowTitle(), QStringLiteral("图形开始日期设定："));
+            QCOMPARE(picker->Label2->text(), QStringLiteral("图形开始日期设定于："));
+            QCOMPARE(picker->Calendar1->selectedDate(), QDate(2008, 4, 10));
+            picker->Calendar1->setSelectedDate(QDate(2008, 3, 31));
+            emit picker->Calendar1->clicked(QDate(2008, 3, 31));
+            picker->cmdOK->click();
+        });
+        QTest::mouseClick(w->Label1[0], Qt::LeftButton);
+        QCOMPARE(w->Label1[0]->text(), QStringLiteral("2008-03-31"));
+        QCOMPARE(w->List1->count(), 4);
+    }
+
+    void textExportCentresTheTitleOverTheList_data() {
+        QTest::addColumn<QString>("station");
+        QTest::addColumn<int>("indent");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("station 1") << "0001" << 25 << "01#站点 大体积砼电脑测温数据";
+        QTest::newRow("station 123") << "0123" << 24 << "123#站点 大体积砼电脑测温数据";
+    }
+    void textExportCentresTheTitleOverTheList() {
+        QFETCH(QString, station);
+        QFETCH(int, indent);
+        QFETCH(QString, title);
+        auto w = opened();
+        choose(*w, station);
+        const QString path = m_db.file(QStringLiteral("outdat"));
+        m_prompts.choose(path);
+        w->CmdPrn->click();
+        QCOMPARE(m_prompts.asked().first().title, QStringLiteral("输出数据到文本文件："));
+        QCOMPARE(m_launcher.texts, QStringList{path + QStringLiteral(".txt")});
+
+        QStringList expected{QString(indent, QLatin1Char(' ')) + title, QString()};
+        expected += listLines(*w);
+        QCOMPARE(StoreFixture::fileBytes(path + QStringLiteral(".txt")),
+                 (expected.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    }
+
+    void aTextFileThatCannotBeWrittenIsReported() {
+        auto w = opened();
+        m_prompts.choose(m_db.file(QStringLiteral("no/such/folder/out.txt")));
+        w->CmdPrn->click();
+        QVERIFY(m_prompts.texts().last().startsWith(QStringLiteral("文件无法写入：")));
+        QVERIFY(m_launcher.texts.isEmpty());
+    }
+
+    void workbookExportFillsTheTemplateAndOpensIt() {
+        auto w = opened();
+        const QString target = m_db.file(QStringLiteral("报表/station.xlsx"));
+        m_prompts.choose(target);
+        QString progressAtOpen;
+        m_launcher.opens = false;
+        m_launcher.onOpen = [&] { progressAtOpen = w->Text2->text(); };
+        w->Cmd2ExcelTab->click();
+
+        const ScriptedPrompts::Question& save = m_prompts.asked().first();
+        QCOMPARE(save.title, QStringLiteral("输出数据到Excel文件："));
+        QCOMPARE(save.text, QStringLiteral("*.xlsx (*.xlsx)"));
+        QCOMPARE(m_launcher.workbooks, QStringList{target});
+        QCOMPARE(progressAtOpen, QStringLiteral("进度：1000‰"));
+        QCOMPARE(m_prompts.texts().last(),
+                 QStringLiteral("文件已保存到：") + QDir::toNativeSeparators(target));
+        QVERIFY(w->Text2->isHidden());
+
+        const XlsxProbe book(target);
+        QCOMPARE(book.text(0, QStringLiteral("A2")), QStringLiteral("001号站点混凝土测温数据报表"));
+        QCOMPARE(book.text(0, QStringLiteral("F6")), QStringLiteral("23.5℃"));
+        QVERIFY(book.text(0, QStringLiteral("A7")).isEmpty());
+    }
+
+    void workbookExportWithoutRecordsWritesNothing() {
+        auto w = opened();
+        choose(*w, QStringLiteral("0009"));
+        const QString target = m_db.file(QStringLiteral("empty.xlsx"));
+        m_prompts.choose(target);
+        w->Cmd2ExcelTab->click();
+        QCOMPARE(m_prompts.texts().last(), NoData);
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(m_launcher.workbooks.isEmpty());
+    }
+
+    void aMissingTemplateStopsTheExportAndACancelWritesNothing() {
+        StationFixture bare; // a program folder without the template
+        bare.addStations({QStringLiteral("20080430120000|0001|22,22,22,22,22,22,22,22")});
+        frmWenduBaobiao w(m_prompts, m_clock, m_launcher, bare.dbPath(), bare.dir());
+        const QString target = bare.file(QStringLiteral("报表/测温数据报表.xlsx"));
+        m_prompts.choose(target);
+        w.Cmd2ExcelTab->click();
+        QCOMPARE(m_prompts.texts().last(), NoWorkbook);
+        QVERIFY(!QFile::exists(target));
+
+        m_prompts.clear();
+        w.Cmd2ExcelTab->click(); // no path scripted: the dialog is cancelled
+        QCOMPARE(m_prompts.asked().size(), 1);
+        QVERIFY(QDir(bare.file(QStringLiteral("报表"))).exists());
+        QVERIFY(QDir(bare.file(QStringLiteral("报表"))).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestStationReport)
+#include "test_station_report.moc"
