@@ -1,22 +1,23 @@
 #include "ReadingsLoader.h"
 
-#include "ReadingsRowBuilder.h"
+#include "JetSql.h"
+#include "ReadingTexts.h"
 #include "StoreDb.h"
 
 #include <QElapsedTimer>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+
+#include <algorithm>
 
 #include <sqlite3.h>
 
 namespace {
 
-// The first batch is small so that the first screen shows at once; later batches are larger
-// so that a million rows do not become a million model updates.
+// The first batch is small so that the first screen shows at once. After it a batch is
+// handed once it holds as many rows as were handed before it: every insert makes the view
+// lay out all its rows again, and doubling keeps that work in proportion to the rows.
+// A slow statement still hands what it has every so often.
 constexpr std::size_t FirstBatchRows = 64;
-constexpr std::size_t BatchRows = 8192;
-constexpr qint64 BatchMs = 40;
+constexpr qint64 BatchMs = 250;
 
 } // namespace
 
@@ -31,19 +32,28 @@ ReadingsLoader::~ReadingsLoader() {
 }
 
 void ReadingsLoader::start() {
+    m_previewThread = std::thread([this] { runPreview(); });
     m_thread = std::thread([this] { run(); });
 }
 
 void ReadingsLoader::cancel() {
     m_cancelled = true;
     const std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_handle)
-        sqlite3_interrupt(m_handle);
+    for (sqlite3* handle : m_handles)
+        if (handle)
+            sqlite3_interrupt(handle);
 }
 
 void ReadingsLoader::wait() {
     if (m_thread.joinable())
         m_thread.join();
+    if (m_previewThread.joinable())
+        m_previewThread.join();
+}
+
+void ReadingsLoader::setHandle(Reading reading, sqlite3* handle) {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_handles[reading == Reading::Preview ? 0 : 1] = handle;
 }
 
 bool ReadingsLoader::takeBatch(Batch& out) {
@@ -64,19 +74,35 @@ qint64 ReadingsLoader::total() const {
     return m_total;
 }
 
-void ReadingsLoader::hand(Batch& local, bool last) {
+void ReadingsLoader::hand(Batch& local, Reading reading, bool last) {
     const std::size_t next = local.start + local.rows.size();
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        m_pending.newTexts += local.newTexts;
-        if (!local.rows.empty()) {
-            if (!m_pending.rows.empty() && local.start == m_pending.start + m_pending.rows.size()) {
-                m_pending.rows.insert(m_pending.rows.end(), local.rows.begin(), local.rows.end());
-            } else {
-                // Nothing waiting, or the whole statement starting over the preview's rows:
-                // the later rows stand for those.
-                m_pending.start = local.start;
-                m_pending.rows = std::move(local.rows);
+        const bool handOver = reading == Reading::Whole || !m_wholeHanded;
+        if (reading == Reading::Whole && !m_wholeHanded && !local.rows.empty()) {
+            m_wholeHanded = true;
+            // The whole statement starts over the preview's rows: those still waiting go.
+            m_pending.rows.clear();
+        }
+        if (handOver) {
+            if (reading == Reading::Preview)
+                m_previewTexts += static_cast<quint32>(local.newTexts.size());
+            else
+                for (CachedRow& row : local.rows) {
+                    row.dateTime += m_previewTexts;
+                    row.number += m_previewTexts;
+                    row.temperature += m_previewTexts;
+                }
+            m_pending.newTexts += local.newTexts;
+            if (!local.rows.empty()) {
+                if (!m_pending.rows.empty() &&
+                    local.start == m_pending.start + m_pending.rows.size()) {
+                    m_pending.rows.insert(m_pending.rows.end(), local.rows.begin(),
+                                          local.rows.end());
+                } else {
+                    m_pending.start = local.start;
+                    m_pending.rows = std::move(local.rows);
+                }
             }
         }
         if (last)
@@ -88,14 +114,19 @@ void ReadingsLoader::hand(Batch& local, bool last) {
         m_notify();
 }
 
-quint32 ReadingsLoader::intern(const QString& text, Batch& local) {
-    auto it = m_textIndex.constFind(text);
-    if (it != m_textIndex.constEnd())
-        return *it;
-    const auto index = static_cast<quint32>(m_textIndex.size());
-    local.newTexts.append(text);
-    m_textIndex.insert(text, index);
-    return index;
+void ReadingsLoader::runPreview() {
+    StoreDb db(m_dbPath);
+    if (!db.openDatabase(StoreDb::Access::ReadOnly).ok())
+        return;
+    setHandle(Reading::Preview, db.handle());
+    QString whole = m_sql.trimmed();
+    while (whole.endsWith(QLatin1Char(';')))
+        whole.chop(1);
+    // A statement that cannot be limited this way simply shows nothing early.
+    (void)read(db, Reading::Preview,
+               QStringLiteral("select * from (%1\n) limit %2")
+                   .arg(whole, QString::number(PreviewRows)));
+    setHandle(Reading::Preview, nullptr);
 }
 
 void ReadingsLoader::run() {
@@ -104,21 +135,10 @@ void ReadingsLoader::run() {
         StoreDb db(m_dbPath);
         failure = db.openDatabase(StoreDb::Access::ReadOnly);
         if (failure.ok()) {
-            {
-                const std::lock_guard<std::mutex> lock(m_mutex);
-                m_handle = db.handle();
-            }
-            QString whole = m_sql.trimmed();
-            while (whole.endsWith(QLatin1Char(';')))
-                whole.chop(1);
-            // A statement that cannot be limited this way simply shows nothing early.
-            (void)read(db,
-                       QStringLiteral("select * from (%1\n) limit %2")
-                           .arg(whole, QString::number(PreviewRows)),
-                       true);
-            const qint64 rows = read(db, m_sql, false);
+            setHandle(Reading::Whole, db.handle());
+            const qint64 rows = read(db, Reading::Whole, m_sql);
+            setHandle(Reading::Whole, nullptr);
             const std::lock_guard<std::mutex> lock(m_mutex);
-            m_handle = nullptr;
             m_total = rows;
         }
     }
@@ -126,59 +146,95 @@ void ReadingsLoader::run() {
         const std::lock_guard<std::mutex> lock(m_mutex);
         m_error = failure;
     }
+    // The preview may still be sorting; its rows are not wanted any more.
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_handles[0])
+            sqlite3_interrupt(m_handles[0]);
+    }
+    if (m_previewThread.joinable())
+        m_previewThread.join();
     Batch none;
-    hand(none, true);
+    hand(none, Reading::Whole, true);
 }
 
-qint64 ReadingsLoader::read(StoreDb& db, const QString& sql, bool quiet) {
+namespace {
+
+// The column of a statement's result with the given name, or -1.
+int columnNamed(sqlite3_stmt* statement, const char* name) {
+    const QString wanted = QString::fromUtf8(name);
+    for (int c = 0; c < sqlite3_column_count(statement); ++c)
+        if (QString::fromUtf8(sqlite3_column_name(statement, c)).compare(wanted, Qt::CaseInsensitive) == 0)
+            return c;
+    return -1;
+}
+
+std::string_view columnText(sqlite3_stmt* statement, int column) {
+    if (column < 0)
+        return {};
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+    if (!text)
+        return {};
+    return {text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column))};
+}
+
+} // namespace
+
+qint64 ReadingsLoader::read(StoreDb& db, Reading reading, const QString& sql) {
     if (m_cancelled)
         return -1;
-    QSqlQuery query;
-    StoreResult r = db.select(sql, query);
-    if (!r.ok()) {
-        if (!m_cancelled && !quiet) {
+    const auto fail = [this, reading](const QString& reason) {
+        if (!m_cancelled && reading == Reading::Whole) {
             const std::lock_guard<std::mutex> lock(m_mutex);
-            m_error = r;
+            m_error = StoreResult::failure(StoreResult::Kind::Failed,
+                                           QStringLiteral("数据库操作失败：") + reason);
         }
-        return -1;
-    }
-    const QSqlRecord record = query.record();
-    const int dateTimeField = record.indexOf(QStringLiteral("日期时间"));
-    const int numberField = record.indexOf(QStringLiteral("编号"));
-    const int temperatureField = record.indexOf(QStringLiteral("温度值"));
-    const auto field = [&query](int index) {
-        return index < 0 ? QString() : query.value(index).toString();
+        return qint64(-1);
     };
+    const QByteArray translated = JetSql::translate(sql).sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db.handle(), translated.constData(), -1, &statement, nullptr) !=
+        SQLITE_OK) {
+        const QString reason = StoreDb::reasonText(sqlite3_errcode(db.handle()),
+                                                   QString::fromUtf8(sqlite3_errmsg(db.handle())));
+        sqlite3_finalize(statement);
+        return fail(reason);
+    }
+    const int dateTimeField = columnNamed(statement, "日期时间");
+    const int numberField = columnNamed(statement, "编号");
+    const int temperatureField = columnNamed(statement, "温度值");
 
     ReadingsRowBuilder builder(m_fill);
-    ReadingsRowBuilder::Row row;
+    ReadingTexts texts;
     Batch local;
     QElapsedTimer sinceHand;
     sinceHand.start();
     qint64 produced = 0;
-    while (!m_cancelled && query.next()) {
-        if (builder.add(field(dateTimeField), field(numberField), field(temperatureField), row)) {
-            CachedRow cached;
-            cached.colour = static_cast<quint8>(row.colour);
-            for (int c = 0; c < row.cells.size() && c < 3; ++c)
-                cached.cells[static_cast<std::size_t>(c)] = intern(row.cells[c], local);
-            local.rows.push_back(cached);
+    int step = SQLITE_ROW;
+    while (!m_cancelled && (step = sqlite3_step(statement)) == SQLITE_ROW) {
+        CachedRow row;
+        row.dateTime = texts.intern(columnText(statement, dateTimeField), local.newTexts);
+        row.number = texts.intern(columnText(statement, numberField), local.newTexts);
+        row.temperature = texts.intern(columnText(statement, temperatureField), local.newTexts);
+        if (builder.next(row.dateTime, texts.value(row.number), row.mark)) {
+            local.rows.push_back(row);
             ++produced;
         }
         const std::size_t waiting = local.rows.size();
-        if ((produced == qint64(waiting) && waiting >= FirstBatchRows) || waiting >= BatchRows ||
+        const std::size_t handed = static_cast<std::size_t>(produced) - waiting;
+        if (waiting >= std::max(FirstBatchRows, handed) ||
             (waiting > 0 && sinceHand.elapsed() >= BatchMs)) {
-            hand(local, false);
+            hand(local, reading, false);
             sinceHand.restart();
         }
     }
-    const bool failed = query.lastError().isValid();
-    if (failed && !m_cancelled && !quiet) {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_error = StoreResult::failure(StoreResult::Kind::Failed,
-                                       QStringLiteral("数据库操作失败：") +
-                                           StoreDb::reasonText(query.lastError()));
-    }
-    hand(local, false);
-    return failed || m_cancelled ? -1 : produced;
+    const bool failed = step != SQLITE_DONE && !m_cancelled;
+    const QString reason =
+        failed ? StoreDb::reasonText(step, QString::fromUtf8(sqlite3_errmsg(db.handle())))
+               : QString();
+    sqlite3_finalize(statement);
+    hand(local, reading, false);
+    if (failed)
+        return fail(reason);
+    return m_cancelled ? -1 : produced;
 }

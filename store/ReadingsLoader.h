@@ -1,36 +1,42 @@
 #pragma once
 
 #include "ReadingsLayout.h"
+#include "ReadingsRowBuilder.h"
 #include "StoreResult.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <atomic>
 #include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
 
+class ReadingTexts;
+class StoreDb;
 struct sqlite3;
 
-// Reads the rows of one fill on a thread of its own, with a connection of its own, and
+// Reads the rows of one fill on threads of their own, with connections of their own, and
 // hands them over in batches. The window thread never waits for the table to be sorted or
-// read. Reading runs twice: first the statement limited to its first rows, which SQLite
-// finds without sorting the whole table, so the first screen shows at once; then the whole
-// statement, whose rows replace the first ones (identical unless rows tie in the order)
-// and continue the list.
+// read. Two readings run side by side: the statement limited to its first rows, which
+// SQLite finds without sorting the whole table, so the first screen shows at once; and the
+// whole statement, whose rows replace the first ones (identical unless rows tie in the
+// order) and continue the list. Once the whole statement hands rows, the limited one's
+// later rows are dropped.
 //
-// The reading thread never waits for the window thread, so a writer that waits for the
-// read lock (StoreDb's busy timeout) can never wait forever.
+// Rows are read straight from SQLite and kept as the texts of their row of 表1, each text
+// stored once; the pane's cells are made from them only for the rows that are looked at.
+// The reading thread never waits for the window thread.
 class ReadingsLoader {
 public:
-    // One pane row: its texts as indexes into the shared texts, and its colour.
+    // One pane row: the texts of its row of 表1 as indexes into the shared texts, and
+    // whether it starts a group, with its colour.
     struct CachedRow {
-        std::array<quint32, 3> cells{};
-        quint8 colour = 0;
+        quint32 dateTime = 0;
+        quint32 number = 0;
+        quint32 temperature = 0;
+        ReadingsRowBuilder::Mark mark;
     };
     // Rows read since the last batch, which belong at rows start, start + 1, ... of the
     // list (replacing rows already there), and the texts they added to the shared texts
@@ -68,27 +74,33 @@ public:
     [[nodiscard]] qint64 total() const;
 
 private:
+    enum class Reading { Preview, Whole };
+
     void run();
+    void runPreview();
     // Reads one statement into rows 0, 1, ...; returns how many rows it gave, or -1 when it
-    // stopped early. Failures are kept in m_error unless `quiet`.
-    qint64 read(class StoreDb& db, const QString& sql, bool quiet);
-    void hand(Batch& local, bool last);
-    [[nodiscard]] quint32 intern(const QString& text, Batch& local);
+    // stopped early. Failures of the whole statement are kept in m_error.
+    qint64 read(StoreDb& db, Reading reading, const QString& sql);
+    void hand(Batch& local, Reading reading, bool last);
+    void setHandle(Reading reading, sqlite3* handle);
 
     QString m_dbPath;
     ReadingsLayout::Fill m_fill;
     QString m_sql;
     std::function<void()> m_notify;
     std::thread m_thread;
+    std::thread m_previewThread;
     std::atomic<bool> m_cancelled{false};
     std::atomic<bool> m_notified{false};
-    // Used by the reading thread only.
-    QHash<QString, quint32> m_textIndex;
 
     mutable std::mutex m_mutex;
     Batch m_pending;
     bool m_ended = false;
     StoreResult m_error;
     qint64 m_total = -1;
-    sqlite3* m_handle = nullptr;
+    // Texts the preview handed before the whole statement took over; the whole statement's
+    // text indexes follow them.
+    quint32 m_previewTexts = 0;
+    bool m_wholeHanded = false;
+    sqlite3* m_handles[2] = {nullptr, nullptr};
 };

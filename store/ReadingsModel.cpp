@@ -35,6 +35,7 @@ StoreResult ReadingsModel::fill(const QString& dbPath, const ReadingsLayout& lay
     clear();
     beginResetModel();
     m_layout = layout;
+    m_cells = ReadingsRowBuilder(layout.fill());
     m_columnCount = static_cast<int>(layout.columns().size());
     endResetModel();
 
@@ -104,14 +105,18 @@ void ReadingsModel::takeRows() {
 QString ReadingsModel::text(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= m_columnCount)
         return {};
-    return m_texts.value(static_cast<qsizetype>(
-        m_rows[static_cast<std::size_t>(row)].cells[static_cast<std::size_t>(column)]));
+    const ReadingsLoader::CachedRow& cached = m_rows[static_cast<std::size_t>(row)];
+    const auto textOf = [this](quint32 index) { return m_texts.value(qsizetype(index)); };
+    return m_cells
+        .cells(cached.mark, textOf(cached.dateTime), textOf(cached.number),
+               textOf(cached.temperature))
+        .value(column);
 }
 
 QColor ReadingsModel::rowColour(int row) const {
     if (row < 0 || row >= rowCount())
         return {};
-    return m_rows[static_cast<std::size_t>(row)].colour == 0 ? Green : Blue;
+    return m_rows[static_cast<std::size_t>(row)].mark.colour == 0 ? Green : Blue;
 }
 
 int ReadingsModel::columnWidthTwips(int column) const {

@@ -63,6 +63,8 @@ private:
     ReadingsLayout m_layout;
     int m_columnCount = 0;
     QStringList m_texts;
+    // Makes the cells of the rows that are looked at; its caches grow as they are.
+    mutable ReadingsRowBuilder m_cells{ReadingsLayout::Fill::BySensorThenTime};
     std::vector<ReadingsLoader::CachedRow> m_rows;
     std::unique_ptr<ReadingsLoader> m_loader;
     StoreResult m_readError;

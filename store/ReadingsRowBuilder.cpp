@@ -5,6 +5,15 @@
 
 using Fill = ReadingsLayout::Fill;
 
+namespace {
+
+bool groupsBySensor(Fill fill) {
+    return fill == Fill::BySensorThenTime || fill == Fill::SensorNumbers ||
+           fill == Fill::QueryBySensor;
+}
+
+} // namespace
+
 ReadingsRowBuilder::ReadingsRowBuilder(Fill fill) : m_fill(fill) {}
 
 const QString& ReadingsRowBuilder::formatted(QHash<QString, QString>& cache, const QString& text,
@@ -15,55 +24,57 @@ const QString& ReadingsRowBuilder::formatted(QHash<QString, QString>& cache, con
     return *it;
 }
 
-bool ReadingsRowBuilder::startsGroup(const QString& dateTime, const QString& number) {
+bool ReadingsRowBuilder::next(quint64 dateTimeKey, double numberValue, Mark& mark) {
     bool changed = m_first;
-    switch (m_fill) {
-    case Fill::BySensorThenTime:
-    case Fill::SensorNumbers:
-    case Fill::QueryBySensor: {
-        const double value = Val(number);
-        changed = changed || value != m_previousNumber;
-        m_previousNumber = value;
-        break;
-    }
-    case Fill::ByTimeThenSensor:
-    case Fill::UploadTimes:
-    case Fill::QueryByTime:
-        changed = changed || dateTime != m_previousDateTime;
-        m_previousDateTime = dateTime;
-        break;
+    if (groupsBySensor(m_fill)) {
+        changed = changed || numberValue != m_previousNumber;
+        m_previousNumber = numberValue;
+    } else {
+        changed = changed || dateTimeKey != m_previousDateTime;
+        m_previousDateTime = dateTimeKey;
     }
     m_first = false;
     if (changed)
         m_colour = 1 - m_colour;
-    return changed;
+    mark.startsGroup = changed;
+    mark.colour = m_colour;
+    // The two lists of distinct values show only the row that starts each group.
+    return changed || (m_fill != Fill::UploadTimes && m_fill != Fill::SensorNumbers);
 }
 
-bool ReadingsRowBuilder::add(const QString& dateTime, const QString& number,
-                             const QString& temperature, Row& out) {
-    const bool group = startsGroup(dateTime, number);
-    out.colour = m_colour;
+QStringList ReadingsRowBuilder::cells(const Mark& mark, const QString& dateTime,
+                                      const QString& number, const QString& temperature) {
     switch (m_fill) {
     case Fill::BySensorThenTime:
     case Fill::QueryBySensor: {
         const int decimals = m_fill == Fill::QueryBySensor ? 2 : 0;
-        out.cells = {group ? formatted(m_numberTexts, number, 0) : QString(), dateTime,
-                     formatted(m_temperatureTexts, temperature, decimals)};
-        return true;
+        return {mark.startsGroup ? formatted(m_numberTexts, number, 0) : QString(), dateTime,
+                formatted(m_temperatureTexts, temperature, decimals)};
     }
     case Fill::ByTimeThenSensor:
     case Fill::QueryByTime: {
         const int decimals = m_fill == Fill::QueryByTime ? 2 : 0;
-        out.cells = {group ? dateTime : QString(), formatted(m_numberTexts, number, 0),
-                     formatted(m_temperatureTexts, temperature, decimals)};
-        return true;
+        return {mark.startsGroup ? dateTime : QString(), formatted(m_numberTexts, number, 0),
+                formatted(m_temperatureTexts, temperature, decimals)};
     }
     case Fill::UploadTimes:
-        out.cells = {dateTime};
-        return group;
+        return {dateTime};
     case Fill::SensorNumbers:
-        out.cells = {PlainNumber(m_previousNumber)};
-        return group;
+        return {PlainNumber(Val(number))};
     }
-    return false;
+    return {};
+}
+
+bool ReadingsRowBuilder::add(const QString& dateTime, const QString& number,
+                             const QString& temperature, Row& out) {
+    auto known = m_dateTimeKeys.constFind(dateTime);
+    if (known == m_dateTimeKeys.constEnd())
+        known = m_dateTimeKeys.insert(dateTime, static_cast<quint64>(m_dateTimeKeys.size()));
+    const quint64 key = *known;
+    Mark mark;
+    if (!next(key, Val(number), mark))
+        return false;
+    out.cells = cells(mark, dateTime, number, temperature);
+    out.colour = mark.colour;
+    return true;
 }

@@ -40,7 +40,11 @@ QString StoreDb::cannotOpenText(const QString& path, const QString& reason) {
 }
 
 QString StoreDb::reasonText(const QSqlError& error) {
-    switch (primaryCode(error)) {
+    return reasonText(primaryCode(error), error.text());
+}
+
+QString StoreDb::reasonText(int sqliteCode, const QString& engineText) {
+    switch (sqliteCode & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return QStringLiteral("文件正被其他程序使用。");
@@ -58,7 +62,7 @@ QString StoreDb::reasonText(const QSqlError& error) {
     case SQLITE_FULL:
         return QStringLiteral("磁盘已满。");
     default:
-        return error.text();
+        return engineText;
     }
 }
 

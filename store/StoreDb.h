@@ -65,6 +65,8 @@ public:
     [[nodiscard]] static QString cannotOpenText(const QString& path, const QString& reason);
     // The reason of a failed statement in words, from SQLite's result code.
     [[nodiscard]] static QString reasonText(const QSqlError& error);
+    // The same from SQLite's own result code, and the engine's words for anything else.
+    [[nodiscard]] static QString reasonText(int sqliteCode, const QString& engineText);
 
 private:
     // Makes a new database file at path with the three empty tables and the indexes. The
