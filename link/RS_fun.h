@@ -42,8 +42,8 @@ public:
 
     // True when the reply carried the marker (and, for the information and data commands,
     // was decoded). False when the code is unknown, another command is still running, no
-    // marker arrived, or a data block ended before its last reading. Most callers act the same either way, so the result may be
-    // ignored.
+    // marker arrived, or a data block ended before its last reading. Most callers act the same
+    // either way, so the result may be ignored.
     bool SendCommand(int code, Args arg1 = std::nullopt, Args arg2 = std::nullopt,
                      Args arg3 = std::nullopt);
     // The same, within a hold the caller already has.

@@ -66,7 +66,7 @@ QStringList RegWR::UsbSerialPorts(const QList<SerialPortDescription>& ports) {
 }
 
 QString RegWR::PortListing(const QStringList& systemPaths, const QStringList& extraPaths,
-                          PortNumbers& numbers) {
+                           PortNumbers& numbers) {
     QStringList probeOrder = extraPaths;
     for (const QString& path : systemPaths) {
         if (!probeOrder.contains(path))
@@ -88,9 +88,10 @@ QString RegWR::PortListing(const QStringList& systemPaths, const QStringList& ex
 QString RegWR::ListSerialPorts(PortNumbers& numbers) {
     QList<SerialPortDescription> ports;
     for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-        ports.append({port.systemLocation(),
-                      port.hasVendorIdentifier() ? std::optional(port.vendorIdentifier())
-                                                 : std::nullopt});
+        std::optional<quint16> vendor;
+        if (port.hasVendorIdentifier())
+            vendor = port.vendorIdentifier();
+        ports.append({port.systemLocation(), vendor});
     }
     return PortListing(UsbSerialPorts(ports), ExtraPortPaths(), numbers);
 }

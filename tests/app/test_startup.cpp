@@ -95,8 +95,7 @@ private slots:
         qunsetenv("LOGNAME");
         const passwd* account = getpwuid(geteuid());
         QVERIFY(account);
-        QCOMPARE(frmLogin(m_prompts).txtUserName->text(),
-                 QString::fromLocal8Bit(account->pw_name));
+        QCOMPARE(frmLogin(m_prompts).txtUserName->text(), QString::fromLocal8Bit(account->pw_name));
 #endif
     }
 
@@ -104,17 +103,19 @@ private slots:
         QTemporaryDir locks;
         InstanceLock lock(locks.path());
         bool inSight = false;
-        auto main = Startup::Main(m_prompts, m_clock, lock, locks.path(), [&inSight](frmLogin& login) {
-            const frmSplash* splash = nullptr;
-            for (QWidget* w : QApplication::topLevelWidgets())
-                splash = splash ? splash : qobject_cast<frmSplash*>(w);
-            QVERIFY(splash);
-            const QLabel* version = splash->lblVersion;
-            const QRect text(version->mapToGlobal(QPoint(0, 0)), version->size());
-            inSight = splash->frameGeometry().contains(text) &&
-                      !login.frameGeometry().intersects(text);
-            QTimer::singleShot(0, &login, [&login] { login.cmdCancel->click(); });
-        });
+        const auto cancelled =
+            Startup::Main(m_prompts, m_clock, lock, locks.path(), [&inSight](frmLogin& login) {
+                const frmSplash* splash = nullptr;
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    splash = splash ? splash : qobject_cast<frmSplash*>(w);
+                QVERIFY(splash);
+                const QLabel* version = splash->lblVersion;
+                const QRect text(version->mapToGlobal(QPoint(0, 0)), version->size());
+                inSight = splash->frameGeometry().contains(text) &&
+                          !login.frameGeometry().intersects(text);
+                QTimer::singleShot(0, &login, [&login] { login.cmdCancel->click(); });
+            });
+        QVERIFY(!cancelled);
         QVERIFY(inSight);
     }
 

@@ -79,8 +79,9 @@ private slots:
         for (quint8 number : CandidatePorts(listing))
             probed.append(numbers.PathFor(number));
         // A path that merely contains "com" never poses as a port number of its own.
-        QCOMPARE(probed, (QStringList{QStringLiteral("/dev/pts/7"), QStringLiteral("/dev/ttyUSB0"),
-                                      QStringLiteral("/tmp/com9"), QStringLiteral("/dev/ttyUSB3")}));
+        QCOMPARE(probed,
+                 (QStringList{QStringLiteral("/dev/pts/7"), QStringLiteral("/dev/ttyUSB0"),
+                              QStringLiteral("/tmp/com9"), QStringLiteral("/dev/ttyUSB3")}));
     }
 
     void onlyUsbAdaptersAreProbedPl2303First_data() {
