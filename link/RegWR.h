@@ -19,8 +19,9 @@ class PortNumbers;
 // where there is a registry.
 namespace RegWR {
 
-// One line per serial port the system knows, such as "\Device\Serial0=COM1" and CR LF.
-// Where ports are named by path, each gets its COM number from `numbers`.
+// One line per serial port to probe, such as "\Device\Serial0=COM1" and CR LF: every port
+// the registry knows, or, where ports are named by path, the USB serial adapters and the
+// named paths (see PortListing), each with its COM number from `numbers`.
 [[nodiscard]] QString ListSerialPorts(PortNumbers& numbers);
 
 // True when the driver of the recorder's USB-serial adapter is installed.

@@ -191,6 +191,5 @@ void FrmShowRiLI::reject() {
     // Esc and the close box end up here as well as the cancel button: the date of an
     // earlier OK must never stand for an answer to this showing.
     MyRiLI.clear();
-    hide();
     QDialog::reject();
 }

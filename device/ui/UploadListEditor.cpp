@@ -25,8 +25,8 @@ UploadListEditor::UploadListEditor(QTreeView& list, QLineEdit& editor, UploadRea
     connect(&m_list, &QTreeView::clicked, this, &UploadListEditor::open);
     connect(&m_list, &QTreeView::pressed, this,
             &UploadListEditor::keepFromScrollingToThePressedCell);
+    // The readings are only ever replaced as a whole.
     connect(&m_readings, &QAbstractItemModel::modelAboutToBeReset, this, &UploadListEditor::close);
-    connect(&m_readings, &QAbstractItemModel::rowsAboutToBeRemoved, this, &UploadListEditor::close);
 }
 
 void UploadListEditor::keepFromScrollingToThePressedCell() {
