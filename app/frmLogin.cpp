@@ -11,6 +11,9 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#else
+#include <pwd.h>
+#include <unistd.h>
 #endif
 
 QString CurrentUserName() {
@@ -21,7 +24,12 @@ QString CurrentUserName() {
         return QString::fromWCharArray(name);
     return {};
 #else
-    return qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
+    const QString named = qEnvironmentVariable("USER", qEnvironmentVariable("LOGNAME"));
+    if (!named.isEmpty())
+        return named;
+    // A service, or root's shell, may run without either variable.
+    const passwd* account = getpwuid(geteuid());
+    return account ? QString::fromLocal8Bit(account->pw_name) : QString();
 #endif
 }
 

@@ -65,12 +65,13 @@ frmSplash::frmSplash(QWidget* parent)
                                 .arg(Version::Revision),
                             this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion->setAlignment(Qt::AlignRight);
+    // The login sits over the bottom-right corner while the splash shows; the version is
+    // read at the top.
+    layout->addWidget(lblVersion, 0, Qt::AlignRight);
     layout->addWidget(Image1);
     layout->addWidget(Label2);
     layout->addWidget(Label1);
     layout->addStretch();
-    layout->addWidget(lblVersion);
     resize(Twips::ToPixels(7200), Twips::ToPixels(4800));
 }
 

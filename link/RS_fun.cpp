@@ -70,11 +70,10 @@ bool RS_fun::SendCommand(const ExchangeHold& /*hold*/, int code, Args arg1, Args
     const int marker = FindReplyMarker(reply);
     if (marker < 0)
         return false;
-    decode(code, reply, marker);
-    return true;
+    return decode(code, reply, marker);
 }
 
-void RS_fun::decode(int code, const QByteArray& reply, int marker) {
+bool RS_fun::decode(int code, const QByteArray& reply, int marker) {
     if (code == ReadInfo) {
         DeviceInfo info = DecodeDeviceInfo(reply, marker);
         m_state.DevSerial = info.serial;
@@ -85,7 +84,11 @@ void RS_fun::decode(int code, const QByteArray& reply, int marker) {
         if (info.powerOffMin)
             m_state.DevPowerOffMin = *info.powerOffMin;
     } else if (code == ReadData) {
-        m_state.UploadList = DecodeDataBlock(reply, marker);
+        const std::optional<QString> block = DecodeDataBlock(reply, marker);
+        if (!block)
+            return false;
+        m_state.UploadList = *block;
     }
     // The setting commands' replies carry nothing the program uses beyond the marker.
+    return true;
 }

@@ -41,9 +41,9 @@ public:
     [[nodiscard]] std::optional<ExchangeHold> Hold();
 
     // True when the reply carried the marker (and, for the information and data commands,
-    // was decoded). False when the code is unknown, another command is still running, or
-    // no marker arrived. Most callers act the same either way, so the result may be
-    // ignored.
+    // was decoded). False when the code is unknown, another command is still running, no
+    // marker arrived, or a data block ended before its last reading. Most callers act the same
+    // either way, so the result may be ignored.
     bool SendCommand(int code, Args arg1 = std::nullopt, Args arg2 = std::nullopt,
                      Args arg3 = std::nullopt);
     // The same, within a hold the caller already has.
@@ -57,7 +57,8 @@ public:
     [[nodiscard]] Clock& clock() { return m_clock; }
 
 private:
-    void decode(int code, const QByteArray& reply, int marker);
+    // False when the reply is a data block cut short, which is no block at all.
+    [[nodiscard]] bool decode(int code, const QByteArray& reply, int marker);
 
     LinkState& m_state;
     Transport& m_transport;

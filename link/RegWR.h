@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class PortNumbers;
 
@@ -16,8 +19,9 @@ class PortNumbers;
 // where there is a registry.
 namespace RegWR {
 
-// One line per serial port the system knows, such as "\Device\Serial0=COM1" and CR LF.
-// Where ports are named by path, each gets its COM number from `numbers`.
+// One line per serial port to probe, such as "\Device\Serial0=COM1" and CR LF: every port
+// the registry knows, or, where ports are named by path, the USB serial adapters and the
+// named paths (see PortListing), each with its COM number from `numbers`.
 [[nodiscard]] QString ListSerialPorts(PortNumbers& numbers);
 
 // True when the driver of the recorder's USB-serial adapter is installed.
@@ -35,11 +39,26 @@ namespace RegWR {
 // The items of a NUL-separated multi-string buffer.
 [[nodiscard]] QStringList SplitMultiString(const QByteArray& buffer);
 #else
+// What the system tells about one of its serial ports.
+struct SerialPortDescription {
+    QString path;
+    // The USB vendor of the adapter behind the port; none for a built-in port.
+    std::optional<quint16> usbVendor;
+};
+
+// The USB vendor of the PL-2303 adapters the recorders are sold with.
+inline constexpr quint16 Pl2303Vendor = 0x067B;
+
+// The system's ports worth probing for the recorder, in probing order: USB serial adapters
+// only, PL-2303 adapters first, each group by path.
+[[nodiscard]] QStringList UsbSerialPorts(const QList<SerialPortDescription>& ports);
+
 // The device paths named in THERMBOOK_SERIAL_PORTS, separated by ":".
 [[nodiscard]] QStringList ExtraPortPaths();
 
-// The listing of `systemPaths` followed by `extraPaths`, each path with its COM number.
-// The extra paths come last, so they are probed first, and the first named one first.
+// The listing of the ports to probe, each path with its COM number, so that the search,
+// which walks the listing from its last line, probes the named `extraPaths` first, in the
+// order named, and then `systemPaths` in their order.
 [[nodiscard]] QString PortListing(const QStringList& systemPaths, const QStringList& extraPaths,
                                   PortNumbers& numbers);
 

@@ -13,6 +13,7 @@
 #include <QSysInfo>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -46,22 +47,36 @@ QStringList RegWR::ExtraPortPaths() {
     return value.split(QLatin1Char(':'), Qt::SkipEmptyParts);
 }
 
+QStringList RegWR::UsbSerialPorts(const QList<SerialPortDescription>& ports) {
+    // A built-in port costs the search a silent quarter minute, and whatever sits on it
+    // has no business receiving the recorder's wake-up frames.
+    QList<SerialPortDescription> usb;
+    std::copy_if(ports.cbegin(), ports.cend(), std::back_inserter(usb),
+                 [](const SerialPortDescription& port) { return port.usbVendor.has_value(); });
+    const auto probedFirst = [](const SerialPortDescription& a, const SerialPortDescription& b) {
+        const bool aPl2303 = a.usbVendor == Pl2303Vendor;
+        const bool bPl2303 = b.usbVendor == Pl2303Vendor;
+        return aPl2303 != bPl2303 ? aPl2303 : a.path < b.path;
+    };
+    std::sort(usb.begin(), usb.end(), probedFirst);
+    QStringList paths;
+    for (const SerialPortDescription& port : usb)
+        paths.append(port.path);
+    return paths;
+}
+
 QString RegWR::PortListing(const QStringList& systemPaths, const QStringList& extraPaths,
-                          PortNumbers& numbers) {
-    QStringList ordered;
+                           PortNumbers& numbers) {
+    QStringList probeOrder = extraPaths;
     for (const QString& path : systemPaths) {
-        if (!extraPaths.contains(path) && !ordered.contains(path))
-            ordered.append(path);
-    }
-    // The last line is probed first; the extra paths are probed in the order named.
-    for (auto it = extraPaths.crbegin(); it != extraPaths.crend(); ++it) {
-        ordered.removeAll(*it);
-        ordered.append(*it);
+        if (!probeOrder.contains(path))
+            probeOrder.append(path);
     }
     QString listing;
     int line = 0;
-    for (const QString& path : ordered) {
-        const quint8 number = numbers.NumberFor(path);
+    // The search probes the listing's last line first.
+    for (auto it = probeOrder.crbegin(); it != probeOrder.crend(); ++it) {
+        const quint8 number = numbers.NumberFor(*it);
         if (number == 0)
             continue;
         // The name never repeats the path, so a path containing "com" cannot pose as a port.
@@ -71,12 +86,14 @@ QString RegWR::PortListing(const QStringList& systemPaths, const QStringList& ex
 }
 
 QString RegWR::ListSerialPorts(PortNumbers& numbers) {
-    QStringList system;
-    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo& port : ports)
-        system.append(port.systemLocation());
-    std::sort(system.begin(), system.end());
-    return PortListing(system, ExtraPortPaths(), numbers);
+    QList<SerialPortDescription> ports;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+        std::optional<quint16> vendor;
+        if (port.hasVendorIdentifier())
+            vendor = port.vendorIdentifier();
+        ports.append({port.systemLocation(), vendor});
+    }
+    return PortListing(UsbSerialPorts(ports), ExtraPortPaths(), numbers);
 }
 
 bool RegWR::Pl2303Known(const QString& root, const QString& kernelRelease) {

@@ -77,13 +77,14 @@ QString ReadingText(quint8 integerByte, quint8 fractionByte) {
     return whole + QLatin1Char('.') + QString::number(fractionByte);
 }
 
-QString DecodeDataBlock(const QByteArray& reply, int marker) {
+std::optional<QString> DecodeDataBlock(const QByteArray& reply, int marker) {
+    // The fraction byte of the last reading ends the block's layout.
+    if (!arrived(reply, marker, 1002 + ReadingCount, 1))
+        return std::nullopt;
     QString list;
     list.reserve(ReadingCount * 7);
     for (int j = 1; j <= ReadingCount; ++j) {
-        const std::optional<quint8> whole = byteAt(reply, marker, 2 + j);
-        const std::optional<quint8> fraction = byteAt(reply, marker, 1002 + j);
-        list += whole && fraction ? ReadingText(*whole, *fraction) : QStringLiteral("E1");
+        list += ReadingText(at(reply, marker, 2 + j), at(reply, marker, 1002 + j));
         list += QLatin1Char(';');
     }
     return list;

@@ -23,9 +23,10 @@ struct DeviceInfo {
 [[nodiscard]] DeviceInfo DecodeDeviceInfo(const QByteArray& reply, int marker);
 
 // Decodes the data block whose marker starts at `marker` into the 999 reading texts, each
-// followed by ";". A reading whose bytes did not arrive is "E1": a cut reply must never
-// show readings that were not received.
-[[nodiscard]] QString DecodeDataBlock(const QByteArray& reply, int marker);
+// followed by ";". A block that ends before its last reading gives nothing: a recorder
+// pulled out mid-block has sent no upload, and readings that never arrived must not be
+// shown or stored as if they had.
+[[nodiscard]] std::optional<QString> DecodeDataBlock(const QByteArray& reply, int marker);
 
 // One reading from its two bytes: the integer part is stored as degrees + 100. Outside
 // -20..130 degrees the reading is "E1".

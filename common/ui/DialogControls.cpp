@@ -1,6 +1,8 @@
 #include "DialogControls.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
 
 QComboBox* EditableValueList(const QString& name, QWidget* parent) {
     auto* c = new QComboBox(parent);
@@ -9,4 +11,14 @@ QComboBox* EditableValueList(const QString& name, QWidget* parent) {
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setMinimumContentsLength(19);
     return c;
+}
+
+void ShowValues(QComboBox* list, const QStringList& values) {
+    list->clear();
+    list->addItems(values);
+    list->setCurrentIndex(-1);
+    QAbstractItemView* dropDown = list->view();
+    dropDown->setMinimumWidth(dropDown->sizeHintForColumn(0) +
+                              dropDown->verticalScrollBar()->sizeHint().width() +
+                              2 * dropDown->frameWidth());
 }

@@ -6,8 +6,8 @@
 #include "Prompts.h"
 
 #include <QCalendarWidget>
-#include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -137,7 +137,7 @@ bool FrmShowRiLI::eventFilter(QObject* watched, QEvent* event) {
         const QDate typed = QDate::fromString(Text1->text().trimmed(), DateFormat);
         if (typed.isValid())
             Calendar1->setSelectedDate(typed);
-        Frame2->show();
+        showCalendar();
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -146,7 +146,23 @@ void FrmShowRiLI::Calendar1_Click() {
     // Always the stored form, whatever the system's short date looks like, so every
     // upload's date-time sorts and compares as text.
     Text1->setText(Calendar1->selectedDate().toString(DateFormat));
+    hideCalendar();
+}
+
+void FrmShowRiLI::showCalendar() {
+    if (!Frame2->isHidden())
+        return;
+    m_sizeWithoutCalendar = size();
+    Frame2->show();
+}
+
+void FrmShowRiLI::hideCalendar() {
+    if (Frame2->isHidden())
+        return;
     Frame2->hide();
+    // The calendar widened the dialog; without it the dialog takes its own size again.
+    layout()->activate();
+    resize(m_sizeWithoutCalendar);
 }
 
 void FrmShowRiLI::CmdOK_Click() {
@@ -168,12 +184,12 @@ void FrmShowRiLI::CmdOK_Click() {
 }
 
 void FrmShowRiLI::CmdCancle_Click() {
-    MyRiLI.clear();
-    hide();
     reject();
 }
 
-void FrmShowRiLI::closeEvent(QCloseEvent* event) {
+void FrmShowRiLI::reject() {
+    // Esc and the close box end up here as well as the cancel button: the date of an
+    // earlier OK must never stand for an answer to this showing.
     MyRiLI.clear();
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }

@@ -47,16 +47,19 @@ public:
 public slots:
     void CmdOK_Click();
     void CmdCancle_Click();
+    void reject() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
     void showOffsetNumbers();
     void Calendar1_Click();
+    void showCalendar();
+    void hideCalendar();
 
     Prompts& m_prompts;
     Clock& m_clock;
+    QSize m_sizeWithoutCalendar;
 };

@@ -58,8 +58,9 @@ DeviceController::DeviceController(QWidget& window, Prompts& prompts, Clock& clo
       m_views(views),
       m_link(clock, makeTransport),
       m_info(new QStandardItemModel(this)),
-      m_upload(new UploadReadings(this)),
-      m_editor(new UploadListEditor(*views.upload, *views.editor, *m_upload)) {
+      m_upload(new UploadReadings(this)) {
+    // The editor lives as long as the list it edits.
+    new UploadListEditor(*views.upload, *views.editor, *m_upload);
     m_views.info->setModel(m_info);
     m_views.upload->setModel(m_upload);
     m_views.upload->header()->setStretchLastSection(false);
@@ -67,6 +68,10 @@ DeviceController::DeviceController(QWidget& window, Prompts& prompts, Clock& clo
 }
 
 DeviceController::~DeviceController() = default;
+
+bool DeviceController::linkBusy() {
+    return m_link.rs().CommandBusy();
+}
 
 bool DeviceController::requireConnected() {
     if (m_link.state().ComPortNo != 0)
@@ -93,8 +98,7 @@ void DeviceController::menu_Connect_Click() {
     // A click toggles the check mark by itself; the mark shows the link state, which only
     // the outcome of a connect may change.
     emit linkChanged(m_linked);
-    // A search, or any command, is using the port right now.
-    if (m_link.rs().CommandBusy())
+    if (linkBusy())
         return;
     if (!RegWR::DriverInstalled()) {
         m_prompts.message(&m_window, Detected, DriverMissing, Prompts::Buttons::Ok,
@@ -138,7 +142,7 @@ void DeviceController::menu_Connect_Click() {
 // --- Information -------------------------------------------------------------------------
 
 void DeviceController::Menu_Info_Click() {
-    if (!requireConnected())
+    if (linkBusy() || !requireConnected())
         return;
     m_panel.showWaiting(QStringLiteral("正在读取信息..."), true);
     m_link.rs().SendCommand(ReadInfo);
@@ -157,7 +161,7 @@ void DeviceController::info_ListView1() {
 // --- Upload ------------------------------------------------------------------------------
 
 void DeviceController::menu_Upload_Click() {
-    if (!requireConnected())
+    if (linkBusy() || !requireConnected())
         return;
     m_panel.showWaiting(QStringLiteral("请稍等，数据正在传输中......"), true);
     m_panel.setProgressRange(0, 100);
@@ -165,21 +169,33 @@ void DeviceController::menu_Upload_Click() {
     m_uploading = true;
 
     RS_fun& rs = m_link.rs();
-    rs.SendCommand(ReadData);
+    const bool received = rs.SendCommand(ReadData);
+    // The next exchange starts its byte count afresh; the display must not fall back.
+    m_uploading = false;
+    if (received)
+        showTransferText(100);
     // The recorder notes this moment as its last upload, whatever became of the block.
     rs.SendCommand(SetUploadTime);
 
-    m_uploading = false;
     m_panel.setWaitingText({});
     m_panel.hideWaiting();
+    if (!received)
+        tellUploadFailed();
     ShowUploadDatas();
-    emit uploadShown();
+    if (received)
+        emit uploadShown();
     rs.SendCommand(ReadInfo);
     info_ListView1();
 }
 
+void DeviceController::tellUploadFailed() {
+    m_prompts.message(&m_window, Hint,
+                      QStringLiteral("没有收到完整的设备数据，本次数据获取失败。") + CrLf +
+                          QStringLiteral("请确认设备已开机并与计算机连接，然后重新获取数据。"),
+                      Prompts::Buttons::Ok, Prompts::Icon::Warning);
+}
+
 void DeviceController::showUploadRows(const QStringList& temperatures, int temperatureWidthTwips) {
-    m_editor->close();
     m_upload->setReadings(temperatures);
     setColumnWidths(m_views.upload, {1500, temperatureWidthTwips});
 }
@@ -197,14 +213,19 @@ void DeviceController::ShowTransferPercent() {
     if (!m_uploading)
         return;
     // Past 100 % there is no new value; the bar keeps what it shows.
-    if (const std::optional<int> percent = TransferPercent(m_link.state().RecvCount))
-        m_panel.setProgress(*percent);
-    m_panel.setWaitingText(QStringLiteral("数据正在传输中...%1%").arg(m_panel.progress()));
+    showTransferText(TransferPercent(m_link.state().RecvCount).value_or(m_panel.progress()));
+}
+
+void DeviceController::showTransferText(int percent) {
+    m_panel.setProgress(percent);
+    m_panel.setWaitingText(QStringLiteral("数据正在传输中...%1%").arg(percent));
 }
 
 // --- Settings ----------------------------------------------------------------------------
 
 void DeviceController::menu_format_Click() {
+    if (linkBusy())
+        return;
     const QString question =
         QStringLiteral("设备内的数据将被清空，继续否？") + CrLf + CrLf +
         QStringLiteral("（如果设备内的有用数据没有被复制，请先将其复制的计算机）");
@@ -238,12 +259,16 @@ void DeviceController::menu_format_Click() {
 }
 
 void DeviceController::Menu_PowerDelayTime_Click() {
+    if (linkBusy())
+        return;
     Frm_PowerDelayTime dialog(m_link.rs(), &m_window);
     connect(&dialog, &Frm_PowerDelayTime::settingSent, this, &DeviceController::Menu_Info_Click);
     dialog.exec();
 }
 
 void DeviceController::menu_PowerOff_Click() {
+    if (linkBusy())
+        return;
     // The recorder goes away, but ComPortNo stays: the factory commands still use it.
     setLinked(false);
     m_link.rs().SendCommand(PowerOff);
@@ -266,6 +291,8 @@ void DeviceController::Menu_Err_set_Click() {
 }
 
 void DeviceController::Menu_AutoOperate_Click() {
+    if (linkBusy())
+        return;
     FrmAutoOpration dialog(m_link.rs(), m_clock, &m_window);
     dialog.exec();
 }

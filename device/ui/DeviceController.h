@@ -11,7 +11,6 @@ class QLineEdit;
 class QStandardItemModel;
 class QTreeView;
 class QWidget;
-class UploadListEditor;
 class UploadReadings;
 class WaitingPanel;
 
@@ -69,7 +68,12 @@ public slots:
     void Menu_AutoOperate_Click();
 
 private:
+    // True while another exchange holds the link. A command refused for that reason must
+    // change nothing on screen: the running one owns the waiting panel and the lists.
+    [[nodiscard]] bool linkBusy();
     [[nodiscard]] bool requireConnected();
+    void showTransferText(int percent);
+    void tellUploadFailed();
     void setLinked(bool linked);
     void showUploadRows(const QStringList& temperatures, int temperatureWidthTwips);
 
@@ -81,7 +85,6 @@ private:
     DeviceLink m_link;
     QStandardItemModel* m_info;
     UploadReadings* m_upload;
-    UploadListEditor* m_editor;
     bool m_linked = false;
     // True while an upload's block is arriving, so the timer shows its percentage.
     bool m_uploading = false;

@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,8 +81,21 @@ void Frm_PowerDelayTime::CMdSend1_Click() {
     const int minutes = PowerOffMinutesToSend(Text1->text());
     // The box shows what the recorder is actually given.
     Text1->setText(QString::number(minutes));
+    // A silent recorder keeps each exchange, the setting and the re-read information,
+    // waiting for some eleven seconds.
+    setWaiting(true);
     m_rs.SendCommand(SetPowerOffDelay, minutes);
     emit settingSent();
+    setWaiting(false);
+}
+
+void Frm_PowerDelayTime::setWaiting(bool waiting) {
+    for (QPushButton* button : {Command1, CMdSend1, CmdExit})
+        button->setEnabled(!waiting);
+    if (waiting)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
 }
 
 void Frm_PowerDelayTime::CmdExit_Click() {

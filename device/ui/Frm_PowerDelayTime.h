@@ -39,6 +39,8 @@ protected:
 private:
     void Form_Load();
     void Text1_KeyUp();
+    // While the recorder is being waited for: a busy cursor and no buttons to press.
+    void setWaiting(bool waiting);
 
     RS_fun& m_rs;
 };

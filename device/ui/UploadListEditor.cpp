@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <QTreeView>
 
 namespace {
@@ -19,7 +20,23 @@ UploadListEditor::UploadListEditor(QTreeView& list, QLineEdit& editor, UploadRea
     : QObject(&list), m_list(list), m_editor(editor), m_readings(readings) {
     m_editor.hide();
     m_editor.installEventFilter(this);
+    // This editor is the list's only one; the view's own would be a second, wider one.
+    m_list.setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(&m_list, &QTreeView::clicked, this, &UploadListEditor::open);
+    connect(&m_list, &QTreeView::pressed, this,
+            &UploadListEditor::keepFromScrollingToThePressedCell);
+    // The readings are only ever replaced as a whole.
+    connect(&m_readings, &QAbstractItemModel::modelAboutToBeReset, this, &UploadListEditor::close);
+}
+
+void UploadListEditor::keepFromScrollingToThePressedCell() {
+    // A press makes the view scroll to the pressed cell a moment later. The temperature
+    // column is wider than the list, so that scroll would push the data numbers out of
+    // sight. Auto-scrolling is back once this press has been handled.
+    if (!m_list.hasAutoScroll())
+        return;
+    m_list.setAutoScroll(false);
+    QTimer::singleShot(0, this, [this] { m_list.setAutoScroll(true); });
 }
 
 void UploadListEditor::open(const QModelIndex& index) {

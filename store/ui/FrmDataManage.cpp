@@ -103,12 +103,8 @@ void FrmDataManage::ReShow() {
     const StoreResult n = ReadingLists::sensorNumbers(m_dbPath, numbers);
     const StoreResult t = ReadingLists::dateTimes(m_dbPath, times);
     m_listError = !n.ok() ? n : t;
-    // The lists offer their entries with an empty text until one is chosen.
-    for (auto [combo, entries] : {std::pair{Combo1, &numbers}, std::pair{Combo2, &times}}) {
-        combo->clear();
-        combo->addItems(*entries);
-        combo->setCurrentIndex(-1);
-    }
+    ShowValues(Combo1, numbers);
+    ShowValues(Combo2, times);
     CmdDel1->setEnabled(false);
     CmdDel2->setEnabled(false);
 }

@@ -106,28 +106,18 @@ void FrmSelect::buildControls() {
 }
 
 StoreResult FrmSelect::FillDateLists() {
-    Combo1->clear();
-    Combo2->clear();
     QStringList times;
     StoreResult r = ReadingLists::dateTimes(m_dbPath, times);
-    Combo1->addItems(times);
-    Combo2->addItems(times);
-    // Nothing is chosen until the user chooses.
-    Combo1->setCurrentIndex(-1);
-    Combo2->setCurrentIndex(-1);
+    ShowValues(Combo1, times);
+    ShowValues(Combo2, times);
     return r;
 }
 
 StoreResult FrmSelect::FillNumberLists() {
-    Combo3->clear();
-    Combo4->clear();
     QStringList numbers;
     StoreResult r = ReadingLists::sensorNumbers(m_dbPath, numbers);
-    Combo3->addItems(numbers);
-    Combo4->addItems(numbers);
-    // Nothing is chosen until the user chooses.
-    Combo3->setCurrentIndex(-1);
-    Combo4->setCurrentIndex(-1);
+    ShowValues(Combo3, numbers);
+    ShowValues(Combo4, numbers);
     return r;
 }
 

@@ -16,6 +16,11 @@
 #include <QTest>
 #include <QTimer>
 
+#ifndef Q_OS_WIN
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 class TestStartup : public QObject {
     Q_OBJECT
 
@@ -83,6 +88,35 @@ private slots:
         QCOMPARE(login.txtPassword->echoMode(), QLineEdit::Password);
         QCOMPARE(login.txtUserName->text(), QStringLiteral("engineer"));
         QCOMPARE(login.windowTitle(), QStringLiteral("登录"));
+
+#ifndef Q_OS_WIN
+        // Without the variables the account itself names the user.
+        qunsetenv("USER");
+        qunsetenv("LOGNAME");
+        const passwd* account = getpwuid(geteuid());
+        QVERIFY(account);
+        QCOMPARE(frmLogin(m_prompts).txtUserName->text(), QString::fromLocal8Bit(account->pw_name));
+#endif
+    }
+
+    void theLoginLeavesTheSplashVersionInSight() {
+        QTemporaryDir locks;
+        InstanceLock lock(locks.path());
+        bool inSight = false;
+        const auto cancelled =
+            Startup::Main(m_prompts, m_clock, lock, locks.path(), [&inSight](frmLogin& login) {
+                const frmSplash* splash = nullptr;
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    splash = splash ? splash : qobject_cast<frmSplash*>(w);
+                QVERIFY(splash);
+                const QLabel* version = splash->lblVersion;
+                const QRect text(version->mapToGlobal(QPoint(0, 0)), version->size());
+                inSight = splash->frameGeometry().contains(text) &&
+                          !login.frameGeometry().intersects(text);
+                QTimer::singleShot(0, &login, [&login] { login.cmdCancel->click(); });
+            });
+        QVERIFY(!cancelled);
+        QVERIFY(inSight);
     }
 
     void startUpShowsTheMainWindowAfterTheLogin() {

@@ -103,13 +103,29 @@ private slots:
         QCOMPARE(dialog.OffsetNum, qint16(0));
     }
 
-    void cancelEmptiesTheDateButKeepsEntriesForTheNextShowing() {
+    void everyCancelEmptiesTheDateButKeepsEntriesForTheNextShowing_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("cancel button") << QStringLiteral("button");
+        QTest::newRow("Esc") << QStringLiteral("esc");
+        QTest::newRow("close box") << QStringLiteral("close");
+    }
+    void everyCancelEmptiesTheDateButKeepsEntriesForTheNextShowing() {
+        QFETCH(QString, how);
         FrmShowRiLI dialog(m_prompts, m_clock);
         dialog.CmdOK->click();
         QVERIFY(!dialog.MyRiLI.isEmpty());
+        // Shown again, as after a save that failed.
+        dialog.show();
         dialog.Text2[0]->setText(QStringLiteral("5"));
-        dialog.CmdCancle->click();
+        if (how == QLatin1String("button"))
+            dialog.CmdCancle->click();
+        else if (how == QLatin1String("esc"))
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
         QVERIFY(dialog.MyRiLI.isEmpty());
+        QVERIFY(dialog.isHidden());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(dialog.StNum, qint16(1));
         QCOMPARE(dialog.Text2[0]->text(), QStringLiteral("5"));
     }
@@ -117,14 +133,20 @@ private slots:
     void calendarOpensFromTheDateBoxAndWritesTheStoredForm() {
         FrmShowRiLI dialog(m_prompts, m_clock);
         dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QSize own = dialog.size();
         QVERIFY(!dialog.Frame2->isVisible());
         QTest::mouseClick(dialog.Text1, Qt::LeftButton);
         QVERIFY(dialog.Frame2->isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(dialog.width() > own.width());
         QCOMPARE(dialog.Calendar1->selectedDate(), QDate(2008, 4, 30));
         dialog.Calendar1->setSelectedDate(QDate(2008, 4, 10));
         emit dialog.Calendar1->clicked(QDate(2008, 4, 10));
         QCOMPARE(dialog.Text1->text(), QStringLiteral("2008-04-10"));
         QVERIFY(!dialog.Frame2->isVisible());
+        QCoreApplication::processEvents();
+        QCOMPARE(dialog.size(), own);
     }
 
     void singleDatePickerWritesIntoTheCallersLabel() {

@@ -3,10 +3,11 @@
 #include "FrmAutoOpration.h"
 #include "Frm_PowerDelayTime.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -55,9 +56,18 @@ private slots:
         QCOMPARE(dialog.Text1->text(), QStringLiteral("5"));
     }
 
-    void powerOffDialogSendsTheMinutesInTheYearByte() {
+    void powerOffDialogSendsTheMinutesInTheYearByteAndLooksBusyMeanwhile() {
         Frm_PowerDelayTime dialog(m_link->rs);
-        QSignalSpy sent(&dialog, &Frm_PowerDelayTime::settingSent);
+        // Whether the dialog looked busy during the exchange and during the re-read.
+        QList<bool> busy;
+        const auto look = [&busy, &dialog] {
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            busy.append(cursor && cursor->shape() == Qt::WaitCursor &&
+                        !dialog.Command1->isEnabled() && !dialog.CMdSend1->isEnabled() &&
+                        !dialog.CmdExit->isEnabled());
+        };
+        m_link->transport.duringExchange(look);
+        connect(&dialog, &Frm_PowerDelayTime::settingSent, this, look);
         dialog.show();
         type(dialog.Text1, QStringLiteral("30"));
         m_link->transport.reply(Ack);
@@ -65,7 +75,9 @@ private slots:
         QCOMPARE(m_link->transport.calls().size(), 1);
         QCOMPARE(m_link->transport.calls()[0].frame.toHex(' '),
                  QByteArray("f0 f1 f2 fd 1e 04 1e 0a 33 02"));
-        QCOMPARE(sent.count(), 1);
+        QCOMPARE(busy, (QList<bool>{true, true}));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(dialog.CMdSend1->isEnabled() && dialog.CmdExit->isEnabled());
         QVERIFY(dialog.isVisible());
     }
 

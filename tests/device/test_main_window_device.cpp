@@ -11,6 +11,7 @@
 #include "ScriptedPrompts.h"
 #include "SimRun.h"
 #include "StepClock.h"
+#include "UploadReadings.h"
 #include "WindowParts.h"
 #include "frmMain.h"
 
@@ -23,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -284,21 +286,133 @@ private slots:
                  QStringLiteral("8 4 30"));
     }
 
-    void aFailedUploadNeverShowsThePreviousReadings() {
+    void aFailedUploadSaysSoAndOffersNothing_data() {
+        QTest::addColumn<QByteArray>("block");
+        QTest::newRow("recorder silent") << QByteArray();
+        QTest::newRow("no marker") << QByteArray(2003, '\x11');
+        QTest::newRow("pulled out mid-block") << RecorderReplies::DataBlock().left(1200);
+        QTest::newRow("last byte missing") << RecorderReplies::DataBlock().left(2001);
+    }
+    void aFailedUploadSaysSoAndOffersNothing() {
+        QFETCH(QByteArray, block);
         ScriptedWindow s(m_state, m_prompts);
         connectThroughTheMenu(s.w, m_prompts);
         m_prompts.answer(Prompts::Answer::No); // not saved
         s.w.actions().menu_Upload->trigger();
         QCOMPARE(Rows(Part<QTreeView>(s.w, "ListView2")), 999);
-        QCOMPARE(s.line->codes().mid(3), (QList<int>{ReadData, 247, ReadInfo}));
 
-        // The recorder is gone.
-        s.line->answer(ReadData, QByteArray());
+        s.line->answer(ReadData, block);
+        const qsizetype sent = s.line->calls().size();
         m_prompts.clear();
         s.w.actions().menu_Upload->trigger();
+        QCOMPARE(m_prompts.asked().size(), 1);
+        QCOMPARE(m_prompts.asked()[0].title, QStringLiteral("提示："));
+        QCOMPARE(m_prompts.asked()[0].text,
+                 QStringLiteral("没有收到完整的设备数据，本次数据获取失败。\r\n"
+                                "请确认设备已开机并与计算机连接，然后重新获取数据。"));
+        QCOMPARE(m_prompts.asked()[0].buttons, Prompts::Buttons::Ok);
+        // Neither the previous readings nor a part of these are shown or offered.
         QCOMPARE(Rows(Part<QTreeView>(s.w, "ListView2")), 0);
-        // Nothing was offered to the store.
-        QVERIFY(!m_prompts.texts().contains(QStringLiteral("是否被将设备数据保存到计算机数据库中？")));
+        QCOMPARE(s.line->codes().mid(sent), (QList<int>{ReadData, 247, ReadInfo}));
+    }
+
+    // Commands refused while the block arrives leave the screen alone; once the block is
+    // in, the display holds at 100 % while the upload is stamped.
+    void anUploadKeepsTheScreenToItself() {
+        ScriptedWindow s(m_state, m_prompts);
+        s.w.show();
+        connectThroughTheMenu(s.w, m_prompts);
+        auto* panel = Part<QFrame>(s.w, "PicWaiting");
+        auto* label = Part<QLabel>(s.w, "Label1");
+        const MainActions& menus = s.w.actions();
+        bool unchanged = false;
+        QStringList stamping;
+        s.line->duringExchange([&] {
+            if (s.line->codes().last() == 247) {
+                // That exchange counts its own bytes from nought.
+                s.w.device().link().state().RecvCount = 0;
+                s.w.Timer1_Timer();
+                stamping << label->text()
+                         << QString::number(Part<QProgressBar>(s.w, "ProgressBar1")->value());
+            }
+            if (s.line->codes().last() != ReadData)
+                return;
+            const QString caption = label->text();
+            for (QAction* item :
+                 {menus.Menu_Info, menus.menu_Upload, menus.menu_format, menus.menu_PowerOff})
+                item->trigger();
+            unchanged = !panel->isHidden() && label->text() == caption &&
+                        Rows(Part<QTreeView>(s.w, "ListView1")) == 7 &&
+                        menus.menu_Connect->isChecked() && menus.Menu_Info->isEnabled();
+        });
+        m_prompts.clear();
+        m_prompts.answer(Prompts::Answer::No); // not saved
+        s.w.actions().menu_Upload->trigger();
+        QVERIFY(unchanged);
+        QCOMPARE(stamping, (QStringList{QStringLiteral("数据正在传输中...100%"), "100"}));
+        QCOMPARE(m_prompts.texts(),
+                 QStringList{QStringLiteral("是否被将设备数据保存到计算机数据库中？")});
+        QCOMPARE(s.line->maxDepth(), 1);
+        QCOMPARE(s.line->codes().mid(3), (QList<int>{ReadData, 247, ReadInfo}));
+    }
+
+    void clickingARowNeverMovesTheListSideways() {
+        ScriptedWindow s(m_state, m_prompts);
+        s.w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&s.w));
+        connectThroughTheMenu(s.w, m_prompts);
+        m_prompts.answer(Prompts::Answer::No);
+        s.w.actions().menu_Upload->trigger();
+        auto* list = Part<QTreeView>(s.w, "ListView2");
+        QScrollBar* sideways = list->horizontalScrollBar();
+        for (const auto& [button, offset] : {std::pair{Qt::LeftButton, 0}, {Qt::RightButton, 20}}) {
+            sideways->setValue(offset);
+            // The temperature cell, far wider than the list.
+            const QRect cell = list->visualRect(list->model()->index(3, 1));
+            QTest::mouseClick(list->viewport(), button, {}, cell.topLeft() + QPoint(5, 5));
+            // A view scrolls to a pressed cell once a double click can no longer follow.
+            QTest::qWait(QApplication::doubleClickInterval() + 300);
+            QCOMPARE(sideways->value(), offset);
+        }
+        QVERIFY(Part<QLineEdit>(s.w, "Text1")->isVisible());
+    }
+
+    void refillingTheListClosesItsEditorWithoutWriting() {
+        ScriptedWindow s(m_state, m_prompts);
+        s.w.show();
+        connectThroughTheMenu(s.w, m_prompts);
+        auto* list = Part<QTreeView>(s.w, "ListView2");
+        auto* editor = Part<QLineEdit>(s.w, "Text1");
+        QByteArray next = RecorderReplies::DataBlock();
+        next[3 + 3] = char(125); // reading 4 becomes 25.0
+        for (const QByteArray& block : {next, QByteArray()}) {
+            m_prompts.answer(Prompts::Answer::No);
+            s.w.actions().menu_Upload->trigger();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(list->model()->index(3, 0)).center());
+            QVERIFY(editor->isVisible());
+            QTest::keyClicks(editor, QStringLiteral("7"));
+            QCOMPARE(Cell(list, 3, 1), QStringLiteral("207"));
+
+            s.line->answer(ReadData, block);
+            m_prompts.answer(Prompts::Answer::No);
+            s.w.actions().menu_Upload->trigger();
+            QVERIFY(editor->isHidden());
+            // Keys that still reach the closed editor write nowhere.
+            QTest::keyClicks(editor, QStringLiteral("9"));
+            if (!block.isNull())
+                QCOMPARE(Cell(list, 3, 1), QStringLiteral("25"));
+            s.line->answer(ReadData, RecorderReplies::DataBlock());
+        }
+        QCOMPARE(Rows(list), 0);
+
+        // However the readings are replaced, the editor goes with them.
+        s.w.device().uploadReadings().setReadings({QStringLiteral("21.5")});
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 0)).center());
+        QVERIFY(editor->isVisible());
+        s.w.device().uploadReadings().clear();
+        QVERIFY(editor->isHidden());
     }
 
     void formatAskedNoSendsNothing() {

@@ -18,6 +18,8 @@ void writeFile(const QString& path, const QByteArray& content = {}) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(RegWR::SerialPortDescription)
+
 class TestPortDiscovery : public QObject {
     Q_OBJECT
 
@@ -64,7 +66,7 @@ private slots:
     }
 
     void namedPortsAreListedLastSoTheyAreProbedFirst() {
-        const QStringList system{QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyUSB0")};
+        const QStringList system{QStringLiteral("/dev/ttyUSB3"), QStringLiteral("/dev/ttyUSB0")};
         const QStringList named{QStringLiteral("/dev/pts/7"), QStringLiteral("/dev/ttyUSB0"),
                                 QStringLiteral("/tmp/com9")};
         PortNumbers numbers;
@@ -77,8 +79,37 @@ private slots:
         for (quint8 number : CandidatePorts(listing))
             probed.append(numbers.PathFor(number));
         // A path that merely contains "com" never poses as a port number of its own.
-        QCOMPARE(probed, (QStringList{QStringLiteral("/dev/pts/7"), QStringLiteral("/dev/ttyUSB0"),
-                                      QStringLiteral("/tmp/com9"), QStringLiteral("/dev/ttyS0")}));
+        QCOMPARE(probed,
+                 (QStringList{QStringLiteral("/dev/pts/7"), QStringLiteral("/dev/ttyUSB0"),
+                              QStringLiteral("/tmp/com9"), QStringLiteral("/dev/ttyUSB3")}));
+    }
+
+    void onlyUsbAdaptersAreProbedPl2303First_data() {
+        QTest::addColumn<QList<RegWR::SerialPortDescription>>("ports");
+        QTest::addColumn<QStringList>("probed");
+        const auto port = [](const char* path, std::optional<quint16> vendor) {
+            return RegWR::SerialPortDescription{QString::fromLatin1(path), vendor};
+        };
+        QTest::newRow("nothing") << QList<RegWR::SerialPortDescription>{} << QStringList{};
+        QTest::newRow("built-in ports are left alone")
+            << QList{port("/dev/ttyS0", std::nullopt), port("/dev/ttyS1", std::nullopt)}
+            << QStringList{};
+        QTest::newRow("an adapter beside a built-in port")
+            << QList{port("/dev/ttyS0", std::nullopt), port("/dev/ttyUSB0", 0x0403)}
+            << QStringList{"/dev/ttyUSB0"};
+        QTest::newRow("PL-2303 before other adapters, each by path")
+            << QList{port("/dev/ttyACM0", 0x2341), port("/dev/ttyUSB3", 0x067B),
+                     port("/dev/ttyUSB0", 0x0403), port("/dev/ttyUSB1", 0x067B),
+                     port("/dev/ttyS4", std::nullopt)}
+            << QStringList{"/dev/ttyUSB1", "/dev/ttyUSB3", "/dev/ttyACM0", "/dev/ttyUSB0"};
+        QTest::newRow("vendor 0 is still a USB adapter")
+            << QList{port("/dev/ttyUSB0", 0)} << QStringList{"/dev/ttyUSB0"};
+    }
+
+    void onlyUsbAdaptersAreProbedPl2303First() {
+        QFETCH(QList<RegWR::SerialPortDescription>, ports);
+        QFETCH(QStringList, probed);
+        QCOMPARE(RegWR::UsbSerialPorts(ports), probed);
     }
 
     void namedPortsComeFromTheEnvironment() {

@@ -160,6 +160,13 @@ private slots:
         m_link->transport.reply(QByteArray(30, '\x11')); // no marker
         QVERIFY(!m_link->rs.SendCommand(246));
         QVERIFY(m_link->state.UploadList.isEmpty());
+
+        m_link->transport.reply(dataReply());
+        QVERIFY(m_link->rs.SendCommand(246));
+        m_link->transport.reply(dataReply().left(1200)); // pulled out mid-block
+        QVERIFY(!m_link->rs.SendCommand(246));
+        QVERIFY(m_link->state.UploadList.isEmpty());
+        QVERIFY(!m_link->rs.CommandBusy());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "StoreDb.h"
 #include "StoreFixture.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -177,6 +178,23 @@ private slots:
         QVERIFY(!dlg.CmdDel1->isEnabled());
         dlg.Combo2->setCurrentIndex(1);
         QVERIFY(dlg.CmdDel2->isEnabled());
+    }
+
+    void theDateTimeDropDownShowsWholeEntries() {
+        StoreFixture fx;
+        fx.create();
+        // Besides the usual stamps, one typed at the save with more than a date-time.
+        const QString typed = Newer + QStringLiteral(" 第二次测量（复核）");
+        fx.addReadings({Older + "|1|1", Newer + "|1|1", typed + "|1|1"});
+        ScriptedPrompts prompts;
+        FrmDataManage dlg(prompts, fx.dbPath());
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        dlg.Combo2->showPopup();
+        QAbstractItemView* list = dlg.Combo2->view();
+        QTRY_VERIFY(list->isVisible());
+        QVERIFY(list->sizeHintForColumn(0) <= list->viewport()->width());
+        dlg.Combo2->hidePopup();
     }
 
     void clearingAsksFirstAndKeepsTheListsUntilTheNextRefill() {
