@@ -103,6 +103,11 @@ StoreResult ReadingsMaintenance::backup(const QString& dbPath, const QString& ta
                 const int finish = sqlite3_backup_finish(job);
                 if (rc == SQLITE_DONE)
                     rc = finish;
+                // A backup is a single file of its own, readable wherever it is carried,
+                // whatever journal the program's database keeps.
+                if (rc == SQLITE_OK)
+                    rc = sqlite3_exec(copy.handle(), "pragma journal_mode=delete", nullptr,
+                                      nullptr, nullptr);
             } else {
                 rc = sqlite3_errcode(copy.handle());
             }

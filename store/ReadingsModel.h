@@ -14,8 +14,8 @@
 // The rows of the query pane: one fixed view or one custom query over 表1. Rows are read
 // in the background and appear as they arrive, so a million readings show their first
 // screen at once; they are kept as small indexes into a table of distinct texts, so the
-// whole list stays small too. Exports read the list through text() and rowColour() after
-// waitUntilLoaded().
+// whole list stays small too. Nothing waits for the reading: writes go past it (the
+// database keeps a write-ahead log) and the exports read the statement again.
 class ReadingsModel : public QAbstractTableModel {
     Q_OBJECT
 

@@ -110,6 +110,11 @@ StoreResult StoreDb::openDatabase(Access access) {
     StoreResult r = openFile(access);
     if (r.ok())
         r = checkTables(access);
+    // With a write-ahead log, a write never waits for a view still reading, nor a view for
+    // a write. Where the file system cannot keep one (some network shares) the file keeps
+    // its rollback journal, and writers wait for readers as before.
+    if (r.ok() && access == Access::ReadWrite)
+        (void)exec(QStringLiteral("pragma journal_mode=wal"));
     if (!r.ok())
         close();
     return r;

@@ -59,7 +59,6 @@ void StoreController::Save2Mdb(const QAbstractItemModel& upload) {
 
     const auto readings = UploadSaver::plan(uploadRows(upload), m_frmShowRiLI->StNum,
                                             m_frmShowRiLI->EdNum, m_frmShowRiLI->OffsetNum);
-    finishQueryPaneReading();
     const StoreResult r = UploadSaver::save(m_databasePath, stamp, readings);
     if (!r.ok()) {
         // Nothing was stored; the dialog keeps its entries for another try.
@@ -91,10 +90,6 @@ void StoreController::fillQueryPane(const ReadingsLayout& layout, const QString&
     if (!r.ok())
         m_prompts.message(&m_window, InfoTitle, r.message(), Prompts::Buttons::Ok,
                           Prompts::Icon::Warning);
-}
-
-void StoreController::finishQueryPaneReading() {
-    m_readingsModel->waitUntilLoaded();
 }
 
 void StoreController::showPreparingPanel() {
@@ -142,7 +137,6 @@ void StoreController::menu_OrderByTimeId_Click() {
 }
 
 void StoreController::menu_ClearMdb_Click() {
-    finishQueryPaneReading();
     showPreparingPanel();
     FrmDataManage dlg(m_prompts, m_databasePath, &m_window);
     if (dlg.listError().kind() == StoreResult::Kind::CannotOpen) {

@@ -48,9 +48,6 @@ private:
     // The waiting panel around a dialog that reads the database while it opens.
     void showPreparingPanel();
     void hidePreparingPanel();
-    // Lets a view still reading in the background finish before the database is written,
-    // so the write never has to wait for the read lock.
-    void finishQueryPaneReading();
 
     QWidget& m_window;
     Prompts& m_prompts;
