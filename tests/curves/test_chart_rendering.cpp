@@ -1,6 +1,6 @@
 #include "MyFunctions.h"
 #include "PrintLayout.h"
-#include "StationRows.h"
+#include "StationRecordRows.h"
 #include "StoreFixture.h"
 
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "Module1.h"
 #include "MyFunctions.h"
 #include "ScriptedPrompts.h"
-#include "StationRows.h"
+#include "StationRecordRows.h"
 #include "StoreDb.h"
 #include "StoreFixture.h"
 #include "WhenShown.h"

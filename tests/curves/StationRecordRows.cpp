@@ -1,4 +1,4 @@
-#include "StationRows.h"
+#include "StationRecordRows.h"
 
 #include "StoreDb.h"
 
