@@ -1,28 +1,20 @@
 #include "StationFixture.h"
 
+#include "StationRecordRows.h"
 #include "StoreDb.h"
+
+#include <QDateTime>
 
 #include <QTest>
 
 void StationFixture::addStations(const QStringList& rows) const {
-    StoreDb db(dbPath());
-    QVERIFY(db.openDatabase().ok());
-    QVERIFY(db.begin().ok());
+    QStringList stamped;
     for (const QString& row : rows) {
-        const QStringList f = row.split(QLatin1Char('|'));
-        const QString& id = f[0];
-        QVariantList values{
-            id, id.mid(0, 4) + QLatin1Char('-') + id.mid(4, 2) + QLatin1Char('-') + id.mid(6, 2),
-            id.mid(8, 2) + QLatin1Char(':') + id.mid(10, 2) + QLatin1Char(':') + id.mid(12, 2),
-            f[1]};
-        for (const QString& t : f[2].split(QLatin1Char(',')))
-            values.append(t);
-        const StoreResult r = db.exec(
-            QStringLiteral("insert into [测量数据] values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-            values);
-        QVERIFY2(r.ok(), qPrintable(r.message()));
+        const QString id = row.section(QLatin1Char('|'), 0, 0);
+        const QDateTime at = QDateTime::fromString(id, QStringLiteral("yyyyMMddHHmmss"));
+        stamped << at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + row.mid(id.size());
     }
-    QVERIFY(db.commit().ok());
+    AddStationRows(dbPath(), stamped);
 }
 
 void StationFixture::addGroups(const QStringList& names) const {
