@@ -1,6 +1,7 @@
 #include "MainPanes.h"
 
 #include "MainPaneLayout.h"
+#include "PlaceholderTreeView.h"
 #include "SplitterBar.h"
 #include "TwipsScale.h"
 
@@ -15,8 +16,8 @@ constexpr int TitleHeight = 300; // twips
 constexpr int OverlayWidth = 4500;
 constexpr int OverlayHeight = 1000;
 
-QTreeView* makeList(const QString& name, QWidget* parent) {
-    auto* list = new QTreeView(parent);
+template <typename View = QTreeView> View* makeList(const QString& name, QWidget* parent) {
+    auto* list = new View(parent);
     list->setObjectName(name);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
@@ -42,7 +43,7 @@ MainPanes::MainPanes(QWidget* parent)
       m_right(new QWidget(this)),
       ListView1(makeList(QStringLiteral("ListView1"), m_upperLeft)),
       ListView2(makeList(QStringLiteral("ListView2"), m_lowerLeft)),
-      ListView3(makeList(QStringLiteral("ListView3"), m_right)),
+      ListView3(makeList<PlaceholderTreeView>(QStringLiteral("ListView3"), m_right)),
       Text1(new QLineEdit(ListView2->viewport())),
       picSplitter(new SplitterBar(Qt::Vertical, this)),
       picHHSplitter(new SplitterBar(Qt::Horizontal, this)) {
@@ -96,6 +97,14 @@ void MainPanes::SizeControls(int splitterLeftTwips, int hSplitterTopTwips) {
             QPoint((width() - panel.width()) / 2, (height() - panel.height()) / 2), panel));
         m_overlay->raise();
     }
+}
+
+QTreeView* MainPanes::queryList() const {
+    return ListView3;
+}
+
+void MainPanes::setQueryPlaceholder(const QString& text) {
+    ListView3->setPlaceholderText(text);
 }
 
 int MainPanes::splitterLeft() const {

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class PlaceholderTreeView;
 class QLabel;
 class QLineEdit;
 class QTreeView;
@@ -22,10 +23,12 @@ public:
     [[nodiscard]] QTreeView* infoList() const { return ListView1; }
     [[nodiscard]] QTreeView* uploadList() const { return ListView2; }
     [[nodiscard]] QLineEdit* uploadEditor() const { return Text1; }
-    [[nodiscard]] QTreeView* queryList() const { return ListView3; }
+    [[nodiscard]] QTreeView* queryList() const;
     [[nodiscard]] QLabel* queryTitle() const { return lblTitle[1]; }
 
     void setOverlay(QWidget* overlay) { m_overlay = overlay; }
+    // One line of advice drawn over the query pane until its first view is shown.
+    void setQueryPlaceholder(const QString& text);
 
     // Lays the panes out with the splitters at the given positions (twips).
     void SizeControls(int splitterLeftTwips, int hSplitterTopTwips);
@@ -47,7 +50,7 @@ private:
     std::array<QLabel*, 3> lblTitle{};
     QTreeView* ListView1;
     QTreeView* ListView2;
-    QTreeView* ListView3;
+    PlaceholderTreeView* ListView3;
     QLineEdit* Text1;
     SplitterBar* picSplitter;
     SplitterBar* picHHSplitter;

@@ -3,11 +3,12 @@
 #include "Module1.h"
 #include "Version.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+frmAbout::frmAbout(const Module1& state, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("关于 ") + Module1::AppTitle);
     setModal(true);
@@ -37,14 +38,22 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
         QStringLiteral("未经授权而擅自复制或传播本程序的全部或部分，将受到严厉的民事和刑事制裁。"),
         this);
     notice2->setWordWrap(true);
+    lblDataPlace = new QLabel(QStringLiteral("数据库文件：%1\n报表和输出文件：%2")
+                                  .arg(QDir::toNativeSeparators(state.DatabasePath),
+                                       QDir::toNativeSeparators(state.DocumentsFolder)),
+                              this);
+    lblDataPlace->setObjectName(QStringLiteral("lblDataPlace"));
+    lblDataPlace->setWordWrap(true);
+    // So the paths can be copied into a file manager.
+    lblDataPlace->setTextInteractionFlags(Qt::TextSelectableByMouse);
     cmdOK = new QPushButton(QStringLiteral("确定"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     for (QWidget* w : {static_cast<QWidget*>(lblTitle), static_cast<QWidget*>(lblVersion),
                        static_cast<QWidget*>(lblDescription), static_cast<QWidget*>(types1),
-                       static_cast<QWidget*>(types2), static_cast<QWidget*>(notice1),
-                       static_cast<QWidget*>(notice2)})
+                       static_cast<QWidget*>(types2), static_cast<QWidget*>(lblDataPlace),
+                       static_cast<QWidget*>(notice1), static_cast<QWidget*>(notice2)})
         layout->addWidget(w);
     layout->addWidget(cmdOK, 0, Qt::AlignRight);
 }

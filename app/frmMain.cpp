@@ -81,10 +81,12 @@ frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock, const Mai
     m_curves = new CurvesController(this, m_prompts, m_clock, m_state.DatabasePath);
     m_reports = new ReportsController(
         this, m_prompts, *this, m_clock, m_state.DatabasePath, m_state.AppFolder,
+        m_state.DocumentsFolder,
         [this] { return PaneQuery{m_store->paneLayout(), m_store->paneSql()}; },
         [this] { m_store->menu_DefByMyself_Click(); });
-    m_update = new UpdateController(this, m_prompts, m_clock, m_state.AppFolder,
-                                    wiring.endProgram ? wiring.endProgram : EndProgramAtOnce);
+    m_update =
+        new UpdateController(this, m_prompts, m_clock, {m_state.CacheFolder, m_state.Installed},
+                             wiring.endProgram ? wiring.endProgram : EndProgramAtOnce);
     bindMenus();
 
     Timer1 = new QTimer(this);
@@ -352,6 +354,6 @@ void frmMain::mnuHelpContents_Click() {
 }
 
 void frmMain::mnuHelpAbout_Click() {
-    frmAbout about(this);
+    frmAbout about(m_state, this);
     about.exec();
 }

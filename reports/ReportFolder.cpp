@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString ReportFolder::make(const QString& programFolder) {
-    const QString folder = QDir(programFolder).filePath(QStringLiteral("报表"));
+QString ReportFolder::make(const QString& documentsFolder) {
+    const QString folder = QDir(documentsFolder).filePath(QStringLiteral("报表"));
     return QDir().mkpath(folder) ? folder : QString();
 }
 

@@ -11,6 +11,7 @@ packages=(
   fonts-noto-cjk
   sqlite3 libsqlite3-dev python3 python3-openpyxl poppler-utils
   xvfb xauth
+  desktop-file-utils
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "UpdateVersion.h"
 #include "WholeFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QUrl>
 
@@ -19,7 +20,7 @@ const QString NoEngineLine = QStringLiteral("没有获取到可用的升级引�
 } // namespace
 
 UpdateCheck::UpdateCheck(Setup setup, Clock& clock, QObject* parent)
-    : QObject(parent), m_setup(std::move(setup)), m_place(UpdatePlace::For(m_setup.programFolder)),
+    : QObject(parent), m_setup(std::move(setup)),
       m_fetch(new HttpFetch(clock.timerInterval(RequestTimeoutMs), this)),
       m_currentParts(UpdateVersion::Parts(m_setup.currentVersion)) {}
 
@@ -64,7 +65,7 @@ void UpdateCheck::versionFileFetched(bool stored) {
         return;
     }
     add(QStringLiteral("您使用的软件需要升级！"));
-    if (m_place.packageManaged) {
+    if (m_setup.place.packageManaged) {
         finish(Outcome::PackageManaged, QStringLiteral("请通过系统的软件包管理器升级到新版本。"));
         return;
     }
@@ -120,9 +121,9 @@ void UpdateCheck::finish(Outcome outcome, const QString& line) {
 }
 
 QString UpdateCheck::versionFilePath() const {
-    return m_place.folder + VersionFileName;
+    return QDir(m_setup.place.folder).filePath(VersionFileName);
 }
 
 QString UpdateCheck::enginePath() const {
-    return m_place.folder + EngineFile::Name();
+    return QDir(m_setup.place.folder).filePath(EngineFile::Name());
 }

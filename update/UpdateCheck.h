@@ -41,8 +41,8 @@ public:
     struct Setup {
         UpdateSources sources;
         QVersionNumber currentVersion;
-        // The program's folder; it decides where downloads go.
-        QString programFolder;
+        // Where downloads go and whether the program may replace itself.
+        UpdatePlace place;
         // Ends the program once the engine runs.
         std::function<void()> endProgram;
     };
@@ -74,7 +74,6 @@ private:
     [[nodiscard]] QString enginePath() const;
 
     Setup m_setup;
-    UpdatePlace m_place;
     HttpFetch* m_fetch;
     QStringList m_currentParts;
     QString m_updateBaseUrl;

@@ -6,9 +6,6 @@
 // A program installed by a package belongs to the package manager: it is never replaced
 // from here and its bin/ folder is never written, so its downloads go to the user's cache.
 struct UpdatePlace {
-    // Ends in "/".
     QString folder;
     bool packageManaged = false;
-
-    [[nodiscard]] static UpdatePlace For(const QString& programFolder);
 };

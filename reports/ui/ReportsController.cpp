@@ -13,16 +13,16 @@
 
 ReportsController::ReportsController(QWidget* parent, Prompts& prompts, WaitingPanel& waiting,
                                      Clock& clock, QString databasePath, QString programFolder,
-                                     PaneSource currentPane, CustomQuery runCustomQuery,
-                                     FileLauncher* launcher)
+                                     QString documentsFolder, PaneSource currentPane,
+                                     CustomQuery runCustomQuery, FileLauncher* launcher)
     : QObject(parent), m_parent(parent), m_prompts(prompts), m_waiting(waiting), m_clock(clock),
       m_databasePath(std::move(databasePath)), m_programFolder(std::move(programFolder)),
-      m_currentPane(std::move(currentPane)), m_runCustomQuery(std::move(runCustomQuery)),
-      m_launcher(launcher ? *launcher : m_desktop) {}
+      m_documentsFolder(std::move(documentsFolder)), m_currentPane(std::move(currentPane)),
+      m_runCustomQuery(std::move(runCustomQuery)), m_launcher(launcher ? *launcher : m_desktop) {}
 
 void ReportsController::MenuGroupTables_Click() {
     frmWenduBaobiao report(m_prompts, m_clock, m_launcher, m_databasePath, m_programFolder,
-                           m_parent);
+                           m_documentsFolder, m_parent);
     report.exec();
 }
 
@@ -76,7 +76,7 @@ void ReportsController::menu_2XLS_Click() {
 }
 
 void ReportsController::Data2ExcelTab(const PaneQuery& pane) {
-    const QString folder = ReportFolder::make(m_programFolder);
+    const QString folder = ReportFolder::make(m_documentsFolder);
     if (folder.isEmpty()) {
         ReportMessages::tellFailure(m_parent, m_prompts, {ExportResult::Kind::CannotWrite, {}, 0},
                                     folder, ReportMessages::FileKind::Workbook);

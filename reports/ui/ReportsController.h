@@ -27,10 +27,13 @@ public:
     // Runs the custom query command, which may fill the pane.
     using CustomQuery = std::function<void()>;
 
-    // `launcher` opens the written files; the desktop's programs when null.
+    // `programFolder` holds the shipped template; workbooks and text files are proposed
+    // under `documentsFolder`. `launcher` opens the written files; the desktop's programs
+    // when null.
     ReportsController(QWidget* parent, Prompts& prompts, WaitingPanel& waiting, Clock& clock,
-                      QString databasePath, QString programFolder, PaneSource currentPane,
-                      CustomQuery runCustomQuery, FileLauncher* launcher = nullptr);
+                      QString databasePath, QString programFolder, QString documentsFolder,
+                      PaneSource currentPane, CustomQuery runCustomQuery,
+                      FileLauncher* launcher = nullptr);
 
     // The waiting panel's text while an export runs; the percentage follows it.
     static inline const QString WaitingText = QStringLiteral("正在建立报表，请稍等....");
@@ -54,6 +57,7 @@ private:
     Clock& m_clock;
     QString m_databasePath;
     QString m_programFolder;
+    QString m_documentsFolder;
     PaneSource m_currentPane;
     CustomQuery m_runCustomQuery;
     DesktopFileLauncher m_desktop;

@@ -45,9 +45,11 @@ QLabel* caption(const QString& text, QWidget* parent) {
 } // namespace
 
 frmWenduBaobiao::frmWenduBaobiao(Prompts& prompts, Clock& clock, FileLauncher& launcher,
-                                 QString databasePath, QString programFolder, QWidget* parent)
+                                 QString databasePath, QString programFolder,
+                                 QString documentsFolder, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_clock(clock), m_launcher(launcher),
-      m_databasePath(std::move(databasePath)), m_programFolder(std::move(programFolder)) {
+      m_databasePath(std::move(databasePath)), m_programFolder(std::move(programFolder)),
+      m_documentsFolder(std::move(documentsFolder)) {
     setObjectName(QStringLiteral("frm温度报表"));
     setWindowTitle(QStringLiteral("温度报表"));
     setModal(true);
@@ -210,9 +212,12 @@ void frmWenduBaobiao::cmdExit_Click() {
 }
 
 void frmWenduBaobiao::CmdPrn_Click() {
+    // The proposal should open where it points; a folder that cannot be made still lets the
+    // user choose another one.
+    (void)QDir().mkpath(m_documentsFolder);
     const QString chosen = m_prompts.saveFileName(
         this, QStringLiteral("输出数据到文本文件："), QStringLiteral("*.txt (*.txt)"),
-        QDir(m_programFolder).filePath(QStringLiteral("outdat.txt")));
+        QDir(m_documentsFolder).filePath(QStringLiteral("outdat.txt")));
     if (chosen.isEmpty())
         return;
     const QString path = ReportMessages::withSuffix(chosen, QStringLiteral("txt"));
@@ -244,8 +249,8 @@ void frmWenduBaobiao::Data2ExcelTab() {
     if (m_exporting)
         return;
     // A folder that cannot be made still lets the user choose another one.
-    const QString folder = ReportFolder::make(m_programFolder);
-    const QString proposed = QDir(folder.isEmpty() ? m_programFolder : folder)
+    const QString folder = ReportFolder::make(m_documentsFolder);
+    const QString proposed = QDir(folder.isEmpty() ? m_documentsFolder : folder)
                                  .filePath(QStringLiteral("测温数据报表.xlsx"));
     const QString chosen = m_prompts.saveFileName(this, QStringLiteral("输出数据到Excel文件："),
                                                   QStringLiteral("*.xlsx (*.xlsx)"), proposed);

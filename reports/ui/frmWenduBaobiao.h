@@ -22,8 +22,10 @@ class frmWenduBaobiao : public QDialog {
     Q_OBJECT
 
 public:
+    // The template is read from `programFolder`'s data files; the outputs are proposed
+    // under `documentsFolder`.
     frmWenduBaobiao(Prompts& prompts, Clock& clock, FileLauncher& launcher, QString databasePath,
-                    QString programFolder, QWidget* parent = nullptr);
+                    QString programFolder, QString documentsFolder, QWidget* parent = nullptr);
     ~frmWenduBaobiao() override;
 
     // The template's file name among the program's data files.
@@ -69,6 +71,7 @@ private:
     FileLauncher& m_launcher;
     QString m_databasePath;
     QString m_programFolder;
+    QString m_documentsFolder;
     // True while the workbook export runs; it lets the window serve events meanwhile.
     bool m_exporting = false;
 };

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -32,6 +33,8 @@ class TestPaneExports : public QObject {
     Q_OBJECT
 
     StoreFixture m_db;
+    // Where workbooks go; apart from the program's folder, as when installed.
+    QTemporaryDir m_documents;
     QWidget m_window;
     ScriptedPrompts m_prompts;
     RecordingPanel m_waiting;
@@ -47,6 +50,7 @@ class TestPaneExports : public QObject {
                                 m_clock,
                                 m_db.dbPath(),
                                 m_db.dir(),
+                                m_documents.path(),
                                 [this] { return m_pane; },
                                 [this] {
                                     ++m_customQueries;
@@ -130,7 +134,7 @@ private slots:
         QCOMPARE(m_launcher.workbooks.size(), 2);
         QVERIFY(m_launcher.workbooks[0] != m_launcher.workbooks[1]);
         for (const QString& path : m_launcher.workbooks) {
-            QCOMPARE(QFileInfo(path).dir().dirName(), QStringLiteral("报表"));
+            QCOMPARE(QFileInfo(path).absolutePath(), QDir(m_documents.path()).filePath("报表"));
             QVERIFY(QFileInfo(path).fileName().endsWith(QStringLiteral(".xlsx")));
         }
 
@@ -173,7 +177,7 @@ private slots:
             rows.append(QStringLiteral("2008-04-30 14:25:03|%1|20").arg(n));
         big.addReadings(rows);
         ReportsController reports(
-            &m_window, m_prompts, m_waiting, m_clock, big.dbPath(), big.dir(),
+            &m_window, m_prompts, m_waiting, m_clock, big.dbPath(), big.dir(), big.dir(),
             [] {
                 return PaneQuery{ReadingsLayout::of(Fill::ByTimeThenSensor), {}};
             },
@@ -202,7 +206,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder would go
         blocker.close();
         ReportsController reports(
-            &m_window, m_prompts, m_waiting, m_clock, other.dbPath(), other.dir(),
+            &m_window, m_prompts, m_waiting, m_clock, other.dbPath(), other.dir(), other.dir(),
             [] {
                 return PaneQuery{ReadingsLayout::of(Fill::UploadTimes), {}};
             },

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -37,6 +38,8 @@ class TestStationReport : public QObject {
     Q_OBJECT
 
     StationFixture m_db;
+    // Where the outputs are proposed; apart from the program's folder, as when installed.
+    QTemporaryDir m_documents;
     ScriptedPrompts m_prompts;
     StepClock m_clock{QDateTime(QDate(2008, 4, 30), QTime(15, 0, 0))};
     FakeLauncher m_launcher;
@@ -44,7 +47,7 @@ class TestStationReport : public QObject {
     // The window opened as the main window opens it, once its first fill has run.
     std::unique_ptr<frmWenduBaobiao> opened() {
         auto w = std::make_unique<frmWenduBaobiao>(m_prompts, m_clock, m_launcher, m_db.dbPath(),
-                                                   m_db.dir());
+                                                   m_db.dir(), m_documents.path());
         w->show();
         // The caller sees an empty list if the first fill never comes.
         (void)QTest::qWaitFor([&w] { return w->List1->count() > 0; });
@@ -76,7 +79,8 @@ private slots:
     }
 
     void opensOnTheLastTwentyDaysAndFillsStationOneAfterASecond() {
-        frmWenduBaobiao w(m_prompts, m_clock, m_launcher, m_db.dbPath(), m_db.dir());
+        frmWenduBaobiao w(m_prompts, m_clock, m_launcher, m_db.dbPath(), m_db.dir(),
+                          m_documents.path());
         QCOMPARE(w.objectName(), QStringLiteral("frm温度报表"));
         QCOMPARE(w.Label1[0]->text(), QStringLiteral("2008-04-10"));
         QCOMPARE(w.Label1[1]->text(), QStringLiteral("2008-04-30"));
@@ -139,6 +143,8 @@ private slots:
         m_prompts.choose(path);
         w->CmdPrn->click();
         QCOMPARE(m_prompts.asked().first().title, QStringLiteral("输出数据到文本文件："));
+        QCOMPARE(m_prompts.asked().first().startPath,
+                 QDir(m_documents.path()).filePath("outdat.txt"));
         QCOMPARE(m_launcher.texts, QStringList{path + QStringLiteral(".txt")});
 
         QStringList expected{QString(indent, QLatin1Char(' ')) + title, QString()};
@@ -157,7 +163,8 @@ private slots:
 
     void workbookExportFillsTheTemplateAndOpensIt() {
         auto w = opened();
-        const QString target = m_db.file(QStringLiteral("报表/station.xlsx"));
+        const QString target =
+            QDir(m_documents.path()).filePath(QStringLiteral("报表/station.xlsx"));
         m_prompts.choose(target);
         QString progressAtOpen;
         m_launcher.opens = false;
@@ -167,6 +174,7 @@ private slots:
         const ScriptedPrompts::Question& save = m_prompts.asked().first();
         QCOMPARE(save.title, QStringLiteral("输出数据到Excel文件："));
         QCOMPARE(save.text, QStringLiteral("*.xlsx (*.xlsx)"));
+        QCOMPARE(save.startPath, QDir(m_documents.path()).filePath("报表/测温数据报表.xlsx"));
         QCOMPARE(m_launcher.workbooks, QStringList{target});
         QCOMPARE(progressAtOpen, QStringLiteral("进度：1000‰"));
         QCOMPARE(m_prompts.texts().last(),
@@ -193,7 +201,7 @@ private slots:
     void aMissingTemplateStopsTheExportAndACancelWritesNothing() {
         StationFixture bare; // a program folder without the template
         bare.addStations({QStringLiteral("20080430120000|0001|22,22,22,22,22,22,22,22")});
-        frmWenduBaobiao w(m_prompts, m_clock, m_launcher, bare.dbPath(), bare.dir());
+        frmWenduBaobiao w(m_prompts, m_clock, m_launcher, bare.dbPath(), bare.dir(), bare.dir());
         const QString target = bare.file(QStringLiteral("报表/测温数据报表.xlsx"));
         m_prompts.choose(target);
         w.Cmd2ExcelTab->click();

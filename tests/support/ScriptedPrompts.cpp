@@ -2,7 +2,7 @@
 
 Prompts::Answer ScriptedPrompts::message(QWidget*, const QString& title, const QString& text,
                                          Buttons buttons, Icon) {
-    m_asked.append({QStringLiteral("message"), title, text, buttons});
+    m_asked.append({QStringLiteral("message"), title, text, buttons, {}});
     if (!m_answers.isEmpty())
         return m_answers.takeFirst();
     if (buttons != Buttons::Ok)
@@ -17,9 +17,9 @@ Prompts::Answer ScriptedPrompts::message(QWidget*, const QString& title, const Q
     }
 }
 
-QString ScriptedPrompts::nextPath(const QString& kind, const QString& title,
-                                  const QString& filter) {
-    m_asked.append({kind, title, filter, Buttons::Ok});
+QString ScriptedPrompts::nextPath(const QString& kind, const QString& title, const QString& filter,
+                                  const QString& startPath) {
+    m_asked.append({kind, title, filter, Buttons::Ok, startPath});
     if (m_paths.isEmpty()) {
         ++m_unanswered;
         return {};
@@ -28,17 +28,17 @@ QString ScriptedPrompts::nextPath(const QString& kind, const QString& title,
 }
 
 QString ScriptedPrompts::saveFileName(QWidget*, const QString& title, const QString& filter,
-                                      const QString&) {
-    return nextPath(QStringLiteral("save"), title, filter);
+                                      const QString& startPath) {
+    return nextPath(QStringLiteral("save"), title, filter, startPath);
 }
 
 QString ScriptedPrompts::openFileName(QWidget*, const QString& title, const QString& filter,
-                                      const QString&) {
-    return nextPath(QStringLiteral("open"), title, filter);
+                                      const QString& startPath) {
+    return nextPath(QStringLiteral("open"), title, filter, startPath);
 }
 
 bool ScriptedPrompts::printerSetup(QWidget*, const QString& title, QPrinter& printer) {
-    m_asked.append({QStringLiteral("printer"), title, {}, Buttons::Ok});
+    m_asked.append({QStringLiteral("printer"), title, {}, Buttons::Ok, {}});
     if (m_printers.isEmpty()) {
         ++m_unanswered;
         return false;

@@ -18,6 +18,7 @@ public:
         QString title;
         QString text; // message text, or the file filter
         Buttons buttons = Buttons::Ok;
+        QString startPath; // what a file chooser proposed
     };
 
     // Answers for the next message boxes, in order.
@@ -46,7 +47,8 @@ public:
     void clear();
 
 private:
-    QString nextPath(const QString& kind, const QString& title, const QString& filter);
+    QString nextPath(const QString& kind, const QString& title, const QString& filter,
+                     const QString& startPath);
 
     QList<Answer> m_answers;
     QStringList m_paths;

@@ -33,7 +33,7 @@ private slots:
         SystemClock clock;
         QWidget owner;
         bool ended = false;
-        UpdateController controller(&owner, prompts, clock, dir.filePath("program"),
+        UpdateController controller(&owner, prompts, clock, {dir.filePath("program"), false},
                                     [&ended] { ended = true; });
         QStringList lines;
         whenShown<FrmUpdate>([&lines](FrmUpdate* form) {

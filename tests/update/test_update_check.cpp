@@ -29,9 +29,9 @@ private:
     QString m_baseUrl;
 
     // Runs one check to its end, answering No if asked, and keeps its lines and update folder.
-    void run(const UpdateSources& sources, const QString& programFolder, Clock& clock) {
+    void run(const UpdateSources& sources, const UpdatePlace& place, Clock& clock) {
         m_lines.clear();
-        UpdateCheck check({sources, QVersionNumber(2008, 4, 3000), programFolder,
+        UpdateCheck check({sources, QVersionNumber(2008, 4, 3000), place,
                            [] { QFAIL("the program must keep running"); }},
                           clock);
         connect(&check, &UpdateCheck::lineAdded, [this](const QString& l) { m_lines << l; });
@@ -87,7 +87,7 @@ private slots:
         QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("2008,4,3000") > 0);
         stale.close();
 
-        run({server.hostAndPort(), server.url(Folder)}, dir.path(), m_clock);
+        run({server.hostAndPort(), server.url(Folder)}, {dir.path(), false}, m_clock);
         QCOMPARE(m_lines, FirstLines + lines);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), files);
     }
@@ -103,7 +103,7 @@ private slots:
         bootstrap.serve("/svr2ip.txt", reply);
         QTemporaryDir dir;
         // Nothing serves port 81 here, so the version file is not found.
-        run({bootstrap.hostAndPort(), {}}, dir.path(), m_clock);
+        run({bootstrap.hostAndPort(), {}}, {dir.path(), false}, m_clock);
         QCOMPARE(bootstrap.requested(), QStringList{"/svr2ip.txt"});
         QCOMPARE(m_baseUrl, QString("http://127.0.0.1:81/updateOnline/qk_vez2.1"));
         QCOMPARE(m_lines, FirstLines + QStringList{NoVersion});
@@ -115,22 +115,21 @@ private slots:
         TestHttpServer silent(true);
         QTemporaryDir dir;
         ScaledClock fast(30);
-        run({bootstrap.hostAndPort(), silent.url(Folder)}, dir.path(), fast);
+        run({bootstrap.hostAndPort(), silent.url(Folder)}, {dir.path(), false}, fast);
         QCOMPARE(m_lines, FirstLines + QStringList{NoVersion});
     }
 
     void installedProgramLeavesTheUpdateToThePackageManager() {
         QTemporaryDir root;
-        QVERIFY(QDir(root.path()).mkpath("bin") && QDir(root.path()).mkpath("share/thermbook"));
-        qputenv("XDG_CACHE_HOME", root.filePath("cache").toUtf8());
         TestHttpServer server;
         server.serve("/svr2ip.txt", "SVR2IP=127.0.0.1\r\n");
         server.serve(Folder + "/NewVer.txt", "2008,4,3001");
         server.serve(Folder + "/Update", Engine);
 
-        run({server.hostAndPort(), server.url(Folder)}, root.filePath("bin"), m_clock);
-        QCOMPARE(m_lines, FirstLines + NewerLines + QStringList{"请通过系统的软件包管理器升级到新版本。"});
-        QVERIFY(QDir(root.filePath("bin")).isEmpty());
+        run({server.hostAndPort(), server.url(Folder)}, {root.filePath("cache/thermbook"), true},
+            m_clock);
+        QCOMPARE(m_lines,
+                 FirstLines + NewerLines + QStringList{"请通过系统的软件包管理器升级到新版本。"});
         QVERIFY(QFile::exists(root.filePath("cache/thermbook/NewVer.txt")));
         QVERIFY(!server.requested().contains(Folder + "/Update"));
     }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "UpdatePlace.h"
+
 #include <QObject>
-#include <QString>
 
 #include <functional>
 
@@ -14,9 +15,9 @@ class UpdateController : public QObject {
     Q_OBJECT
 
 public:
-    // `endProgram` ends the program once the update engine runs (EndProgramAtOnce in the
-    // real program).
-    UpdateController(QWidget* parent, Prompts& prompts, Clock& clock, QString programFolder,
+    // `place` says where downloads go; `endProgram` ends the program once the update engine
+    // runs (EndProgramAtOnce in the real program).
+    UpdateController(QWidget* parent, Prompts& prompts, Clock& clock, UpdatePlace place,
                      std::function<void()> endProgram);
 
 public slots:
@@ -26,6 +27,6 @@ private:
     QWidget* m_parent;
     Prompts& m_prompts;
     Clock& m_clock;
-    QString m_programFolder;
+    UpdatePlace m_place;
     std::function<void()> m_endProgram;
 };
