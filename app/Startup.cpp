@@ -3,7 +3,7 @@
 #include "InstanceLock.h"
 #include "Module1.h"
 #include "Prompts.h"
-#include "StoreDb.h"
+#include "StoreStartup.h"
 #include "frmLogin.h"
 #include "frmMain.h"
 #include "frmSplash.h"
@@ -42,10 +42,11 @@ std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceL
         return nullptr;
     }
     Module1 state = Module1::ForFolder(programFolder);
-    // The database is made, or switched to its write-ahead log, before any view reads it,
-    // so no save ever waits for a view. Whatever is wrong with the file is told by the first
-    // command that needs it.
-    (void)StoreDb(state.DatabasePath).openDatabase(StoreDb::Access::ReadWrite);
+    // From here on the database path is the store in use: the local file or a server.
+    state.DatabasePath =
+        StoreStartup::open(prompts, StoreStartup::askPasswordDialog, state.DatabasePath);
+    if (state.DatabasePath.isEmpty())
+        return nullptr;
 
     auto splash = std::make_unique<frmSplash>();
     splash->show();

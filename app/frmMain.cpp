@@ -9,6 +9,7 @@
 #include "Prompts.h"
 #include "ReadingsModel.h"
 #include "ReportsController.h"
+#include "StoreAddress.h"
 #include "StoreController.h"
 #include "TwipsScale.h"
 #include "EndProgram.h"
@@ -142,6 +143,7 @@ void frmMain::bindMenus() {
     bind(a.menu_OrderByIdTime, s, &StoreController::menu_OrderByIdTime_Click);
     bind(a.menu_OrderByTimeId, s, &StoreController::menu_OrderByTimeId_Click);
     bind(a.menu_ClearMdb, s, &StoreController::menu_ClearMdb_Click);
+    bind(a.menu_DatabaseSetting, s, &StoreController::menu_DatabaseSetting_Click);
 
     bind(a.MenuGroupDEF, m_grouping, &GroupingController::MenuGroupDEF_Click);
     bind(a.MenuGroupSel, m_grouping, &GroupingController::MenuGroupSel_Click);
@@ -157,6 +159,9 @@ void frmMain::buildStatusBar() {
     sbPanel1 = new QLabel(bar);
     sbPanel1->setObjectName(QStringLiteral("sbPanel1"));
     bar->addWidget(sbPanel1, 1);
+    auto* store = new QLabel(StoreAddress(m_state.DatabasePath).displayName(), bar);
+    store->setObjectName(QStringLiteral("sbStore"));
+    bar->addPermanentWidget(store);
     setStatusBar(bar);
 
     Command1 = new QPushButton(QStringLiteral("TEST"), bar);
