@@ -123,6 +123,7 @@ StoreResult StoreDb::connect(Access access) {
 }
 
 StoreResult StoreDb::connectServer(Access access) {
+    m_readOnly = access == Access::ReadOnly;
     const auto refused = [this](StoreResult::Kind kind, const QString& reason) {
         close();
         return StoreResult::failure(kind, QStringLiteral("无法连接数据库服务器：") +
@@ -192,6 +193,11 @@ StoreResult StoreDb::prepareServer() {
             missing.append(table);
     if (missing.isEmpty() && haveVal)
         return {};
+    // A reading connection cannot make anything; a writing one makes it first.
+    if (m_readOnly) {
+        r = StoreDb(m_path).openDatabase(Access::ReadWrite);
+        return r.ok() ? prepareServer() : r;
+    }
 
     // Two copies starting on an empty database at once take turns; the second finds
     // everything made and makes nothing twice.
@@ -387,6 +393,10 @@ StoreResult StoreDb::select(const QString& sql, QSqlQuery& query, const QVariant
 StoreResult StoreDb::exec(const QString& sql, const QVariantList& values) {
     const JetSql::Translation t = JetSql::translate(sql, dialect());
     if (t.attachFile.isEmpty()) {
+        // A server prepares only statements that read or change rows; the rest (making
+        // tables, transaction settings) go as they are.
+        if (isServer() && values.isEmpty())
+            return execNative(t.sql);
         QSqlQuery q(m_db);
         if (!q.prepare(t.sql))
             return statementFailure(q.lastError());

@@ -103,6 +103,7 @@ private:
 
     QString m_path;
     StoreAddress m_address;
+    bool m_readOnly = false;
     QString m_name;
     int m_busyTimeoutMs;
     QSqlDatabase m_db;
