@@ -39,6 +39,7 @@ std::vector<MenuEntry> buildTable() {
               hidden("删除(&D)", "mnuFileDelete"), hidden("重命名(&M)", "mnuFileRename"),
               hidden("属性(&I)", "mnuFileProperties"), hidden("", "mnuFileMRU1"),
               hidden("", "mnuFileMRU2"), hidden("", "mnuFileMRU3"),
+              item("数据库设置…", "menu_DatabaseSetting", &A::menu_DatabaseSetting),
               item("退出(&E)", "mnuFileClose", &A::mnuFileClose)}),
         menu("编辑(&E)", "mnuEdit",
              {item("撤消(&U)", "mnuEditUndo"), item("剪切(&T)", "mnuEditCut"),

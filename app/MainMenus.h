@@ -12,6 +12,7 @@ class QMenuBar;
 // menu table says which member each item fills, so a handler is bound to a member the
 // compiler knows, never to a name looked up at run time.
 struct MainActions {
+    QAction* menu_DatabaseSetting = nullptr;
     QAction* mnuFileClose = nullptr;
     QAction* MenuDrv = nullptr;
     QAction* menu_Connect = nullptr;

@@ -5,7 +5,7 @@
 #include "Module1.h"
 #include "Prompts.h"
 #include "ReadingLists.h"
-#include "StoreDb.h"
+#include "StoreStartup.h"
 #include "frmLogin.h"
 #include "frmMain.h"
 #include "frmSplash.h"
@@ -96,10 +96,11 @@ std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceL
     Module1 state = Module1::ForFolder(programFolder);
     // A folder that cannot be made shows up as a database that cannot be opened.
     (void)QDir().mkpath(state.DataFolder);
-    // The database is made, or switched to its write-ahead log, before any view reads it,
-    // so no save ever waits for a view. Whatever is wrong with the file is told by the first
-    // command that needs it.
-    (void)StoreDb(state.DatabasePath).openDatabase(StoreDb::Access::ReadWrite);
+    // From here on the database path is the store in use: the local file or a server.
+    state.DatabasePath =
+        StoreStartup::open(prompts, StoreStartup::askPasswordDialog, state.DatabasePath);
+    if (state.DatabasePath.isEmpty())
+        return nullptr;
 
     auto splash = std::make_unique<frmSplash>();
     splash->show();

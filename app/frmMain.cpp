@@ -9,6 +9,7 @@
 #include "Prompts.h"
 #include "ReadingsModel.h"
 #include "ReportsController.h"
+#include "StoreAddress.h"
 #include "StoreController.h"
 #include "TwipsScale.h"
 #include "EndProgram.h"
@@ -144,6 +145,7 @@ void frmMain::bindMenus() {
     bind(a.menu_OrderByIdTime, s, &StoreController::menu_OrderByIdTime_Click);
     bind(a.menu_OrderByTimeId, s, &StoreController::menu_OrderByTimeId_Click);
     bind(a.menu_ClearMdb, s, &StoreController::menu_ClearMdb_Click);
+    bind(a.menu_DatabaseSetting, s, &StoreController::menu_DatabaseSetting_Click);
 
     bind(a.MenuGroupDEF, m_grouping, &GroupingController::MenuGroupDEF_Click);
     bind(a.MenuGroupSel, m_grouping, &GroupingController::MenuGroupSel_Click);
@@ -156,9 +158,16 @@ void frmMain::bindMenus() {
 void frmMain::buildStatusBar() {
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("sbStatusBar"));
-    sbPanel1 = new QLabel(bar);
-    sbPanel1->setObjectName(QStringLiteral("sbPanel1"));
+    // Status texts never keep the window from narrowing to its least width; they are cut.
+    const auto panel = [bar](const char* name, const QString& text = {}) {
+        auto* label = new QLabel(text, bar);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        return label;
+    };
+    sbPanel1 = panel("sbPanel1");
     bar->addWidget(sbPanel1, 1);
+    bar->addWidget(panel("sbStore", StoreAddress(m_state.DatabasePath).displayName()), 1);
     setStatusBar(bar);
 
     Command1 = new QPushButton(QStringLiteral("TEST"), bar);

@@ -10,9 +10,15 @@
 
 namespace {
 
-// The whole sensor number of a text: the nearest integer of its value.
-QString wholeNumber(const QString& column) {
-    return QStringLiteral("cast(round(val(%1)) as integer)").arg(column);
+// The whole sensor number of a text: the nearest integer of its value, halves away from
+// zero. A server's integer cast fails on a number beyond its range rather than saturating,
+// so there such numbers, which have no slot anyway, become -1.
+QString wholeNumber(const StoreDb& db, const QString& column) {
+    if (!db.isServer())
+        return QStringLiteral("cast(round(val(%1)) as integer)").arg(column);
+    return QStringLiteral("case when abs(val(%1)) < 1e9 then cast(round(cast(val(%1) as "
+                          "numeric)) as integer) else -1 end")
+        .arg(column);
 }
 
 StoreResult readFailure(const QSqlQuery& q) {
@@ -57,12 +63,27 @@ StoreResult fillUploadTimes(StoreDb& db, const QStringList& times) {
 // order they were stored, so for a sensor held twice the later reading replaces the
 // earlier one.
 StoreResult fillSensorSlots(StoreDb& db) {
+    const QString number = wholeNumber(db, QStringLiteral("[编号]"));
+    if (db.isServer()) {
+        // The server's equivalent of replacing: of the rows of one sensor and upload, the
+        // last stored is kept.
+        StoreResult r = db.exec(QStringLiteral(
+            "create temp table [SensorSlots] ([日期时间] text not null, [编号] integer not null, "
+            "[温度值] double precision, primary key ([日期时间], [编号]))"));
+        if (!r.ok())
+            return r;
+        return db.exec(QStringLiteral(
+                           "insert into [SensorSlots] select distinct on (d, n) d, n, v from "
+                           "(select [日期时间] as d, %1 as n, val([温度值]) as v, ctid as c "
+                           "from [表1] where [日期时间] <> '') s where n between 0 and 1999 "
+                           "order by d, n, c desc")
+                           .arg(number));
+    }
     StoreResult r = db.exec(QStringLiteral(
         "create temp table [SensorSlots] ([日期时间] text not null, [编号] integer not null, "
         "[温度值], primary key ([日期时间], [编号])) without rowid"));
     if (!r.ok())
         return r;
-    const QString number = wholeNumber(QStringLiteral("[编号]"));
     return db.exec(QStringLiteral("insert or replace into [SensorSlots] select [日期时间], %1, "
                                   "val([温度值]) from [表1] where [日期时间] <> '' and %1 between "
                                   "0 and 1999 order by rowid")
@@ -78,7 +99,7 @@ StoreResult fillStations(StoreDb& db) {
         slotValues +=
             QStringLiteral(", case when trim(coalesce(%1, '')) = '' then null else %2 end "
                            "as [k%3]")
-                .arg(column, wholeNumber(column))
+                .arg(column, wholeNumber(db, column))
                 .arg(k);
     }
     return db.exec(QStringLiteral("create temp table [Stations] as select [组名]") + slotValues +
@@ -117,6 +138,12 @@ GroupingRun GroupData2Mdb(const QString& dbPath) {
         return run;
     if (r = db.begin(); !r.ok())
         return run;
+    // Two runs from two computers take turns; readers see the old records until the new
+    // ones are committed.
+    if (r = db.lockForTransaction(StoreDb::GroupingLockKey); !r.ok()) {
+        db.rollback();
+        return run;
+    }
     QStringList times;
     r = uploadTimes(db, times);
     if (r.ok() && !times.isEmpty()) {

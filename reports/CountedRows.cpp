@@ -13,7 +13,7 @@ StoreResult CountedRows::open(const QString& sql) {
     while (whole.endsWith(QLatin1Char(';')))
         whole.chop(1);
     QSqlQuery count;
-    r = m_db.select(QStringLiteral("select count(*) from (%1\n)").arg(whole), count);
+    r = m_db.select(QStringLiteral("select count(*) from (%1\n) as counted").arg(whole), count);
     if (!r.ok())
         return r;
     m_total = count.next() ? count.value(0).toLongLong() : 0;

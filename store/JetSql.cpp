@@ -173,11 +173,32 @@ QString JetSql::dateLiteralText(const QString& inner) {
     return out;
 }
 
-JetSql::Translation JetSql::translate(const QString& jetSql) {
+QString JetSql::serverName(const QString& name) {
+    QString lower = name;
+    for (QChar& c : lower)
+        if (c.unicode() < 0x80)
+            c = c.toLower();
+    return QLatin1Char('"') + lower.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+JetSql::Translation JetSql::translate(const QString& jetSql, Dialect dialect) {
     QVector<Token> tokens = tokenize(jetSql);
-    for (Token& t : tokens)
-        if (t.kind == TokenKind::Date)
+    for (Token& t : tokens) {
+        if (t.kind == TokenKind::Date) {
             t.text = quoted(dateLiteralText(t.text.mid(1, t.text.size() - 2)));
+        } else if (dialect == Dialect::PostgreSQL) {
+            if (t.kind == TokenKind::Bracket)
+                t.text = serverName(t.text.mid(1, t.text.endsWith(QLatin1Char(']'))
+                                                      ? t.text.size() - 2
+                                                      : t.text.size() - 1));
+            else if (t.kind == TokenKind::DoubleQuoted)
+                t.text = quoted(t.text.mid(1, t.text.size() - 2).replace(QStringLiteral("\"\""),
+                                                                         QStringLiteral("\"")));
+            else if (isWord(t, "rowid"))
+                t.text = QStringLiteral("ctid");
+        }
+    }
     dropDeleteStar(tokens);
     Translation out;
     out.attachFile = takeInsertTarget(tokens);

@@ -5,6 +5,9 @@
 #include "StoreDb.h"
 
 #include <QElapsedTimer>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <algorithm>
 
@@ -124,7 +127,7 @@ void ReadingsLoader::runPreview() {
         whole.chop(1);
     // A statement that cannot be limited this way simply shows nothing early.
     (void)read(db, Reading::Preview,
-               QStringLiteral("select * from (%1\n) limit %2")
+               QStringLiteral("select * from (%1\n) as preview limit %2")
                    .arg(whole, QString::number(PreviewRows)));
     setHandle(Reading::Preview, nullptr);
 }
@@ -180,42 +183,35 @@ std::string_view columnText(sqlite3_stmt* statement, int column) {
 
 } // namespace
 
+qint64 ReadingsLoader::failed(Reading reading, const QString& reason) {
+    if (!m_cancelled && reading == Reading::Whole) {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_error = StoreResult::failure(StoreResult::Kind::Failed,
+                                       QStringLiteral("数据库操作失败：") + reason);
+    }
+    return -1;
+}
+
 qint64 ReadingsLoader::read(StoreDb& db, Reading reading, const QString& sql) {
     if (m_cancelled)
         return -1;
-    const auto fail = [this, reading](const QString& reason) {
-        if (!m_cancelled && reading == Reading::Whole) {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_error = StoreResult::failure(StoreResult::Kind::Failed,
-                                           QStringLiteral("数据库操作失败：") + reason);
-        }
-        return qint64(-1);
-    };
-    const QByteArray translated = JetSql::translate(sql).sql.toUtf8();
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db.handle(), translated.constData(), -1, &statement, nullptr) !=
-        SQLITE_OK) {
-        const QString reason = StoreDb::reasonText(sqlite3_errcode(db.handle()),
-                                                   QString::fromUtf8(sqlite3_errmsg(db.handle())));
-        sqlite3_finalize(statement);
-        return fail(reason);
-    }
-    const int dateTimeField = columnNamed(statement, "日期时间");
-    const int numberField = columnNamed(statement, "编号");
-    const int temperatureField = columnNamed(statement, "温度值");
+    return db.isServer() ? readServer(db, reading, sql) : readFile(db, reading, sql);
+}
 
+template <typename NextRow>
+qint64 ReadingsLoader::consume(Reading reading, NextRow&& nextRow) {
     ReadingsRowBuilder builder(m_fill);
     ReadingTexts texts;
     Batch local;
     QElapsedTimer sinceHand;
     sinceHand.start();
     qint64 produced = 0;
-    int step = SQLITE_ROW;
-    while (!m_cancelled && (step = sqlite3_step(statement)) == SQLITE_ROW) {
+    std::string_view cells[3];
+    while (!m_cancelled && nextRow(cells)) {
         CachedRow row;
-        row.dateTime = texts.intern(columnText(statement, dateTimeField), local.newTexts);
-        row.number = texts.intern(columnText(statement, numberField), local.newTexts);
-        row.temperature = texts.intern(columnText(statement, temperatureField), local.newTexts);
+        row.dateTime = texts.intern(cells[0], local.newTexts);
+        row.number = texts.intern(cells[1], local.newTexts);
+        row.temperature = texts.intern(cells[2], local.newTexts);
         if (builder.next(row.dateTime, texts.value(row.number), row.mark)) {
             local.rows.push_back(row);
             ++produced;
@@ -228,13 +224,60 @@ qint64 ReadingsLoader::read(StoreDb& db, Reading reading, const QString& sql) {
             sinceHand.restart();
         }
     }
-    const bool failed = step != SQLITE_DONE && !m_cancelled;
-    const QString reason =
-        failed ? StoreDb::reasonText(step, QString::fromUtf8(sqlite3_errmsg(db.handle())))
-               : QString();
-    sqlite3_finalize(statement);
     hand(local, reading, false);
-    if (failed)
-        return fail(reason);
+    return produced;
+}
+
+qint64 ReadingsLoader::readFile(StoreDb& db, Reading reading, const QString& sql) {
+    const QByteArray translated = JetSql::translate(sql).sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db.handle(), translated.constData(), -1, &statement, nullptr) !=
+        SQLITE_OK) {
+        const QString reason = StoreDb::reasonText(sqlite3_errcode(db.handle()),
+                                                   QString::fromUtf8(sqlite3_errmsg(db.handle())));
+        sqlite3_finalize(statement);
+        return failed(reading, reason);
+    }
+    const int fields[3] = {columnNamed(statement, "日期时间"), columnNamed(statement, "编号"),
+                           columnNamed(statement, "温度值")};
+    int step = SQLITE_ROW;
+    const qint64 produced = consume(reading, [&](std::string_view* cells) {
+        if ((step = sqlite3_step(statement)) != SQLITE_ROW)
+            return false;
+        for (int i = 0; i < 3; ++i)
+            cells[i] = columnText(statement, fields[i]);
+        return true;
+    });
+    const bool stopped = step != SQLITE_DONE && step != SQLITE_ROW && !m_cancelled;
+    const QString reason =
+        stopped ? StoreDb::reasonText(step, QString::fromUtf8(sqlite3_errmsg(db.handle())))
+                : QString();
+    sqlite3_finalize(statement);
+    if (stopped)
+        return failed(reading, reason);
+    return m_cancelled ? -1 : produced;
+}
+
+qint64 ReadingsLoader::readServer(StoreDb& db, Reading reading, const QString& sql) {
+    QSqlQuery query;
+    const StoreResult r = db.select(sql, query);
+    if (!r.ok())
+        return failed(reading, r.message().section(QStringLiteral("数据库操作失败："), -1));
+    const QSqlRecord record = query.record();
+    const int fields[3] = {record.indexOf(QStringLiteral("日期时间")),
+                           record.indexOf(QStringLiteral("编号")),
+                           record.indexOf(QStringLiteral("温度值"))};
+    QByteArray bytes[3];
+    const qint64 produced = consume(reading, [&](std::string_view* cells) {
+        if (!query.next())
+            return false;
+        for (int i = 0; i < 3; ++i) {
+            bytes[i] = fields[i] < 0 ? QByteArray() : query.value(fields[i]).toString().toUtf8();
+            cells[i] = std::string_view(bytes[i].constData(), static_cast<std::size_t>(bytes[i].size()));
+        }
+        return true;
+    });
+    if (!m_cancelled && query.lastError().isValid())
+        return failed(reading, query.lastError().databaseText());
     return m_cancelled ? -1 : produced;
 }

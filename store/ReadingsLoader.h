@@ -25,7 +25,7 @@ struct sqlite3;
 // order) and continue the list. Once the whole statement hands rows, the limited one's
 // later rows are dropped.
 //
-// Rows are read straight from SQLite and kept as the texts of their row of 表1, each text
+// Rows are read straight from SQLite (through Qt SQL from a server) and kept as the texts of their row of 表1, each text
 // stored once; the pane's cells are made from them only for the rows that are looked at.
 // The reading thread never waits for the window thread.
 class ReadingsLoader {
@@ -81,6 +81,13 @@ private:
     // Reads one statement into rows 0, 1, ...; returns how many rows it gave, or -1 when it
     // stopped early. Failures of the whole statement are kept in m_error.
     qint64 read(StoreDb& db, Reading reading, const QString& sql);
+    // A file is read straight through SQLite; a server through Qt SQL. Both feed their rows
+    // to consume(), which hands them on in batches.
+    qint64 readFile(StoreDb& db, Reading reading, const QString& sql);
+    qint64 readServer(StoreDb& db, Reading reading, const QString& sql);
+    template <typename NextRow>
+    qint64 consume(Reading reading, NextRow&& nextRow);
+    qint64 failed(Reading reading, const QString& reason);
     void hand(Batch& local, Reading reading, bool last);
     void setHandle(Reading reading, sqlite3* handle);
 

@@ -2,6 +2,8 @@
 
 #include "JetSql.h"
 #include "NumberText.h"
+#include "RowCopy.h"
+#include "StoreAddress.h"
 #include "StoreDb.h"
 #include "StoreSchema.h"
 
@@ -51,7 +53,7 @@ StoreResult findReadingsTable(StoreDb& backup, QString& table) {
     if (table.isEmpty())
         return notAReadingsFile();
     QSqlQuery q;
-    if (!backup.select(QStringLiteral("select * from [%1] where 0").arg(table), q).ok())
+    if (!backup.select(QStringLiteral("select * from [%1] where 1 = 0").arg(table), q).ok())
         return notAReadingsFile();
     const QSqlRecord record = q.record();
     for (const char* column : {"日期时间", "编号", "温度值"})
@@ -79,7 +81,54 @@ StoreResult ReadingsMaintenance::deleteUpload(const QString& dbPath, const QStri
     return execOn(dbPath, QStringLiteral("delete * from [表1] where 日期时间= ?"), {dateTime});
 }
 
+namespace {
+
+// A server's tables written into a new file of the program's form at `building`. The reads
+// share one snapshot, so the copy is consistent while other computers keep saving.
+StoreResult backupServer(const QString& dbPath, const QString& building) {
+    StoreDb source(dbPath);
+    StoreResult r = source.openDatabase(StoreDb::Access::ReadOnly);
+    if (r.ok())
+        r = source.begin();
+    if (r.ok())
+        r = source.exec(QStringLiteral("set transaction isolation level repeatable read"));
+    if (!r.ok())
+        return r;
+    StoreDb copy(building);
+    r = copy.openDatabase();
+    if (r.ok())
+        r = copy.begin();
+    for (const QString& table : StoreSchema::tables()) {
+        if (!r.ok())
+            break;
+        r = RowCopy::append(source, QStringLiteral("select * from [%1]").arg(table), copy, table);
+    }
+    if (r.ok())
+        r = copy.commit();
+    source.rollback();
+    if (r.ok())
+        r = copy.exec(QStringLiteral("pragma journal_mode=delete"));
+    return r;
+}
+
+} // namespace
+
 StoreResult ReadingsMaintenance::backup(const QString& dbPath, const QString& target) {
+    if (StoreAddress(dbPath).isServer()) {
+        const QString building = target + QStringLiteral(".tmp");
+        QFile::remove(building);
+        StoreResult r = backupServer(dbPath, building);
+        std::error_code ec;
+        if (r.ok())
+            std::filesystem::rename(fsPath(building), fsPath(target), ec);
+        if (r.ok() && !ec)
+            return r;
+        QFile::remove(building);
+        if (r.kind() == StoreResult::Kind::CannotOpen || r.kind() == StoreResult::Kind::ConnectionLost)
+            return r;
+        return copyFailed(QLatin1Char('\n') +
+                          (ec ? QString::fromStdString(ec.message()) : r.message()));
+    }
     StoreDb source(dbPath);
     StoreResult r = source.openDatabase(StoreDb::Access::ReadOnly);
     if (!r.ok())
@@ -144,6 +193,24 @@ StoreResult ReadingsMaintenance::importFrom(const QString& dbPath, const QString
     }
 
     const QString columns = QStringLiteral("[日期时间],[编号],[温度值]");
+    if (StoreAddress(dbPath).isServer()) {
+        // The server cannot read the file: its rows are read here and sent over.
+        StoreDb backup(backupFile);
+        if (!backup.openFile(StoreDb::Access::ReadOnly).ok())
+            return notAReadingsFile();
+        StoreDb db(dbPath);
+        StoreResult r = db.openDatabase();
+        if (r.ok())
+            r = db.begin();
+        if (r.ok())
+            r = RowCopy::append(backup,
+                                QStringLiteral("select %1 from [%2]").arg(columns, table), db,
+                                StoreSchema::Readings);
+        if (r.ok())
+            return db.commit();
+        db.rollback();
+        return r;
+    }
     if (QFileInfo(backupFile).canonicalFilePath() == QFileInfo(dbPath).canonicalFilePath()) {
         // The database itself was chosen: its readings are appended once more, and the file
         // is not attached to itself.

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -28,7 +29,7 @@ int primaryCode(const QSqlError& error) {
 } // namespace
 
 StoreDb::StoreDb(QString path, int busyTimeoutMs)
-    : m_path(std::move(path)), m_name(QStringLiteral("tb_store_%1").arg(++g_connectionCounter)),
+    : m_path(std::move(path)), m_address(m_path), m_name(QStringLiteral("tb_store_%1").arg(++g_connectionCounter)),
       m_busyTimeoutMs(busyTimeoutMs) {}
 
 StoreDb::~StoreDb() {
@@ -66,13 +67,41 @@ QString StoreDb::reasonText(int sqliteCode, const QString& engineText) {
     }
 }
 
+QString StoreDb::storeName(const QString& path) {
+    const StoreAddress address(path);
+    return address.isServer() ? address.serverName() : path;
+}
+
+JetSql::Dialect StoreDb::dialect() const {
+    return isServer() ? JetSql::Dialect::PostgreSQL : JetSql::Dialect::SQLite;
+}
+
 StoreResult StoreDb::statementFailure(const QSqlError& error) const {
+    if (isServer()) {
+        const QString code = error.nativeErrorCode();
+        // Class 08 is a broken connection, 57P0x a server shutting down; a failure without
+        // any code is a connection that no longer answers.
+        bool lost = code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P"));
+        if (!lost && code.isEmpty()) {
+            QSqlQuery probe(m_db);
+            lost = !probe.exec(QStringLiteral("select 1"));
+        }
+        if (lost)
+            return StoreResult::failure(
+                StoreResult::Kind::ConnectionLost,
+                QStringLiteral("与数据库服务器的连接中断：") + m_address.serverName() +
+                    QStringLiteral("\n操作没有完成，服务器上的数据没有改变。"));
+        return StoreResult::failure(StoreResult::Kind::Failed,
+                                    QStringLiteral("数据库操作失败：") + error.databaseText());
+    }
     return StoreResult::failure(StoreResult::Kind::Failed,
                                 QStringLiteral("数据库操作失败：") + reasonText(error));
 }
 
 StoreResult StoreDb::connect(Access access) {
     close();
+    if (isServer())
+        return connectServer(access);
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     m_db.setDatabaseName(m_path);
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs);
@@ -93,7 +122,120 @@ StoreResult StoreDb::connect(Access access) {
     return {};
 }
 
+StoreResult StoreDb::connectServer(Access access) {
+    m_readOnly = access == Access::ReadOnly;
+    const auto refused = [this](StoreResult::Kind kind, const QString& reason) {
+        close();
+        return StoreResult::failure(kind, QStringLiteral("无法连接数据库服务器：") +
+                                              m_address.serverName() + QLatin1Char('\n') + reason);
+    };
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+    if (!m_db.isValid())
+        return refused(StoreResult::Kind::CannotOpen,
+                       QStringLiteral("本程序缺少 PostgreSQL 数据库驱动。"));
+    m_db.setHostName(m_address.host());
+    m_db.setPort(m_address.port());
+    m_db.setDatabaseName(m_address.database());
+    m_db.setUserName(m_address.user());
+    const QString password = m_address.password();
+    if (!password.isEmpty())
+        m_db.setPassword(password);
+    QString options = QStringLiteral("connect_timeout=%1;application_name=thermbook")
+                          .arg(std::max(1, m_busyTimeoutMs / 1000));
+    // A view's connection cannot write, whatever statement the user typed.
+    if (access == Access::ReadOnly)
+        options += QStringLiteral(";options=--default_transaction_read_only=on");
+    m_db.setConnectOptions(options);
+    if (m_db.open())
+        return {};
+
+    const QString engine = m_db.lastError().databaseText() + m_db.lastError().driverText();
+    const auto says = [&engine](const char* words) {
+        return engine.contains(QLatin1String(words), Qt::CaseInsensitive);
+    };
+    if (says("no password supplied"))
+        return refused(StoreResult::Kind::NeedsPassword,
+                       QStringLiteral("服务器要求用户“%1”的密码。").arg(m_address.user()));
+    if (says("password authentication failed") || says("authentication failed"))
+        return refused(StoreResult::Kind::CannotOpen,
+                       QStringLiteral("用户名“%1”或密码不对。").arg(m_address.user()));
+    if (says("database") && says("does not exist"))
+        return refused(StoreResult::Kind::CannotOpen,
+                       QStringLiteral("服务器上没有数据库“%1”。").arg(m_address.database()));
+    if (says("role") && says("does not exist"))
+        return refused(StoreResult::Kind::CannotOpen,
+                       QStringLiteral("服务器上没有用户“%1”。").arg(m_address.user()));
+    return refused(StoreResult::Kind::CannotOpen,
+                   QStringLiteral("服务器没有应答。请检查服务器地址、端口和网络，以及服务器是否在运行。"));
+}
+
+StoreResult StoreDb::execNative(const QString& sql) {
+    QSqlQuery q(m_db);
+    if (!q.exec(sql))
+        return statementFailure(q.lastError());
+    return {};
+}
+
+StoreResult StoreDb::prepareServer() {
+    QStringList names;
+    StoreResult r = tableNames(names);
+    if (!r.ok())
+        return r;
+    bool haveVal = false;
+    {
+        QSqlQuery q(m_db);
+        if (q.exec(QStringLiteral("select to_regprocedure('val(text)') is not null")) && q.next())
+            haveVal = q.value(0).toBool();
+    }
+    QStringList missing;
+    for (const QString& table : StoreSchema::tables())
+        if (!names.contains(table))
+            missing.append(table);
+    if (missing.isEmpty() && haveVal)
+        return {};
+    // A reading connection cannot make anything; a writing one makes it first.
+    if (m_readOnly) {
+        r = StoreDb(m_path).openDatabase(Access::ReadWrite);
+        return r.ok() ? prepareServer() : r;
+    }
+
+    // Two copies starting on an empty database at once take turns; the second finds
+    // everything made and makes nothing twice.
+    r = begin();
+    if (r.ok())
+        r = lockForTransaction(SchemaLockKey);
+    for (const QString& sql : StoreSchema::createTableStatements(StoreSchema::ServerTextType) +
+                                  StoreSchema::createIndexStatements()) {
+        if (!r.ok())
+            break;
+        QString statement = sql;
+        statement.replace(QLatin1String("Create Table ["), QLatin1String("Create Table If Not Exists ["));
+        r = exec(statement);
+    }
+    if (r.ok() && !haveVal)
+        r = execNative(StoreSchema::serverValFunction());
+    if (r.ok())
+        return commit();
+    rollback();
+    const QString what = missing.isEmpty() ? QStringLiteral("函数 val()")
+                                           : QStringLiteral("数据表“%1”").arg(missing.join(QStringLiteral("”、“")));
+    return StoreResult::failure(
+        StoreResult::Kind::CannotOpen,
+        QStringLiteral("数据库服务器 %1 上还没有本程序的%2，用户“%3”也无权建立它们（需要在数据库的 public "
+                       "模式中建立对象的权限）。\n请数据库管理员按说明书中的脚本准备数据库。\n")
+                .arg(m_address.serverName(), what, m_address.user()) +
+            r.message());
+}
+
+StoreResult StoreDb::lockForTransaction(qint64 key) {
+    if (!isServer())
+        return {};
+    return execNative(QStringLiteral("select pg_advisory_xact_lock(%1)").arg(key));
+}
+
 StoreResult StoreDb::openFile(Access access) {
+    if (isServer())
+        return connect(access);
     // SQLite would quietly make an empty file where none is; a chosen file must exist.
     if (!QFileInfo(m_path).isFile())
         return StoreResult::failure(StoreResult::Kind::CannotOpen,
@@ -102,6 +244,14 @@ StoreResult StoreDb::openFile(Access access) {
 }
 
 StoreResult StoreDb::openDatabase(Access access) {
+    if (isServer()) {
+        StoreResult r = connect(access);
+        if (r.ok())
+            r = prepareServer();
+        if (!r.ok())
+            close();
+        return r;
+    }
     if (!QFileInfo::exists(m_path)) {
         StoreResult made = createFile(m_path);
         if (!made.ok())
@@ -153,8 +303,13 @@ StoreResult StoreDb::tableNames(QStringList& names) {
     names.clear();
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral(
-            "select name from sqlite_master where type = 'table' and name not like 'sqlite%'")))
+    const QString sql =
+        isServer() ? QStringLiteral("select c.relname from pg_class c join pg_namespace n on "
+                                    "n.oid = c.relnamespace where n.nspname = current_schema() "
+                                    "and c.relkind in ('r', 'p') order by c.oid")
+                   : QStringLiteral("select name from sqlite_master where type = 'table' and "
+                                    "name not like 'sqlite%'");
+    if (!q.exec(sql))
         return StoreResult::failure(StoreResult::Kind::Failed, reasonText(q.lastError()));
     while (q.next())
         names.append(q.value(0).toString());
@@ -186,7 +341,7 @@ StoreResult StoreDb::prepare(const QString& sql, QSqlQuery& query) {
     if (sql.trimmed().isEmpty())
         return StoreResult::failure(StoreResult::Kind::Failed,
                                     QStringLiteral("数据库操作失败：没有语句。"));
-    const JetSql::Translation t = JetSql::translate(sql);
+    const JetSql::Translation t = JetSql::translate(sql, dialect());
     query = QSqlQuery(m_db);
     query.setForwardOnly(true);
     if (!query.prepare(t.sql))
@@ -205,6 +360,17 @@ StoreResult StoreDb::checkSelect(const QString& sql) {
     StoreResult r = prepare(sql, query);
     if (!r.ok())
         return r;
+    if (isServer()) {
+        // The server has parsed the statement; the views read on connections that cannot
+        // write, so a statement that would write fails there rather than changing anything.
+        const QString head = sql.trimmed().section(QRegularExpression(QStringLiteral("[\\s(]")), 0, 0,
+                                                   QString::SectionSkipEmpty);
+        if (head.compare(QLatin1String("select"), Qt::CaseInsensitive) != 0 &&
+            head.compare(QLatin1String("with"), Qt::CaseInsensitive) != 0)
+            return StoreResult::failure(StoreResult::Kind::Failed,
+                                        QStringLiteral("数据库操作失败：只能执行查询语句。"));
+        return {};
+    }
     const QVariant v = query.result()->handle();
     sqlite3_stmt* stmt = v.isValid() && qstrcmp(v.typeName(), "sqlite3_stmt*") == 0
                              ? *static_cast<sqlite3_stmt* const*>(v.constData())
@@ -225,8 +391,12 @@ StoreResult StoreDb::select(const QString& sql, QSqlQuery& query, const QVariant
 }
 
 StoreResult StoreDb::exec(const QString& sql, const QVariantList& values) {
-    const JetSql::Translation t = JetSql::translate(sql);
+    const JetSql::Translation t = JetSql::translate(sql, dialect());
     if (t.attachFile.isEmpty()) {
+        // A server prepares only statements that read or change rows; the rest (making
+        // tables, transaction settings) go as they are.
+        if (isServer() && values.isEmpty())
+            return execNative(t.sql);
         QSqlQuery q(m_db);
         if (!q.prepare(t.sql))
             return statementFailure(q.lastError());
@@ -235,6 +405,10 @@ StoreResult StoreDb::exec(const QString& sql, const QVariantList& values) {
         return run(q);
     }
 
+    // Rows go between a server and a file only through ReadingsMaintenance's copy.
+    if (isServer() || StoreAddress(t.attachFile).isServer())
+        return StoreResult::failure(StoreResult::Kind::Failed,
+                                    QStringLiteral("数据库操作失败：不能在服务器和文件之间直接执行该语句。"));
     // Attaching a missing file would make an empty one; the target must already exist.
     if (!QFileInfo(t.attachFile).isFile())
         return StoreResult::failure(StoreResult::Kind::Failed, QStringLiteral("数据库操作失败：") +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "JetSql.h"
+#include "StoreAddress.h"
 #include "StoreResult.h"
 
 #include <QSqlDatabase>
@@ -10,10 +12,12 @@ class QSqlError;
 class QSqlQuery;
 struct sqlite3;
 
-// One connection to one database file, for the length of one operation: opened at its
-// start, closed (and its Qt connection removed) when the object goes out of scope. Every
-// statement is written in the program's SQL form and translated by JetSql; val() is
-// registered on the connection before anything runs.
+// One connection to one database, for the length of one operation: opened at its start,
+// closed (and its Qt connection removed) when the object goes out of scope. The database is
+// a file, or a PostgreSQL server when the path is a server address (StoreAddress). Every
+// statement is written in the program's SQL form and translated by JetSql for the engine;
+// val() is registered on a file's connection before anything runs, and created on a server
+// with its tables.
 //
 // Queries made through a StoreDb must be destroyed before it; declaring them after it in
 // the same scope does that.
@@ -32,7 +36,9 @@ public:
 
     // The program's database: made with its three empty tables when the file is missing.
     // A file that is locked, unreadable, not a database or lacks a table is refused with
-    // CannotOpen and left exactly as it was.
+    // CannotOpen and left exactly as it was. A server database without the tables gets them
+    // and val(); a server that cannot be reached or refuses the user gives CannotOpen, or
+    // NeedsPassword when it wants a password nobody has given.
     [[nodiscard]] StoreResult openDatabase(Access access = Access::ReadWrite);
     // Any database file as it is: nothing is made and no table is required. A missing
     // file is refused rather than created.
@@ -59,10 +65,24 @@ public:
     void rollback();
 
     [[nodiscard]] const QString& path() const { return m_path; }
+    [[nodiscard]] bool isServer() const { return m_address.isServer(); }
+    [[nodiscard]] JetSql::Dialect dialect() const;
+    // The SQLite connection of a file; null on a server.
     [[nodiscard]] sqlite3* handle() const;
+
+    // The key of the server-side lock of the grouping run.
+    static constexpr qint64 GroupingLockKey = 0x7462677270;
+    // The key of the lock under which a first connection makes the tables.
+    static constexpr qint64 SchemaLockKey = 0x7462736368;
+
+    // Waits for the server-side lock `key` until the transaction ends; nothing on a file,
+    // whose writers already take turns.
+    [[nodiscard]] StoreResult lockForTransaction(qint64 key);
 
     // "数据库文件无法打开：" + path + reason.
     [[nodiscard]] static QString cannotOpenText(const QString& path, const QString& reason);
+    // The store's name in messages: the file's path, or the server's host:port/database.
+    [[nodiscard]] static QString storeName(const QString& path);
     // The reason of a failed statement in words, from SQLite's result code.
     [[nodiscard]] static QString reasonText(const QSqlError& error);
     // The same from SQLite's own result code, and the engine's words for anything else.
@@ -76,8 +96,14 @@ private:
     [[nodiscard]] StoreResult connect(Access access);
     [[nodiscard]] StoreResult checkTables(Access access);
     [[nodiscard]] StoreResult statementFailure(const QSqlError& error) const;
+    [[nodiscard]] StoreResult connectServer(Access access);
+    [[nodiscard]] StoreResult prepareServer();
+    // Runs a statement exactly as written, without translation.
+    [[nodiscard]] StoreResult execNative(const QString& sql);
 
     QString m_path;
+    StoreAddress m_address;
+    bool m_readOnly = false;
     QString m_name;
     int m_busyTimeoutMs;
     QSqlDatabase m_db;

@@ -13,6 +13,11 @@ public:
         // The database file is missing and could not be made, locked, unreadable, not a
         // database, or lacks one of its tables. Nothing was changed.
         CannotOpen,
+        // The database server asks for a password and none is known to this run.
+        NeedsPassword,
+        // The connection to the database server broke during the operation; what the
+        // operation had written was rolled back by the server.
+        ConnectionLost,
         // A file chosen for import is not a database of readings.
         NotAReadingsFile,
         // A statement failed; the operation was rolled back.

@@ -9,6 +9,7 @@ packages=(
   qt6-translations-l10n qt6-gtk-platformtheme
   libgl-dev libxlsxwriter-dev libzip-dev
   fonts-noto-cjk
+  libqt6sql6-psql postgresql postgresql-client
   sqlite3 libsqlite3-dev python3 python3-openpyxl poppler-utils
   xvfb xauth
   desktop-file-utils

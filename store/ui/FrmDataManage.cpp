@@ -177,8 +177,8 @@ void FrmDataManage::CmdOut_Click() {
     const StoreResult r = ReadingsMaintenance::backup(m_dbPath, target);
     // A copy that worked is not announced; one that failed always is.
     if (!r.ok())
-        tell(title, r.kind() == StoreResult::Kind::CannotOpen ? r.message()
-                                                              : QStringLiteral("操作失败！"));
+        tell(title, r.kind() == StoreResult::Kind::Failed ? QStringLiteral("操作失败！")
+                                                          : r.message());
 }
 
 void FrmDataManage::CmdIn_Click() {
@@ -196,6 +196,8 @@ void FrmDataManage::CmdIn_Click() {
         return;
     case StoreResult::Kind::NotAReadingsFile:
     case StoreResult::Kind::CannotOpen:
+    case StoreResult::Kind::NeedsPassword:
+    case StoreResult::Kind::ConnectionLost:
         tell(title, r.message());
         return;
     case StoreResult::Kind::Failed:

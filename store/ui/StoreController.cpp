@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "FrmDataManage.h"
+#include "FrmDatabaseSetting.h"
 #include "FrmSelect.h"
 #include "FrmShowRiLI.h"
 #include "Prompts.h"
@@ -61,8 +62,12 @@ void StoreController::Save2Mdb(const QAbstractItemModel& upload) {
                                             m_frmShowRiLI->EdNum, m_frmShowRiLI->OffsetNum);
     const StoreResult r = UploadSaver::save(m_databasePath, stamp, readings);
     if (!r.ok()) {
-        // Nothing was stored; the dialog keeps its entries for another try.
-        m_prompts.message(&m_window, InfoTitle, r.message(), Prompts::Buttons::Ok,
+        // Nothing was stored; the dialog keeps its entries and the upload stays in its list
+        // for another try.
+        QString text = r.message();
+        if (r.kind() == StoreResult::Kind::ConnectionLost)
+            text += QStringLiteral("\n设备数据没有保存，仍在列表中，可以稍后再次保存。");
+        m_prompts.message(&m_window, InfoTitle, text, Prompts::Buttons::Ok,
                           Prompts::Icon::Warning);
         return;
     }
@@ -134,6 +139,11 @@ void StoreController::menu_OrderByIdTime_Click() {
 
 void StoreController::menu_OrderByTimeId_Click() {
     fillQueryPane(ReadingsLayout::of(Fill::ByTimeThenSensor));
+}
+
+void StoreController::menu_DatabaseSetting_Click() {
+    FrmDatabaseSetting dlg(m_prompts, &m_window);
+    dlg.exec();
 }
 
 void StoreController::menu_ClearMdb_Click() {

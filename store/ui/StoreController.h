@@ -42,6 +42,8 @@ public slots:
     void menu_OrderByIdTime_Click();
     void menu_OrderByTimeId_Click();
     void menu_ClearMdb_Click();
+    // "数据库设置…" of the 文件 menu.
+    void menu_DatabaseSetting_Click();
 
 private:
     void fillQueryPane(const ReadingsLayout& layout, const QString& sql = {});

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class Prompts;
+class QWidget;
+
+// Opens the store chosen in the settings (or by THERMBOOK_DATABASE_URL) at start-up. A
+// server that wants a password nobody has given gets it asked once for the run. A server
+// that cannot be used is named in one message, with the offer to go on with the local file.
+namespace StoreStartup {
+
+// Asks for the password of the server described by `prompt`; empty when cancelled.
+using AskPassword = std::function<QString(const QString& prompt)>;
+
+// The store to use: the chosen address, or `localFile` after a failure and a Yes; empty when
+// the user declines the local file, and the program ends.
+[[nodiscard]] QString open(Prompts& prompts, const AskPassword& askPassword,
+                           const QString& localFile);
+
+// Asks in a small dialog with a hidden entry.
+[[nodiscard]] QString askPasswordDialog(const QString& prompt);
+
+} // namespace StoreStartup
