@@ -25,6 +25,28 @@ QRadioButton* option(const QString& name, const QString& caption, QWidget* paren
     return o;
 }
 
+// A range frame: "all" or "from ... to ...", each end a list of the stored values.
+QGroupBox* rangeFrame(QWidget* parent, int index, const QString& title, const QString& fromCaption,
+                      std::array<QRadioButton*, 2>& options, QComboBox*& from, QLabel*& to,
+                      QComboBox*& until) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QStringLiteral("Frame%1").arg(index));
+    const QString optionName = QStringLiteral("Option%1").arg(index);
+    options = {option(optionName, QStringLiteral("全部"), frame),
+               option(optionName, fromCaption, frame)};
+    from = EditableValueList(QStringLiteral("Combo%1").arg(2 * index - 1), frame);
+    until = EditableValueList(QStringLiteral("Combo%1").arg(2 * index), frame);
+    to = new QLabel(QStringLiteral("到："), frame);
+    to->setObjectName(QStringLiteral("Label1"));
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(options[0], 0, 0);
+    grid->addWidget(options[1], 1, 0);
+    grid->addWidget(from, 1, 1);
+    grid->addWidget(to, 1, 2);
+    grid->addWidget(until, 1, 3);
+    return frame;
+}
+
 } // namespace
 
 FrmSelect::FrmSelect(Prompts& prompts, QString dbPath, QWidget* parent)
@@ -39,35 +61,10 @@ FrmSelect::FrmSelect(Prompts& prompts, QString dbPath, QWidget* parent)
 }
 
 void FrmSelect::buildControls() {
-    Frame1 = new QGroupBox(QStringLiteral("日期范围："), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Option1 = {option(QStringLiteral("Option1"), QStringLiteral("全部"), Frame1),
-               option(QStringLiteral("Option1"), QStringLiteral("日期范围从："), Frame1)};
-    Combo1 = EditableValueList(QStringLiteral("Combo1"), Frame1);
-    Combo2 = EditableValueList(QStringLiteral("Combo2"), Frame1);
-    Label1[0] = new QLabel(QStringLiteral("到："), Frame1);
-    auto* dateGrid = new QGridLayout(Frame1);
-    dateGrid->addWidget(Option1[0], 0, 0);
-    dateGrid->addWidget(Option1[1], 1, 0);
-    dateGrid->addWidget(Combo1, 1, 1);
-    dateGrid->addWidget(Label1[0], 1, 2);
-    dateGrid->addWidget(Combo2, 1, 3);
-
-    Frame2 = new QGroupBox(QStringLiteral("编号范围："), this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Option2 = {option(QStringLiteral("Option2"), QStringLiteral("全部"), Frame2),
-               option(QStringLiteral("Option2"), QStringLiteral("范围从："), Frame2)};
-    Combo3 = EditableValueList(QStringLiteral("Combo3"), Frame2);
-    Combo4 = EditableValueList(QStringLiteral("Combo4"), Frame2);
-    Label1[1] = new QLabel(QStringLiteral("到："), Frame2);
-    auto* numberGrid = new QGridLayout(Frame2);
-    numberGrid->addWidget(Option2[0], 0, 0);
-    numberGrid->addWidget(Option2[1], 1, 0);
-    numberGrid->addWidget(Combo3, 1, 1);
-    numberGrid->addWidget(Label1[1], 1, 2);
-    numberGrid->addWidget(Combo4, 1, 3);
-    for (QLabel* l : Label1)
-        l->setObjectName(QStringLiteral("Label1"));
+    Frame1 = rangeFrame(this, 1, QStringLiteral("日期范围："), QStringLiteral("日期范围从："),
+                        Option1, Combo1, Label1[0], Combo2);
+    Frame2 = rangeFrame(this, 2, QStringLiteral("编号范围："), QStringLiteral("范围从："), Option2,
+                        Combo3, Label1[1], Combo4);
 
     Frame3 = new QGroupBox(QStringLiteral("排序优先："), this);
     Frame3->setObjectName(QStringLiteral("Frame3"));
