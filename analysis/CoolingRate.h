@@ -2,6 +2,8 @@
 
 #include <QVector>
 
+#include <vector>
+
 // The cooling rate of one slot at each upload: the fall of its temperature over the 24
 // hours before, in degrees per day. The temperature 24 hours back is interpolated linearly
 // between the readings around that moment. NaN where the slot has no temperature, or where
@@ -12,6 +14,7 @@ inline constexpr qint64 DaySeconds = 24 * 3600;
 
 // seconds: the upload moments in time order; values: the slot's temperature at each (NaN
 // for none).
-[[nodiscard]] QVector<double> of(const QVector<qint64>& seconds, const QVector<double>& values);
+[[nodiscard]] std::vector<double> of(const QVector<qint64>& seconds,
+                                     const std::vector<double>& values);
 
 } // namespace CoolingRate

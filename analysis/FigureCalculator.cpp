@@ -4,92 +4,87 @@
 #include "LimitSet.h"
 #include "PourReadings.h"
 #include "PourSettings.h"
-#include "ReadingTime.h"
 #include "Station.h"
 
 #include <QtNumeric>
 
-#include <algorithm>
+#include <vector>
 
 namespace {
 
-double hottest(const QVector<double>& values) {
-    double best = qQNaN();
-    for (double v : values)
-        if (!qIsNaN(v) && (qIsNaN(best) || v > best))
-            best = v;
-    return best;
-}
+// A slot's readings as one column, or none: a NaN in every upload.
+class Column {
+public:
+    Column() = default;
+    explicit Column(const std::vector<double>* values) : m_values(values) {}
 
-// Each slot's temperature at every upload.
-std::array<QVector<double>, Station::Slots> slotSeries(const Station& s, const PourReadings& r) {
-    std::array<QVector<double>, Station::Slots> series;
-    for (int k = 0; k < Station::Slots; ++k) {
-        QVector<double>& column = series[static_cast<std::size_t>(k)];
-        column.resize(r.uploadCount());
-        for (int i = 0; i < r.uploadCount(); ++i)
-            column[i] = s.filled(k) ? r.at(i, s.sensor(k)) : qQNaN();
+    [[nodiscard]] double operator[](int i) const {
+        return m_values ? (*m_values)[static_cast<std::size_t>(i)] : qQNaN();
     }
-    return series;
+    [[nodiscard]] const std::vector<double>* values() const { return m_values; }
+
+private:
+    const std::vector<double>* m_values = nullptr;
+};
+
+void keepHottest(double& best, double value) {
+    if (!qIsNaN(value) && (qIsNaN(best) || value > best))
+        best = value;
 }
 
-double valueAt(const QVector<double>& column, int i) {
-    return column.isEmpty() ? qQNaN() : column[i];
-}
-
-void judge(UploadFigures& u, const LimitSet& limits, double share, bool airJudged) {
-    for (int f = 0; f < FigureCount; ++f) {
-        const FigureKind kind = Figures::kind(f);
-        const auto limitKind = Figures::limitOf(kind);
-        if (!limitKind || (kind == FigureKind::SurfaceAir && !airJudged))
-            continue;
-        if (const auto limit = limits.limit(*limitKind))
-            u[kind].state = FigureStates::judge(u[kind].value, *limit, share);
-    }
+// The limit each figure answers to in this set; none where the set has none.
+std::array<std::optional<double>, FigureCount> limitsByFigure(const LimitSet& limits) {
+    std::array<std::optional<double>, FigureCount> out{};
+    for (int f = 0; f < FigureCount; ++f)
+        if (const auto kind = Figures::limitOf(Figures::kind(f)))
+            out[static_cast<std::size_t>(f)] = limits.limit(*kind);
+    return out;
 }
 
 } // namespace
 
 StationSeries FigureCalculator::compute(const Station& s, const PourReadings& r,
                                         const PourSettings& pour, const LimitSet& limits) {
-    const auto perSlot = slotSeries(s, r);
-    const auto slot = [&perSlot](int k) -> const QVector<double>& {
-        static const QVector<double> none;
-        return k < 0 ? none : perSlot[static_cast<std::size_t>(k)];
+    std::array<Column, Station::Slots> slot;
+    for (int k : s.filledSlots())
+        slot[static_cast<std::size_t>(k)] = Column(r.series(s.sensor(k)));
+    const auto at = [&slot](int k, int i) {
+        return k < 0 ? qQNaN() : slot[static_cast<std::size_t>(k)][i];
     };
-    std::array<QVector<double>, Station::Slots> rates;
+    const Column air(pour.airSensor > 0 ? r.series(pour.airSensor) : nullptr);
+    std::vector<std::vector<double>> rates;
     for (int k : s.interior)
-        rates[static_cast<std::size_t>(k)] = CoolingRate::of(r.seconds(), slot(k));
+        if (const std::vector<double>* values = slot[static_cast<std::size_t>(k)].values())
+            rates.push_back(CoolingRate::of(r.seconds(), *values));
+    const QVector<int> filled = s.filledSlots();
+    const auto limitOf = limitsByFigure(limits);
 
     StationSeries out;
     out.placingTemperature = pour.placingTemperature;
     out.placingAssumed = !pour.placingTemperature;
     out.uploads.resize(r.uploadCount());
-    const QVector<int> filled = s.filledSlots();
-    QVector<double> all;
-    QVector<double> interior;
-    QVector<double> interiorRates;
     for (int i = 0; i < r.uploadCount(); ++i) {
         UploadFigures& u = out.uploads[i];
-        all.clear();
-        interior.clear();
-        interiorRates.clear();
+        double hottest = qQNaN();
         for (int k : filled)
-            all.append(slot(k)[i]);
-        for (int k : s.interior) {
-            interior.append(slot(k)[i]);
-            interiorRates.append(rates[static_cast<std::size_t>(k)][i]);
-        }
-        u[FigureKind::MaxTemperature].value = hottest(all);
-        u[FigureKind::Core].value = hottest(interior);
-        u[FigureKind::Surface].value = valueAt(slot(s.surface), i);
-        u[FigureKind::Bottom].value = valueAt(slot(s.bottom), i);
-        u[FigureKind::Air].value = pour.airSensor > 0 ? r.at(i, pour.airSensor) : qQNaN();
-        const double core = u[FigureKind::Core].value;
-        u[FigureKind::CoreSurface].value = core - u[FigureKind::Surface].value;
-        u[FigureKind::CoreBottom].value = core - u[FigureKind::Bottom].value;
-        u[FigureKind::CoolingRate].value = hottest(interiorRates);
-        u[FigureKind::SurfaceAir].value = u[FigureKind::Surface].value - u[FigureKind::Air].value;
+            keepHottest(hottest, at(k, i));
+        double core = qQNaN();
+        for (int k : s.interior)
+            keepHottest(core, at(k, i));
+        double cooling = qQNaN();
+        for (const std::vector<double>& rate : rates)
+            keepHottest(cooling, rate[static_cast<std::size_t>(i)]);
+        const double surface = at(s.surface, i);
+        const double bottom = at(s.bottom, i);
+        u[FigureKind::MaxTemperature].value = hottest;
+        u[FigureKind::Core].value = core;
+        u[FigureKind::Surface].value = surface;
+        u[FigureKind::Bottom].value = bottom;
+        u[FigureKind::Air].value = air[i];
+        u[FigureKind::CoreSurface].value = core - surface;
+        u[FigureKind::CoreBottom].value = core - bottom;
+        u[FigureKind::CoolingRate].value = cooling;
+        u[FigureKind::SurfaceAir].value = surface - air[i];
         if (!out.placingTemperature && !qIsNaN(core) &&
             (!pour.placedAt.isValid() || r.times()[i] >= pour.placedAt))
             out.placingTemperature = core;
@@ -97,7 +92,13 @@ StationSeries FigureCalculator::compute(const Station& s, const PourReadings& r,
             u[FigureKind::Rise].value = core - *out.placingTemperature;
         const bool airJudged =
             pour.insulationRemovedAt.isValid() && r.times()[i] >= pour.insulationRemovedAt;
-        judge(u, limits, pour.warningShare, airJudged);
+        for (int f = 0; f < FigureCount; ++f) {
+            const auto& limit = limitOf[static_cast<std::size_t>(f)];
+            if (limit && (airJudged || Figures::kind(f) != FigureKind::SurfaceAir)) {
+                Figure& figure = u.figures[static_cast<std::size_t>(f)];
+                figure.state = FigureStates::judge(figure.value, *limit, pour.warningShare);
+            }
+        }
     }
     return out;
 }

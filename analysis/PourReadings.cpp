@@ -18,56 +18,62 @@ int PourReadings::uploadAt(const QDateTime& moment) {
     m_uploadOf.insert(s, upload);
     m_times.append(moment);
     m_seconds.append(s);
-    m_values.emplace_back();
     return upload;
-}
-
-int PourReadings::column(int sensor) {
-    int& c = m_columnOf[static_cast<std::size_t>(sensor)];
-    if (c < 0)
-        c = m_columns++;
-    return c;
 }
 
 void PourReadings::set(int upload, int sensor, double value) {
     if (sensor < 0 || sensor >= SensorLimit)
         return;
-    const auto c = static_cast<std::size_t>(column(sensor));
-    std::vector<double>& row = m_values[static_cast<std::size_t>(upload)];
-    if (row.size() <= c)
-        row.resize(static_cast<std::size_t>(m_columns), qQNaN());
-    row[c] = value;
+    int& c = m_columnOf[static_cast<std::size_t>(sensor)];
+    if (c < 0) {
+        c = static_cast<int>(m_columns.size());
+        m_columns.emplace_back();
+    }
+    std::vector<double>& column = m_columns[static_cast<std::size_t>(c)];
+    const auto u = static_cast<std::size_t>(upload);
+    if (column.size() <= u)
+        column.resize(std::max(u + 1, 2 * column.size()), qQNaN());
+    column[u] = value;
 }
 
 void PourReadings::finish() {
-    std::vector<int> order(m_times.size());
+    const auto count = static_cast<std::size_t>(m_times.size());
+    std::vector<int> order(count);
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(),
               [this](int a, int b) { return m_seconds[a] < m_seconds[b]; });
     QVector<QDateTime> times;
     QVector<qint64> seconds;
-    std::vector<std::vector<double>> values;
-    values.reserve(order.size());
     for (int i : order) {
         times.append(m_times[i]);
         seconds.append(m_seconds[i]);
-        values.push_back(std::move(m_values[static_cast<std::size_t>(i)]));
     }
     m_times = times;
     m_seconds = seconds;
-    m_values = std::move(values);
+    std::vector<double> sorted(count);
+    for (std::vector<double>& column : m_columns) {
+        column.resize(count, qQNaN());
+        for (std::size_t i = 0; i < count; ++i)
+            sorted[i] = column[static_cast<std::size_t>(order[i])];
+        column.swap(sorted);
+    }
     m_uploadOf.clear();
 }
 
-double PourReadings::at(int upload, int sensor) const {
-    if (sensor < 0 || sensor >= SensorLimit || upload < 0 || upload >= uploadCount())
-        return qQNaN();
+const std::vector<double>* PourReadings::series(int sensor) const {
+    if (sensor < 0 || sensor >= SensorLimit)
+        return nullptr;
     const int c = m_columnOf[static_cast<std::size_t>(sensor)];
-    const std::vector<double>& row = m_values[static_cast<std::size_t>(upload)];
-    return c < 0 || static_cast<std::size_t>(c) >= row.size() ? qQNaN()
-                                                              : row[static_cast<std::size_t>(c)];
+    return c < 0 ? nullptr : &m_columns[static_cast<std::size_t>(c)];
+}
+
+double PourReadings::at(int upload, int sensor) const {
+    const std::vector<double>* column = series(sensor);
+    if (!column || upload < 0 || static_cast<std::size_t>(upload) >= column->size())
+        return qQNaN();
+    return (*column)[static_cast<std::size_t>(upload)];
 }
 
 bool PourReadings::everListed(int sensor) const {
-    return sensor >= 0 && sensor < SensorLimit && m_columnOf[static_cast<std::size_t>(sensor)] >= 0;
+    return series(sensor) != nullptr;
 }

@@ -30,6 +30,8 @@ public:
 
     // NaN when the sensor has no temperature at that upload.
     [[nodiscard]] double at(int upload, int sensor) const;
+    // The sensor's temperature at every upload, in time order; null when it is in none.
+    [[nodiscard]] const std::vector<double>* series(int sensor) const;
     // The sensor appears in some upload, even if only as "E1".
     [[nodiscard]] bool everListed(int sensor) const;
 
@@ -38,14 +40,11 @@ public:
     QString unreadableExample;
 
 private:
-    [[nodiscard]] int column(int sensor);
-
     QHash<qint64, int> m_uploadOf;
     QVector<QDateTime> m_times;
     QVector<qint64> m_seconds;
-    // Columns are handed out as sensors first appear, so a pour of 100 sensors keeps 100
-    // values per upload, not 2000.
+    // One column per sensor that appears, made on its first reading, so a pour of 100
+    // sensors keeps 100 columns, not 2000, and a station reads its slots as whole columns.
     std::vector<int> m_columnOf;
-    int m_columns = 0;
-    std::vector<std::vector<double>> m_values;
+    std::vector<std::vector<double>> m_columns;
 };

@@ -13,15 +13,18 @@ namespace {
 
 void check(const PourReadings& r, SuspectSensor base, double jumpLimit,
            QVector<SuspectSensor>& out) {
+    const std::vector<double>* values = r.series(base.sensor);
+    if (!values)
+        return;
     const int last = r.uploadCount() - 1;
     int previous = -1;
     const auto window = static_cast<qint64>(SuspectSensor::JumpWindowHours * 3600.0);
     for (int i = 0; i <= last; ++i) {
-        const double v = r.at(i, base.sensor);
+        const double v = (*values)[static_cast<std::size_t>(i)];
         if (qIsNaN(v))
             continue;
         if (previous >= 0) {
-            const double change = v - r.at(previous, base.sensor);
+            const double change = v - (*values)[static_cast<std::size_t>(previous)];
             if (r.seconds()[i] - r.seconds()[previous] < window && std::fabs(change) > jumpLimit) {
                 SuspectSensor s = base;
                 s.reason = SuspectSensor::Reason::Jump;
@@ -33,7 +36,7 @@ void check(const PourReadings& r, SuspectSensor base, double jumpLimit,
         }
         previous = i;
     }
-    if (last >= 0 && previous >= 0 && previous < last) {
+    if (previous >= 0 && previous < last) {
         SuspectSensor s = base;
         s.reason = SuspectSensor::Reason::LatestMissing;
         s.at = r.times()[last];
