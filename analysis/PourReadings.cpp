@@ -77,3 +77,11 @@ double PourReadings::at(int upload, int sensor) const {
 bool PourReadings::everListed(int sensor) const {
     return series(sensor) != nullptr;
 }
+
+QVector<int> PourReadings::listedSensors() const {
+    QVector<int> out;
+    for (int sensor = 0; sensor < SensorLimit; ++sensor)
+        if (m_columnOf[static_cast<std::size_t>(sensor)] >= 0)
+            out.append(sensor);
+    return out;
+}

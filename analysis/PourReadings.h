@@ -34,6 +34,8 @@ public:
     [[nodiscard]] const std::vector<double>* series(int sensor) const;
     // The sensor appears in some upload, even if only as "E1".
     [[nodiscard]] bool everListed(int sensor) const;
+    // Every sensor that appears in some upload, by number.
+    [[nodiscard]] QVector<int> listedSensors() const;
 
     // Readings left out because their date-time could not be read, with one such text.
     qint64 unreadableRows = 0;
