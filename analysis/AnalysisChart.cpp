@@ -15,8 +15,9 @@ namespace {
 
 const QColor Frame(128, 128, 128);
 const QColor Grid(220, 220, 220);
-const QColor LimitColour(255, 0, 0);
-const QColor WarningColour(230, 140, 0);
+// The guide lines keep shades of their own, so a mark in a state's colour stands out.
+const QColor LimitColour(176, 0, 0);
+const QColor WarningColour(230, 160, 60);
 constexpr int TitleHeight = 450;
 constexpr int BandHeight = 300;
 constexpr int LeftMargin = 900;
@@ -65,8 +66,7 @@ void AnalysisChart::draw(QPainter& painter, const QRect& box) const {
     const LimitSet& limits = m_result.limits;
     surface.setTextColour(Qt::black);
     surface.print(box.left() + LeftMargin, box.top() + 100,
-                  QStringLiteral("站点%1 温控曲线　限值组：%2（%3）")
-                      .arg(station.name, limits.name, limits.describe()));
+                  QStringLiteral("站点%1 温控曲线　限值组：%2").arg(station.name, limits.name));
     if (m_result.readings->uploadCount() == 0) {
         surface.print(box.left() + LeftMargin, box.top() + TitleHeight, QStringLiteral("没有上传数据。"));
         return;

@@ -18,7 +18,8 @@ QString ScheduleWatch::text(const QDateTime& lastUpload, double intervalHours,
         return QStringLiteral("尚无上传数据");
     const QDateTime due = lastUpload.addSecs(std::llround(intervalHours * 3600.0));
     const qint64 left = now.secsTo(due);
-    const QString state = left >= 0 ? QStringLiteral("（还有") + span(left) + QStringLiteral("）")
+    // A minute only begun still counts as one to come, so the watch never shows 59 for 60.
+    const QString state = left >= 0 ? QStringLiteral("（还有") + span(left + 59) + QStringLiteral("）")
                                      : QStringLiteral("（已超时") + span(-left) + QStringLiteral("）");
     return QStringLiteral("距上次上传：") + span(lastUpload.secsTo(now)) +
            QStringLiteral("　下次测温：") + ReadingTime::shortText(due) + state;

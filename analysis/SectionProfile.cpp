@@ -15,7 +15,8 @@ const QColor Grid(220, 220, 220);
 const QColor Curve(220, 0, 0);
 constexpr int Left = 1000;
 constexpr int Top = 500;
-constexpr int Right = 300;
+// Room for the slot labels right of the hottest point.
+constexpr int Right = 1600;
 constexpr int Bottom = 500;
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "WaitingPanel.h"
 #include "frmWenkongFenxi.h"
 
+#include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
 
@@ -28,9 +29,11 @@ AnalysisController::AnalysisController(QWidget* parent, Prompts& prompts, Clock&
 
 void AnalysisController::refreshWatch() {
     QStringList times;
-    // A database that cannot be read now keeps the last known upload; the next refresh
-    // tries again.
-    if (ReadingLists::dateTimes(m_databasePath, times).ok()) {
+    // The watch never makes the database: without a file there is no upload. A file that
+    // cannot be read now keeps the last known upload; the next refresh tries again.
+    if (!QFileInfo::exists(m_databasePath)) {
+        m_lastUpload = QDateTime();
+    } else if (ReadingLists::dateTimes(m_databasePath, times).ok()) {
         m_lastUpload = QDateTime();
         for (const QString& text : times) {
             const QDateTime t = ReadingTime::parse(text);
@@ -39,7 +42,7 @@ void AnalysisController::refreshWatch() {
         }
     }
     PourSettings pour;
-    if (PourSettingsStore::load(m_databasePath, pour).ok())
+    if (QFileInfo::exists(m_databasePath) && PourSettingsStore::load(m_databasePath, pour).ok())
         m_intervalHours = pour.intervalHours;
     showWatch();
 }
