@@ -2,8 +2,9 @@
 
 #include <QtNumeric>
 
-std::vector<double> CoolingRate::of(const QVector<qint64>& seconds,
+std::vector<double> CoolingRate::of(const QVector<qint64>& moments,
                                     const std::vector<double>& values) {
+    const qint64* seconds = moments.constData();
     std::vector<int> valid;
     for (std::size_t i = 0; i < values.size(); ++i)
         if (!qIsNaN(values[i]))
