@@ -1,28 +1,10 @@
 #pragma once
 
-#include "Figure.h"
-#include "FigureKind.h"
+#include "UploadFigures.h"
 
 #include <QVector>
 
-#include <array>
 #include <optional>
-
-// The figures of one station at one upload.
-struct UploadFigures {
-    std::array<Figure, FigureCount> figures{};
-
-    [[nodiscard]] const Figure& operator[](FigureKind kind) const {
-        return figures[static_cast<std::size_t>(kind)];
-    }
-    [[nodiscard]] Figure& operator[](FigureKind kind) {
-        return figures[static_cast<std::size_t>(kind)];
-    }
-    // The worst state of any figure.
-    [[nodiscard]] FigureState worst() const;
-    // Some slot of the station had a temperature.
-    [[nodiscard]] bool read() const { return (*this)[FigureKind::MaxTemperature].has(); }
-};
 
 // A station's figures at every upload, in time order, and the placing temperature its rise
 // is built on.

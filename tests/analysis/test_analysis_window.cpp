@@ -5,6 +5,7 @@
 #include "Clock.h"
 #include "FrmAirSensor.h"
 #include "FrmLimitSets.h"
+#include "FrmPourData.h"
 #include "FrmStationRoles.h"
 #include "GroupDefinitions.h"
 #include "Module1.h"
@@ -21,7 +22,10 @@
 #include "frmWenkongFenxi.h"
 #include "ChartPicture.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
+#include <QCheckBox>
+#include <QDateTimeEdit>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +35,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTableWidget>
+#include <QListWidget>
 #include <QtTest>
 
 namespace {
@@ -82,6 +87,9 @@ private slots:
     void init();
     void controllerShowsStationsWorstFirstWithTheirBreaches();
     void settingsDialogsRefuseBadEntriesAndChangeTheVerdict();
+    void pourDialogRefusesAPlacingTimeAfterTheFirstUpload();
+    void stationTableSortsByAnyColumnWithEmptyFiguresLast();
+    void emptyPourOpensAndSaysWhatIsMissing();
     void recordSheetIsWrittenAndOpened();
     void chartPrints();
     void mainWindowOffersTheWindowAndWatchesTheRounds();
@@ -188,6 +196,85 @@ void TestAnalysisWindow::settingsDialogsRefuseBadEntriesAndChangeTheVerdict() {
     // 0002's core is 10.5 above its surface at the end: above 80 % of 12.
     QCOMPARE(tableText(w->tblStations, 1, StationTableModel::Name), QStringLiteral("0002"));
     QCOMPARE(tableText(w->tblStations, 1, StationTableModel::State), QStringLiteral("预警"));
+}
+
+void TestAnalysisWindow::pourDialogRefusesAPlacingTimeAfterTheFirstUpload() {
+    auto w = openWindow();
+    QVERIFY(w);
+    QStringList refusals;
+    whenShown<FrmPourData>([this, &refusals](FrmPourData* d) {
+        d->txtProject->setText(QStringLiteral("某大桥承台"));
+        d->chkPlaced->setChecked(true);
+        d->dtpPlaced->setDateTime(QDateTime(QDate(2008, 5, 1), QTime(9, 0), Qt::UTC));
+        d->cmdOK->click();
+        d->dtpPlaced->setDateTime(QDateTime(QDate(2008, 5, 1), QTime(7, 0), Qt::UTC));
+        d->txtPlacingTemperature->setText(QStringLiteral("2O"));
+        d->cmdOK->click();
+        refusals = m_prompts.texts();
+        d->txtPlacingTemperature->clear();
+        d->cmdOK->click();
+    });
+    w->cmdPour->click();
+    QCOMPARE(refusals, (QStringList{"浇筑时间不能晚于第一次上传的时间（2008-05-01 08:00:00）。",
+                                    "入模温度必须是-20～131之间的数，或者不填。"}));
+    const PourSettings& pour = w->result().pour;
+    QCOMPARE(pour.project, QStringLiteral("某大桥承台"));
+    QCOMPARE(pour.placedAt, QDateTime(QDate(2008, 5, 1), QTime(7, 0), Qt::UTC));
+    QVERIFY(!pour.placingTemperature);
+    QVERIFY(w->result().series[0].placingAssumed);
+    QVERIFY(w->lblPour->text().contains(QStringLiteral("未填写（温升为假定值）")));
+}
+
+void TestAnalysisWindow::stationTableSortsByAnyColumnWithEmptyFiguresLast() {
+    auto w = openWindow();
+    QVERIFY(w);
+    QAbstractItemModelTester tester(w->tblStations->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const auto names = [&w] {
+        QStringList out;
+        for (int r = 0; r < w->tblStations->model()->rowCount(); ++r)
+            out << tableText(w->tblStations, r, StationTableModel::Name);
+        return out;
+    };
+    const int maximum = StationTableModel::FirstFigure + Figures::index(FigureKind::MaxTemperature);
+    const int air = StationTableModel::FirstFigure + Figures::index(FigureKind::Air);
+    w->tblStations->sortByColumn(maximum, Qt::AscendingOrder);
+    QCOMPARE(names(), (QStringList{"0002", "0001"}));
+    w->tblStations->sortByColumn(maximum, Qt::DescendingOrder);
+    QCOMPARE(names(), (QStringList{"0001", "0002"}));
+    w->tblStations->sortByColumn(StationTableModel::State, Qt::AscendingOrder);
+    QCOMPARE(names(), (QStringList{"0002", "0001"}));
+    w->tblStations->sortByColumn(air, Qt::AscendingOrder);
+    QCOMPARE(names().size(), 2);
+    // The chart follows the chosen row, whatever the order.
+    w->tblStations->setCurrentIndex(w->tblStations->model()->index(names().indexOf("0002"), 0));
+    QCOMPARE(w->currentStation(), 1);
+}
+
+void TestAnalysisWindow::emptyPourOpensAndSaysWhatIsMissing() {
+    m_db = std::make_unique<StoreFixture>();
+    m_db->create();
+    auto w = openWindow();
+    QVERIFY(w);
+    QCOMPARE(w->tblStations->model()->rowCount(), 0);
+    QCOMPARE(w->currentStation(), -1);
+    QStringList notices;
+    for (int i = 0; i < w->lstNotices->count(); ++i)
+        notices << w->lstNotices->item(i)->text();
+    QVERIFY(notices.contains(QStringLiteral("数据库中还没有上传数据。")));
+    QVERIFY(notices.contains(QStringLiteral("尚未定义分组，没有可分析的站点。")));
+    w->cmdPrint->click();
+    m_prompts.choose(m_db->file(QStringLiteral("空.xlsx")));
+    w->cmdRecord->click();
+    w->cmdRoles->click();
+    QStringList messages;
+    for (const ScriptedPrompts::Question& q : m_prompts.asked())
+        if (q.kind == QLatin1String("message"))
+            messages << q.text;
+    QCOMPARE(messages, (QStringList{"没有可以打印的站点。", "没有可以输出的站点或上传数据。",
+                                    "尚未定义分组，请先在“分组定义”中定义站点。"}));
+    QVERIFY(!QFileInfo::exists(m_db->file(QStringLiteral("空.xlsx"))));
+    QVERIFY(m_launcher.workbooks.isEmpty());
 }
 
 void TestAnalysisWindow::recordSheetIsWrittenAndOpened() {

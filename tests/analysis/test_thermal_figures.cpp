@@ -5,6 +5,7 @@
 #include "ReadingTime.h"
 #include "ScheduleWatch.h"
 #include "TemperatureText.h"
+#include "ValueScale.h"
 
 #include <QtTest>
 
@@ -51,6 +52,8 @@ private slots:
     void uploadTimesAreReadInTheirTypedForms();
     void onlyPlainNumbersInRangeAreTemperatures_data();
     void onlyPlainNumbersInRangeAreTemperatures();
+    void chartScalesTakeRoundSteps_data();
+    void chartScalesTakeRoundSteps();
 };
 
 void TestThermalFigures::coolingOverADayIsJudgedPerDay_data() {
@@ -204,6 +207,11 @@ void TestThermalFigures::gapsLongerThanTheIntervalAreListed() {
     QCOMPARE(open.size(), 2);
     QVERIFY(open[1].ongoing);
     QCOMPARE(open[1].hours(), 7.0);
+
+    // Uploads before a placing time typed too late are outside the watched stretch.
+    const QVector<UploadGap> late =
+        UploadGap::find(uploads, PourBuilder::hour(8), PourBuilder::hour(20), {}, 6.0);
+    QCOMPARE(late.size(), 0);
 }
 
 void TestThermalFigures::suspectSensorsAreListed() {
@@ -277,6 +285,24 @@ void TestThermalFigures::onlyPlainNumbersInRangeAreTemperatures() {
     const QByteArray utf8 = text.toUtf8();
     const auto parsed = TemperatureText::parse(utf8.constData(), static_cast<std::size_t>(utf8.size()));
     QCOMPARE(parsed ? QString::number(*parsed) : QString(), value);
+}
+
+void TestThermalFigures::chartScalesTakeRoundSteps_data() {
+    QTest::addColumn<QVector<double>>("values");
+    QTest::addColumn<QString>("scale"); // low..high step
+    QTest::newRow("temperatures") << QVector<double>{34, 60, 49.5} << "30..60 10";
+    QTest::newRow("rates around a limit") << QVector<double>{-1.2, 3.0, 2.0, 1.6} << "-2..3 1";
+    QTest::newRow("one value") << QVector<double>{25.0} << "24..26 0.5";
+    QTest::newRow("nothing to show") << QVector<double>{qQNaN()} << "0..10 2";
+}
+
+void TestThermalFigures::chartScalesTakeRoundSteps() {
+    QFETCH(QVector<double>, values);
+    QFETCH(QString, scale);
+    const ValueScale s(values);
+    QCOMPARE(QStringLiteral("%1..%2 %3").arg(s.low()).arg(s.high()).arg(s.step()), scale);
+    QCOMPARE(s.ticks().first(), s.low());
+    QCOMPARE(s.ticks().last(), s.high());
 }
 
 QTEST_GUILESS_MAIN(TestThermalFigures)
