@@ -39,6 +39,7 @@ struct MainActions {
     QAction* MenuGroupSel = nullptr;
     QAction* MenuGroupTables = nullptr;
     QAction* MenuDraw = nullptr;
+    QAction* MenuAnalysis = nullptr;
     QAction* menu_VerInfo = nullptr;
     QAction* menu_Update = nullptr;
     QAction* Menu_web = nullptr;

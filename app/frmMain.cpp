@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "AnalysisController.h"
 #include "AppSettings.h"
 #include "Clock.h"
 #include "CurvesController.h"
@@ -88,6 +89,10 @@ frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock, const Mai
     m_update =
         new UpdateController(this, m_prompts, m_clock, {m_state.CacheFolder, m_state.Installed},
                              wiring.endProgram ? wiring.endProgram : EndProgramAtOnce);
+    m_analysis = new AnalysisController(this, m_prompts, m_clock, *this, m_state.DatabasePath,
+                                        m_state.DocumentsFolder);
+    sbWatch->setText(m_analysis->watchText());
+    connect(m_analysis, &AnalysisController::watchTextChanged, sbWatch, &QLabel::setText);
     bindMenus();
 
     Timer1 = new QTimer(this);
@@ -151,6 +156,7 @@ void frmMain::bindMenus() {
     bind(a.MenuGroupSel, m_grouping, &GroupingController::MenuGroupSel_Click);
     bind(a.MenuDraw, this, &frmMain::MenuDraw_Click);
     bind(a.MenuGroupTables, this, &frmMain::MenuGroupTables_Click);
+    bind(a.MenuAnalysis, m_analysis, &AnalysisController::MenuAnalysis_Click);
     bind(a.menu_2Txt, m_reports, &ReportsController::menu_2Txt_Click);
     bind(a.menu_2XLS, m_reports, &ReportsController::menu_2XLS_Click);
 }
@@ -168,6 +174,8 @@ void frmMain::buildStatusBar() {
     sbPanel1 = panel("sbPanel1");
     bar->addWidget(sbPanel1, 1);
     bar->addWidget(panel("sbStore", StoreAddress(m_state.DatabasePath).displayName()), 1);
+    sbWatch = panel("sbWatch");
+    bar->addWidget(sbWatch, 1);
     setStatusBar(bar);
 
     Command1 = new QPushButton(QStringLiteral("TEST"), bar);
@@ -326,6 +334,7 @@ void frmMain::setQueryCaption(const QString& caption) {
 
 void frmMain::menuSave2Mdb_Click() {
     m_store->Save2Mdb(m_device->uploadReadings());
+    m_analysis->refreshWatch();
 }
 
 void frmMain::MenuDraw_Click() {

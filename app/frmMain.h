@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class AnalysisController;
 class Clock;
 class CurvesController;
 class DeviceController;
@@ -100,6 +101,8 @@ private:
     QLabel* Label1 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     QLabel* sbPanel1 = nullptr;
+    // The watch over the measuring rounds, fed by the analysis.
+    QLabel* sbWatch = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QTimer* Timer1 = nullptr;
@@ -109,4 +112,5 @@ private:
     GroupingController* m_grouping = nullptr;
     CurvesController* m_curves = nullptr;
     ReportsController* m_reports = nullptr;
+    AnalysisController* m_analysis = nullptr;
 };

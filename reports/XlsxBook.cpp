@@ -51,6 +51,14 @@ lxw_format* XlsxBook::fontFormat(const QColor& colour) {
     return *it;
 }
 
+lxw_format* XlsxBook::dateTimeFormat() {
+    if (!m_dateTimeFormat && m_book) {
+        m_dateTimeFormat = workbook_add_format(m_book);
+        format_set_num_format(m_dateTimeFormat, "yyyy-mm-dd hh:mm");
+    }
+    return m_dateTimeFormat;
+}
+
 void XlsxBook::check(int error) {
     if (error != LXW_NO_ERROR)
         m_refused = true;

@@ -35,11 +35,13 @@ public:
 private:
     friend class XlsxSheet;
     [[nodiscard]] lxw_format* fontFormat(const QColor& colour);
+    [[nodiscard]] lxw_format* dateTimeFormat();
     void check(int error);
 
     QString m_path;
     lxw_workbook* m_book = nullptr;
     std::vector<std::unique_ptr<XlsxSheet>> m_sheets;
     QHash<QRgb, lxw_format*> m_fontFormats;
+    lxw_format* m_dateTimeFormat = nullptr;
     bool m_refused = false;
 };

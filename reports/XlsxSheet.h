@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QColor>
+#include <QDateTime>
 #include <QString>
 
 class XlsxBook;
+struct XlsxLineChart;
 struct lxw_worksheet;
 
 // One worksheet of a new workbook. Rows are written from the top down: a row is handed to
@@ -18,8 +20,12 @@ public:
     // An invalid colour leaves the font as the sheet's default.
     void writeText(int row, int column, const QString& text, const QColor& fontColour = {});
     void writeNumber(int row, int column, double value, const QColor& fontColour = {});
+    // A date and time as the spreadsheet's own date-time number, shown as yyyy-mm-dd hh:mm.
+    void writeDateTime(int row, int column, const QDateTime& value);
     // Width in the spreadsheet's character units.
     void setColumnWidth(int column, double width);
+    // Places the chart with its top left corner in that cell.
+    void insertLineChart(int row, int column, const XlsxLineChart& chart);
 
 private:
     XlsxBook& m_book;

@@ -54,3 +54,7 @@ QStringList XlsxProbe::rowTexts(int sheetIndex, int row, QChar lastColumn) const
 double XlsxProbe::width(int sheetIndex, const QString& column) const {
     return sheet(sheetIndex).value(QStringLiteral("widths")).toObject().value(column).toDouble();
 }
+
+QJsonArray XlsxProbe::charts(int sheetIndex) const {
+    return sheet(sheetIndex).value(QStringLiteral("charts")).toArray();
+}

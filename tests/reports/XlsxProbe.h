@@ -21,6 +21,8 @@ public:
     // The texts of a row from column A to the given last column.
     [[nodiscard]] QStringList rowTexts(int sheet, int row, QChar lastColumn) const;
     [[nodiscard]] double width(int sheet, const QString& column) const;
+    // The sheet's charts: {"kind": "ScatterChart", "series": [{"name", "x", "y"}]}.
+    [[nodiscard]] QJsonArray charts(int sheet) const;
 
     // Writes a template of another program (see make_template.py) to path.
     [[nodiscard]] static bool makeForeignTemplate(const QString& path);

@@ -1,5 +1,5 @@
 """Prints a workbook as JSON, as openpyxl reads it: every sheet with its cells (value, font,
-fill, border), custom column widths and merged ranges."""
+fill, border), custom column widths, merged ranges and charts (kind and series ranges)."""
 import json
 import sys
 
@@ -8,6 +8,21 @@ import openpyxl
 
 def rgb(colour):
     return colour.rgb if colour is not None and colour.type == "rgb" else None
+
+
+def ref(data):
+    if data is None:
+        return None
+    source = data.numRef or getattr(data, "strRef", None)
+    return source.f if source is not None else None
+
+
+def chart(c):
+    series = []
+    for s in c.series:
+        name = s.tx.v if s.tx is not None and s.tx.v is not None else None
+        series.append({"name": name, "x": ref(s.xVal), "y": ref(s.yVal)})
+    return {"kind": type(c).__name__, "series": series}
 
 
 def main(path):
@@ -35,6 +50,7 @@ def main(path):
             "widths": widths,
             "merged": sorted(str(r) for r in sheet.merged_cells.ranges),
             "maxRow": sheet.max_row,
+            "charts": [chart(c) for c in sheet._charts],
         })
     print(json.dumps(sheets, default=str))
 

@@ -33,6 +33,18 @@ bool SimProcess::stop(int signal) {
     return m_process.waitForFinished(5000);
 }
 
+bool SimProcess::signalAndWaitFor(int signal, const QString& line) {
+    ::kill(static_cast<pid_t>(m_process.processId()), signal);
+    QDeadlineTimer deadline(5000);
+    while (!log().contains(line)) {
+        if (deadline.hasExpired() ||
+            !m_process.waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())))) {
+            return log().contains(line);
+        }
+    }
+    return true;
+}
+
 QString SimProcess::log() {
     m_err += m_process.readAllStandardError();
     return QString::fromLocal8Bit(m_err);

@@ -19,6 +19,8 @@ public:
 
     // Sends a signal and waits for the end; false when it did not end in time.
     [[nodiscard]] bool stop(int signal);
+    // Sends a signal and waits until the log holds `line`; false when it did not in time.
+    [[nodiscard]] bool signalAndWaitFor(int signal, const QString& line);
     [[nodiscard]] int exitCode() const { return m_process.exitCode(); }
     [[nodiscard]] QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
 

@@ -60,6 +60,7 @@ private slots:
     void outOfRangeOptionPlacesTheRangeEdges();
     void generatedCurvesRiseToAPeakAndFallSlowly();
     void generatedCurvesDependOnlyOnSeedAndAge();
+    void nextRoundSignalMovesTheCurvesSixHoursOn();
 
     void settingCommandsChangeTheInfoReply_data();
     void settingCommandsChangeTheInfoReply();
@@ -255,6 +256,27 @@ void TestRecorderSim::generatedCurvesDependOnlyOnSeedAndAge() {
     QVERIFY(a != otherSeed);
     // sensors differ from one another
     QVERIFY(a.mid(3, 999).count(a.at(3)) < 100);
+}
+
+void TestRecorderSim::nextRoundSignalMovesTheCurvesSixHoursOn() {
+    const QByteArray later = exchange({"--seed", "3", "--age", "52"}, hex(kReadData));
+    QCOMPARE(later.size(), 2003);
+    SimProcess sim({"--seed", "3", "--age", "40"});
+    PtyClient client(sim.path());
+    QVERIFY(client.write(hex(kReadData)));
+    const QByteArray before = client.readUntilQuiet(200);
+    QCOMPARE(before.size(), 2003);
+    QVERIFY(sim.signalAndWaitFor(SIGUSR1, QStringLiteral("curves now at age 46 hours")));
+    QVERIFY(sim.signalAndWaitFor(SIGUSR1, QStringLiteral("curves now at age 52 hours")));
+    QVERIFY(client.write(hex(kReadData)));
+    QCOMPARE(client.readUntilQuiet(200), later);
+
+    // Readings from a file are what the file says, round after round.
+    SimProcess fromFile({"--readings", m_csv});
+    QVERIFY(fromFile.signalAndWaitFor(SIGUSR1, QStringLiteral("SIGUSR1 changes nothing")));
+    PtyClient again(fromFile.path());
+    QVERIFY(again.write(hex(kReadData)));
+    QCOMPARE(again.readUntilQuiet(200), csvBlock());
 }
 
 void TestRecorderSim::settingCommandsChangeTheInfoReply_data() {

@@ -20,6 +20,12 @@ Recorder::Recorder(const RecorderState& state, const ReadingTable& readings, boo
     }
 }
 
+void Recorder::setReadings(const ReadingTable& readings) {
+    if (!m_state.readingsCleared) {
+        m_readings = readings;
+    }
+}
+
 QString Recorder::commandName(quint8 code) {
     switch (code) {
     case 243:

@@ -22,6 +22,10 @@ public:
 
     [[nodiscard]] const RecorderState& state() const { return m_state; }
 
+    // New readings, as the next measuring round leaves them in memory. A cleared memory
+    // stays cleared, as after a format.
+    void setReadings(const ReadingTable& readings);
+
     [[nodiscard]] static QString commandName(quint8 code);
 
 private:

@@ -17,7 +17,8 @@ std::optional<qint64> parseWhole(const QString& text, qint64 low, qint64 high) {
 const char* const kDescription =
     "Answers like the temperature recorder on a pseudo-terminal. The first line on\n"
     "standard output is the path of the terminal to open (14400 baud, 8N1). Each\n"
-    "received command is logged to standard error. SIGTERM or SIGINT ends the run.";
+    "received command is logged to standard error. SIGTERM or SIGINT ends the run;\n"
+    "SIGUSR1 moves generated curves six hours on, as the next measuring round.";
 
 } // namespace
 

@@ -9,11 +9,31 @@ void logLine(const QString& text) {
     std::fflush(stderr);
 }
 
+ReadingTable generatedReadings(const SimOptions& options, double ageHours) {
+    ReadingTable readings;
+    readings.generateCuring(options.seed, ageHours);
+    if (options.outOfRange) {
+        readings.placeRangeEdges();
+    }
+    return readings;
+}
+
 Simulator::Simulator(const SimOptions& options, const Recorder& recorder, PtyLink* link,
                      QObject* parent)
     : QObject(parent), m_options(options), m_recorder(recorder), m_link(link),
-      m_noiseState(options.seed * 2 + 1) {
+      m_noiseState(options.seed * 2 + 1), m_ageHours(options.ageHours) {
     connect(m_link, &PtyLink::received, this, &Simulator::onReceived);
+}
+
+void Simulator::advance() {
+    if (!m_options.readingsFile.isEmpty()) {
+        logLine(QStringLiteral("readings come from %1; SIGUSR1 changes nothing")
+                    .arg(m_options.readingsFile));
+        return;
+    }
+    m_ageHours += RoundHours;
+    m_recorder.setReadings(generatedReadings(m_options, m_ageHours));
+    logLine(QStringLiteral("curves now at age %1 hours").arg(m_ageHours));
 }
 
 void Simulator::onReceived(const QByteArray& bytes) {

@@ -44,11 +44,11 @@ int main(int argc, char* argv[]) {
         if (!readings.loadCsv(options.readingsFile, &error)) {
             return refuse(error);
         }
+        if (options.outOfRange) {
+            readings.placeRangeEdges();
+        }
     } else {
-        readings.generateCuring(options.seed, options.ageHours);
-    }
-    if (options.outOfRange) {
-        readings.placeRangeEdges();
+        readings = generatedReadings(options, options.ageHours);
     }
 
     RecorderState state;
@@ -77,11 +77,13 @@ int main(int argc, char* argv[]) {
     }
     SignalWatcher signalWatcher;
     if (!signalWatcher.install()) {
-        return refuse(QStringLiteral("cannot watch for SIGTERM and SIGINT"));
+        return refuse(QStringLiteral("cannot watch for SIGTERM, SIGINT and SIGUSR1"));
     }
     QObject::connect(&signalWatcher, &SignalWatcher::stopRequested, &app, &QCoreApplication::quit);
 
     Simulator simulator(options, Recorder(state, readings, options.exactDataBlock), &link);
+    QObject::connect(&signalWatcher, &SignalWatcher::advanceRequested, &simulator,
+                     &Simulator::advance);
 
     std::printf("%s\n", link.slavePath().toLocal8Bit().constData());
     std::fflush(stdout);

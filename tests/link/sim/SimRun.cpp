@@ -2,6 +2,8 @@
 
 #include "LinkState.h"
 
+#include <csignal>
+
 SimRun::SimRun(const QStringList& options) {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(QStringLiteral(RECORDER_SIM), options);
@@ -23,4 +25,8 @@ SimRun::~SimRun() {
 
 void SimRun::connect(LinkState& link) const {
     link.ComPortNo = link.Ports.NumberFor(m_path);
+}
+
+void SimRun::signal(int number) const {
+    ::kill(static_cast<pid_t>(m_process.processId()), number);
 }

@@ -21,6 +21,9 @@ public:
     // Claims a COM number for the terminal and makes it the link's connected port.
     void connect(LinkState& link) const;
 
+    // Sends the simulator a signal (SIGUSR1: the next measuring round).
+    void signal(int number) const;
+
 private:
     QProcess m_process;
     QString m_path;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Breach.h"
+#include "LimitSet.h"
+#include "PourReadings.h"
+#include "PourSettings.h"
+#include "Station.h"
+#include "StationSeries.h"
+#include "SuspectSensor.h"
+#include "UploadGap.h"
+
+#include <QStringList>
+#include <QVector>
+
+#include <memory>
+
+// The whole analysis of the pour: per station its figures at every upload, the breach
+// log, the gaps in the schedule, the suspect sensors, and what the engineer should know
+// about the input (a station without readings, a placing time after the first upload...).
+struct AnalysisResult {
+    PourSettings pour;
+    LimitSet limits;
+    std::shared_ptr<const PourReadings> readings = std::make_shared<PourReadings>();
+    QVector<Station> stations;
+    // Parallel to stations.
+    QVector<StationSeries> series;
+    QVector<Breach> breaches;
+    QVector<UploadGap> gaps;
+    QVector<SuspectSensor> suspects;
+    QStringList notices;
+
+    [[nodiscard]] const QVector<QDateTime>& times() const { return readings->times(); }
+};

@@ -1,0 +1,105 @@
+#include "PourSettingsStore.h"
+
+#include "AnalysisSchema.h"
+#include "StoreDb.h"
+#include "StoredText.h"
+
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Items = std::vector<std::pair<QString, QString>>;
+
+Items itemsOf(const PourSettings& p) {
+    return {
+        {QStringLiteral("名称"), p.name},
+        {QStringLiteral("工程名称"), p.project},
+        {QStringLiteral("结构部位"), p.element},
+        {QStringLiteral("施工单位"), p.contractor},
+        {QStringLiteral("浇筑时间"), StoredText::ofDateTime(p.placedAt)},
+        {QStringLiteral("入模温度"), StoredText::ofNumber(p.placingTemperature)},
+        {QStringLiteral("保温拆除时间"), StoredText::ofDateTime(p.insulationRemovedAt)},
+        {QStringLiteral("监测结束时间"), StoredText::ofDateTime(p.monitoringEndsAt)},
+        {QStringLiteral("大气传感器"), p.airSensor > 0 ? QString::number(p.airSensor) : QString()},
+        {QStringLiteral("限值组"), p.limitSetName},
+        {QStringLiteral("预警比例"), StoredText::ofNumber(p.warningShare)},
+        {QStringLiteral("测温间隔"), StoredText::ofNumber(p.intervalHours)},
+        {QStringLiteral("跳变阈值"), StoredText::ofNumber(p.jumpLimit)},
+    };
+}
+
+// A stored number where one is set, the default otherwise; only positive values count.
+void positive(const QHash<QString, QString>& items, const char* key, double& target) {
+    const auto value = StoredText::toNumber(items.value(QString::fromUtf8(key)));
+    if (value && *value > 0)
+        target = *value;
+}
+
+void apply(const QHash<QString, QString>& items, PourSettings& p) {
+    const auto text = [&items](const char* key) { return items.value(QString::fromUtf8(key)); };
+    p.name = text("名称");
+    p.project = text("工程名称");
+    p.element = text("结构部位");
+    p.contractor = text("施工单位");
+    p.placedAt = StoredText::toDateTime(text("浇筑时间"));
+    p.placingTemperature = StoredText::toNumber(text("入模温度"));
+    p.insulationRemovedAt = StoredText::toDateTime(text("保温拆除时间"));
+    p.monitoringEndsAt = StoredText::toDateTime(text("监测结束时间"));
+    p.airSensor = qMax(0, text("大气传感器").trimmed().toInt());
+    if (!text("限值组").isEmpty())
+        p.limitSetName = text("限值组");
+    positive(items, "预警比例", p.warningShare);
+    positive(items, "测温间隔", p.intervalHours);
+    positive(items, "跳变阈值", p.jumpLimit);
+}
+
+} // namespace
+
+StoreResult PourSettingsStore::load(const QString& dbPath, PourSettings& out) {
+    out = PourSettings();
+    StoreDb db(dbPath);
+    StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
+    if (!r.ok() || !AnalysisSchema::has(db, AnalysisSchema::Pour))
+        return r;
+    QSqlQuery q;
+    if (r = db.select(QStringLiteral("select [项目], [内容] from [浇筑信息]"), q); !r.ok())
+        return r;
+    QHash<QString, QString> items;
+    while (q.next())
+        items.insert(q.value(0).toString(), q.value(1).toString());
+    if (q.lastError().isValid())
+        return AnalysisSchema::readFailure(q);
+    apply(items, out);
+    return {};
+}
+
+StoreResult PourSettingsStore::save(const QString& dbPath, const PourSettings& pour) {
+    StoreDb db(dbPath);
+    StoreResult r = db.openDatabase();
+    if (r.ok())
+        r = db.begin();
+    if (!r.ok())
+        return r;
+    r = AnalysisSchema::ensure(db);
+    QSqlQuery insert;
+    if (r.ok())
+        r = db.prepare(QStringLiteral("insert or replace into [浇筑信息] ([项目], [内容]) values (?, ?)"),
+                       insert);
+    for (const auto& [key, value] : itemsOf(pour)) {
+        if (!r.ok())
+            break;
+        insert.bindValue(0, key);
+        insert.bindValue(1, value.isNull() ? QStringLiteral("") : value);
+        r = db.run(insert);
+    }
+    insert.finish();
+    if (r.ok())
+        return db.commit();
+    db.rollback();
+    return r;
+}

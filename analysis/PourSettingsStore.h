@@ -1,0 +1,14 @@
+#pragma once
+
+#include "PourSettings.h"
+#include "StoreResult.h"
+
+// The pour's data and settings, table 浇筑信息: one row per item, its name and its text.
+namespace PourSettingsStore {
+
+// A file without the table, or without an item, gives the defaults.
+[[nodiscard]] StoreResult load(const QString& dbPath, PourSettings& out);
+// Replaces every item in one transaction.
+[[nodiscard]] StoreResult save(const QString& dbPath, const PourSettings& pour);
+
+} // namespace PourSettingsStore

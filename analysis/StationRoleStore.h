@@ -1,0 +1,16 @@
+#pragma once
+
+#include "StationRole.h"
+#include "StoreResult.h"
+
+#include <QVector>
+
+// The station roles, table 站点角色: one row per station that the engineer has set.
+namespace StationRoleStore {
+
+// A file without the table gives no roles. Slots outside 1..8 read as not set.
+[[nodiscard]] StoreResult load(const QString& dbPath, QVector<StationRole>& out);
+// Replaces every stored role in one transaction.
+[[nodiscard]] StoreResult save(const QString& dbPath, const QVector<StationRole>& roles);
+
+} // namespace StationRoleStore

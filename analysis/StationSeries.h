@@ -1,0 +1,19 @@
+#pragma once
+
+#include "UploadFigures.h"
+
+#include <QVector>
+
+#include <optional>
+
+// A station's figures at every upload, in time order, and the placing temperature its rise
+// is built on.
+struct StationSeries {
+    QVector<UploadFigures> uploads;
+    std::optional<double> placingTemperature;
+    // The placing temperature was not entered: the station's first core reading stands in.
+    bool placingAssumed = false;
+
+    // The last upload at which the station had a temperature; -1 when it never had one.
+    [[nodiscard]] int latest() const;
+};

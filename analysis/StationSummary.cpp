@@ -1,0 +1,50 @@
+#include "StationSummary.h"
+
+#include "StationSeries.h"
+
+#include <QtNumeric>
+
+namespace {
+
+void keepLarger(double& best, double value) {
+    if (!qIsNaN(value) && (qIsNaN(best) || value > best))
+        best = value;
+}
+
+} // namespace
+
+StationSummary StationSummary::of(const StationSeries& series) {
+    StationSummary s{qQNaN(), qQNaN(), qQNaN(), qQNaN()};
+    bool read = false;
+    for (const UploadFigures& u : series.uploads) {
+        read = read || u.read();
+        keepLarger(s.maxTemperature, u[FigureKind::MaxTemperature].value);
+        keepLarger(s.maxCoreDifference, u[FigureKind::CoreSurface].value);
+        keepLarger(s.maxCoreDifference, u[FigureKind::CoreBottom].value);
+        keepLarger(s.maxCoolingRate, u[FigureKind::CoolingRate].value);
+        keepLarger(s.maxRise, u[FigureKind::Rise].value);
+        for (const Figure& f : u.figures) {
+            s.warnings += f.state == FigureState::Warning ? 1 : 0;
+            s.overs += f.state == FigureState::Over ? 1 : 0;
+        }
+    }
+    s.verdict = !read         ? Verdict::NoData
+                : s.overs     ? Verdict::Over
+                : s.warnings  ? Verdict::Warning
+                              : Verdict::Within;
+    return s;
+}
+
+QString StationSummary::verdictText(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::NoData:
+        return QStringLiteral("无数据");
+    case Verdict::Within:
+        return QStringLiteral("正常");
+    case Verdict::Warning:
+        return QStringLiteral("有预警");
+    case Verdict::Over:
+        return QStringLiteral("有超限");
+    }
+    return {};
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Figure.h"
+
+#include <QString>
+
+struct StationSeries;
+
+// A station over the whole monitoring: its largest figures, how often it was in warning
+// and over a limit, and the verdict.
+struct StationSummary {
+    enum class Verdict { NoData, Within, Warning, Over };
+
+    // NaN where the figure never had a value.
+    double maxTemperature;
+    double maxCoreDifference;
+    double maxCoolingRate;
+    double maxRise;
+    int warnings = 0;
+    int overs = 0;
+    Verdict verdict = Verdict::NoData;
+
+    [[nodiscard]] static StationSummary of(const StationSeries& series);
+    // "无数据", "正常", "有预警" or "有超限".
+    [[nodiscard]] static QString verdictText(Verdict verdict);
+};

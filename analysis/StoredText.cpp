@@ -1,0 +1,26 @@
+#include "StoredText.h"
+
+#include "NumberFormats.h"
+#include "ReadingTime.h"
+
+#include <cmath>
+
+QString StoredText::ofDateTime(const QDateTime& value) {
+    return value.isValid() ? ReadingTime::text(value) : QString();
+}
+
+QDateTime StoredText::toDateTime(const QString& text) {
+    return ReadingTime::parse(text);
+}
+
+QString StoredText::ofNumber(std::optional<double> value) {
+    return value ? NumberFormats::plain(*value) : QString();
+}
+
+std::optional<double> StoredText::toNumber(const QString& text) {
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QVector>
+
+class PourReadings;
+struct Station;
+
+// A sensor whose readings look wrong: its latest reading is missing or "E1" while it read
+// before, or it jumped more than the jump limit between readings close together.
+struct SuspectSensor {
+    enum class Reason { LatestMissing, Jump };
+
+    // Readings further apart than this may differ by any amount.
+    static constexpr double JumpWindowHours = 6.0;
+
+    int sensor = 0;
+    // The station and slot (from 1) the sensor serves; empty station and slot 0 for the
+    // air sensor.
+    QString station;
+    int slot = 0;
+    Reason reason = Reason::LatestMissing;
+    // The upload of the missing reading, or the later reading of a jump.
+    QDateTime at;
+    // For a jump: the earlier reading's moment and the change in degrees.
+    QDateTime since;
+    double change = 0;
+
+    // What is wrong, in words.
+    [[nodiscard]] QString description() const;
+
+    [[nodiscard]] static QVector<SuspectSensor> find(const PourReadings& readings,
+                                                     const QVector<Station>& stations,
+                                                     int airSensor, double jumpLimit);
+};

@@ -1,0 +1,50 @@
+#include "AnalysisControls.h"
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+QLineEdit* AnalysisControls::textBox(const QString& name, const QString& text, QWidget* parent) {
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QPushButton* AnalysisControls::button(const QString& name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QDateTimeEdit* AnalysisControls::momentBox(const QString& name, QCheckBox* enabledBy,
+                                           const QDateTime& value, const QDateTime& fallback,
+                                           QWidget* parent) {
+    auto* box = new QDateTimeEdit(parent);
+    box->setObjectName(name);
+    box->setTimeSpec(Qt::UTC);
+    box->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    box->setCalendarPopup(true);
+    box->setDateTime(value.isValid() ? value : fallback);
+    enabledBy->setChecked(value.isValid());
+    box->setEnabled(value.isValid());
+    QObject::connect(enabledBy, &QCheckBox::toggled, box, &QWidget::setEnabled);
+    return box;
+}
+
+QDateTime AnalysisControls::moment(const QDateTimeEdit* box) {
+    const QDateTime value = box->dateTime();
+    return QDateTime(value.date(), value.time(), Qt::UTC);
+}
+
+QDialogButtonBox* AnalysisControls::okCancel(QWidget* parent, QPushButton*& ok, QPushButton*& cancel) {
+    auto* buttons = new QDialogButtonBox(parent);
+    ok = button(QStringLiteral("cmdOK"), QStringLiteral("确定"), buttons);
+    cancel = button(QStringLiteral("CmdCancle"), QStringLiteral("取消"), buttons);
+    ok->setDefault(true);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(cancel, QDialogButtonBox::RejectRole);
+    return buttons;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class QCheckBox;
+class QDateTimeEdit;
+class QDialogButtonBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Small pieces the analysis dialogs are built from, each named as its control.
+namespace AnalysisControls {
+
+[[nodiscard]] QLineEdit* textBox(const QString& name, const QString& text, QWidget* parent);
+[[nodiscard]] QPushButton* button(const QString& name, const QString& caption, QWidget* parent);
+// A date-time box for wall-clock times, seconds shown, enabled while its check box is.
+[[nodiscard]] QDateTimeEdit* momentBox(const QString& name, QCheckBox* enabledBy,
+                                       const QDateTime& value, const QDateTime& fallback,
+                                       QWidget* parent);
+// The wall-clock value of a box.
+[[nodiscard]] QDateTime moment(const QDateTimeEdit* box);
+// "确定" (cmdOK) and "取消" (CmdCancle) in a row.
+[[nodiscard]] QDialogButtonBox* okCancel(QWidget* parent, QPushButton*& ok, QPushButton*& cancel);
+
+} // namespace AnalysisControls

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "LimitSet.h"
+#include "PourSettings.h"
+
+#include <QDialog>
+#include <QVector>
+#include <array>
+
+class Prompts;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// "限值组": the built-in and the users' own limit sets; the users' sets are made, changed
+// and deleted here, and OK makes the chosen set and the warning share the pour's. A limit
+// that is not a positive number is refused with its name.
+class FrmLimitSets : public QDialog {
+    Q_OBJECT
+
+public:
+    FrmLimitSets(Prompts& prompts, QString dbPath, const PourSettings& pour,
+                 const QVector<LimitSet>& custom, QWidget* parent = nullptr);
+
+    QListWidget* lstSets = nullptr;
+    QLineEdit* txtSetName = nullptr;
+    std::array<QLineEdit*, LimitCount> txtLimit{};
+    QPushButton* cmdNew = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QComboBox* cboActive = nullptr;
+    QLineEdit* txtShare = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* CmdCancle = nullptr;
+
+public slots:
+    void lstSets_Click();
+    void cmdNew_Click();
+    void cmdSave_Click();
+    void cmdDelete_Click();
+    void cmdOK_Click();
+
+private:
+    [[nodiscard]] QWidget* buildEditor();
+    void fillLists(const QString& select);
+    [[nodiscard]] const LimitSet* chosen() const;
+    void warn(const QString& text);
+
+    Prompts& m_prompts;
+    QString m_dbPath;
+    PourSettings m_pour;
+    QVector<LimitSet> m_custom;
+};

@@ -1,0 +1,164 @@
+#include "StationTableModel.h"
+
+#include "AnalysisResult.h"
+#include "NumberFormats.h"
+#include "ReadingTime.h"
+#include "StateColours.h"
+#include "StationSummary.h"
+
+#include <QBrush>
+
+#include <algorithm>
+#include <numeric>
+#include <tuple>
+
+namespace {
+
+FigureKind figureOf(int column) {
+    return Figures::kind(column - StationTableModel::FirstFigure);
+}
+
+} // namespace
+
+StationTableModel::StationTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void StationTableModel::setResult(const AnalysisResult* result) {
+    beginResetModel();
+    m_result = result;
+    m_rows.clear();
+    m_order.clear();
+    if (result)
+        for (int s = 0; s < result->stations.size(); ++s) {
+            const StationSummary sum = StationSummary::of(result->series[s]);
+            m_rows.append({result->series[s].latest(), sum.warnings, sum.overs});
+            m_order.append(s);
+        }
+    std::stable_sort(m_order.begin(), m_order.end(), [this](int a, int b) { return worseFirst(a, b); });
+    endResetModel();
+}
+
+int StationTableModel::rowOf(int station) const {
+    return static_cast<int>(m_order.indexOf(station));
+}
+
+int StationTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_order.size());
+}
+
+int StationTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant StationTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case Name:
+        return QStringLiteral("站点");
+    case State:
+        return QStringLiteral("状态");
+    case Time:
+        return QStringLiteral("最近读数");
+    case Warnings:
+        return QStringLiteral("预警次数");
+    case Overs:
+        return QStringLiteral("超限次数");
+    default: {
+        const FigureKind kind = figureOf(section);
+        const bool assumed = m_result && kind == FigureKind::Rise && !m_result->pour.placingTemperature;
+        return Figures::heading(kind) + (assumed ? QStringLiteral("（假定）") : QString());
+    }
+    }
+}
+
+QVariant StationTableModel::data(const QModelIndex& index, int role) const {
+    if (!m_result || !index.isValid())
+        return {};
+    const int s = m_order[index.row()];
+    const Row& row = m_rows[s];
+    const UploadFigures* latest =
+        row.latest >= 0 ? &m_result->series[s].uploads[row.latest] : nullptr;
+    const int c = index.column();
+    if (role == StationRole)
+        return s;
+    const FigureState state = !latest            ? FigureState::None
+                              : c == State        ? latest->worst()
+                              : c >= FirstFigure && c < Warnings ? (*latest)[figureOf(c)].state
+                                                                 : FigureState::None;
+    if (role == Qt::BackgroundRole) {
+        const QColor colour = StateColours::background(state);
+        return colour.isValid() ? QVariant(QBrush(colour)) : QVariant();
+    }
+    if (role == Qt::TextAlignmentRole && c >= FirstFigure)
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (c) {
+    case Name:
+        return m_result->stations[s].name;
+    case State:
+        return latest ? FigureStates::name(state) : QStringLiteral("无数据");
+    case Time:
+        return latest ? ReadingTime::shortText(m_result->times()[row.latest]) : QString();
+    case Warnings:
+        return row.warnings;
+    case Overs:
+        return row.overs;
+    default:
+        return latest ? NumberFormats::figure((*latest)[figureOf(c)].value) : QString();
+    }
+}
+
+bool StationTableModel::worseFirst(int a, int b) const {
+    const auto key = [this](int s) {
+        const Row& r = m_rows[s];
+        const FigureState latest =
+            r.latest >= 0 ? m_result->series[s].uploads[r.latest].worst() : FigureState::None;
+        return std::make_tuple(static_cast<int>(latest), r.overs, r.warnings);
+    };
+    return key(a) > key(b);
+}
+
+double StationTableModel::sortValue(int s, int column) const {
+    const Row& r = m_rows[s];
+    switch (column) {
+    case Time:
+        return r.latest;
+    case Warnings:
+        return r.warnings;
+    case Overs:
+        return r.overs;
+    default:
+        return r.latest >= 0 ? m_result->series[s].uploads[r.latest][figureOf(column)].value : qQNaN();
+    }
+}
+
+void StationTableModel::sort(int column, Qt::SortOrder order) {
+    if (!m_result)
+        return;
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    QVector<int> stations;
+    for (const QModelIndex& i : before)
+        stations.append(m_order[i.row()]);
+    const bool ascending = order == Qt::AscendingOrder;
+    std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
+        if (column == State)
+            return ascending ? worseFirst(b, a) : worseFirst(a, b);
+        if (column == Name) {
+            const int cmp = QString::compare(m_result->stations[a].name, m_result->stations[b].name);
+            return ascending ? cmp < 0 : cmp > 0;
+        }
+        const double va = sortValue(a, column);
+        const double vb = sortValue(b, column);
+        // Empty figures go last either way.
+        if (qIsNaN(va) || qIsNaN(vb))
+            return !qIsNaN(va) && qIsNaN(vb);
+        return ascending ? va < vb : va > vb;
+    });
+    QModelIndexList after;
+    for (int i = 0; i < before.size(); ++i)
+        after.append(this->index(rowOf(stations[i]), before[i].column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QVector>
+
+struct AnalysisResult;
+
+// The stations with their latest figures, one row each, every figure cell shaded by its
+// state. Sorting by the state column, and the order it starts in, puts the worst first:
+// latest state, then breaches, then warnings over the whole monitoring.
+class StationTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { Name, State, Time, FirstFigure, Warnings = FirstFigure + 10, Overs, ColumnCount };
+    // The station index of a row, for views that sort.
+    static constexpr int StationRole = Qt::UserRole + 1;
+
+    explicit StationTableModel(QObject* parent = nullptr);
+
+    // Shows a new analysis; the result must outlive the model's use of it.
+    void setResult(const AnalysisResult* result);
+    // The row that shows a station.
+    [[nodiscard]] int rowOf(int station) const;
+    [[nodiscard]] int stationAt(int row) const { return m_order.value(row, -1); }
+
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                      int role) const override;
+    void sort(int column, Qt::SortOrder order) override;
+
+private:
+    struct Row {
+        int latest = -1;
+        int warnings = 0;
+        int overs = 0;
+    };
+    [[nodiscard]] bool worseFirst(int a, int b) const;
+    [[nodiscard]] double sortValue(int station, int column) const;
+
+    const AnalysisResult* m_result = nullptr;
+    QVector<Row> m_rows;
+    QVector<int> m_order;
+};

@@ -1,0 +1,324 @@
+#include "frmWenkongFenxi.h"
+
+#include "AnalysisChart.h"
+#include "AnalysisControls.h"
+#include "BreachLogModel.h"
+#include "ChartPicture.h"
+#include "Clock.h"
+#include "FrmAirSensor.h"
+#include "FrmLimitSets.h"
+#include "FrmPourData.h"
+#include "FrmStationRoles.h"
+#include "NumberFormats.h"
+#include "PourAnalysis.h"
+#include "Prompts.h"
+#include "ReadingTime.h"
+#include "ScheduleWatch.h"
+#include "SectionProfile.h"
+#include "StationTableModel.h"
+#include "TwipsScale.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ProfileWidth = 6000;
+constexpr int ProfileHeight = 4200;
+
+QTableView* tableView(const QString& name, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    return view;
+}
+
+QTreeWidget* treeList(const QString& name, const QStringList& headers, QWidget* parent) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(name);
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels(headers);
+    return list;
+}
+
+QString sensorText(int sensor) {
+    return QStringLiteral("%1").arg(sensor, 4, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+frmWenkongFenxi::frmWenkongFenxi(AnalysisInputs inputs, Prompts& prompts, Clock& clock,
+                                 FileLauncher& launcher, QString databasePath,
+                                 QString documentsFolder, QWidget* parent)
+    : QDialog(parent), m_inputs(std::move(inputs)), m_prompts(prompts), m_clock(clock),
+      m_launcher(launcher), m_databasePath(std::move(databasePath)),
+      m_documentsFolder(std::move(documentsFolder)) {
+    setObjectName(QStringLiteral("frm温控分析"));
+    setWindowTitle(QStringLiteral("温控分析"));
+    m_stations = new StationTableModel(this);
+    m_breaches = new BreachLogModel(this);
+    auto* sides = new QSplitter(Qt::Horizontal, this);
+    tblStations = tableView(QStringLiteral("tblStations"), sides);
+    tblStations->setModel(m_stations);
+    tblStations->setSortingEnabled(true);
+    sides->addWidget(tblStations);
+    sides->addWidget(buildStationSide());
+    auto* body = new QSplitter(Qt::Vertical, this);
+    body->addWidget(sides);
+    body->addWidget(buildLists());
+    body->setStretchFactor(0, 3);
+    lblPour = new QLabel(this);
+    lblPour->setObjectName(QStringLiteral("lblPour"));
+    lblPour->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildButtons());
+    layout->addWidget(lblPour);
+    layout->addWidget(body, 1);
+    connect(tblStations->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &frmWenkongFenxi::tblStations_Click);
+    resize(1200, 820);
+    recompute();
+}
+
+frmWenkongFenxi::~frmWenkongFenxi() = default;
+
+QWidget* frmWenkongFenxi::buildButtons() {
+    using AnalysisControls::button;
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    cmdPour = button(QStringLiteral("cmdPour"), QStringLiteral("浇筑信息…"), bar);
+    cmdRoles = button(QStringLiteral("cmdRoles"), QStringLiteral("站点角色…"), bar);
+    cmdAir = button(QStringLiteral("cmdAir"), QStringLiteral("大气传感器…"), bar);
+    cmdLimits = button(QStringLiteral("cmdLimits"), QStringLiteral("限值组…"), bar);
+    cmdRefresh = button(QStringLiteral("cmdRefresh"), QStringLiteral("刷新"), bar);
+    cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("打印曲线"), bar);
+    cmdRecord = button(QStringLiteral("cmdRecord"), QStringLiteral("输出测温记录表"), bar);
+    cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("退 出"), bar);
+    for (QPushButton* b : {cmdPour, cmdRoles, cmdAir, cmdLimits, cmdRefresh, cmdPrint, cmdRecord, cmdExit})
+        row->addWidget(b);
+    connect(cmdPour, &QPushButton::clicked, this, &frmWenkongFenxi::cmdPour_Click);
+    connect(cmdRoles, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRoles_Click);
+    connect(cmdAir, &QPushButton::clicked, this, &frmWenkongFenxi::cmdAir_Click);
+    connect(cmdLimits, &QPushButton::clicked, this, &frmWenkongFenxi::cmdLimits_Click);
+    connect(cmdRefresh, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRefresh_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmWenkongFenxi::cmdPrint_Click);
+    connect(cmdRecord, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRecord_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmWenkongFenxi::cmdExit_Click);
+    return bar;
+}
+
+QWidget* frmWenkongFenxi::buildStationSide() {
+    auto* side = new QSplitter(Qt::Vertical, this);
+    scrChart = new QScrollArea(side);
+    scrChart->setObjectName(QStringLiteral("scrChart"));
+    picChart = new ChartPicture(scrChart);
+    picChart->setObjectName(QStringLiteral("picChart"));
+    scrChart->setWidget(picChart);
+    auto* profile = new QWidget(side);
+    auto* column = new QVBoxLayout(profile);
+    auto* pick = new QHBoxLayout;
+    cboUpload = new QComboBox(profile);
+    cboUpload->setObjectName(QStringLiteral("cboUpload"));
+    pick->addWidget(new QLabel(QStringLiteral("截面温度分布，上传时间："), profile));
+    pick->addWidget(cboUpload, 1);
+    auto* scroll = new QScrollArea(profile);
+    picProfile = new ChartPicture(scroll);
+    picProfile->setObjectName(QStringLiteral("picProfile"));
+    scroll->setWidget(picProfile);
+    column->addLayout(pick);
+    column->addWidget(scroll, 1);
+    side->addWidget(scrChart);
+    side->addWidget(profile);
+    side->setStretchFactor(0, 3);
+    connect(cboUpload, &QComboBox::activated, this, &frmWenkongFenxi::cboUpload_Click);
+    return side;
+}
+
+QWidget* frmWenkongFenxi::buildLists() {
+    tabLists = new QTabWidget(this);
+    tabLists->setObjectName(QStringLiteral("tabLists"));
+    tblBreaches = tableView(QStringLiteral("tblBreaches"), tabLists);
+    tblBreaches->setModel(m_breaches);
+    lstGaps = treeList(QStringLiteral("lstGaps"),
+                       {QStringLiteral("开始"), QStringLiteral("结束"), QStringLiteral("时长"),
+                        QStringLiteral("说明")},
+                       tabLists);
+    lstSuspects = treeList(QStringLiteral("lstSuspects"),
+                           {QStringLiteral("传感器"), QStringLiteral("站点"), QStringLiteral("测点"),
+                            QStringLiteral("时间"), QStringLiteral("问题")},
+                           tabLists);
+    lstNotices = new QListWidget(tabLists);
+    lstNotices->setObjectName(QStringLiteral("lstNotices"));
+    tabLists->addTab(tblBreaches, {});
+    tabLists->addTab(lstGaps, {});
+    tabLists->addTab(lstSuspects, {});
+    tabLists->addTab(lstNotices, {});
+    return tabLists;
+}
+
+void frmWenkongFenxi::recompute() {
+    const int station = m_station;
+    m_result = PourAnalysis::compute(m_inputs, ReadingTime::wallClock(m_clock.now()));
+    m_stations->setResult(&m_result);
+    m_breaches->setResult(&m_result);
+    tblStations->horizontalHeader()->setSortIndicator(StationTableModel::State, Qt::DescendingOrder);
+    tblStations->resizeColumnsToContents();
+    tblBreaches->resizeColumnsToContents();
+    showPour();
+    fillLists();
+    cboUpload->clear();
+    for (int i = m_result.readings->uploadCount() - 1; i >= 0; --i)
+        cboUpload->addItem(ReadingTime::text(m_result.times()[i]), i);
+    m_station = -1;
+    selectStation(station >= 0 && station < m_result.stations.size() ? station
+                  : m_result.stations.isEmpty()                      ? -1
+                                                                     : m_stations->stationAt(0));
+}
+
+void frmWenkongFenxi::showPour() {
+    const PourSettings& p = m_result.pour;
+    const QString placed = p.placedAt.isValid() ? ReadingTime::text(p.placedAt) : QStringLiteral("未填写");
+    const QString placing = p.placingTemperature
+                                ? NumberFormats::plain(*p.placingTemperature) + QStringLiteral("℃")
+                                : QStringLiteral("未填写（温升为假定值）");
+    const QString air = p.airSensor > 0 ? sensorText(p.airSensor) : QStringLiteral("未指定");
+    lblPour->setText(QStringLiteral("浇筑：%1　浇筑时间：%2　入模温度：%3　大气传感器：%4　"
+                                    "测温间隔：%5小时　限值组：%6（%7，预警比例%8%）")
+                         .arg(p.name.isEmpty() ? QStringLiteral("未命名") : p.name, placed, placing, air,
+                              NumberFormats::plain(p.intervalHours), m_result.limits.name,
+                              m_result.limits.describe(), NumberFormats::plain(p.warningShare * 100)));
+}
+
+void frmWenkongFenxi::fillLists() {
+    lstGaps->clear();
+    for (const UploadGap& gap : m_result.gaps)
+        new QTreeWidgetItem(lstGaps, {ReadingTime::text(gap.from), ReadingTime::text(gap.to),
+                                      ScheduleWatch::span(gap.from.secsTo(gap.to)),
+                                      gap.ongoing ? QStringLiteral("至今仍未上传") : QString()});
+    lstSuspects->clear();
+    for (const SuspectSensor& s : m_result.suspects)
+        new QTreeWidgetItem(lstSuspects, {sensorText(s.sensor),
+                                          s.station.isEmpty() ? QStringLiteral("大气") : s.station,
+                                          s.slot > 0 ? QString::number(s.slot) : QString(),
+                                          ReadingTime::text(s.at), s.description()});
+    lstNotices->clear();
+    lstNotices->addItems(m_result.notices);
+    tabLists->setTabText(0, QStringLiteral("超限记录(%1)").arg(m_result.breaches.size()));
+    tabLists->setTabText(1, QStringLiteral("数据缺口(%1)").arg(m_result.gaps.size()));
+    tabLists->setTabText(2, QStringLiteral("可疑传感器(%1)").arg(m_result.suspects.size()));
+    tabLists->setTabText(3, QStringLiteral("提示(%1)").arg(m_result.notices.size()));
+}
+
+void frmWenkongFenxi::selectStation(int station) {
+    if (station == m_station)
+        return;
+    m_station = station;
+    const int row = m_stations->rowOf(station);
+    if (row >= 0 && tblStations->currentIndex().row() != row)
+        tblStations->setCurrentIndex(m_stations->index(row, 0));
+    drawChart();
+    drawProfile();
+}
+
+void frmWenkongFenxi::tblStations_Click() {
+    selectStation(m_stations->stationAt(tblStations->currentIndex().row()));
+}
+
+void frmWenkongFenxi::cboUpload_Click() {
+    drawProfile();
+}
+
+void frmWenkongFenxi::drawChart() {
+    const int width = std::max(Twips::FromPixels(scrChart->viewport()->width()), AnalysisChart::MinimumWidth);
+    QImage image = ChartPicture::BlankImage(width, AnalysisChart::PreferredHeight);
+    if (m_station >= 0) {
+        QPainter painter(&image);
+        AnalysisChart(m_result, m_station).draw(painter, QRect(0, 0, width, AnalysisChart::PreferredHeight));
+    }
+    picChart->setImage(image);
+}
+
+void frmWenkongFenxi::drawProfile() {
+    QImage image = ChartPicture::BlankImage(ProfileWidth, ProfileHeight);
+    if (m_station >= 0) {
+        QPainter painter(&image);
+        SectionProfile::draw(painter, QRect(0, 0, ProfileWidth, ProfileHeight), m_result, m_station,
+                             cboUpload->currentData().isValid() ? cboUpload->currentData().toInt() : -1);
+    }
+    picProfile->setImage(image);
+}
+
+void frmWenkongFenxi::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (m_station >= 0)
+        drawChart();
+}
+
+void frmWenkongFenxi::warn(const QString& text) {
+    m_prompts.message(this, QStringLiteral("提示："), text, Prompts::Buttons::Ok, Prompts::Icon::Warning);
+}
+
+void frmWenkongFenxi::settingsChanged() {
+    const StoreResult r = m_inputs.loadSettings(m_databasePath);
+    if (!r.ok())
+        warn(r.message());
+    recompute();
+}
+
+void frmWenkongFenxi::cmdPour_Click() {
+    const QDateTime first = m_result.times().isEmpty() ? QDateTime() : m_result.times().first();
+    FrmPourData dialog(m_prompts, m_databasePath, m_inputs.pour, first, this);
+    if (dialog.exec() == QDialog::Accepted)
+        settingsChanged();
+}
+
+void frmWenkongFenxi::cmdRoles_Click() {
+    if (m_inputs.groups.isEmpty())
+        return warn(QStringLiteral("尚未定义分组，请先在“分组定义”中定义站点。"));
+    FrmStationRoles dialog(m_prompts, m_databasePath, m_inputs.groups, m_inputs.roles, this);
+    if (dialog.exec() == QDialog::Accepted)
+        settingsChanged();
+}
+
+void frmWenkongFenxi::cmdAir_Click() {
+    FrmAirSensor dialog(m_prompts, m_databasePath, m_inputs.pour, m_inputs.readings->listedSensors(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        settingsChanged();
+}
+
+void frmWenkongFenxi::cmdLimits_Click() {
+    FrmLimitSets dialog(m_prompts, m_databasePath, m_inputs.pour, m_inputs.customSets, this);
+    // Sets saved or deleted count even when the dialog is cancelled afterwards.
+    (void)dialog.exec();
+    settingsChanged();
+}
+
+void frmWenkongFenxi::cmdRefresh_Click() {
+    setCursor(Qt::WaitCursor);
+    StoreResult r = m_inputs.loadReadings(m_databasePath, [this](qint64) { m_clock.yield(); });
+    if (r.ok())
+        r = m_inputs.loadSettings(m_databasePath);
+    unsetCursor();
+    if (!r.ok())
+        warn(r.message());
+    recompute();
+}
+
+void frmWenkongFenxi::cmdExit_Click() {
+    close();
+}

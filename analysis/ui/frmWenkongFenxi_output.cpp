@@ -1,0 +1,73 @@
+// The analysis window's outputs: the printed chart and the record sheet.
+#include "frmWenkongFenxi.h"
+
+#include "AnalysisChart.h"
+#include "Clock.h"
+#include "FileLauncher.h"
+#include "Prompts.h"
+#include "ReadingTime.h"
+#include "RecordSheet.h"
+#include "ReportFolder.h"
+#include "ReportMessages.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPrinter>
+
+#include <cmath>
+
+namespace {
+
+constexpr int PageMargin = 720;
+
+int twipsOf(double points) {
+    return static_cast<int>(std::lround(points * 20.0));
+}
+
+} // namespace
+
+void frmWenkongFenxi::cmdPrint_Click() {
+    if (m_station < 0)
+        return warn(QStringLiteral("没有可以打印的站点。"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!m_prompts.printerSetup(this, QStringLiteral("温控曲线打印："), printer))
+        return;
+    printer.setFullPage(true);
+    const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Point);
+    const QRect box(PageMargin, PageMargin, twipsOf(paper.width()) - 2 * PageMargin,
+                    twipsOf(paper.height()) - 2 * PageMargin);
+    QPainter painter;
+    bool printed = box.width() > 0 && box.height() > 0 && painter.begin(&printer);
+    if (printed) {
+        AnalysisChart(m_result, m_station).draw(painter, box);
+        printed = painter.end();
+    }
+    if (!printed)
+        warn(QStringLiteral("图形打印失败！"));
+}
+
+void frmWenkongFenxi::cmdRecord_Click() {
+    const QString folder = ReportFolder::make(m_documentsFolder);
+    const QString proposed = QDir(folder.isEmpty() ? m_documentsFolder : folder)
+                                 .filePath(RecordSheet::BookName + QStringLiteral(".xlsx"));
+    QString path = m_prompts.saveFileName(this, QStringLiteral("输出测温记录表："),
+                                          QStringLiteral("Excel 工作簿 (*.xlsx)"), proposed);
+    if (path.isEmpty())
+        return;
+    path = ReportMessages::withSuffix(path, QStringLiteral("xlsx"));
+    setCursor(Qt::WaitCursor);
+    const ExportResult written = RecordSheet::write(path, m_result, ReadingTime::wallClock(m_clock.now()));
+    unsetCursor();
+    switch (written.kind) {
+    case ExportResult::Kind::Written:
+        ReportMessages::openWritten(this, m_prompts, m_launcher, path, ReportMessages::FileKind::Workbook);
+        break;
+    case ExportResult::Kind::NoData:
+        warn(QStringLiteral("没有可以输出的站点或上传数据。"));
+        break;
+    default:
+        warn(QStringLiteral("文件无法写入：") + QDir::toNativeSeparators(path));
+        break;
+    }
+}

@@ -1,0 +1,173 @@
+// bench_analysis [--dir DIR] [--uploads N]
+//
+// Builds (once, kept in DIR) a pour of N uploads of 999 readings, six hours apart, and 125
+// stations of 8 sensors, with curing curves and a faulty reading now and then. Then times
+// reading it and working out every figure of every station at every upload (the breach
+// log, gaps and suspect sensors included), beside the SQLite shell reading 表1 once,
+// sorted by date-time. Each is run three times; the best run counts.
+#include "AnalysisInputs.h"
+#include "BulkGroups.h"
+#include "GroupDefinitions.h"
+#include "PourAnalysis.h"
+#include "PourSettingsStore.h"
+#include "StoreDb.h"
+#include "UploadSaver.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QStandardPaths>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int Runs = 3;
+const QDateTime Placed(QDate(2008, 1, 1), QTime(8, 0), Qt::UTC);
+
+QString stampOf(int upload) {
+    return Placed.addSecs(qint64(upload) * 6 * 3600).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+// Curing curves: every station a stack of eight, the middle running hottest, rising for two
+// days and falling slowly; every 97th reading faulty.
+QString temperatureOf(int upload, int number) {
+    if ((upload + number) % 97 == 0)
+        return QStringLiteral("E1");
+    const double pi = 3.14159265358979323846;
+    const double age = upload * 6.0;
+    const double depth = std::sin(pi * (((number - 1) % 8) + 0.5) / 8.0);
+    const double heat = 45.0 * depth * (age / 48.0) * std::exp(1.0 - age / 48.0);
+    return QString::number(18.0 + heat + (number % 13) * 0.1, 'f', 1);
+}
+
+qint64 readingCount(const QString& path) {
+    StoreDb db(path);
+    QSqlQuery q;
+    if (!db.openDatabase(StoreDb::Access::ReadOnly).ok() ||
+        !db.select(QStringLiteral("select count(*) from [表1]"), q).ok() || !q.next())
+        return -1;
+    return q.value(0).toLongLong();
+}
+
+bool buildBase(const QString& path, int uploads) {
+    if (readingCount(path) == qint64(uploads) * 999)
+        return true;
+    QFile::remove(path);
+    std::printf("building %d uploads x 999 readings in %s ...\n", uploads, qPrintable(path));
+    std::fflush(stdout);
+    for (int u = 0; u < uploads; ++u) {
+        QVector<UploadSaver::ListRow> rows;
+        for (int n = 1; n <= 999; ++n)
+            rows.append({QString::number(n), temperatureOf(u, n)});
+        const StoreResult r = UploadSaver::save(path, stampOf(u), UploadSaver::plan(rows, 1, 999, 0));
+        if (!r.ok()) {
+            std::printf("build failed: %s\n", qPrintable(r.message()));
+            return false;
+        }
+    }
+    PourSettings pour;
+    pour.placedAt = Placed;
+    pour.airSensor = 999;
+    pour.insulationRemovedAt = Placed.addDays(uploads / 8);
+    StoreResult r = PourSettingsStore::save(path, pour);
+    if (r.ok())
+        r = GroupDefinitions::save(path, BulkGroups::generate(QStringLiteral("8"), QStringLiteral("1"),
+                                                              QStringLiteral("1"), QStringLiteral("1000")));
+    if (!r.ok())
+        std::printf("settings failed: %s\n", qPrintable(r.message()));
+    return r.ok();
+}
+
+struct Timing {
+    double total = -1;
+    double read = 0;
+    double compute = 0;
+};
+
+Timing analysis(const QString& path, AnalysisResult& result) {
+    Timing timing;
+    QElapsedTimer t;
+    t.start();
+    AnalysisInputs in;
+    const StoreResult settings = in.loadSettings(path);
+    const StoreResult readings = in.loadReadings(path);
+    if (!settings.ok() || !readings.ok()) {
+        std::printf("analysis failed: %s%s\n", qPrintable(settings.message()),
+                    qPrintable(readings.message()));
+        return timing;
+    }
+    timing.read = t.nsecsElapsed() / 1e6;
+    result = PourAnalysis::compute(in, Placed.addYears(1));
+    timing.total = t.nsecsElapsed() / 1e6;
+    timing.compute = timing.total - timing.read;
+    return timing;
+}
+
+double shellMs(const QString& path) {
+    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (shell.isEmpty()) {
+        std::printf("  no sqlite3 shell found\n");
+        return -1;
+    }
+    QProcess p;
+    p.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer t;
+    t.start();
+    p.start(shell, {QStringLiteral("-bail"), path,
+                    QStringLiteral("select * from [表1] order by [日期时间];")});
+    if (!p.waitForFinished(600000) || p.exitCode() != 0) {
+        std::printf("  shell failed: %s\n", p.readAllStandardError().constData());
+        return -1;
+    }
+    return t.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    QString dir = QDir::temp().filePath(QStringLiteral("thermbook-bench-analysis"));
+    int uploads = 1000;
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--dir"))
+            dir = args[i + 1];
+        else if (args[i] == QLatin1String("--uploads"))
+            uploads = args[i + 1].toInt();
+    }
+    QDir().mkpath(dir);
+    const QString base = QDir(dir).filePath(QStringLiteral("数据库.mdb"));
+    if (!buildBase(base, uploads))
+        return 1;
+    std::printf("pour: %d uploads x 999 readings, 125 stations of 8 sensors, %.1f MB\n", uploads,
+                QFileInfo(base).size() / 1048576.0);
+
+    Timing ours;
+    double shell = -1;
+    AnalysisResult result;
+    for (int run = 0; run < Runs; ++run) {
+        const Timing a = analysis(base, result);
+        const double s = shellMs(base);
+        std::printf("  run %d: analysis %8.1f ms (reading %.1f, figures %.1f)   shell %8.1f ms\n",
+                    run + 1, a.total, a.read, a.compute, s);
+        if (a.total > 0 && (ours.total < 0 || a.total < ours.total))
+            ours = a;
+        if (s > 0 && (shell < 0 || s < shell))
+            shell = s;
+    }
+    if (ours.total < 0)
+        return 1;
+    std::printf("%-34s %10.1f ms   shell %10.1f ms   ratio %5.2f   (limits 2000 ms, ratio 2)\n",
+                "all figures of every station", ours.total, shell, shell > 0 ? ours.total / shell : 0.0);
+    std::printf("stations %lld, uploads %d, breach log %lld entries, gaps %lld, suspect sensors %lld\n",
+                static_cast<long long>(result.stations.size()), result.readings->uploadCount(),
+                static_cast<long long>(result.breaches.size()),
+                static_cast<long long>(result.gaps.size()),
+                static_cast<long long>(result.suspects.size()));
+    return 0;
+}

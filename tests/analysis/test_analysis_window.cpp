@@ -1,0 +1,333 @@
+// The window "温控分析" offscreen, its dialogs answered through the scripted prompts, its
+// controller and the main window's menu item and status-bar watch.
+#include "AnalysisController.h"
+#include "AnalysisInputs.h"
+#include "Clock.h"
+#include "FrmAirSensor.h"
+#include "FrmLimitSets.h"
+#include "FrmPourData.h"
+#include "FrmStationRoles.h"
+#include "GroupDefinitions.h"
+#include "Module1.h"
+#include "PourSettingsStore.h"
+#include "RecordingPanel.h"
+#include "ReportFakes.h"
+#include "ScriptedPrompts.h"
+#include "StationTableModel.h"
+#include "StoreFixture.h"
+#include "WhenShown.h"
+#include "WindowParts.h"
+#include "XlsxProbe.h"
+#include "frmMain.h"
+#include "frmWenkongFenxi.h"
+#include "ChartPicture.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTableWidget>
+#include <QListWidget>
+#include <QtTest>
+
+namespace {
+
+GroupRow group(const QString& name, const QStringList& sensors) {
+    GroupRow row;
+    row.name = name;
+    for (int k = 0; k < sensors.size(); ++k)
+        row.sensors[static_cast<std::size_t>(k)] = sensors[k];
+    return row;
+}
+
+// Station 0001 (sensors 1-3) cools 3 degrees in a day and is 26 degrees hotter inside
+// than at its surface; station 0002 (sensors 4-6) stays calm.
+void makePour(const StoreFixture& db) {
+    db.create();
+    db.addReadings({"2008-05-01 08:00:00|1|34", "2008-05-01 08:00:00|2|60", "2008-05-01 08:00:00|3|50",
+                    "2008-05-01 08:00:00|4|30", "2008-05-01 08:00:00|5|40", "2008-05-01 08:00:00|6|35",
+                    "2008-05-01 14:00:00|1|36", "2008-05-01 14:00:00|2|59", "2008-05-01 14:00:00|3|50",
+                    "2008-05-01 14:00:00|4|30", "2008-05-01 14:00:00|5|41", "2008-05-01 14:00:00|6|35",
+                    "2008-05-02 08:00:00|1|40", "2008-05-02 08:00:00|2|57", "2008-05-02 08:00:00|3|49",
+                    "2008-05-02 08:00:00|4|30", "2008-05-02 08:00:00|5|40.5", "2008-05-02 08:00:00|6|35"});
+    QVERIFY(GroupDefinitions::save(db.dbPath(), {group("0001", {"0001", "0002", "0003"}),
+                                                 group("0002", {"0004", "0005", "0006"})})
+                .ok());
+    PourSettings pour;
+    pour.placingTemperature = 20;
+    QVERIFY(PourSettingsStore::save(db.dbPath(), pour).ok());
+}
+
+int pixelsOf(const QImage& image, const QColor& colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == colour ? 1 : 0;
+    return n;
+}
+
+QString tableText(const QTableView* view, int row, int column) {
+    return view->model()->index(row, column).data().toString();
+}
+
+} // namespace
+
+class TestAnalysisWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void controllerShowsStationsWorstFirstWithTheirBreaches();
+    void settingsDialogsRefuseBadEntriesAndChangeTheVerdict();
+    void pourDialogRefusesAPlacingTimeAfterTheFirstUpload();
+    void stationTableSortsByAnyColumnWithEmptyFiguresLast();
+    void emptyPourOpensAndSaysWhatIsMissing();
+    void recordSheetIsWrittenAndOpened();
+    void chartPrints();
+    void mainWindowOffersTheWindowAndWatchesTheRounds();
+
+private:
+    [[nodiscard]] std::unique_ptr<frmWenkongFenxi> openWindow();
+
+    std::unique_ptr<StoreFixture> m_db;
+    ScriptedPrompts m_prompts;
+    SystemClock m_clock;
+    FakeLauncher m_launcher;
+};
+
+void TestAnalysisWindow::init() {
+    m_db = std::make_unique<StoreFixture>();
+    makePour(*m_db);
+    m_prompts.clear();
+    m_launcher = FakeLauncher();
+}
+
+std::unique_ptr<frmWenkongFenxi> TestAnalysisWindow::openWindow() {
+    AnalysisInputs inputs;
+    if (!inputs.loadSettings(m_db->dbPath()).ok() || !inputs.loadReadings(m_db->dbPath()).ok())
+        return nullptr;
+    auto w = std::make_unique<frmWenkongFenxi>(std::move(inputs), m_prompts, m_clock, m_launcher,
+                                               m_db->dbPath(), m_db->dir());
+    w->show();
+    return w;
+}
+
+void TestAnalysisWindow::controllerShowsStationsWorstFirstWithTheirBreaches() {
+    RecordingPanel panel;
+    QWidget parent;
+    AnalysisController controller(&parent, m_prompts, m_clock, panel, m_db->dbPath(), m_db->dir(),
+                                  &m_launcher);
+    QStringList rows;
+    QStringList log;
+    int overPixels = -1;
+    int calmOverPixels = -1;
+    whenShown<frmWenkongFenxi>([&](frmWenkongFenxi* w) {
+        for (int r = 0; r < 2; ++r)
+            rows << tableText(w->tblStations, r, StationTableModel::Name) + QLatin1Char(' ') +
+                        tableText(w->tblStations, r, StationTableModel::State);
+        for (int r = 0; r < w->tblBreaches->model()->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < 6; ++c)
+                cells << tableText(w->tblBreaches, r, c);
+            log << cells.join('|');
+        }
+        overPixels = pixelsOf(w->picChart->image(), QColor(255, 0, 0));
+        w->selectStation(1);
+        calmOverPixels = pixelsOf(w->picChart->image(), QColor(255, 0, 0));
+        w->close();
+    });
+    controller.MenuAnalysis_Click();
+    QCOMPARE(panel.log, (QStringList{AnalysisController::WaitingText, "hide"}));
+    QCOMPARE(rows, (QStringList{"0001 超限", "0002 正常"}));
+    QCOMPARE(log, (QStringList{"0001|2008-05-01 08:00:00|里表温差（表层）|26.00℃|25℃|超限",
+                               "0001|2008-05-01 14:00:00|里表温差（表层）|23.00℃|25℃|预警",
+                               "0001|2008-05-02 08:00:00|降温速率|3.00℃/d|2℃/d|超限"}));
+    QVERIFY2(overPixels > 20, qPrintable(QString::number(overPixels)));
+    QCOMPARE(calmOverPixels, 0);
+}
+
+void TestAnalysisWindow::settingsDialogsRefuseBadEntriesAndChangeTheVerdict() {
+    auto w = openWindow();
+    QVERIFY(w);
+    whenShown<FrmAirSensor>([](FrmAirSensor* d) {
+        d->cboSensor->setEditText(QStringLiteral("0009"));
+        d->cmdOK->click();
+    });
+    w->cmdAir->click();
+    QCOMPARE(w->result().pour.airSensor, 9);
+    QVERIFY(m_prompts.texts().join('\n').contains(QStringLiteral("传感器0009不在任何一次上传中")));
+
+    bool stayedOpen = false;
+    whenShown<FrmStationRoles>([&stayedOpen](FrmStationRoles* d) {
+        for (int k = 0; k < 3; ++k)
+            d->tblRoles->item(0, FrmStationRoles::FirstDepth + k)->setText(QStringList{"50", "600", "400"}[k]);
+        d->cmdOK->click();
+        stayedOpen = d->isVisible();
+        d->tblRoles->item(0, FrmStationRoles::FirstDepth + 2)->setText(QStringLiteral("1150"));
+        d->cmdOK->click();
+    });
+    w->cmdRoles->click();
+    QVERIFY(stayedOpen);
+    QVERIFY(m_prompts.texts().join('\n').contains(
+        QStringLiteral("站点0001：测点深度必须从表层向底层递增（第3个测点）。")));
+    QCOMPARE(*w->result().stations[0].depths[2], 1150.0);
+
+    whenShown<FrmLimitSets>([](FrmLimitSets* d) {
+        d->cmdNew->click();
+        d->txtSetName->setText(QStringLiteral("本工程"));
+        d->txtLimit[static_cast<std::size_t>(LimitKind::CoreSurface)]->setText(QStringLiteral("-5"));
+        d->cmdSave->click();
+        d->txtLimit[static_cast<std::size_t>(LimitKind::CoreSurface)]->setText(QStringLiteral("12"));
+        d->cmdSave->click();
+        d->cboActive->setCurrentText(QStringLiteral("本工程"));
+        d->cmdOK->click();
+    });
+    w->cmdLimits->click();
+    QVERIFY(m_prompts.texts().join('\n').contains(QStringLiteral("里表温差的限值必须是正数，或者不填。")));
+    QCOMPARE(w->result().limits.name, QStringLiteral("本工程"));
+    // 0002's core is 10.5 above its surface at the end: above 80 % of 12.
+    QCOMPARE(tableText(w->tblStations, 1, StationTableModel::Name), QStringLiteral("0002"));
+    QCOMPARE(tableText(w->tblStations, 1, StationTableModel::State), QStringLiteral("预警"));
+}
+
+void TestAnalysisWindow::pourDialogRefusesAPlacingTimeAfterTheFirstUpload() {
+    auto w = openWindow();
+    QVERIFY(w);
+    QStringList refusals;
+    whenShown<FrmPourData>([this, &refusals](FrmPourData* d) {
+        d->txtProject->setText(QStringLiteral("某大桥承台"));
+        d->chkPlaced->setChecked(true);
+        d->dtpPlaced->setDateTime(QDateTime(QDate(2008, 5, 1), QTime(9, 0), Qt::UTC));
+        d->cmdOK->click();
+        d->dtpPlaced->setDateTime(QDateTime(QDate(2008, 5, 1), QTime(7, 0), Qt::UTC));
+        d->txtPlacingTemperature->setText(QStringLiteral("2O"));
+        d->cmdOK->click();
+        refusals = m_prompts.texts();
+        d->txtPlacingTemperature->clear();
+        d->cmdOK->click();
+    });
+    w->cmdPour->click();
+    QCOMPARE(refusals, (QStringList{"浇筑时间不能晚于第一次上传的时间（2008-05-01 08:00:00）。",
+                                    "入模温度必须是-20～131之间的数，或者不填。"}));
+    const PourSettings& pour = w->result().pour;
+    QCOMPARE(pour.project, QStringLiteral("某大桥承台"));
+    QCOMPARE(pour.placedAt, QDateTime(QDate(2008, 5, 1), QTime(7, 0), Qt::UTC));
+    QVERIFY(!pour.placingTemperature);
+    QVERIFY(w->result().series[0].placingAssumed);
+    QVERIFY(w->lblPour->text().contains(QStringLiteral("未填写（温升为假定值）")));
+}
+
+void TestAnalysisWindow::stationTableSortsByAnyColumnWithEmptyFiguresLast() {
+    auto w = openWindow();
+    QVERIFY(w);
+    QAbstractItemModelTester tester(w->tblStations->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const auto names = [&w] {
+        QStringList out;
+        for (int r = 0; r < w->tblStations->model()->rowCount(); ++r)
+            out << tableText(w->tblStations, r, StationTableModel::Name);
+        return out;
+    };
+    const int maximum = StationTableModel::FirstFigure + Figures::index(FigureKind::MaxTemperature);
+    const int air = StationTableModel::FirstFigure + Figures::index(FigureKind::Air);
+    w->tblStations->sortByColumn(maximum, Qt::AscendingOrder);
+    QCOMPARE(names(), (QStringList{"0002", "0001"}));
+    w->tblStations->sortByColumn(maximum, Qt::DescendingOrder);
+    QCOMPARE(names(), (QStringList{"0001", "0002"}));
+    w->tblStations->sortByColumn(StationTableModel::State, Qt::AscendingOrder);
+    QCOMPARE(names(), (QStringList{"0002", "0001"}));
+    w->tblStations->sortByColumn(air, Qt::AscendingOrder);
+    QCOMPARE(names().size(), 2);
+    // The chart follows the chosen row, whatever the order.
+    w->tblStations->setCurrentIndex(w->tblStations->model()->index(names().indexOf("0002"), 0));
+    QCOMPARE(w->currentStation(), 1);
+}
+
+void TestAnalysisWindow::emptyPourOpensAndSaysWhatIsMissing() {
+    m_db = std::make_unique<StoreFixture>();
+    m_db->create();
+    auto w = openWindow();
+    QVERIFY(w);
+    QCOMPARE(w->tblStations->model()->rowCount(), 0);
+    QCOMPARE(w->currentStation(), -1);
+    QStringList notices;
+    for (int i = 0; i < w->lstNotices->count(); ++i)
+        notices << w->lstNotices->item(i)->text();
+    QVERIFY(notices.contains(QStringLiteral("数据库中还没有上传数据。")));
+    QVERIFY(notices.contains(QStringLiteral("尚未定义分组，没有可分析的站点。")));
+    w->cmdPrint->click();
+    m_prompts.choose(m_db->file(QStringLiteral("空.xlsx")));
+    w->cmdRecord->click();
+    w->cmdRoles->click();
+    QStringList messages;
+    for (const ScriptedPrompts::Question& q : m_prompts.asked())
+        if (q.kind == QLatin1String("message"))
+            messages << q.text;
+    QCOMPARE(messages, (QStringList{"没有可以打印的站点。", "没有可以输出的站点或上传数据。",
+                                    "尚未定义分组，请先在“分组定义”中定义站点。"}));
+    QVERIFY(!QFileInfo::exists(m_db->file(QStringLiteral("空.xlsx"))));
+    QVERIFY(m_launcher.workbooks.isEmpty());
+}
+
+void TestAnalysisWindow::recordSheetIsWrittenAndOpened() {
+    auto w = openWindow();
+    QVERIFY(w);
+    const QString path = m_db->file(QStringLiteral("记录"));
+    m_prompts.choose(path);
+    w->cmdRecord->click();
+    QCOMPARE(m_launcher.workbooks, QStringList{path + QStringLiteral(".xlsx")});
+    const XlsxProbe book(path + QStringLiteral(".xlsx"));
+    QCOMPARE(book.sheetCount(), 3);
+    QCOMPARE(book.text(0, QStringLiteral("J15")), QStringLiteral("有超限"));
+
+    m_prompts.choose(QString()); // cancelled: nothing written
+    w->cmdRecord->click();
+    QCOMPARE(m_launcher.workbooks.size(), 1);
+}
+
+void TestAnalysisWindow::chartPrints() {
+    auto w = openWindow();
+    QVERIFY(w);
+    const QString pdf = m_db->file(QStringLiteral("chart.pdf"));
+    m_prompts.choosePrinter([pdf](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    });
+    w->cmdPrint->click();
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+    QCOMPARE(m_prompts.unanswered(), 0);
+}
+
+void TestAnalysisWindow::mainWindowOffersTheWindowAndWatchesTheRounds() {
+    // Five hours after the last upload.
+    ScaledClock clock(1.0, QDateTime(QDate(2008, 5, 2), QTime(13, 0)));
+    Module1 state = Module1::ForFolder(m_db->dir());
+    state.DatabasePath = m_db->dbPath();
+    frmMain w(state, m_prompts, clock);
+    QAction* item = w.action(QStringLiteral("MenuAnalysis"));
+    QVERIFY(item);
+    QCOMPARE(item->text(), QStringLiteral("温控分析"));
+    const QList<QAction*> siblings = Part<QMenu>(w, "MenuGroup")->actions();
+    QCOMPARE(siblings.indexOf(item), siblings.indexOf(w.action(QStringLiteral("MenuDraw"))) + 1);
+    QCOMPARE(Part<QLabel>(w, "sbWatch")->text(),
+             QStringLiteral("距上次上传：5小时0分　下次测温：05-02 14:00（还有1小时0分）"));
+
+    m_db->addReadings({"2008-05-02 12:30:00|1|40"});
+    AnalysisController& controller = *w.findChild<AnalysisController*>();
+    QSignalSpy changed(&controller, &AnalysisController::watchTextChanged);
+    controller.refreshWatch();
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(Part<QLabel>(w, "sbWatch")->text(),
+             QStringLiteral("距上次上传：30分　下次测温：05-02 18:30（还有5小时30分）"));
+}
+
+QTEST_MAIN(TestAnalysisWindow)
+#include "test_analysis_window.moc"

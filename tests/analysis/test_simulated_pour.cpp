@@ -1,0 +1,113 @@
+// Days of uploads from the recorder simulator through the main window, each round six
+// hours on, then the analysis of the pour they make.
+#include "AnalysisController.h"
+#include "Clock.h"
+#include "FrmShowRiLI.h"
+#include "GroupDefinitions.h"
+#include "Module1.h"
+#include "PourSettingsStore.h"
+#include "ScriptedPrompts.h"
+#include "SimRun.h"
+#include "StationTableModel.h"
+#include "WhenShown.h"
+#include "WindowParts.h"
+#include "frmMain.h"
+#include "frmWenkongFenxi.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+constexpr int Rounds = 12;
+
+GroupRow stack(const QString& name, int first) {
+    GroupRow row;
+    row.name = name;
+    for (int k = 0; k < GroupRow::Slots; ++k)
+        row.sensors[static_cast<std::size_t>(k)] = QStringLiteral("%1").arg(first + k, 4, 10, QLatin1Char('0'));
+    return row;
+}
+
+} // namespace
+
+class TestSimulatedPour : public QObject {
+    Q_OBJECT
+
+    ScriptedPrompts m_prompts;
+    QTemporaryDir m_dir;
+
+private slots:
+    void threeDaysOfRoundsAreAnalysed() {
+        Module1 state = Module1::ForFolder(m_dir.path());
+        state.DatabasePath = m_dir.filePath(QStringLiteral("数据库.mdb"));
+        SimRun sim({QStringLiteral("--seed"), QStringLiteral("5"), QStringLiteral("--age"),
+                    QStringLiteral("6")});
+        QVERIFY(!sim.path().isEmpty());
+        qputenv("THERMBOOK_SERIAL_PORTS", sim.path().toLocal8Bit());
+        const QDateTime start(QDate(2008, 5, 1), QTime(8, 0));
+        // Device time-outs shrink with the clock's speed; a modest speed keeps them well
+        // above the stalls of a busy machine.
+        ScaledClock clock(10.0, start.addSecs(Rounds * 6 * 3600 - 5 * 3600));
+        frmMain w(state, m_prompts, clock);
+        w.show();
+        m_prompts.answer(Prompts::Answer::Ok);
+        w.actions().menu_Connect->trigger();
+        QVERIFY(w.actions().menu_Connect->isChecked());
+
+        for (int round = 0; round < Rounds; ++round) {
+            const QDateTime at = start.addSecs(round * 6 * 3600);
+            m_prompts.answer(Prompts::Answer::Yes);
+            whenShown<FrmShowRiLI>([at](FrmShowRiLI* d) {
+                d->Text1->setText(at.toString(QStringLiteral("yyyy-MM-dd")));
+                d->Combo1->setEditText(at.toString(QStringLiteral("HH:mm:ss")));
+                d->CmdOK->click();
+            });
+            w.actions().menu_Upload->trigger();
+            sim.signal(SIGUSR1);
+            QTest::qWait(200);
+        }
+        QVERIFY2(m_prompts.texts().count(QStringLiteral("数据已经存入数据库")) == Rounds, qPrintable(m_prompts.texts().join("|")));
+        // The watch follows the saves: the last round was saved "an hour ago".
+        QVERIFY2(Part<QLabel>(w, "sbWatch")->text().startsWith(QStringLiteral("距上次上传：1小时")),
+                 qPrintable(Part<QLabel>(w, "sbWatch")->text()));
+
+        QVERIFY(GroupDefinitions::save(state.DatabasePath, {stack("0001", 1), stack("0002", 9)}).ok());
+        PourSettings pour;
+        pour.placedAt = QDateTime(start.date(), start.time(), Qt::UTC);
+        pour.airSensor = 999;
+        QVERIFY(PourSettingsStore::save(state.DatabasePath, pour).ok());
+
+        QStringList states;
+        int uploads = 0;
+        double coreMaximum = 0;
+        whenShown<frmWenkongFenxi>([&](frmWenkongFenxi* window) {
+            const AnalysisResult& r = window->result();
+            uploads = r.readings->uploadCount();
+            for (const UploadFigures& u : r.series[0].uploads)
+                coreMaximum = std::max(coreMaximum, u[FigureKind::Core].value);
+            for (int row = 0; row < 2; ++row)
+                states << window->tblStations->model()->index(row, StationTableModel::State).data().toString();
+            window->close();
+        });
+        w.action(QStringLiteral("MenuAnalysis"))->trigger();
+        QCOMPARE(uploads, Rounds);
+        // The curves moved on between rounds: the core heated up from its start near 20.
+        QVERIFY2(coreMaximum > 40, qPrintable(QString::number(coreMaximum)));
+        QCOMPARE(states.size(), 2);
+        for (const QString& s : states)
+            QVERIFY2(s == QStringLiteral("正常") || s == QStringLiteral("预警") || s == QStringLiteral("超限"),
+                     qPrintable(s));
+    }
+};
+
+QTEST_MAIN(TestSimulatedPour)
+#include "test_simulated_pour.moc"
