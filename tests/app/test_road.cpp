@@ -38,6 +38,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -183,11 +184,13 @@ class TestRoad : public QObject {
             d->Text3->setText(QString::number(Offset));
             d->CmdOK->click();
         });
+        const QString before = info(6);
         m_main->actions().menu_Upload->trigger();
         QCOMPARE(m_prompts.texts(), (QStringList{"是否被将设备数据保存到计算机数据库中？",
                                                  "数据已经存入数据库"}));
         // The recorder noted the upload at the program's time, and the list shows it.
         QVERIFY2(info(6).startsWith(QStringLiteral("08年05月01日10时")), qPrintable(info(6)));
+        QVERIFY(info(6) != before);
 
         auto* list = Part<QTreeView>(*m_main, "ListView2");
         QCOMPARE(Rows(list), 999);
@@ -238,6 +241,8 @@ private slots:
     }
 
     void uploadsAgainAfterTheReadingsChange() {
+        // Some minutes later, so the recorder's upload time visibly moves.
+        m_clock.jump(10 * 60 * 1000);
         startRecorder(1);
         connectRecorder();
         uploadAndSave(1, SecondUpload);
@@ -374,8 +379,12 @@ private slots:
         // Nothing of the curves lies beyond the newest upload.
         QCOMPARE(topDegree(chart, origin + 100 * 66, origin + 100 * 90, colours[0]), -999);
 
-        QVERIFY(QFileInfo(pdf).size() > 0);
-        QCOMPARE(StoreFixture::fileBytes(pdf).left(5), QByteArray("%PDF-"));
+        // As many pages as the question announced, each a page of the PDF.
+        const QString pdfText = QString::fromLatin1(StoreFixture::fileBytes(pdf));
+        QVERIFY(pdfText.startsWith(QStringLiteral("%PDF-")));
+        QVERIFY(m_prompts.texts().contains(
+            QStringLiteral("当前图形需2页纸，纸张的大小和方向可通过打印机属性设置,打印吗？")));
+        QCOMPARE(pdfText.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 2);
         const QImage saved(bmp);
         QCOMPARE(QImageReader(bmp).format(), QByteArray("bmp"));
         QCOMPARE(saved.size(), chart.size());
@@ -482,6 +491,9 @@ private slots:
     }
 
     void factorySequenceInFactoryMode() {
+        m_prompts.clear();
+        action("mnuFileClose")->trigger();
+        QVERIFY(!m_main->isVisible());
         m_main.reset();
         m_main = start(QStringLiteral("vexil"));
         QVERIFY(m_main);
