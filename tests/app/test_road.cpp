@@ -10,6 +10,7 @@
 #include "FrmSelect.h"
 #include "FrmShowRiLI.h"
 #include "InstanceLock.h"
+#include "MainPanes.h"
 #include "MyFunctions.h"
 #include "PaneRows.h"
 #include "ScriptedPrompts.h"
@@ -161,6 +162,7 @@ class TestRoad : public QObject {
         qputenv("THERMBOOK_SERIAL_PORTS", m_sim->path().toLocal8Bit());
     }
 
+    QString caption() const { return m_main->panes().queryTitle()->text(); }
     QString info(int row) const { return Cell(Part<QTreeView>(*m_main, "ListView1"), row, 1); }
 
     void connectRecorder() {
@@ -253,6 +255,7 @@ private slots:
 
     void showsEveryViewAndACustomQuery() {
         action("menu_OrderByIdTime")->trigger();
+        QCOMPARE(caption(), QStringLiteral(" 同一传感器，各时间温度值："));
         QStringList byId = PaneRows(*m_main);
         QCOMPARE(byId.size(), 2 * LastChannel);
         for (int n = 1; n <= LastChannel; ++n) {
@@ -262,6 +265,7 @@ private slots:
         }
 
         action("menu_OrderByTimeId")->trigger();
+        QCOMPARE(caption(), QStringLiteral(" 同一时间，各传感器温度值："));
         const QStringList byTime = PaneRows(*m_main);
         QCOMPARE(byTime.size(), 2 * LastChannel);
         QCOMPARE(byTime[0], SecondUpload + "|101|" + whole(reading(1, 1)));
@@ -269,9 +273,11 @@ private slots:
         QCOMPARE(byTime.last(), "|1000|" + whole(reading(LastChannel, 0)));
 
         action("Menu_orderDateTime")->trigger();
+        QCOMPARE(caption(), QStringLiteral(" 数据上传时间列表："));
         QCOMPARE(PaneRows(*m_main), (QStringList{SecondUpload, FirstUpload}));
 
         action("Menu_order编号")->trigger();
+        QCOMPARE(caption(), QStringLiteral(" 传感器编号列表："));
         const QStringList numbers = PaneRows(*m_main);
         QCOMPARE(numbers.size(), LastChannel);
         QCOMPARE(numbers.first(), QStringLiteral("101"));
@@ -291,6 +297,7 @@ private slots:
                           QString::asprintf("%06.2f", reading(n, 0));
             custom << "|" + SecondUpload + "|" + QString::asprintf("%06.2f", reading(n, 1));
         }
+        QCOMPARE(caption(), QStringLiteral("自定义查询："));
         QCOMPARE(PaneRows(*m_main), custom);
     }
 
