@@ -29,7 +29,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QDir>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -75,6 +74,7 @@ QString writeReadings(const QString& path, int upload) {
     return path;
 }
 
+// A reading as the fixed views show it: whole degrees, three digits.
 QString whole(double t) {
     return QStringLiteral("%1").arg(static_cast<int>(t), 3, 10, QLatin1Char('0'));
 }
@@ -96,7 +96,7 @@ double twipsPerPixel(const QImage& image) {
 }
 
 // The whole degree of the topmost pixel of `colour` in the columns from x0 to x1 (twips);
-// -999 when there is none.
+// -999 when there is none. 0 °C lies 5050 twips down the picture, a degree is 40 twips.
 int topDegree(const QImage& image, int x0, int x1, const QColor& colour) {
     const double tpp = twipsPerPixel(image);
     for (int y = 0; y < image.height(); ++y)
@@ -113,7 +113,7 @@ QStringList listLines(const QListWidget* list) {
     return out;
 }
 
-// The simulator's state file as "key=value" lines.
+// One value of the simulator's state file, a "key=value" line.
 QString simState(const QString& path, const QString& key) {
     const QStringList lines = QString::fromUtf8(StoreFixture::fileBytes(path)).split('\n');
     for (const QString& line : lines)
@@ -156,6 +156,7 @@ class TestRoad : public QObject {
         m_sim.reset();
         const QString csv =
             writeReadings(file(QStringLiteral("readings%1.csv").arg(upload)), upload);
+        QVERIFY(!csv.isEmpty());
         m_sim = std::make_unique<SimRun>(QStringList{
             "--readings", csv, "--serial", "0123456789AB", "--state", file("recorder.state")});
         QVERIFY(!m_sim->path().isEmpty());
