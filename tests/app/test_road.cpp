@@ -157,8 +157,8 @@ class TestRoad : public QObject {
         const QString csv =
             writeReadings(file(QStringLiteral("readings%1.csv").arg(upload)), upload);
         QVERIFY(!csv.isEmpty());
-        m_sim = std::make_unique<SimRun>(QStringList{
-            "--readings", csv, "--serial", "0123456789AB", "--state", file("recorder.state")});
+        m_sim = std::make_unique<SimRun>(QStringList{"--readings", csv, "--serial", "0123456789AB",
+                                                     "--state", file("recorder.state")});
         QVERIFY(!m_sim->path().isEmpty());
         qputenv("THERMBOOK_SERIAL_PORTS", m_sim->path().toLocal8Bit());
     }
@@ -189,8 +189,8 @@ class TestRoad : public QObject {
         });
         const QString before = info(6);
         m_main->actions().menu_Upload->trigger();
-        QCOMPARE(m_prompts.texts(), (QStringList{"是否被将设备数据保存到计算机数据库中？",
-                                                 "数据已经存入数据库"}));
+        QCOMPARE(m_prompts.texts(),
+                 (QStringList{"是否被将设备数据保存到计算机数据库中？", "数据已经存入数据库"}));
         // The recorder noted the upload at the program's time, and the list shows it.
         QVERIFY2(info(6).startsWith(QStringLiteral("08年05月01日10时")), qPrintable(info(6)));
         QVERIFY(info(6) != before);
@@ -212,8 +212,7 @@ class TestRoad : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        QVERIFY(QFile::copy(QStringLiteral(REPORT_TEMPLATE),
-                            file(frmWenduBaobiao::TemplateName)));
+        QVERIFY(QFile::copy(QStringLiteral(REPORT_TEMPLATE), file(frmWenduBaobiao::TemplateName)));
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
         startRecorder(0);
     }
@@ -434,7 +433,8 @@ private slots:
 
         const XlsxProbe probe(book);
         QVERIFY2(probe.sheetCount() == 1, qPrintable(probe.error()));
-        QCOMPARE(probe.text(0, QStringLiteral("A2")), QStringLiteral("001号站点混凝土测温数据报表"));
+        QCOMPARE(probe.text(0, QStringLiteral("A2")),
+                 QStringLiteral("001号站点混凝土测温数据报表"));
         QCOMPARE(probe.sheet(0).value(QStringLiteral("maxRow")).toInt(), 6);
         for (int u = 0; u < 2; ++u) {
             QStringList expected{u ? SecondUpload : FirstUpload, QStringLiteral("1")};
@@ -509,7 +509,8 @@ private slots:
         connectRecorder();
         QStringList steps;
         whenShown<FrmAutoOpration>([&steps](FrmAutoOpration* d) {
-            QObject::connect(d, &QDialog::finished, d, [d, &steps] { steps = listLines(d->List1); });
+            QObject::connect(d, &QDialog::finished, d,
+                             [d, &steps] { steps = listLines(d->List1); });
         });
         m_main->actions().Menu_AutoOperate->trigger();
         QCOMPARE(steps, (QStringList{"得到信息", "清空片内所有数据", "设置序列号", "设置上传时间",
