@@ -1,0 +1,526 @@
+// The whole road as a site engineer walks it: the real start-up and main window, driven
+// through its menus against the recorder simulator, with the data checked at every step.
+// Each step builds on the one before, so the steps run in order on one window.
+#include "ChartPicture.h"
+#include "Clock.h"
+#include "FrmAutoOpration.h"
+#include "FrmDataGroupDef.h"
+#include "FrmDataManage.h"
+#include "FrmDefMore.h"
+#include "FrmSelect.h"
+#include "FrmShowRiLI.h"
+#include "InstanceLock.h"
+#include "MainPanes.h"
+#include "MyFunctions.h"
+#include "PaneRows.h"
+#include "ScriptedPrompts.h"
+#include "SimRun.h"
+#include "Startup.h"
+#include "StoreController.h"
+#include "StoreFixture.h"
+#include "WhenShown.h"
+#include "WindowParts.h"
+#include "XlsxProbe.h"
+#include "frmLogin.h"
+#include "frmMain.h"
+#include "frmWenduBaobiao.h"
+#include "frmWenduQuxian.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <cmath>
+
+namespace {
+
+using Answer = Prompts::Answer;
+
+const QString FirstUpload = QStringLiteral("2008-04-30 08:00:00");
+const QString SecondUpload = QStringLiteral("2008-05-01 08:00:00");
+// Only the recorder's first 900 channels are wired; they are sensors 101..1000 on site.
+constexpr int LastChannel = 900;
+constexpr int Offset = 100;
+constexpr int Stations = LastChannel / 3;
+const QString Done = QStringLiteral("数据分组完成。");
+
+// The recorder's reading of a channel at an upload (0 or 1): a few whole degrees apart
+// per channel, a tenth that never rounds up, and 25 degrees warmer at the second upload.
+double reading(int channel, int upload) {
+    return 20 + channel % 37 + (channel % 5) / 10.0 + 25 * upload;
+}
+
+QString writeReadings(const QString& path, int upload) {
+    QFile csv(path);
+    if (!csv.open(QIODevice::WriteOnly | QIODevice::Text))
+        return {};
+    for (int n = 1; n <= 999; ++n)
+        csv.write(QStringLiteral("%1,%2\n").arg(n).arg(reading(n, upload), 0, 'f', 1).toLatin1());
+    return path;
+}
+
+// A reading as the fixed views show it: whole degrees, three digits.
+QString whole(double t) {
+    return QStringLiteral("%1").arg(static_cast<int>(t), 3, 10, QLatin1Char('0'));
+}
+
+// The files the program hands to the desktop, caught instead of opened.
+class OpenedFiles : public QObject {
+    Q_OBJECT
+
+public:
+    QStringList paths;
+
+public slots:
+    void open(const QUrl& url) { paths.append(url.toLocalFile()); }
+};
+
+// Twips of the chart per pixel of its picture.
+double twipsPerPixel(const QImage& image) {
+    return 1440.0 / (image.dotsPerMeterX() * 0.0254);
+}
+
+// The whole degree of the topmost pixel of `colour` in the columns from x0 to x1 (twips);
+// -999 when there is none. 0 °C lies 5050 twips down the picture, a degree is 40 twips.
+int topDegree(const QImage& image, int x0, int x1, const QColor& colour) {
+    const double tpp = twipsPerPixel(image);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = static_cast<int>(x0 / tpp); x <= static_cast<int>(x1 / tpp); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return static_cast<int>(std::lround((5050 - (y + 0.5) * tpp) / 40.0));
+    return -999;
+}
+
+QStringList listLines(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->item(i)->text());
+    return out;
+}
+
+// One value of the simulator's state file, a "key=value" line.
+QString simState(const QString& path, const QString& key) {
+    const QStringList lines = QString::fromUtf8(StoreFixture::fileBytes(path)).split('\n');
+    for (const QString& line : lines)
+        if (line.startsWith(key + QLatin1Char('=')))
+            return line.mid(key.size() + 1);
+    return {};
+}
+
+} // namespace
+
+class TestRoad : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    ScriptedPrompts m_prompts;
+    // Fifty times real time, on the morning after the first upload.
+    ScaledClock m_clock{50.0, QDateTime(QDate(2008, 5, 1), QTime(10, 0, 0))};
+    OpenedFiles m_opened;
+    std::unique_ptr<SimRun> m_sim;
+    std::unique_ptr<InstanceLock> m_lock;
+    std::unique_ptr<frmMain> m_main;
+
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+    QString dbPath() const { return file(QStringLiteral("数据库.mdb")); }
+    QStringList rows(const QString& sql) const { return StoreFixture::rowsAt(dbPath(), sql); }
+    QAction* action(const char* name) const { return m_main->action(QString::fromUtf8(name)); }
+
+    std::unique_ptr<frmMain> start(const QString& password) {
+        m_lock = std::make_unique<InstanceLock>(m_dir.path());
+        return Startup::Main(m_prompts, m_clock, *m_lock, m_dir.path(), [password](frmLogin& l) {
+            QTimer::singleShot(0, &l, [&l, password] {
+                l.txtPassword->setText(password);
+                l.cmdOK->click();
+            });
+        });
+    }
+
+    // The recorder, with the readings of one upload and its state kept across restarts.
+    void startRecorder(int upload) {
+        m_sim.reset();
+        const QString csv =
+            writeReadings(file(QStringLiteral("readings%1.csv").arg(upload)), upload);
+        QVERIFY(!csv.isEmpty());
+        m_sim = std::make_unique<SimRun>(QStringList{"--readings", csv, "--serial", "0123456789AB",
+                                                     "--state", file("recorder.state")});
+        QVERIFY(!m_sim->path().isEmpty());
+        qputenv("THERMBOOK_SERIAL_PORTS", m_sim->path().toLocal8Bit());
+    }
+
+    QString caption() const { return m_main->panes().queryTitle()->text(); }
+    QString info(int row) const { return Cell(Part<QTreeView>(*m_main, "ListView1"), row, 1); }
+
+    void connectRecorder() {
+        m_prompts.clear();
+        m_prompts.answer(Answer::Ok); // the checklist before the search
+        m_main->actions().menu_Connect->trigger();
+        QCOMPARE(m_prompts.texts().last(), QStringLiteral("设备联机成功！"));
+        QCOMPARE(Part<QLabel>(*m_main, "sbPanel1")->text(), QStringLiteral("已与设备联机。"));
+        QCOMPARE(info(1), QStringLiteral("0123456789AB"));
+    }
+
+    // Uploads and saves the readings at the date-time, channels 1..900 as sensors 101..1000.
+    void uploadAndSave(int upload, const QString& dateTime) {
+        m_prompts.clear();
+        m_prompts.answer(Answer::Yes);
+        whenShown<FrmShowRiLI>([dateTime](FrmShowRiLI* d) {
+            d->Text1->setText(dateTime.left(10));
+            d->Combo1->setEditText(dateTime.mid(11));
+            d->Text2[0]->setText(QStringLiteral("1"));
+            d->Text2[1]->setText(QString::number(LastChannel));
+            d->Text3->setText(QString::number(Offset));
+            d->CmdOK->click();
+        });
+        const QString before = info(6);
+        m_main->actions().menu_Upload->trigger();
+        QCOMPARE(m_prompts.texts(),
+                 (QStringList{"是否被将设备数据保存到计算机数据库中？", "数据已经存入数据库"}));
+        // The recorder noted the upload at the program's time, and the list shows it.
+        QVERIFY2(info(6).startsWith(QStringLiteral("08年05月01日10时")), qPrintable(info(6)));
+        QVERIFY(info(6) != before);
+
+        auto* list = Part<QTreeView>(*m_main, "ListView2");
+        QCOMPARE(Rows(list), 999);
+        QStringList expected;
+        for (int n = 1; n <= 999; ++n) {
+            QCOMPARE(Cell(list, n - 1, 0), QString::number(n));
+            QCOMPARE(Cell(list, n - 1, 1).toDouble(), reading(n, upload));
+            if (n <= LastChannel)
+                expected.append(QStringLiteral("%1|%2").arg(n + Offset).arg(Cell(list, n - 1, 1)));
+        }
+        QCOMPARE(rows("select 编号, 温度值 from [表1] where 日期时间 = '" + dateTime +
+                      "' order by cast(编号 as integer)"),
+                 expected);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QFile::copy(QStringLiteral(REPORT_TEMPLATE), file(frmWenduBaobiao::TemplateName)));
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
+        startRecorder(0);
+    }
+
+    void cleanupTestCase() {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        m_main.reset();
+        m_sim.reset();
+    }
+
+    void logsInWithAnEmptyPassword() {
+        m_main = start(QString());
+        QVERIFY(m_main);
+        QVERIFY(m_main->isVisible());
+        QVERIFY(!m_main->actions().menu_factory->menuAction()->isVisible());
+        // The start made the database the program works on.
+        QCOMPARE(rows("select count(*) from [表1]"), QStringList{"0"});
+    }
+
+    void connectsToTheRecorder() {
+        connectRecorder();
+        QVERIFY(m_main->actions().menu_Connect->isChecked());
+    }
+
+    void uploadsAndSavesTheChosenRange() {
+        uploadAndSave(0, FirstUpload);
+        QCOMPARE(rows("select count(*) from [表1]"), QStringList{"900"});
+    }
+
+    void uploadsAgainAfterTheReadingsChange() {
+        // Some minutes later, so the recorder's upload time visibly moves.
+        m_clock.jump(10 * 60 * 1000);
+        startRecorder(1);
+        connectRecorder();
+        uploadAndSave(1, SecondUpload);
+        QCOMPARE(rows("select count(*), count(distinct 日期时间) from [表1]"),
+                 QStringList{"1800|2"});
+        QCOMPARE(m_main->store().GetUpdownTimeList(), "|" + SecondUpload + "|" + FirstUpload);
+    }
+
+    void showsEveryViewAndACustomQuery() {
+        action("menu_OrderByIdTime")->trigger();
+        QCOMPARE(caption(), QStringLiteral(" 同一传感器，各时间温度值："));
+        QStringList byId = PaneRows(*m_main);
+        QCOMPARE(byId.size(), 2 * LastChannel);
+        for (int n = 1; n <= LastChannel; ++n) {
+            const QString id = QString::number(n + Offset).rightJustified(3, QLatin1Char('0'));
+            QCOMPARE(byId[2 * n - 2], id + "|" + SecondUpload + "|" + whole(reading(n, 1)));
+            QCOMPARE(byId[2 * n - 1], "|" + FirstUpload + "|" + whole(reading(n, 0)));
+        }
+
+        action("menu_OrderByTimeId")->trigger();
+        QCOMPARE(caption(), QStringLiteral(" 同一时间，各传感器温度值："));
+        const QStringList byTime = PaneRows(*m_main);
+        QCOMPARE(byTime.size(), 2 * LastChannel);
+        QCOMPARE(byTime[0], SecondUpload + "|101|" + whole(reading(1, 1)));
+        QCOMPARE(byTime[LastChannel], FirstUpload + "|101|" + whole(reading(1, 0)));
+        QCOMPARE(byTime.last(), "|1000|" + whole(reading(LastChannel, 0)));
+
+        action("Menu_orderDateTime")->trigger();
+        QCOMPARE(caption(), QStringLiteral(" 数据上传时间列表："));
+        QCOMPARE(PaneRows(*m_main), (QStringList{SecondUpload, FirstUpload}));
+
+        action("Menu_order编号")->trigger();
+        QCOMPARE(caption(), QStringLiteral(" 传感器编号列表："));
+        const QStringList numbers = PaneRows(*m_main);
+        QCOMPARE(numbers.size(), LastChannel);
+        QCOMPARE(numbers.first(), QStringLiteral("101"));
+        QCOMPARE(numbers.last(), QStringLiteral("1000"));
+
+        whenShown<FrmSelect>([](FrmSelect* d) {
+            d->Option2[1]->setChecked(true);
+            d->Combo3->setEditText(QStringLiteral("101"));
+            d->Combo4->setEditText(QStringLiteral("103"));
+            d->Option3[1]->setChecked(true);
+            d->CmdOK->click();
+        });
+        action("menu_DefByMyself")->trigger();
+        QStringList custom;
+        for (int n = 1; n <= 3; ++n) {
+            custom << QString::number(n + Offset) + "|" + FirstUpload + "|" +
+                          QString::asprintf("%06.2f", reading(n, 0));
+            custom << "|" + SecondUpload + "|" + QString::asprintf("%06.2f", reading(n, 1));
+        }
+        QCOMPARE(caption(), QStringLiteral("自定义查询："));
+        QCOMPARE(PaneRows(*m_main), custom);
+    }
+
+    void definesGroupsInBulkAndGroups() {
+        m_prompts.clear();
+        m_prompts.answer(Answer::Yes); // replace the stored definitions
+        int listed = 0;
+        whenShown<FrmDataGroupDef>([&listed](FrmDataGroupDef* d) {
+            whenShown<FrmDefMore>([](FrmDefMore* more) {
+                QTRY_COMPARE(more->Combo1[1]->count(), 1999);
+                more->Combo3->setEditText(QStringLiteral("3"));
+                more->Combo2->setEditText(QStringLiteral("1"));
+                more->Combo1[0]->setEditText(QString::number(1 + Offset));
+                more->Combo1[1]->setEditText(QString::number(LastChannel + Offset));
+                more->cmdOK->click();
+            });
+            d->CmdMore->click();
+            listed = static_cast<int>(d->listedGroups().size());
+            d->cmdOK->click();
+        });
+        action("MenuGroupDEF")->trigger();
+        QCOMPARE(listed, Stations);
+        QCOMPARE(m_prompts.texts().last(), Done);
+        QVERIFY(action("MenuGroupDEF")->isChecked());
+        QCOMPARE(rows("select * from [分组定义] where [组名] = '0002'"),
+                 QStringList{"0002|0104|0105|0106|||||"});
+
+        QStringList expected;
+        for (const QString& upload : {FirstUpload, SecondUpload})
+            for (int s = 1; s <= Stations; ++s) {
+                const int u = upload == SecondUpload ? 1 : 0;
+                QStringList t;
+                for (int k = 0; k < 3; ++k)
+                    t << QString::number(reading(3 * s - 2 + k, u));
+                expected << QString(upload).remove('-').remove(':').remove(' ') + "|" +
+                                QString::number(s).rightJustified(4, '0') + "|" + t.join('|') +
+                                "|255|255";
+            }
+        QCOMPARE(rows("select myid, 站点编号, t1, t2, t3, t4, t8 from [测量数据] "
+                      "order by myid, 站点编号"),
+                 expected);
+    }
+
+    void curveWindowShowsBothUploads() {
+        m_prompts.clear();
+        const QString pdf = file(QStringLiteral("chart.pdf"));
+        const QString bmp = file(QStringLiteral("chart.bmp"));
+        m_prompts.choosePrinter([pdf](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+        });
+        m_prompts.answer(Answer::Ok);  // the grouping run done
+        m_prompts.answer(Answer::Yes); // print so many pages
+        m_prompts.choose(bmp);
+        QImage chart;
+        whenShown<frmWenduQuxian>([&](frmWenduQuxian* w) {
+            const auto close = qScopeGuard([w] { w->cmdExit->click(); });
+            QTRY_COMPARE(w->Text1->toPlainText(), MyFunctions::HasDataText);
+            QCOMPARE(w->Combo1->currentText(), QStringLiteral("0001"));
+            QCOMPARE(w->Combo1->count(), Stations);
+            chart = w->Picture1->image();
+            w->CmdPrn->click();
+            w->cmd2Bmp->click();
+        });
+        action("MenuDraw")->trigger();
+        QVERIFY(!chart.isNull());
+        QCOMPARE(m_prompts.texts().first(), Done); // regrouped before the window opens
+        QCOMPARE(m_prompts.texts().last(), QStringLiteral("输出图片文件成功"));
+
+        // The start date (yesterday) sits at 4000 twips, each half hour 100 twips wide:
+        // the first upload is half hour 16, the second 64. Between them the curves hold the
+        // first upload's readings, then rise to the second's.
+        const int origin = 4000;
+        const std::array<QColor, 3> colours{QColor(0, 0, 128), QColor(0, 128, 0),
+                                            QColor(0, 128, 128)};
+        for (int k = 0; k < 3; ++k) {
+            const QColor& c = colours[static_cast<size_t>(k)];
+            const int between = origin + 100 * 40 + 50;
+            QCOMPARE(topDegree(chart, between, between, c),
+                     static_cast<int>(std::lround(reading(k + 1, 0))));
+            const int risen = topDegree(chart, origin + 100 * 63, origin + 100 * 64, c);
+            // The newest-data line covers the curve's last pixel column, where it is steepest.
+            const int second = static_cast<int>(std::lround(reading(k + 1, 1)));
+            QVERIFY2(risen <= second && risen >= second - 3, qPrintable(QString::number(risen)));
+        }
+        // Nothing of the curves lies beyond the newest upload.
+        QCOMPARE(topDegree(chart, origin + 100 * 66, origin + 100 * 90, colours[0]), -999);
+
+        // As many pages as the question announced, each a page of the PDF.
+        const QString pdfText = QString::fromLatin1(StoreFixture::fileBytes(pdf));
+        QVERIFY(pdfText.startsWith(QStringLiteral("%PDF-")));
+        QVERIFY(m_prompts.texts().contains(
+            QStringLiteral("当前图形需2页纸，纸张的大小和方向可通过打印机属性设置,打印吗？")));
+        QCOMPARE(pdfText.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 2);
+        const QImage saved(bmp);
+        QCOMPARE(QImageReader(bmp).format(), QByteArray("bmp"));
+        QCOMPARE(saved.size(), chart.size());
+        QCOMPARE(saved.convertToFormat(chart.format()), chart);
+    }
+
+    void reportListsTheSavedReadings() {
+        m_prompts.clear();
+        const QString text = file(QStringLiteral("outdat.txt"));
+        const QString book = file(QStringLiteral("报表/测温数据报表.xlsx"));
+        m_prompts.choose(text);
+        m_prompts.choose(book);
+        QStringList lines;
+        whenShown<frmWenduBaobiao>([&](frmWenduBaobiao* w) {
+            const auto close = qScopeGuard([w] { w->cmdExit->click(); });
+            QTRY_COMPARE(w->List1->count(), 3);
+            lines = listLines(w->List1);
+            w->CmdPrn->click();
+            w->Cmd2ExcelTab->click();
+        });
+        m_opened.paths.clear();
+        action("MenuGroupTables")->trigger();
+        QCOMPARE(m_prompts.texts().first(), Done);
+        QCOMPARE(lines.size(), 3);
+        for (int u = 0; u < 2; ++u) {
+            QStringList expected{(u ? SecondUpload : FirstUpload).split(' ')};
+            expected << QStringLiteral("01");
+            for (int k = 1; k <= 3; ++k)
+                expected << QString::number(reading(k, u), 'f', 1);
+            for (int k = 4; k <= 8; ++k)
+                expected << QStringLiteral("--");
+            QCOMPARE(lines[u + 1].split(' ', Qt::SkipEmptyParts), expected);
+        }
+
+        const QStringList written =
+            QString::fromUtf8(StoreFixture::fileBytes(text)).split(QStringLiteral("\r\n"));
+        QCOMPARE(written.mid(2, 3), lines);
+        QCOMPARE(m_opened.paths, (QStringList{text, book}));
+
+        const XlsxProbe probe(book);
+        QVERIFY2(probe.sheetCount() == 1, qPrintable(probe.error()));
+        QCOMPARE(probe.text(0, QStringLiteral("A2")),
+                 QStringLiteral("001号站点混凝土测温数据报表"));
+        QCOMPARE(probe.sheet(0).value(QStringLiteral("maxRow")).toInt(), 6);
+        for (int u = 0; u < 2; ++u) {
+            QStringList expected{u ? SecondUpload : FirstUpload, QStringLiteral("1")};
+            for (int k = 1; k <= 3; ++k)
+                expected << QString::number(reading(k, u), 'f', 1) + QStringLiteral("℃");
+            for (int k = 4; k <= 8; ++k)
+                expected << QStringLiteral("---- ");
+            QCOMPARE(probe.rowTexts(0, 5 + u, u'J'), expected);
+        }
+    }
+
+    void exportsTheQueryPane() {
+        action("menu_OrderByTimeId")->trigger();
+        m_prompts.clear();
+        m_opened.paths.clear();
+        const QString text = file(QStringLiteral("pane.txt"));
+        m_prompts.choose(text);
+        action("menu_2Txt")->trigger();
+        const QStringList lines =
+            QString::fromUtf8(StoreFixture::fileBytes(text)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 2 * LastChannel + 3);
+        QCOMPARE(lines[2].split(' ', Qt::SkipEmptyParts),
+                 (QStringList{SecondUpload.split(' ')} << "101" << whole(reading(1, 1))));
+
+        action("menu_2XLS")->trigger();
+        QCOMPARE(m_opened.paths.size(), 2);
+        const XlsxProbe probe(m_opened.paths[1]);
+        QVERIFY2(probe.sheetCount() == 1, qPrintable(probe.error()));
+        QCOMPARE(probe.sheet(0).value(QStringLiteral("maxRow")).toInt(), 2 * LastChannel + 3);
+        QCOMPARE(probe.rowTexts(0, 4, u'C'),
+                 (QStringList{"时间:" + SecondUpload, "101", whole(reading(1, 1))}));
+        QCOMPARE(probe.rowTexts(0, 4 + LastChannel, u'C'),
+                 (QStringList{"时间:" + FirstUpload, "101", whole(reading(1, 0))}));
+    }
+
+    // The thermal-control analysis of station 1 and its record sheet come here.
+
+    void backupClearAndImportBringTheDataBack() {
+        const QString all = QStringLiteral("select 日期时间, 编号, 温度值 from [表1] "
+                                           "order by 日期时间, cast(编号 as integer)");
+        const QStringList before = rows(all);
+        QCOMPARE(before.size(), 2 * LastChannel);
+        const QString backup = file(QStringLiteral("backup.mdb"));
+        m_prompts.clear();
+        m_prompts.choose(backup);
+        m_prompts.answer(Answer::Yes); // clear: sure?
+        m_prompts.choose(backup);
+        int clearedTo = -1;
+        whenShown<FrmDataManage>([&](FrmDataManage* d) {
+            const auto close = qScopeGuard([d] { d->CmdExit->click(); });
+            d->CmdOut->click();
+            d->CmdClearAll->click();
+            clearedTo = static_cast<int>(rows(all).size());
+            d->CmdIn->click();
+        });
+        action("menu_ClearMdb")->trigger();
+        QCOMPARE(clearedTo, 0);
+        QCOMPARE(StoreFixture::rowsAt(backup, all), before);
+        QCOMPARE(rows(all), before);
+        QCOMPARE(m_prompts.texts().last(), QStringLiteral("完成！"));
+        QCOMPARE(m_prompts.unanswered(), 0);
+    }
+
+    void factorySequenceInFactoryMode() {
+        m_prompts.clear();
+        action("mnuFileClose")->trigger();
+        QVERIFY(!m_main->isVisible());
+        m_main.reset();
+        m_main = start(QStringLiteral("vexil"));
+        QVERIFY(m_main);
+        QVERIFY(m_main->actions().menu_factory->menuAction()->isVisible());
+        connectRecorder();
+        QStringList steps;
+        whenShown<FrmAutoOpration>([&steps](FrmAutoOpration* d) {
+            QObject::connect(d, &QDialog::finished, d,
+                             [d, &steps] { steps = listLines(d->List1); });
+        });
+        m_main->actions().Menu_AutoOperate->trigger();
+        QCOMPARE(steps, (QStringList{"得到信息", "清空片内所有数据", "设置序列号", "设置上传时间",
+                                     "标定误差", "得到信息"}));
+        const QString state = file(QStringLiteral("recorder.state"));
+        QCOMPARE(simState(state, QStringLiteral("power-off-minutes")), QStringLiteral("5"));
+        QCOMPARE(simState(state, QStringLiteral("readings-cleared")), QStringLiteral("yes"));
+        QCOMPARE(m_prompts.unanswered(), 0);
+    }
+};
+
+QTEST_MAIN(TestRoad)
+#include "test_road.moc"
