@@ -13,6 +13,8 @@
 #include "MainPanes.h"
 #include "MyFunctions.h"
 #include "PaneRows.h"
+#include "RecordSheet.h"
+#include "StationTableModel.h"
 #include "ScriptedPrompts.h"
 #include "SimRun.h"
 #include "Startup.h"
@@ -25,6 +27,7 @@
 #include "frmMain.h"
 #include "frmWenduBaobiao.h"
 #include "frmWenduQuxian.h"
+#include "frmWenkongFenxi.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -40,6 +43,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -470,7 +474,45 @@ private slots:
                  (QStringList{"时间:" + FirstUpload, "101", whole(reading(1, 0))}));
     }
 
-    // The thermal-control analysis of station 1 and its record sheet come here.
+    void analysesStationOneFromItsReadings() {
+        // Station 0001 holds channels 1, 2 and 3: the top one is its surface, the middle
+        // one its core, the last one its bottom. The second upload is the latest.
+        const auto figure = [](double v) { return QString::number(v, 'f', 2); };
+        QStringList latest;
+        int stations = 0;
+        const QString sheet = file(QStringLiteral("测温记录表.xlsx"));
+        m_prompts.clear();
+        m_opened.paths.clear();
+        m_prompts.choose(sheet);
+        whenShown<frmWenkongFenxi>([&](frmWenkongFenxi* w) {
+            const auto close = qScopeGuard([w] { w->close(); });
+            const QAbstractItemModel* table = w->tblStations->model();
+            stations = table->rowCount();
+            for (int r = 0; r < stations; ++r) {
+                if (table->index(r, StationTableModel::Name).data().toString() != "0001")
+                    continue;
+                for (int c : {0, 1, 2, 5})
+                    latest << table->index(r, StationTableModel::FirstFigure + c).data().toString();
+            }
+            w->cmdRecord->click();
+        });
+        action("MenuAnalysis")->trigger();
+        QCOMPARE(stations, LastChannel / 3);
+        QCOMPARE(latest, (QStringList{figure(reading(3, 1)), figure(reading(2, 1)),
+                                      figure(reading(1, 1)), figure(reading(2, 1) - reading(1, 1))}));
+
+        QCOMPARE(m_opened.paths, QStringList{sheet});
+        const XlsxProbe book(sheet);
+        QVERIFY2(book.sheetCount() == 1 + LastChannel / 3, qPrintable(book.error()));
+        // Summary of station 0001: its hottest reading, its largest core-to-surface
+        // difference, and a rise over the first core reading, which stands in for the
+        // placing temperature nobody entered.
+        const QStringList summary = book.rowTexts(0, RecordSheet::SummaryHeaderRow + 1, u'E');
+        QCOMPARE(summary.value(0), QStringLiteral("0001"));
+        QCOMPARE(summary.value(1).toDouble(), reading(3, 1));
+        QCOMPARE(summary.value(2).toDouble(), reading(2, 0) - reading(1, 0));
+        QCOMPARE(summary.value(4).toDouble(), reading(2, 1) - reading(2, 0));
+    }
 
     void backupClearAndImportBringTheDataBack() {
         const QString all = QStringLiteral("select 日期时间, 编号, 温度值 from [表1] "
