@@ -9,6 +9,7 @@ XlsxBook::XlsxBook(const QString& path) : m_path(path) {
     options.constant_memory = LXW_TRUE;
     options.use_zip64 = LXW_TRUE;
     m_book = workbook_new_opt(QFile::encodeName(path).constData(), &options);
+    m_formats = std::make_unique<XlsxFormats>(m_book);
 }
 
 XlsxBook::~XlsxBook() {
@@ -32,43 +33,16 @@ XlsxSheet* XlsxBook::addSheet(const QString& name) {
         workbook_add_worksheet(m_book, name.isEmpty() ? nullptr : utf8.constData());
     if (!sheet)
         return nullptr;
-    m_sheets.push_back(std::make_unique<XlsxSheet>(*this, sheet));
+    m_sheets.push_back(std::make_unique<XlsxSheet>(*m_formats, sheet));
     return m_sheets.back().get();
-}
-
-lxw_format* XlsxBook::fontFormat(const QColor& colour) {
-    if (!colour.isValid() || !m_book)
-        return nullptr;
-    const QRgb rgb = colour.rgb() & 0xFFFFFF;
-    auto it = m_fontFormats.find(rgb);
-    if (it == m_fontFormats.end()) {
-        lxw_format* format = workbook_add_format(m_book);
-        // The format reads 0 as "no colour", so black has a value of its own.
-        format_set_font_color(format, rgb == 0 ? static_cast<lxw_color_t>(LXW_COLOR_BLACK)
-                                               : static_cast<lxw_color_t>(rgb));
-        it = m_fontFormats.insert(rgb, format);
-    }
-    return *it;
-}
-
-lxw_format* XlsxBook::dateTimeFormat() {
-    if (!m_dateTimeFormat && m_book) {
-        m_dateTimeFormat = workbook_add_format(m_book);
-        format_set_num_format(m_dateTimeFormat, "yyyy-mm-dd hh:mm");
-    }
-    return m_dateTimeFormat;
-}
-
-void XlsxBook::check(int error) {
-    if (error != LXW_NO_ERROR)
-        m_refused = true;
 }
 
 bool XlsxBook::close() {
     if (!m_book)
         return false;
     (void)firstSheet();
-    if (m_refused) {
+    m_formats->forgetWorkbook();
+    if (m_formats->refused()) {
         lxw_workbook_free(m_book);
         m_book = nullptr;
         return false;

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "XlsxFormats.h"
 #include "XlsxSheet.h"
 
-#include <QHash>
 #include <QString>
 
 #include <memory>
 #include <vector>
 
-struct lxw_format;
 struct lxw_workbook;
 
 // A new workbook file with sheets of its own. Nothing is on disk until close(), which writes
@@ -33,15 +32,8 @@ public:
     [[nodiscard]] bool close();
 
 private:
-    friend class XlsxSheet;
-    [[nodiscard]] lxw_format* fontFormat(const QColor& colour);
-    [[nodiscard]] lxw_format* dateTimeFormat();
-    void check(int error);
-
     QString m_path;
     lxw_workbook* m_book = nullptr;
     std::vector<std::unique_ptr<XlsxSheet>> m_sheets;
-    QHash<QRgb, lxw_format*> m_fontFormats;
-    lxw_format* m_dateTimeFormat = nullptr;
-    bool m_refused = false;
+    std::unique_ptr<XlsxFormats> m_formats;
 };

@@ -1,26 +1,26 @@
 #include "XlsxSheet.h"
 
-#include "XlsxBook.h"
+#include "XlsxFormats.h"
 #include "XlsxLineChart.h"
 
 #include <xlsxwriter.h>
 
 // The format counts rows and columns from 0.
 void XlsxSheet::writeText(int row, int column, const QString& text, const QColor& fontColour) {
-    m_book.check(worksheet_write_string(m_sheet, static_cast<lxw_row_t>(row - 1),
+    m_formats.check(worksheet_write_string(m_sheet, static_cast<lxw_row_t>(row - 1),
                                         static_cast<lxw_col_t>(column - 1),
-                                        text.toUtf8().constData(), m_book.fontFormat(fontColour)));
+                                        text.toUtf8().constData(), m_formats.font(fontColour)));
 }
 
 void XlsxSheet::writeNumber(int row, int column, double value, const QColor& fontColour) {
-    m_book.check(worksheet_write_number(m_sheet, static_cast<lxw_row_t>(row - 1),
+    m_formats.check(worksheet_write_number(m_sheet, static_cast<lxw_row_t>(row - 1),
                                         static_cast<lxw_col_t>(column - 1), value,
-                                        m_book.fontFormat(fontColour)));
+                                        m_formats.font(fontColour)));
 }
 
 void XlsxSheet::setColumnWidth(int column, double width) {
     const auto c = static_cast<lxw_col_t>(column - 1);
-    m_book.check(worksheet_set_column(m_sheet, c, c, width, nullptr));
+    m_formats.check(worksheet_set_column(m_sheet, c, c, width, nullptr));
 }
 
 void XlsxSheet::writeDateTime(int row, int column, const QDateTime& value) {
@@ -28,19 +28,19 @@ void XlsxSheet::writeDateTime(int row, int column, const QDateTime& value) {
     const QTime t = value.time();
     lxw_datetime when{d.year(), d.month(), d.day(), t.hour(), t.minute(),
                       t.second() + t.msec() / 1000.0};
-    m_book.check(worksheet_write_datetime(m_sheet, static_cast<lxw_row_t>(row - 1),
+    m_formats.check(worksheet_write_datetime(m_sheet, static_cast<lxw_row_t>(row - 1),
                                           static_cast<lxw_col_t>(column - 1), &when,
-                                          m_book.dateTimeFormat()));
+                                          m_formats.dateTime()));
 }
 
 void XlsxSheet::insertLineChart(int row, int column, const XlsxLineChart& spec) {
-    if (!m_book.m_book)
+    if (!m_formats.workbook())
         return;
     // Straight lines between points placed by their x value: the time axis keeps true time,
     // where a category axis would space uneven uploads evenly.
-    lxw_chart* chart = workbook_add_chart(m_book.m_book, LXW_CHART_SCATTER_STRAIGHT);
+    lxw_chart* chart = workbook_add_chart(m_formats.workbook(), LXW_CHART_SCATTER_STRAIGHT);
     if (!chart) {
-        m_book.check(LXW_ERROR_MEMORY_MALLOC_FAILED);
+        m_formats.check(LXW_ERROR_MEMORY_MALLOC_FAILED);
         return;
     }
     const auto r0 = static_cast<lxw_row_t>(spec.firstRow - 1);
@@ -65,6 +65,6 @@ void XlsxSheet::insertLineChart(int row, int column, const XlsxLineChart& spec) 
     lxw_chart_options options{};
     options.x_scale = spec.width / 480.0;
     options.y_scale = spec.height / 288.0;
-    m_book.check(worksheet_insert_chart_opt(m_sheet, static_cast<lxw_row_t>(row - 1),
+    m_formats.check(worksheet_insert_chart_opt(m_sheet, static_cast<lxw_row_t>(row - 1),
                                             static_cast<lxw_col_t>(column - 1), chart, &options));
 }

@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <QString>
 
-class XlsxBook;
+class XlsxFormats;
 struct XlsxLineChart;
 struct lxw_worksheet;
 
@@ -15,7 +15,7 @@ struct lxw_worksheet;
 // workbook fail when it is closed, so a short sheet is never passed off as complete.
 class XlsxSheet {
 public:
-    XlsxSheet(XlsxBook& book, lxw_worksheet* sheet) : m_book(book), m_sheet(sheet) {}
+    XlsxSheet(XlsxFormats& formats, lxw_worksheet* sheet) : m_formats(formats), m_sheet(sheet) {}
 
     // An invalid colour leaves the font as the sheet's default.
     void writeText(int row, int column, const QString& text, const QColor& fontColour = {});
@@ -28,6 +28,6 @@ public:
     void insertLineChart(int row, int column, const XlsxLineChart& chart);
 
 private:
-    XlsxBook& m_book;
+    XlsxFormats& m_formats;
     lxw_worksheet* m_sheet;
 };
