@@ -82,24 +82,12 @@ StoreResult PourSettingsStore::save(const QString& dbPath, const PourSettings& p
     StoreDb db(dbPath);
     StoreResult r = db.openDatabase();
     if (r.ok())
-        r = db.begin();
+        r = AnalysisSchema::ensure(db);
     if (!r.ok())
         return r;
-    r = AnalysisSchema::ensure(db);
-    QSqlQuery insert;
-    if (r.ok())
-        r = db.prepare(QStringLiteral("insert or replace into [浇筑信息] ([项目], [内容]) values (?, ?)"),
-                       insert);
-    for (const auto& [key, value] : itemsOf(pour)) {
-        if (!r.ok())
-            break;
-        insert.bindValue(0, key);
-        insert.bindValue(1, value.isNull() ? QStringLiteral("") : value);
-        r = db.run(insert);
-    }
-    insert.finish();
-    if (r.ok())
-        return db.commit();
-    db.rollback();
-    return r;
+    QVector<QVariantList> rows;
+    for (const auto& [key, value] : itemsOf(pour))
+        rows << QVariantList{key, value};
+    return db.replaceRows(QStringLiteral("浇筑信息"),
+                          {QStringLiteral("项目"), QStringLiteral("内容")}, rows);
 }

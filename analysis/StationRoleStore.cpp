@@ -41,7 +41,8 @@ StoreResult StationRoleStore::load(const QString& dbPath, QVector<StationRole>& 
         role.surfaceSlot = slotOf(q.value(1).toString());
         role.bottomSlot = slotOf(q.value(2).toString());
         for (int k = 0; k < GroupRow::Slots; ++k)
-            role.depths[static_cast<std::size_t>(k)] = StoredText::toNumber(q.value(3 + k).toString());
+            role.depths[static_cast<std::size_t>(k)] =
+                StoredText::toNumber(q.value(3 + k).toString());
         out.append(role);
     }
     return q.lastError().isValid() ? AnalysisSchema::readFailure(q) : StoreResult();
@@ -51,35 +52,22 @@ StoreResult StationRoleStore::save(const QString& dbPath, const QVector<StationR
     StoreDb db(dbPath);
     StoreResult r = db.openDatabase();
     if (r.ok())
-        r = db.begin();
+        r = AnalysisSchema::ensure(db);
     if (!r.ok())
         return r;
-    r = AnalysisSchema::ensure(db);
-    if (r.ok())
-        r = db.exec(QStringLiteral("delete * from [站点角色]"));
-    QSqlQuery insert;
-    if (r.ok())
-        r = db.prepare(QStringLiteral("Insert Into [站点角色] (") + columns() +
-                           QStringLiteral(") values (?,?,?,?,?,?,?,?,?,?,?)"),
-                       insert);
+    QStringList columns{QStringLiteral("组名"), QStringLiteral("表层测点"),
+                        QStringLiteral("底层测点")};
+    for (int k = 1; k <= GroupRow::Slots; ++k)
+        columns << QStringLiteral("深度%1").arg(k);
+    const auto slotText = [](int slot) {
+        return slot > 0 ? QString::number(slot) : QStringLiteral("");
+    };
+    QVector<QVariantList> rows;
     for (const StationRole& role : roles) {
-        if (!r.ok())
-            break;
-        const auto slotText = [](int slot) {
-            return slot > 0 ? QString::number(slot) : QStringLiteral("");
-        };
-        insert.bindValue(0, role.station);
-        insert.bindValue(1, slotText(role.surfaceSlot));
-        insert.bindValue(2, slotText(role.bottomSlot));
-        for (int k = 0; k < GroupRow::Slots; ++k) {
-            const QString depth = StoredText::ofNumber(role.depth(k));
-            insert.bindValue(3 + k, depth.isNull() ? QStringLiteral("") : depth);
-        }
-        r = db.run(insert);
+        QVariantList values{role.station, slotText(role.surfaceSlot), slotText(role.bottomSlot)};
+        for (int k = 0; k < GroupRow::Slots; ++k)
+            values << StoredText::ofNumber(role.depth(k));
+        rows << values;
     }
-    insert.finish();
-    if (r.ok())
-        return db.commit();
-    db.rollback();
-    return r;
+    return db.replaceRows(QStringLiteral("站点角色"), columns, rows);
 }

@@ -15,11 +15,6 @@ QString slotColumns() {
     return columns;
 }
 
-// Qt binds a null text as SQL NULL; an empty slot is stored as empty text.
-QString nonNull(const QString& text) {
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
 } // namespace
 
 QString GroupDefinitions::storedName(const QString& name) {
@@ -60,23 +55,16 @@ StoreResult GroupDefinitions::save(const QString& dbPath, const QVector<GroupRow
     StoreResult r = db.openDatabase();
     if (!r.ok())
         return r;
-    if (r = db.begin(); !r.ok())
-        return r;
-    r = db.exec(QStringLiteral("delete * from [分组定义]"));
-    QSqlQuery insert;
-    if (r.ok())
-        r = db.prepare(QStringLiteral("Insert Into [分组定义]([组名]") + slotColumns() +
-                           QStringLiteral(") values (?,?,?,?,?,?,?,?,?)"),
-                       insert);
-    for (auto it = rows.crbegin(); r.ok() && it != rows.crend(); ++it) {
-        insert.bindValue(0, nonNull(storedName(it->name)));
-        for (int k = 0; k < GroupRow::Slots; ++k)
-            insert.bindValue(k + 1, nonNull(it->sensors[static_cast<std::size_t>(k)]));
-        r = db.run(insert);
+    QStringList columns{QStringLiteral("组名")};
+    for (int k = 1; k <= GroupRow::Slots; ++k)
+        columns << QStringLiteral("传感器%1").arg(k);
+    // Stored from the last row to the first, as the list has always been written.
+    QVector<QVariantList> stored;
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+        QVariantList values{storedName(it->name)};
+        for (const QString& sensor : it->sensors)
+            values << sensor;
+        stored << values;
     }
-    insert.finish();
-    if (r.ok())
-        return db.commit();
-    db.rollback();
-    return r;
+    return db.replaceRows(QStringLiteral("分组定义"), columns, stored);
 }

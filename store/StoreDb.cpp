@@ -29,7 +29,8 @@ int primaryCode(const QSqlError& error) {
 } // namespace
 
 StoreDb::StoreDb(QString path, int busyTimeoutMs)
-    : m_path(std::move(path)), m_address(m_path), m_name(QStringLiteral("tb_store_%1").arg(++g_connectionCounter)),
+    : m_path(std::move(path)), m_address(m_path),
+      m_name(QStringLiteral("tb_store_%1").arg(++g_connectionCounter)),
       m_busyTimeoutMs(busyTimeoutMs) {}
 
 StoreDb::~StoreDb() {
@@ -165,8 +166,9 @@ StoreResult StoreDb::connectServer(Access access) {
     if (says("role") && says("does not exist"))
         return refused(StoreResult::Kind::CannotOpen,
                        QStringLiteral("服务器上没有用户“%1”。").arg(m_address.user()));
-    return refused(StoreResult::Kind::CannotOpen,
-                   QStringLiteral("服务器没有应答。请检查服务器地址、端口和网络，以及服务器是否在运行。"));
+    return refused(
+        StoreResult::Kind::CannotOpen,
+        QStringLiteral("服务器没有应答。请检查服务器地址、端口和网络，以及服务器是否在运行。"));
 }
 
 StoreResult StoreDb::execNative(const QString& sql) {
@@ -209,7 +211,8 @@ StoreResult StoreDb::prepareServer() {
         if (!r.ok())
             break;
         QString statement = sql;
-        statement.replace(QLatin1String("Create Table ["), QLatin1String("Create Table If Not Exists ["));
+        statement.replace(QLatin1String("Create Table ["),
+                          QLatin1String("Create Table If Not Exists ["));
         r = exec(statement);
     }
     if (r.ok() && !haveVal)
@@ -217,12 +220,14 @@ StoreResult StoreDb::prepareServer() {
     if (r.ok())
         return commit();
     rollback();
-    const QString what = missing.isEmpty() ? QStringLiteral("函数 val()")
-                                           : QStringLiteral("数据表“%1”").arg(missing.join(QStringLiteral("”、“")));
+    const QString what =
+        missing.isEmpty() ? QStringLiteral("函数 val()")
+                          : QStringLiteral("数据表“%1”").arg(missing.join(QStringLiteral("”、“")));
     return StoreResult::failure(
         StoreResult::Kind::CannotOpen,
-        QStringLiteral("数据库服务器 %1 上还没有本程序的%2，用户“%3”也无权建立它们（需要在数据库的 public "
-                       "模式中建立对象的权限）。\n请数据库管理员按说明书中的脚本准备数据库。\n")
+        QStringLiteral(
+            "数据库服务器 %1 上还没有本程序的%2，用户“%3”也无权建立它们（需要在数据库的 public "
+            "模式中建立对象的权限）。\n请数据库管理员按说明书中的脚本准备数据库。\n")
                 .arg(m_address.serverName(), what, m_address.user()) +
             r.message());
 }
@@ -363,8 +368,8 @@ StoreResult StoreDb::checkSelect(const QString& sql) {
     if (isServer()) {
         // The server has parsed the statement; the views read on connections that cannot
         // write, so a statement that would write fails there rather than changing anything.
-        const QString head = sql.trimmed().section(QRegularExpression(QStringLiteral("[\\s(]")), 0, 0,
-                                                   QString::SectionSkipEmpty);
+        const QString head = sql.trimmed().section(QRegularExpression(QStringLiteral("[\\s(]")), 0,
+                                                   0, QString::SectionSkipEmpty);
         if (head.compare(QLatin1String("select"), Qt::CaseInsensitive) != 0 &&
             head.compare(QLatin1String("with"), Qt::CaseInsensitive) != 0)
             return StoreResult::failure(StoreResult::Kind::Failed,
@@ -407,8 +412,9 @@ StoreResult StoreDb::exec(const QString& sql, const QVariantList& values) {
 
     // Rows go between a server and a file only through ReadingsMaintenance's copy.
     if (isServer() || StoreAddress(t.attachFile).isServer())
-        return StoreResult::failure(StoreResult::Kind::Failed,
-                                    QStringLiteral("数据库操作失败：不能在服务器和文件之间直接执行该语句。"));
+        return StoreResult::failure(
+            StoreResult::Kind::Failed,
+            QStringLiteral("数据库操作失败：不能在服务器和文件之间直接执行该语句。"));
     // Attaching a missing file would make an empty one; the target must already exist.
     if (!QFileInfo(t.attachFile).isFile())
         return StoreResult::failure(StoreResult::Kind::Failed, QStringLiteral("数据库操作失败：") +
@@ -433,6 +439,40 @@ StoreResult StoreDb::exec(const QString& sql, const QVariantList& values) {
     }
     QSqlQuery detach(m_db);
     detach.exec(QStringLiteral("detach database ") + JetSql::AttachedSchema);
+    return r;
+}
+
+StoreResult StoreDb::replaceRows(const QString& table, const QStringList& columns,
+                                 const QVector<QVariantList>& rows) {
+    StoreResult r = begin();
+    if (!r.ok())
+        return r;
+    r = exec(QStringLiteral("delete * from [%1]").arg(table));
+    QSqlQuery insert;
+    if (r.ok()) {
+        const QString names =
+            QLatin1Char('[') + columns.join(QStringLiteral("],[")) + QLatin1Char(']');
+        QStringList marks(columns.size(), QStringLiteral("?"));
+        r = prepare(QStringLiteral("Insert Into [%1](%2) values (%3)")
+                        .arg(table, names, marks.join(QLatin1Char(','))),
+                    insert);
+    }
+    for (const QVariantList& row : rows) {
+        if (!r.ok())
+            break;
+        for (int c = 0; c < row.size(); ++c) {
+            // A null text would be bound as SQL NULL.
+            const QVariant& v = row[c];
+            const bool none =
+                v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isNull());
+            insert.bindValue(c, none ? QVariant(QStringLiteral("")) : v);
+        }
+        r = run(insert);
+    }
+    insert.finish();
+    if (r.ok())
+        return commit();
+    rollback();
     return r;
 }
 
@@ -464,15 +504,15 @@ StoreResult StoreDb::createFile(const QString& path) {
         if (!empty.open(QIODevice::WriteOnly))
             return StoreResult::failure(
                 StoreResult::Kind::CannotOpen,
-                cannotOpenText(path,
-                                        QStringLiteral("无法创建该文件。") + empty.errorString()));
+                cannotOpenText(path, QStringLiteral("无法创建该文件。") + empty.errorString()));
     }
     {
         StoreDb db(building);
         StoreResult r = db.openFile(StoreDb::Access::ReadWrite);
         if (r.ok())
             r = db.begin();
-        for (const QString& sql : StoreSchema::createTableStatements() + StoreSchema::createIndexStatements()) {
+        for (const QString& sql :
+             StoreSchema::createTableStatements() + StoreSchema::createIndexStatements()) {
             if (!r.ok())
                 break;
             r = db.exec(sql);
@@ -482,18 +522,16 @@ StoreResult StoreDb::createFile(const QString& path) {
         if (!r.ok()) {
             db.close();
             QFile::remove(building);
-            return StoreResult::failure(
-                StoreResult::Kind::CannotOpen,
-                cannotOpenText(path, QStringLiteral("无法创建该文件。")));
+            return StoreResult::failure(StoreResult::Kind::CannotOpen,
+                                        cannotOpenText(path, QStringLiteral("无法创建该文件。")));
         }
     }
     // Another start may have made the file meanwhile; then that one is used.
     if (!QFile::rename(building, path)) {
         QFile::remove(building);
         if (!QFileInfo::exists(path))
-            return StoreResult::failure(
-                StoreResult::Kind::CannotOpen,
-                cannotOpenText(path, QStringLiteral("无法创建该文件。")));
+            return StoreResult::failure(StoreResult::Kind::CannotOpen,
+                                        cannotOpenText(path, QStringLiteral("无法创建该文件。")));
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
+#include <QVector>
 
 class QSqlError;
 class QSqlQuery;
@@ -59,6 +60,11 @@ public:
 
     // The file's own tables by name, in their stored order (SQLite's tables left out).
     [[nodiscard]] StoreResult tableNames(QStringList& names);
+
+    // Replaces every row of `table` with `rows`, each a value per column in order (a null
+    // value stored as empty text), all in one transaction: a failure leaves the old rows.
+    [[nodiscard]] StoreResult replaceRows(const QString& table, const QStringList& columns,
+                                          const QVector<QVariantList>& rows);
 
     [[nodiscard]] StoreResult begin();
     [[nodiscard]] StoreResult commit();
