@@ -326,6 +326,9 @@ void frmMain::setQueryCaption(const QString& caption) {
 
 void frmMain::menuSave2Mdb_Click() {
     m_store->Save2Mdb(m_device->uploadReadings());
+    // The first-start advice says the database is empty; once a save went in, it misleads.
+    if (!m_store->GetUpdownTimeList().isEmpty())
+        m_panes->setQueryPlaceholder({});
 }
 
 void frmMain::MenuDraw_Click() {
