@@ -36,6 +36,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString PlacementSection = QStringLiteral("Settings");
@@ -314,8 +316,14 @@ void frmMain::showQuery(ReadingsModel& model, int paneWidthTwips) {
     if (list->model() != &model)
         list->setModel(&model);
     m_panes->ShowQueryPane(paneWidthTwips);
-    for (int c = 0; c < model.columnCount(); ++c)
-        list->header()->resizeSection(c, Twips::ToPixels(model.columnWidthTwips(c)));
+    // The widths were chosen for a narrower font than this desktop's: a column is never cut
+    // short of its first row, whose texts are as wide as any below them.
+    for (int c = 0; c < model.columnCount(); ++c) {
+        int width = Twips::ToPixels(model.columnWidthTwips(c));
+        if (model.rowCount() > 0)
+            width = std::max(width, list->sizeHintForIndex(model.index(0, c)).width());
+        list->header()->resizeSection(c, width);
+    }
 }
 
 void frmMain::setQueryCaption(const QString& caption) {
@@ -325,9 +333,8 @@ void frmMain::setQueryCaption(const QString& caption) {
 // --- Shell commands ----------------------------------------------------------------------
 
 void frmMain::menuSave2Mdb_Click() {
-    m_store->Save2Mdb(m_device->uploadReadings());
     // The first-start advice says the database is empty; once a save went in, it misleads.
-    if (!m_store->GetUpdownTimeList().isEmpty())
+    if (m_store->Save2Mdb(m_device->uploadReadings()))
         m_panes->setQueryPlaceholder({});
 }
 
