@@ -157,12 +157,20 @@ void Tour::groups() {
         dialog->CmdMore->click();
         ModalShooter::settle(300);
         m_shooter.shoot(dialog, QStringLiteral("group-definition-filled"));
+        m_shooter.expect(QStringLiteral("replace-groups-question"), "QMessageBox", Answers::yes);
+        m_shooter.expect(QStringLiteral("grouping-done"), "QMessageBox", Answers::yes);
         dialog->cmdOK->click();
     });
     trigger("MenuGroupDEF");
 }
 
+void Tour::expectRegrouping() {
+    // A station window groups the readings afresh before it opens.
+    m_shooter.expect(QStringLiteral("regrouped"), "QMessageBox", Answers::yes);
+}
+
 void Tour::curves() {
+    expectRegrouping();
     m_shooter.expect(QStringLiteral("curve-window"), "frmWenduQuxian", [this](QWidget* w) {
         auto* window = static_cast<frmWenduQuxian*>(w);
         m_shooter.expect(QStringLiteral("calendar-picker"), "frmRiLi",
@@ -174,6 +182,7 @@ void Tour::curves() {
 }
 
 void Tour::report() {
+    expectRegrouping();
     m_shooter.expect(QStringLiteral("report"), "frmWenduBaobiao",
                      [](QWidget* w) { static_cast<frmWenduBaobiao*>(w)->cmdExit->click(); },
                      1500);

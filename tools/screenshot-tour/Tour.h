@@ -35,6 +35,7 @@ private:
     void shootMain(const QString& name);
     void connectTo(const QString& recorder, const QString& shotSuffix);
     void uploadAndSave(const QDateTime& when, const QString& shotSuffix);
+    void expectRegrouping();
 
     // The stops.
     void uploads();
