@@ -316,14 +316,27 @@ void frmMain::showQuery(ReadingsModel& model, int paneWidthTwips) {
     if (list->model() != &model)
         list->setModel(&model);
     m_panes->ShowQueryPane(paneWidthTwips);
-    // The widths were chosen for a narrower font than this desktop's: a column is never cut
-    // short of its first row, whose texts are as wide as any below them.
-    for (int c = 0; c < model.columnCount(); ++c) {
-        int width = Twips::ToPixels(model.columnWidthTwips(c));
-        if (model.rowCount() > 0)
-            width = std::max(width, list->sizeHintForIndex(model.index(0, c)).width());
-        list->header()->resizeSection(c, width);
-    }
+    for (int c = 0; c < model.columnCount(); ++c)
+        list->header()->resizeSection(c, Twips::ToPixels(model.columnWidthTwips(c)));
+
+    // The widths were chosen for a narrower font than this desktop's: once the first row is
+    // in (the rows arrive while the pane already shows), no column is cut short of it, and
+    // its texts are as wide as any below them.
+    const auto fitFirstRow = [list, &model] {
+        for (int c = 0; c < model.columnCount(); ++c)
+            list->header()->resizeSection(
+                c, std::max(list->header()->sectionSize(c),
+                            list->sizeHintForIndex(model.index(0, c)).width()));
+    };
+    disconnect(m_fitFirstRow);
+    if (model.rowCount() > 0)
+        fitFirstRow();
+    else
+        m_fitFirstRow = connect(&model, &QAbstractItemModel::rowsInserted, this,
+                                [fitFirstRow](const QModelIndex&, int first, int) {
+                                    if (first == 0)
+                                        fitFirstRow();
+                                });
 }
 
 void frmMain::setQueryCaption(const QString& caption) {

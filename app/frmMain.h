@@ -109,4 +109,5 @@ private:
     GroupingController* m_grouping = nullptr;
     CurvesController* m_curves = nullptr;
     ReportsController* m_reports = nullptr;
+    QMetaObject::Connection m_fitFirstRow;
 };
