@@ -49,6 +49,7 @@ const std::vector<Tour::Stop>& Tour::stops() {
         {QStringLiteral("views"), &Tour::views},
         {QStringLiteral("custom query"), &Tour::customQuery},
         {QStringLiteral("maintenance"), &Tour::maintenance},
+        {QStringLiteral("database settings"), &Tour::databaseSettings},
         {QStringLiteral("groups"), &Tour::groups},
         {QStringLiteral("curves"), &Tour::curves},
         {QStringLiteral("report"), &Tour::report},
@@ -146,6 +147,11 @@ void Tour::maintenance() {
     trigger("menu_ClearMdb");
 }
 
+void Tour::databaseSettings() {
+    m_shooter.expect(QStringLiteral("database-settings"), "FrmDatabaseSetting", Answers::dismiss);
+    trigger("menu_DatabaseSetting");
+}
+
 void Tour::groups() {
     m_shooter.expect(QStringLiteral("group-definition"), "FrmDataGroupDef", [this](QWidget* w) {
         auto* dialog = static_cast<FrmDataGroupDef*>(w);
@@ -197,7 +203,7 @@ void Tour::powerOffTime() {
 void Tour::factorySequence() {
     // A few steps in, so that the list shows what the sequence does.
     m_shooter.expect(QStringLiteral("factory-sequence"), "FrmAutoOpration", Answers::dismiss,
-                     3500);
+                     9000);
     trigger("Menu_AutoOperate");
 }
 

@@ -42,6 +42,7 @@ private:
     void views();
     void customQuery();
     void maintenance();
+    void databaseSettings();
     void groups();
     void curves();
     void report();

@@ -12,7 +12,7 @@ mkdir -p "$images"
 shown=(
   login main-first-start connect-checklist connected main-information-list save-question
   date-time main-upload-list view-by-sensor view-by-time custom-query
-  maintenance group-definition-filled bulk-groups curve-window calendar-picker report
+  maintenance database-settings group-definition-filled bulk-groups curve-window calendar-picker report
   power-off-time factory-sequence about update
 )
 for name in "${shown[@]}"; do
