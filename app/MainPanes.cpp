@@ -1,6 +1,7 @@
 #include "MainPanes.h"
 
 #include "MainPaneLayout.h"
+#include "ReadingsModel.h"
 #include "PlaceholderTreeView.h"
 #include "SplitterBar.h"
 #include "TwipsScale.h"
@@ -132,4 +133,36 @@ void MainPanes::ShowQueryPane(int widthTwips) {
     m_queryPaneWidth = widthTwips;
     ListView3->show();
     ResizeListViewS();
+}
+
+void MainPanes::showQuery(ReadingsModel& model, int paneWidthTwips) {
+    QTreeView* list = ListView3;
+    if (list->model() != &model)
+        list->setModel(&model);
+    ShowQueryPane(paneWidthTwips);
+    for (int c = 0; c < model.columnCount(); ++c)
+        list->header()->resizeSection(c, Twips::ToPixels(model.columnWidthTwips(c)));
+
+    // The widths were chosen for a narrower font than this desktop's: once the first row is
+    // in (the rows arrive while the pane already shows), no column is cut short of it, and
+    // its texts are as wide as any below them.
+    const auto fitFirstRow = [list, &model] {
+        for (int c = 0; c < model.columnCount(); ++c)
+            list->header()->resizeSection(
+                c, std::max(list->header()->sectionSize(c),
+                            list->sizeHintForIndex(model.index(0, c)).width()));
+    };
+    disconnect(m_fitFirstRow);
+    if (model.rowCount() > 0)
+        fitFirstRow();
+    else
+        m_fitFirstRow = connect(&model, &QAbstractItemModel::rowsInserted, this,
+                                [fitFirstRow](const QModelIndex&, int first, int) {
+                                    if (first == 0)
+                                        fitFirstRow();
+                                });
+}
+
+void MainPanes::setQueryCaption(const QString& caption) {
+    lblTitle[1]->setText(caption);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "QueryPane.h"
+
 #include <QWidget>
 
 #include <array>
@@ -14,7 +16,7 @@ class SplitterBar;
 // its in-place editor (lower left) and the query pane (right), each under its title, with
 // the two splitter bars between them. The waiting panel, when handed in, stays centred
 // above them.
-class MainPanes : public QWidget {
+class MainPanes : public QWidget, public QueryPane {
     Q_OBJECT
 
 public:
@@ -36,6 +38,10 @@ public:
     // Shows the query pane at the given width (twips), its full height; 0 fills the pane.
     void ShowQueryPane(int widthTwips);
 
+    // The query pane, as the store's commands fill it.
+    void showQuery(ReadingsModel& model, int paneWidthTwips) override;
+    void setQueryCaption(const QString& caption) override;
+
     // Current splitter positions as laid out, twips from the client's left and top.
     [[nodiscard]] int splitterLeft() const;
     [[nodiscard]] int hSplitterTop() const;
@@ -55,6 +61,7 @@ private:
     SplitterBar* picSplitter;
     SplitterBar* picHHSplitter;
     QWidget* m_overlay = nullptr;
+    QMetaObject::Connection m_fitFirstRow;
     int m_splitterLeft = 2600;
     int m_hSplitterTop = 3000;
     int m_queryPaneWidth = 0; // 0: fill the right pane

@@ -8,7 +8,6 @@
 #include "MainPaneLayout.h"
 #include "MainPanes.h"
 #include "Prompts.h"
-#include "ReadingsModel.h"
 #include "ReportsController.h"
 #include "StoreAddress.h"
 #include "StoreController.h"
@@ -25,7 +24,6 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,6 +34,8 @@
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -77,7 +77,8 @@ frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock, const Mai
                                     {m_panes->infoList(), m_panes->uploadList(),
                                      m_panes->uploadEditor()},
                                     wiring.makeTransport);
-    m_store = new StoreController(*this, m_prompts, m_clock, *this, *this, m_state.DatabasePath);
+    m_store =
+        new StoreController(*this, m_prompts, m_clock, *this, *m_panes, m_state.DatabasePath);
     m_grouping = new GroupingController(this, m_prompts, m_clock, *this, m_state.DatabasePath,
                                         m_actions.MenuGroupDEF);
     m_curves = new CurvesController(this, m_prompts, m_clock, m_state.DatabasePath);
@@ -315,25 +316,12 @@ void frmMain::Timer1_Timer() {
     m_device->ShowTransferPercent();
 }
 
-// --- Query pane --------------------------------------------------------------------------
-
-void frmMain::showQuery(ReadingsModel& model, int paneWidthTwips) {
-    QTreeView* list = m_panes->queryList();
-    if (list->model() != &model)
-        list->setModel(&model);
-    m_panes->ShowQueryPane(paneWidthTwips);
-    for (int c = 0; c < model.columnCount(); ++c)
-        list->header()->resizeSection(c, Twips::ToPixels(model.columnWidthTwips(c)));
-}
-
-void frmMain::setQueryCaption(const QString& caption) {
-    m_panes->queryTitle()->setText(caption);
-}
-
 // --- Shell commands ----------------------------------------------------------------------
 
 void frmMain::menuSave2Mdb_Click() {
-    m_store->Save2Mdb(m_device->uploadReadings());
+    // The first-start advice says the database is empty; once a save went in, it misleads.
+    if (m_store->Save2Mdb(m_device->uploadReadings()))
+        m_panes->setQueryPlaceholder({});
     m_analysis->refreshWatch();
 }
 

@@ -3,7 +3,6 @@
 #include "DeviceLink.h"
 #include "MainMenus.h"
 #include "Module1.h"
-#include "QueryPane.h"
 #include "WaitingPanel.h"
 
 #include <QMainWindow>
@@ -36,7 +35,7 @@ struct MainWiring {
 // The program's one main window: the menus, the three list panes, the waiting panel and
 // the status bar. Each subsystem's commands live in its own controller; the window binds
 // its menu items to them and shows what they report.
-class frmMain : public QMainWindow, public WaitingPanel, public QueryPane {
+class frmMain : public QMainWindow, public WaitingPanel {
     Q_OBJECT
 
 public:
@@ -64,10 +63,6 @@ public:
     [[nodiscard]] int progress() const override;
     [[nodiscard]] int progressMaximum() const override;
     void hideWaiting() override;
-
-    // The query pane.
-    void showQuery(ReadingsModel& model, int paneWidthTwips) override;
-    void setQueryCaption(const QString& caption) override;
 
 public slots:
     void mnuFileClose_Click();

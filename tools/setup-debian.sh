@@ -11,7 +11,7 @@ packages=(
   fonts-noto-cjk
   libqt6sql6-psql postgresql postgresql-client
   sqlite3 libsqlite3-dev python3 python3-openpyxl poppler-utils
-  xvfb xauth
+  xvfb xauth pngquant
   desktop-file-utils
 )
 

@@ -83,7 +83,11 @@ void frmWenduBaobiao::buildControls() {
     Cmd_Shuaxin = button(QStringLiteral("Cmd_刷新"), QStringLiteral("刷 新"), this);
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The lines are laid out in columns counting a Chinese character as two letters; only a
+    // font drawn on that grid keeps the headings over their figures.
+    QFont grid = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    grid.setFamilies({QStringLiteral("Noto Sans Mono CJK SC"), grid.family()});
+    List1->setFont(grid);
     List1->setUniformItemSizes(true);
     Text1 = new QLineEdit(QStringLiteral("操作结果："), this);
     Text1->setObjectName(QStringLiteral("Text1"));

@@ -43,20 +43,20 @@ StoreController::StoreController(QWidget& window, Prompts& prompts, Clock& clock
 
 StoreController::~StoreController() = default;
 
-void StoreController::Save2Mdb(const QAbstractItemModel& upload) {
+bool StoreController::Save2Mdb(const QAbstractItemModel& upload) {
     if (upload.rowCount() == 0)
-        return;
+        return false;
     if (m_prompts.message(&m_window, InfoTitle,
                           QStringLiteral("是否被将设备数据保存到计算机数据库中？"),
                           Prompts::Buttons::YesNo,
                           Prompts::Icon::Question) != Prompts::Answer::Yes)
-        return;
+        return false;
     if (!m_frmShowRiLI)
         m_frmShowRiLI = new FrmShowRiLI(m_prompts, m_clock, &m_window);
     m_frmShowRiLI->exec();
     const QString stamp = m_frmShowRiLI->MyRiLI;
     if (stamp.isEmpty())
-        return;
+        return false;
 
     const auto readings = UploadSaver::plan(uploadRows(upload), m_frmShowRiLI->StNum,
                                             m_frmShowRiLI->EdNum, m_frmShowRiLI->OffsetNum);
@@ -69,12 +69,13 @@ void StoreController::Save2Mdb(const QAbstractItemModel& upload) {
             text += QStringLiteral("\n设备数据没有保存，仍在列表中，可以稍后再次保存。");
         m_prompts.message(&m_window, InfoTitle, text, Prompts::Buttons::Ok,
                           Prompts::Icon::Warning);
-        return;
+        return false;
     }
     delete m_frmShowRiLI;
     m_frmShowRiLI = nullptr;
     m_prompts.message(&m_window, InfoTitle, QStringLiteral("数据已经存入数据库"),
                       Prompts::Buttons::Ok, Prompts::Icon::Information);
+    return true;
 }
 
 QString StoreController::GetUpdownTimeList() const {

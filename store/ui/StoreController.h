@@ -25,8 +25,8 @@ public:
     ~StoreController() override;
 
     // Offers to save the upload's readings (data number, temperature) under a date-time
-    // the user confirms.
-    void Save2Mdb(const QAbstractItemModel& upload);
+    // the user confirms. True when they went into the database.
+    [[nodiscard]] bool Save2Mdb(const QAbstractItemModel& upload);
     [[nodiscard]] QString GetUpdownTimeList() const;
     void ChaXun(const QString& MySql, const QString& MyOrderKey);
 

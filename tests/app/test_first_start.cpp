@@ -1,4 +1,6 @@
 #include "Clock.h"
+#include "DeviceController.h"
+#include "FrmShowRiLI.h"
 #include "InstanceLock.h"
 #include "MainPanes.h"
 #include "PlaceholderTreeView.h"
@@ -75,6 +77,23 @@ private slots:
         const QImage viewed = paneImage(*main);
         list->setPlaceholderText({});
         QCOMPARE(viewed, paneImage(*main));
+    }
+
+    // The advice goes once an upload is saved, before any view is asked for.
+    void aSavedUploadEndsTheAdvice() {
+        StoreFixture db;
+        auto main = start(db.dir());
+        QVERIFY(main);
+        auto* list = qobject_cast<PlaceholderTreeView*>(main->panes().queryList());
+        QCOMPARE(list->placeholderText(), Advice);
+        main->device().ListView2Ini0();
+        m_prompts.answer(Prompts::Answer::Yes);
+        m_prompts.answer(Prompts::Answer::Ok);
+        whenShown<FrmShowRiLI>([](FrmShowRiLI* d) { d->CmdOK->click(); });
+        main->menuSave2Mdb_Click();
+        QVERIFY(!main->store().GetUpdownTimeList().isEmpty());
+        QVERIFY(list->placeholderText().isEmpty());
+        QVERIFY(!list->model());
     }
 
     void storedReadingsGetNoAdvice() {

@@ -111,6 +111,15 @@ private slots:
         QCOMPARE(w->Text1->text(), NoData);
     }
 
+    // The lines count a Chinese character as two letters; the list's font must draw them so,
+    // or the headings drift away from their figures.
+    void theListKeepsHeadingsOverTheirFigures() {
+        auto w = opened();
+        const QFontMetrics metrics(w->List1->font());
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("传感器1")),
+                 metrics.horizontalAdvance(QStringLiteral("1234567")));
+    }
+
     void theCalendarSetsTheStartDateAndRefreshes() {
         auto w = opened();
         whenShown<frmRiLi>([](frmRiLi* picker) {

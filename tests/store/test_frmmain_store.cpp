@@ -202,7 +202,11 @@ private slots:
                  (QStringList{"001|" + Newer + "|021 G", "|" + Older + "|020 G",
                               "002|" + Newer + "|E1 B", "|" + Older + "|022 B"}));
         QCOMPARE(w.panes().queryList()->width(), Twips::ToPixels(5000));
-        QCOMPARE(w.panes().queryList()->header()->sectionSize(1), Twips::ToPixels(2000));
+        // The date column keeps its set width, or more when this desktop's font needs it.
+        QTreeView* pane = w.panes().queryList();
+        QVERIFY(pane->header()->sectionSize(1) >= Twips::ToPixels(2000));
+        QVERIFY(pane->header()->sectionSize(1) >=
+                pane->fontMetrics().horizontalAdvance(Newer));
         QCOMPARE(w.panes().queryList()->model()->headerData(0, Qt::Horizontal).toString(),
                  QStringLiteral("编号"));
 

@@ -1,0 +1,220 @@
+#include "Tour.h"
+
+#include "FrmDataGroupDef.h"
+#include "FrmDefMore.h"
+#include "FrmShowRiLI.h"
+#include "ModalShooter.h"
+#include "frmMain.h"
+#include "frmRiLi.h"
+#include "frmWenduBaobiao.h"
+#include "frmWenduQuxian.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace {
+
+// Clicks a label that opens a picker on release of the left button.
+void clickLabel(QLabel* label) {
+    const QPointF at(4, 4);
+    QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, label->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(label, &press);
+    QCoreApplication::sendEvent(label, &release);
+}
+
+// The bulk rule of the tour: ten stations of three sensors each.
+constexpr const char* BulkLastSensor = "30";
+
+} // namespace
+
+Tour::Tour(ModalShooter& shooter, frmMain& window, QStringList recorders,
+           std::vector<QDateTime> uploadTimes)
+    : m_shooter(shooter), m_window(window), m_recorders(std::move(recorders)),
+      m_uploadTimes(std::move(uploadTimes)) {}
+
+const std::vector<Tour::Stop>& Tour::stops() {
+    static const std::vector<Stop> table{
+        {QStringLiteral("uploads"), &Tour::uploads},
+        {QStringLiteral("views"), &Tour::views},
+        {QStringLiteral("custom query"), &Tour::customQuery},
+        {QStringLiteral("maintenance"), &Tour::maintenance},
+        {QStringLiteral("database settings"), &Tour::databaseSettings},
+        {QStringLiteral("groups"), &Tour::groups},
+        {QStringLiteral("curves"), &Tour::curves},
+        {QStringLiteral("report"), &Tour::report},
+        {QStringLiteral("power-off time"), &Tour::powerOffTime},
+        {QStringLiteral("factory sequence"), &Tour::factorySequence},
+        {QStringLiteral("about"), &Tour::about},
+        {QStringLiteral("update"), &Tour::update},
+    };
+    return table;
+}
+
+bool Tour::walk() {
+    for (const Stop& stop : stops()) {
+        std::printf("tour: stop \"%s\"\n", qPrintable(stop.name));
+        std::fflush(stdout);
+        stop.run(*this);
+        ModalShooter::settle(300);
+        if (m_shooter.pendingCount() != 0) {
+            std::fprintf(stderr, "tour: stop \"%s\" missed %d window(s)\n",
+                         qPrintable(stop.name), m_shooter.pendingCount());
+            return false;
+        }
+    }
+    return m_ok;
+}
+
+void Tour::trigger(const char* controlName) {
+    QAction* item = m_window.action(QString::fromUtf8(controlName));
+    if (!item) {
+        std::fprintf(stderr, "tour: no menu item %s\n", controlName);
+        m_ok = false;
+        return;
+    }
+    item->trigger();
+}
+
+void Tour::shootMain(const QString& name) {
+    ModalShooter::settle(300);
+    m_shooter.shoot(&m_window, name);
+}
+
+void Tour::connectTo(const QString& recorder, const QString& shotSuffix) {
+    qputenv("THERMBOOK_SERIAL_PORTS", recorder.toLocal8Bit());
+    m_shooter.expect(QStringLiteral("connect-checklist") + shotSuffix, "QMessageBox",
+                     Answers::yes);
+    m_shooter.expect(QStringLiteral("connected") + shotSuffix, "QMessageBox", Answers::yes);
+    trigger("menu_Connect");
+}
+
+void Tour::uploadAndSave(const QDateTime& when, const QString& shotSuffix) {
+    m_shooter.expect(QStringLiteral("save-question") + shotSuffix, "QMessageBox", Answers::yes);
+    m_shooter.expect(QStringLiteral("date-time") + shotSuffix, "FrmShowRiLI",
+                     [when](QWidget* w) {
+                         auto* d = static_cast<FrmShowRiLI*>(w);
+                         d->Text1->setText(when.date().toString(QStringLiteral("yyyy-MM-dd")));
+                         d->Combo1->setEditText(when.time().toString(QStringLiteral("HH:mm:ss")));
+                         d->CmdOK->click();
+                     });
+    m_shooter.expect(QStringLiteral("saved") + shotSuffix, "QMessageBox", Answers::yes);
+    trigger("menu_Upload");
+}
+
+void Tour::uploads() {
+    for (int i = 0; i < m_recorders.size() && i < int(m_uploadTimes.size()); ++i) {
+        const QString suffix = i == 0 ? QString() : QStringLiteral("-%1").arg(i + 1);
+        connectTo(m_recorders[i], suffix);
+        if (i == 0)
+            shootMain(QStringLiteral("main-information-list"));
+        uploadAndSave(m_uploadTimes[size_t(i)], suffix);
+        if (i == 0)
+            shootMain(QStringLiteral("main-upload-list"));
+    }
+}
+
+void Tour::views() {
+    const std::vector<std::pair<const char*, QString>> views{
+        {"Menu_orderDateTime", QStringLiteral("view-upload-times")},
+        {"Menu_order编号", QStringLiteral("view-sensor-numbers")},
+        {"menu_OrderByIdTime", QStringLiteral("view-by-sensor")},
+        {"menu_OrderByTimeId", QStringLiteral("view-by-time")},
+    };
+    for (const auto& [item, name] : views) {
+        trigger(item);
+        shootMain(name);
+    }
+}
+
+void Tour::customQuery() {
+    m_shooter.expect(QStringLiteral("custom-query"), "FrmSelect", Answers::dismiss);
+    trigger("menu_DefByMyself");
+}
+
+void Tour::maintenance() {
+    m_shooter.expect(QStringLiteral("maintenance"), "FrmDataManage", Answers::dismiss);
+    trigger("menu_ClearMdb");
+}
+
+void Tour::databaseSettings() {
+    m_shooter.expect(QStringLiteral("database-settings"), "FrmDatabaseSetting", Answers::dismiss);
+    trigger("menu_DatabaseSetting");
+}
+
+void Tour::groups() {
+    m_shooter.expect(QStringLiteral("group-definition"), "FrmDataGroupDef", [this](QWidget* w) {
+        auto* dialog = static_cast<FrmDataGroupDef*>(w);
+        m_shooter.expect(QStringLiteral("bulk-groups"), "FrmDefMore", [](QWidget* m) {
+            auto* more = static_cast<FrmDefMore*>(m);
+            more->Combo1[1]->setEditText(QString::fromLatin1(BulkLastSensor));
+            more->cmdOK->click();
+        });
+        dialog->CmdMore->click();
+        ModalShooter::settle(300);
+        m_shooter.shoot(dialog, QStringLiteral("group-definition-filled"));
+        m_shooter.expect(QStringLiteral("replace-groups-question"), "QMessageBox", Answers::yes);
+        m_shooter.expect(QStringLiteral("grouping-done"), "QMessageBox", Answers::yes);
+        dialog->cmdOK->click();
+    });
+    trigger("MenuGroupDEF");
+}
+
+void Tour::expectRegrouping() {
+    // A station window groups the readings afresh before it opens.
+    m_shooter.expect(QStringLiteral("regrouped"), "QMessageBox", Answers::yes);
+}
+
+void Tour::curves() {
+    expectRegrouping();
+    m_shooter.expect(QStringLiteral("curve-window"), "frmWenduQuxian", [this](QWidget* w) {
+        auto* window = static_cast<frmWenduQuxian*>(w);
+        m_shooter.expect(QStringLiteral("calendar-picker"), "frmRiLi",
+                         [](QWidget* p) { static_cast<frmRiLi*>(p)->cmdOK->click(); });
+        clickLabel(window->Label1[0]);
+        window->cmdExit->click();
+    }, 1500);
+    trigger("MenuDraw");
+}
+
+void Tour::report() {
+    expectRegrouping();
+    m_shooter.expect(QStringLiteral("report"), "frmWenduBaobiao",
+                     [](QWidget* w) { static_cast<frmWenduBaobiao*>(w)->cmdExit->click(); },
+                     1500);
+    trigger("MenuGroupTables");
+}
+
+void Tour::powerOffTime() {
+    m_shooter.expect(QStringLiteral("power-off-time"), "Frm_PowerDelayTime", Answers::dismiss);
+    trigger("Menu_PowerDelayTime");
+}
+
+void Tour::factorySequence() {
+    // A few steps in, so that the list shows what the sequence does.
+    m_shooter.expect(QStringLiteral("factory-sequence"), "FrmAutoOpration", Answers::dismiss,
+                     9000);
+    trigger("Menu_AutoOperate");
+}
+
+void Tour::about() {
+    m_shooter.expect(QStringLiteral("version"), "QMessageBox", Answers::yes);
+    trigger("menu_VerInfo");
+    m_shooter.expect(QStringLiteral("about"), "frmAbout", Answers::dismiss);
+    trigger("mnuHelpAbout");
+}
+
+void Tour::update() {
+    m_shooter.expect(QStringLiteral("update"), "FrmUpdate", Answers::dismiss, 1500);
+    trigger("menu_Update");
+}

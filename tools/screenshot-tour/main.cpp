@@ -1,0 +1,89 @@
+// Walks the program with simulated recorders and saves a picture of every window.
+//
+//   screenshot-tour-walk FOLDER RECORDER...
+//
+// FOLDER receives the pictures; each RECORDER is the terminal of a simulated recorder,
+// uploaded in turn. The program starts in FOLDER/program, on an empty database.
+#include "Clock.h"
+#include "InstanceLock.h"
+#include "ModalShooter.h"
+#include "QtPrompts.h"
+#include "Startup.h"
+#include "Tour.h"
+#include "frmLogin.h"
+#include "frmMain.h"
+#include "frmSplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// The day the walk pretends it is, and the uploads it saves, a day apart each.
+const QDateTime Today(QDate(2008, 5, 3), QTime(10, 0));
+
+std::vector<QDateTime> uploadTimes(int count) {
+    std::vector<QDateTime> times;
+    for (int i = count - 1; i >= 0; --i)
+        times.push_back(Today.addSecs(-3600 * (2 + 12 * i)));
+    return times;
+}
+
+int walk(const QString& folder, const QStringList& recorders) {
+    QtPrompts prompts;
+    ScaledClock clock(1.0, Today);
+    InstanceLock lock;
+    ModalShooter shooter(folder);
+
+    const QString programFolder = QDir(folder).filePath(QStringLiteral("program"));
+    QDir().mkpath(programFolder);
+    const auto atLogin = [&shooter](frmLogin& login) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->inherits("frmSplash") && w->isVisible())
+                shooter.shoot(w, QStringLiteral("splash"));
+        shooter.expect(QStringLiteral("login"), "frmLogin", [](QWidget* w) {
+            auto* l = static_cast<frmLogin*>(w);
+            l->txtPassword->clear();
+            l->cmdOK->click();
+        });
+        (void)login;
+    };
+    const auto window = Startup::Main(prompts, clock, lock, programFolder, atLogin);
+    if (!window) {
+        std::fprintf(stderr, "tour: the main window did not open\n");
+        return 1;
+    }
+    ModalShooter::settle(500);
+    shooter.shoot(window.get(), QStringLiteral("main-first-start"));
+
+    Tour tour(shooter, *window, recorders, uploadTimes(int(recorders.size())));
+    const bool walked = tour.walk();
+    std::printf("tour: %d window(s) came unexpected\n", shooter.unexpectedCount());
+    return walked ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("thermbook"));
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    Startup::LoadChineseTranslations(app);
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: screenshot-tour-walk FOLDER RECORDER...\n");
+        return 2;
+    }
+    int code = 1;
+    QTimer::singleShot(0, &app, [&] {
+        code = walk(args.first(), args.mid(1));
+        QApplication::quit();
+    });
+    QApplication::exec();
+    return code;
+}
