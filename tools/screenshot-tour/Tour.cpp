@@ -8,11 +8,13 @@
 #include "frmRiLi.h"
 #include "frmWenduBaobiao.h"
 #include "frmWenduQuxian.h"
+#include "frmWenkongFenxi.h"
 
 #include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -53,6 +55,7 @@ const std::vector<Tour::Stop>& Tour::stops() {
         {QStringLiteral("groups"), &Tour::groups},
         {QStringLiteral("curves"), &Tour::curves},
         {QStringLiteral("report"), &Tour::report},
+        {QStringLiteral("analysis"), &Tour::analysis},
         {QStringLiteral("power-off time"), &Tour::powerOffTime},
         {QStringLiteral("factory sequence"), &Tour::factorySequence},
         {QStringLiteral("about"), &Tour::about},
@@ -193,6 +196,19 @@ void Tour::report() {
                      [](QWidget* w) { static_cast<frmWenduBaobiao*>(w)->cmdExit->click(); },
                      1500);
     trigger("MenuGroupTables");
+}
+
+void Tour::analysis() {
+    // The window, then its record sheet written where it is proposed; the tour's script
+    // turns the sheet into a picture of its own.
+    m_shooter.expect(QStringLiteral("analysis"), "frmWenkongFenxi", [this](QWidget* w) {
+        m_shooter.expect(QStringLiteral("record-sheet-save"), "QFileDialog",
+                         [](QWidget* d) { static_cast<QDialog*>(d)->accept(); });
+        auto* window = static_cast<frmWenkongFenxi*>(w);
+        window->cmdRecord->click();
+        window->close();
+    }, 1500);
+    trigger("MenuAnalysis");
 }
 
 void Tour::powerOffTime() {

@@ -46,6 +46,7 @@ private:
     void groups();
     void curves();
     void report();
+    void analysis();
     void powerOffTime();
     void factorySequence();
     void about();

@@ -13,7 +13,7 @@ shown=(
   login main-first-start connect-checklist connected main-information-list save-question
   date-time main-upload-list view-by-sensor view-by-time custom-query
   maintenance database-settings group-definition-filled bulk-groups curve-window calendar-picker report
-  power-off-time factory-sequence about update
+  analysis power-off-time factory-sequence about update
 )
 for name in "${shown[@]}"; do
   source=("$tour"/[0-9][0-9]-"$name".png)
@@ -23,4 +23,8 @@ for name in "${shown[@]}"; do
   fi
   pngquant --force --strip --speed 1 --output "$images/$name.png" 64 -- "${source[0]}"
 done
+# The record sheet, as a spreadsheet program shows it, when the tour could make its picture.
+if [ -f "$tour/record-sheet.png" ]; then
+  pngquant --force --strip --speed 1 --output "$images/record-sheet.png" 64 -- "$tour/record-sheet.png"
+fi
 du -ch "$images"/*.png | tail -1

@@ -51,5 +51,11 @@ export LANG=zh_CN.UTF-8 LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM
 xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
   "$build/tools/screenshot-tour/screenshot-tour-walk" "$out" "${recorders[@]}"
+# The record sheet as a spreadsheet program shows it, where one is installed.
+sheet="$out/program/报表/测温记录表.xlsx"
+if [ -f "$sheet" ] && command -v soffice >/dev/null && command -v pdftoppm >/dev/null; then
+  soffice --headless --convert-to pdf --outdir "$home" "$sheet" >/dev/null 2>&1 &&
+    pdftoppm -png -r 80 -singlefile "$home/测温记录表.pdf" "$out/record-sheet" || true
+fi
 rm -rf "$out/program"
 echo "screenshot-tour: pictures in $out"
