@@ -33,7 +33,7 @@ void XlsxSheet::writeDateTime(int row, int column, const QDateTime& value) {
                                           m_formats.dateTime()));
 }
 
-void XlsxSheet::insertLineChart(int row, int column, const XlsxLineChart& spec) {
+void XlsxSheet::insertLineChart(int row, int column, const XlsxLineChart& wanted) {
     if (!m_formats.workbook())
         return;
     // Straight lines between points placed by their x value: the time axis keeps true time,
@@ -43,10 +43,10 @@ void XlsxSheet::insertLineChart(int row, int column, const XlsxLineChart& spec) 
         m_formats.check(LXW_ERROR_MEMORY_MALLOC_FAILED);
         return;
     }
-    const auto r0 = static_cast<lxw_row_t>(spec.firstRow - 1);
-    const auto r1 = static_cast<lxw_row_t>(spec.lastRow - 1);
-    const auto x = static_cast<lxw_col_t>(spec.timeColumn - 1);
-    for (const XlsxLineChart::Series& s : spec.series) {
+    const auto r0 = static_cast<lxw_row_t>(wanted.firstRow - 1);
+    const auto r1 = static_cast<lxw_row_t>(wanted.lastRow - 1);
+    const auto x = static_cast<lxw_col_t>(wanted.timeColumn - 1);
+    for (const XlsxLineChart::Series& s : wanted.series) {
         lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
         const auto c = static_cast<lxw_col_t>(s.column - 1);
         chart_series_set_categories(series, m_sheet->name, r0, x, r1, x);
@@ -57,14 +57,14 @@ void XlsxSheet::insertLineChart(int row, int column, const XlsxLineChart& spec) 
         line.width = 1.5f;
         chart_series_set_line(series, &line);
     }
-    chart_title_set_name(chart, spec.title.toUtf8().constData());
-    chart_axis_set_name(chart->x_axis, spec.xAxisName.toUtf8().constData());
-    chart_axis_set_name(chart->y_axis, spec.yAxisName.toUtf8().constData());
+    chart_title_set_name(chart, wanted.title.toUtf8().constData());
+    chart_axis_set_name(chart->x_axis, wanted.xAxisName.toUtf8().constData());
+    chart_axis_set_name(chart->y_axis, wanted.yAxisName.toUtf8().constData());
     chart_axis_set_num_format(chart->x_axis, "mm-dd hh:mm");
     chart_show_blanks_as(chart, LXW_CHART_BLANKS_AS_GAP);
     lxw_chart_options options{};
-    options.x_scale = spec.width / 480.0;
-    options.y_scale = spec.height / 288.0;
+    options.x_scale = wanted.width / 480.0;
+    options.y_scale = wanted.height / 288.0;
     m_formats.check(worksheet_insert_chart_opt(m_sheet, static_cast<lxw_row_t>(row - 1),
                                             static_cast<lxw_col_t>(column - 1), chart, &options));
 }
