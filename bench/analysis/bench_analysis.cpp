@@ -6,6 +6,7 @@
 // log, gaps and suspect sensors included), beside the SQLite shell reading 表1 once,
 // sorted by date-time. Each is run three times; the best run counts.
 #include "AnalysisInputs.h"
+#include "BenchSupport.h"
 #include "BulkGroups.h"
 #include "GroupDefinitions.h"
 #include "PourAnalysis.h"
@@ -17,9 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSqlQuery>
-#include <QStandardPaths>
 
 #include <cmath>
 #include <cstdio>
@@ -108,25 +107,6 @@ Timing analysis(const QString& path, AnalysisResult& result) {
     return timing;
 }
 
-double shellMs(const QString& path) {
-    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
-    if (shell.isEmpty()) {
-        std::printf("  no sqlite3 shell found\n");
-        return -1;
-    }
-    QProcess p;
-    p.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer t;
-    t.start();
-    p.start(shell, {QStringLiteral("-bail"), path,
-                    QStringLiteral("select * from [表1] order by [日期时间];")});
-    if (!p.waitForFinished(600000) || p.exitCode() != 0) {
-        std::printf("  shell failed: %s\n", p.readAllStandardError().constData());
-        return -1;
-    }
-    return t.nsecsElapsed() / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -152,7 +132,8 @@ int main(int argc, char** argv) {
     AnalysisResult result;
     for (int run = 0; run < Runs; ++run) {
         const Timing a = analysis(base, result);
-        const double s = shellMs(base);
+        const double s = Bench::ShellMs(QString(), base,
+                                        {QStringLiteral("select * from [表1] order by [日期时间];")});
         std::printf("  run %d: analysis %8.1f ms (reading %.1f, figures %.1f)   shell %8.1f ms\n",
                     run + 1, a.total, a.read, a.compute, s);
         if (a.total > 0 && (ours.total < 0 || a.total < ours.total))

@@ -78,10 +78,10 @@ double Bench::ShellMs(const QString& extension, const QString& db, const QString
     }
     QProcess p;
     p.setStandardOutputFile(QProcess::nullDevice());
-    const QStringList args =
-        QStringList{QStringLiteral("-bail"), QStringLiteral("-cmd"),
-                    QStringLiteral(".load ") + extension, db} +
-        commands;
+    QStringList args{QStringLiteral("-bail")};
+    if (!extension.isEmpty())
+        args << QStringLiteral("-cmd") << QStringLiteral(".load ") + extension;
+    args << db << commands;
     QElapsedTimer t;
     t.start();
     p.start(shell, args);

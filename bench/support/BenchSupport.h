@@ -25,8 +25,8 @@ struct Options {
 // Replaces `to` with a copy of `from`; false when it could not.
 bool CopyFile(const QString& from, const QString& to);
 
-// The SQLite shell on `db` with val() loaded from `extension`, running `commands` (each an
-// argument: a statement or a dot-command); the wall time in ms, or -1.
+// The SQLite shell on `db`, with val() loaded from `extension` when one is named, running
+// `commands` (each an argument: a statement or a dot-command); the wall time in ms, or -1.
 [[nodiscard]] double ShellMs(const QString& extension, const QString& db,
                              const QStringList& commands);
 

@@ -40,14 +40,6 @@
 
 namespace {
 
-GroupRow group(const QString& name, const QStringList& sensors) {
-    GroupRow row;
-    row.name = name;
-    for (int k = 0; k < sensors.size(); ++k)
-        row.sensors[static_cast<std::size_t>(k)] = sensors[k];
-    return row;
-}
-
 // Station 0001 (sensors 1-3) cools 3 degrees in a day and is 26 degrees hotter inside
 // than at its surface; station 0002 (sensors 4-6) stays calm.
 void makePour(const StoreFixture& db) {
@@ -58,8 +50,8 @@ void makePour(const StoreFixture& db) {
                     "2008-05-01 14:00:00|4|30", "2008-05-01 14:00:00|5|41", "2008-05-01 14:00:00|6|35",
                     "2008-05-02 08:00:00|1|40", "2008-05-02 08:00:00|2|57", "2008-05-02 08:00:00|3|49",
                     "2008-05-02 08:00:00|4|30", "2008-05-02 08:00:00|5|40.5", "2008-05-02 08:00:00|6|35"});
-    QVERIFY(GroupDefinitions::save(db.dbPath(), {group("0001", {"0001", "0002", "0003"}),
-                                                 group("0002", {"0004", "0005", "0006"})})
+    QVERIFY(GroupDefinitions::save(db.dbPath(), {GroupRow::of("0001", {"0001", "0002", "0003"}),
+                                                 GroupRow::of("0002", {"0004", "0005", "0006"})})
                 .ok());
     PourSettings pour;
     pour.placingTemperature = 20;

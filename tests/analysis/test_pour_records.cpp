@@ -17,14 +17,6 @@
 
 namespace {
 
-GroupRow group(const QString& name, const QStringList& sensors) {
-    GroupRow row;
-    row.name = name;
-    for (int k = 0; k < sensors.size(); ++k)
-        row.sensors[static_cast<std::size_t>(k)] = sensors[k];
-    return row;
-}
-
 AnalysisResult analyseFile(const QString& dbPath) {
     AnalysisInputs in;
     const StoreResult settings = in.loadSettings(dbPath);
@@ -58,7 +50,7 @@ void TestPourRecords::rawReadingsAreReadAsDateTimes() {
                     "2008-5-1 9:00|1|60", "2008-05-01 09:00:00|1|61", "2008-05-01 09:00:00|2|255",
                     "2008/05/01 21:30|1|58.5", "2008/05/01 21:30|0002|40", "not a time|1|20",
                     "2008-05-01 21:30:00|2.4|41"});
-    QVERIFY(GroupDefinitions::save(db.dbPath(), {group("0001", {"0001", "0002"})}).ok());
+    QVERIFY(GroupDefinitions::save(db.dbPath(), {GroupRow::of("0001", {"0001", "0002"})}).ok());
     AnalysisInputs in;
     QVERIFY(in.loadReadings(db.dbPath()).ok());
     const PourReadings& r = *in.readings;
@@ -158,7 +150,7 @@ void TestPourRecords::badInputGetsAClearMessage() {
     StoreFixture db;
     db.create();
     db.addReadings(readings);
-    QVERIFY(GroupDefinitions::save(db.dbPath(), {group("0001", {"0001", "0002", "0003"})}).ok());
+    QVERIFY(GroupDefinitions::save(db.dbPath(), {GroupRow::of("0001", {"0001", "0002", "0003"})}).ok());
     PourSettings pour;
     pour.placedAt = ReadingTime::parse(placedAt);
     pour.placingTemperature = 20;
@@ -189,7 +181,7 @@ void TestPourRecords::rolesThatDoNotFitAreRefused() {
     QFETCH(int, bottom);
     QFETCH(QString, depths);
     QFETCH(QString, problem);
-    const GroupRow g = group("0001", {"0001", "0002", "0003", "0004"});
+    const GroupRow g = GroupRow::of("0001", {"0001", "0002", "0003", "0004"});
     StationRole role;
     role.surfaceSlot = surface;
     role.bottomSlot = bottom;

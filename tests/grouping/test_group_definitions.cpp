@@ -9,14 +9,6 @@ using namespace GroupingFixture;
 
 namespace {
 
-GroupRow group(const QString& name, const QStringList& sensors) {
-    GroupRow g;
-    g.name = name;
-    for (int k = 0; k < sensors.size(); ++k)
-        g.sensors[static_cast<std::size_t>(k)] = sensors[k];
-    return g;
-}
-
 const QString Groups = QStringLiteral("select * from [分组定义] order by rowid");
 
 } // namespace
@@ -30,8 +22,8 @@ private slots:
         StoreFixture fx;
         fx.create();
         addGroups(fx, {"0009|0009"});
-        const QVector<GroupRow> list{group("12", {"0001", "", "0003"}), group("7", {"0002"}),
-                                     group("abc", {})};
+        const QVector<GroupRow> list{GroupRow::of("12", {"0001", "", "0003"}), GroupRow::of("7", {"0002"}),
+                                     GroupRow::of("abc", {})};
         QVERIFY(GroupDefinitions::save(fx.dbPath(), list).ok());
         QCOMPARE(fx.rows(Groups),
                  (QStringList{"abc||||||||", "0007|0002|||||||", "0012|0001||0003|||||"}));
@@ -66,7 +58,7 @@ private slots:
         rawExec(fx.dbPath(), "create trigger refuse before insert on [分组定义] when "
                              "new.[组名] = '0003' begin select raise(abort, 'refused'); end");
         const QVector<GroupRow> list =
-            failing ? QVector<GroupRow>{group("4", {}), group("3", {})} : QVector<GroupRow>{};
+            failing ? QVector<GroupRow>{GroupRow::of("4", {}), GroupRow::of("3", {})} : QVector<GroupRow>{};
         QCOMPARE(GroupDefinitions::save(fx.dbPath(), list).ok(), !failing);
         QCOMPARE(fx.rows(Groups), (QStringList{"0001|0001|||||||", "0002|0002|||||||"}));
     }
