@@ -42,12 +42,12 @@ void acceptEmptyPassword(frmLogin& login) {
     });
 }
 
-// Reads the database once, which also makes it on the first start. Empty, the query pane
-// tells the user what to do first.
+// On a database without uploads, the query pane tells the user what to do first. Only one
+// row is looked at; the analysis watch reads the upload list itself.
 StoreResult adviseOnEmptyDatabase(const Module1& state, MainPanes& panes) {
-    QStringList uploads;
-    StoreResult r = ReadingLists::dateTimes(state.DatabasePath, uploads);
-    if (r.ok() && uploads.isEmpty())
+    bool any = false;
+    const StoreResult r = ReadingLists::hasUploads(state.DatabasePath, any);
+    if (r.ok() && !any)
         panes.setQueryPlaceholder(FirstStartAdvice);
     return r;
 }

@@ -45,6 +45,15 @@ StoreResult ReadingLists::dateTimes(const QString& dbPath, QStringList& out) {
                          out);
 }
 
+StoreResult ReadingLists::hasUploads(const QString& dbPath, bool& any) {
+    QStringList first;
+    const StoreResult r = distinctTexts(
+        dbPath, QStringLiteral("select [日期时间] from [表1] where [日期时间] is not null limit 1"),
+        first);
+    any = !first.isEmpty();
+    return r;
+}
+
 StoreResult ReadingLists::sensorNumbers(const QString& dbPath, QStringList& out) {
     QStringList values;
     StoreResult r = distinctTexts(dbPath,

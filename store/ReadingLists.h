@@ -23,6 +23,9 @@ public:
     // (0012 and 12.0 both give 12).
     [[nodiscard]] static StoreResult sensorNumbers(const QString& dbPath, QStringList& out);
 
+    // Whether 表1 holds any upload, read without walking the table.
+    [[nodiscard]] static StoreResult hasUploads(const QString& dbPath, bool& any);
+
 private:
     [[nodiscard]] static StoreResult distinctTexts(const QString& dbPath, const QString& sql,
                                                    QStringList& out);
