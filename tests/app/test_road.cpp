@@ -2,6 +2,7 @@
 // through its menus against the recorder simulator, with the data checked at every step.
 // Each step builds on the one before, so the steps run in order on one window.
 #include "ChartPicture.h"
+#include "ChartProbe.h"
 #include "Clock.h"
 #include "FrmAutoOpration.h"
 #include "FrmDataGroupDef.h"
@@ -93,22 +94,6 @@ public:
 public slots:
     void open(const QUrl& url) { paths.append(url.toLocalFile()); }
 };
-
-// Twips of the chart per pixel of its picture.
-double twipsPerPixel(const QImage& image) {
-    return 1440.0 / (image.dotsPerMeterX() * 0.0254);
-}
-
-// The whole degree of the topmost pixel of `colour` in the columns from x0 to x1 (twips);
-// -999 when there is none. 0 °C lies 5050 twips down the picture, a degree is 40 twips.
-int topDegree(const QImage& image, int x0, int x1, const QColor& colour) {
-    const double tpp = twipsPerPixel(image);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = static_cast<int>(x0 / tpp); x <= static_cast<int>(x1 / tpp); ++x)
-            if (image.pixelColor(x, y) == colour)
-                return static_cast<int>(std::lround((5050 - (y + 0.5) * tpp) / 40.0));
-    return -999;
-}
 
 QStringList listLines(const QListWidget* list) {
     QStringList out;

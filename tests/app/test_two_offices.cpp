@@ -1,0 +1,210 @@
+// Two copies of the program sharing one PostgreSQL database, as a site laptop and the site
+// office would: each uploads from its own recorder, sees the other's upload after a refresh,
+// groups the readings and draws both uploads into one station's curves.
+#include "ChartPicture.h"
+#include "ChartProbe.h"
+#include "Clock.h"
+#include "FrmDataGroupDef.h"
+#include "FrmDefMore.h"
+#include "FrmShowRiLI.h"
+#include "InstanceLock.h"
+#include "MyFunctions.h"
+#include "PaneRows.h"
+#include "PgCluster.h"
+#include "ScriptedPrompts.h"
+#include "SimRun.h"
+#include "Startup.h"
+#include "StoreAddress.h"
+#include "WhenShown.h"
+#include "WindowParts.h"
+#include "frmLogin.h"
+#include "frmMain.h"
+#include "frmWenduQuxian.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <array>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+using Answer = Prompts::Answer;
+
+constexpr int Channels = 30;
+constexpr int Stations = Channels / 3;
+// The laptop uploads the morning before, the office this morning: the chart of two days
+// holds both.
+const std::array<QString, 2> UploadTimes{QStringLiteral("2008-04-30 08:00:00"),
+                                         QStringLiteral("2008-05-01 08:00:00")};
+
+double reading(int channel, int office) {
+    return 20 + channel % 37 + (channel % 5) / 10.0 + 25 * office;
+}
+
+// One copy of the program: its own folder (and so its own single-copy lock), prompts, clock
+// and recorder.
+struct Office {
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    ScaledClock clock{50.0, QDateTime(QDate(2008, 5, 1), QTime(10, 0, 0))};
+    std::unique_ptr<InstanceLock> lock;
+    std::unique_ptr<SimRun> recorder;
+    std::unique_ptr<frmMain> main;
+
+    QAction* action(const char* name) const { return main->action(QString::fromUtf8(name)); }
+};
+
+} // namespace
+
+class TestTwoOffices : public QObject {
+    Q_OBJECT
+
+    PgCluster m_pg;
+    QString m_address;
+    std::array<Office, 2> m_offices;
+
+    void start(int o) {
+        Office& office = m_offices[static_cast<size_t>(o)];
+        QVERIFY(office.dir.isValid());
+        const QString csv = office.dir.filePath(QStringLiteral("readings.csv"));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
+        for (int n = 1; n <= 999; ++n)
+            file.write(QStringLiteral("%1,%2\n").arg(n).arg(reading(n, o), 0, 'f', 1).toLatin1());
+        file.close();
+        office.recorder = std::make_unique<SimRun>(
+            QStringList{"--readings", csv, "--serial", QStringLiteral("00000000000%1").arg(o)});
+        QVERIFY(!office.recorder->path().isEmpty());
+
+        office.lock = std::make_unique<InstanceLock>(office.dir.path());
+        office.main = Startup::Main(office.prompts, office.clock, *office.lock,
+                                    office.dir.path(), [](frmLogin& l) {
+                                        QTimer::singleShot(0, &l, [&l] { l.cmdOK->click(); });
+                                    });
+        QVERIFY(office.main);
+    }
+
+    void upload(int o) {
+        Office& office = m_offices[static_cast<size_t>(o)];
+        office.prompts.clear();
+        office.prompts.answer(Answer::Ok); // the checklist before the search
+        qputenv("THERMBOOK_SERIAL_PORTS", office.recorder->path().toLocal8Bit());
+        office.main->actions().menu_Connect->trigger();
+        QCOMPARE(office.prompts.texts().last(), QStringLiteral("设备联机成功！"));
+
+        office.prompts.clear();
+        office.prompts.answer(Answer::Yes);
+        const QString when = UploadTimes[static_cast<size_t>(o)];
+        whenShown<FrmShowRiLI>([when](FrmShowRiLI* d) {
+            d->Text1->setText(when.left(10));
+            d->Combo1->setEditText(when.mid(11));
+            d->Text2[0]->setText(QStringLiteral("1"));
+            d->Text2[1]->setText(QString::number(Channels));
+            d->Text3->setText(QStringLiteral("0"));
+            d->CmdOK->click();
+        });
+        office.main->actions().menu_Upload->trigger();
+        QCOMPARE(office.prompts.texts().last(), QStringLiteral("数据已经存入数据库"));
+    }
+
+private slots:
+    void initTestCase() {
+        // Without a server nothing here means anything: that is a failure, never a skip.
+        QVERIFY2(m_pg.start(), qPrintable(m_pg.error()));
+        m_address = m_pg.createDatabase(QStringLiteral("site"));
+        QVERIFY2(!m_address.isEmpty(), qPrintable(m_pg.error()));
+        qputenv(StoreAddress::EnvironmentVariable, m_address.toUtf8());
+        for (int o = 0; o < 2; ++o)
+            start(o);
+    }
+
+    void cleanupTestCase() {
+        for (Office& office : m_offices)
+            office.main.reset();
+    }
+
+    void bothNameTheServerInTheStatusBar() {
+        for (const Office& office : m_offices)
+            QCOMPARE(Part<QLabel>(*office.main, "sbStore")->text(),
+                     QStringLiteral("数据库：服务器 127.0.0.1:%1/site").arg(m_pg.port()));
+    }
+
+    void eachSeesTheOthersUploadAfterARefresh() {
+        upload(0);
+        upload(1);
+        for (const Office& office : m_offices) {
+            office.action("Menu_orderDateTime")->trigger();
+            QCOMPARE(PaneRows(*office.main), (QStringList{UploadTimes[1], UploadTimes[0]}));
+        }
+    }
+
+    // The laptop defines the stations; the office finds them defined. Each groups the
+    // readings and draws station 0001 with the laptop's upload and the office's.
+    void eachGroupsAndDrawsBothUploads() {
+        for (int o = 0; o < 2; ++o) {
+            Office& office = m_offices[static_cast<size_t>(o)];
+            office.prompts.clear();
+            office.prompts.answer(Answer::Yes); // replace the stored definitions
+            int listed = -1;
+            whenShown<FrmDataGroupDef>([o, &listed](FrmDataGroupDef* d) {
+                if (o == 0) {
+                    whenShown<FrmDefMore>([](FrmDefMore* more) {
+                        QTRY_COMPARE(more->Combo1[1]->count(), 1999);
+                        more->Combo3->setEditText(QStringLiteral("3"));
+                        more->Combo2->setEditText(QStringLiteral("1"));
+                        more->Combo1[0]->setEditText(QStringLiteral("1"));
+                        more->Combo1[1]->setEditText(QString::number(Channels));
+                        more->cmdOK->click();
+                    });
+                    d->CmdMore->click();
+                }
+                listed = static_cast<int>(d->listedGroups().size());
+                d->cmdOK->click();
+            });
+            QImage chart;
+            QString station;
+            QString status;
+            whenShown<frmWenduQuxian>([&](frmWenduQuxian* w) {
+                const auto close = qScopeGuard([w] { w->cmdExit->click(); });
+                QTRY_COMPARE(w->Text1->toPlainText(), MyFunctions::HasDataText);
+                station = w->Combo1->currentText();
+                QCOMPARE(w->Combo1->count(), Stations);
+                chart = w->Picture1->image();
+            });
+            office.action("MenuDraw")->trigger();
+            QCOMPARE(listed, Stations);
+            QCOMPARE(office.prompts.texts().count(QStringLiteral("数据分组完成。")), 2);
+            QCOMPARE(station, QStringLiteral("0001"));
+            QVERIFY(!chart.isNull());
+
+            // Yesterday starts at 4000 twips, a half hour is 100 twips: the laptop's upload is
+            // half hour 16, the office's 64.
+            const int origin = 4000;
+            const std::array<QColor, 3> colours{QColor(0, 0, 128), QColor(0, 128, 0),
+                                                QColor(0, 128, 128)};
+            for (int k = 0; k < 3; ++k) {
+                const QColor& c = colours[static_cast<size_t>(k)];
+                QCOMPARE(topDegree(chart, origin + 4050, origin + 4050, c),
+                         static_cast<int>(std::lround(reading(k + 1, 0))));
+                const int risen = topDegree(chart, origin + 6300, origin + 6400, c);
+                const int office1 = static_cast<int>(std::lround(reading(k + 1, 1)));
+                QVERIFY2(risen <= office1 && risen >= office1 - 3,
+                         qPrintable(QString::number(risen)));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestTwoOffices)
+#include "test_two_offices.moc"
