@@ -174,7 +174,10 @@ void frmMain::buildStatusBar() {
     };
     sbPanel1 = panel("sbPanel1");
     bar->addWidget(sbPanel1, 1);
-    bar->addWidget(panel("sbStore", StoreAddress(m_state.DatabasePath).displayName()), 1);
+    // A server's name rarely fits a narrow window; its tip shows it whole.
+    QLabel* store = panel("sbStore", StoreAddress(m_state.DatabasePath).displayName());
+    store->setToolTip(store->text());
+    bar->addWidget(store, 1);
     sbWatch = panel("sbWatch");
     bar->addWidget(sbWatch, 1);
     setStatusBar(bar);

@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "Module1.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QUrl>
 
@@ -68,6 +69,10 @@ QString StoreAddress::text() const {
 
 QString StoreAddress::serverName() const {
     return QStringLiteral("%1:%2/%3").arg(m_host).arg(m_port).arg(m_database);
+}
+
+bool StoreAddress::exists() const {
+    return m_server || QFileInfo::exists(m_text);
 }
 
 QString StoreAddress::displayName() const {

@@ -25,6 +25,9 @@ public:
                                              const QString& database, const QString& user);
 
     [[nodiscard]] bool isServer() const { return m_server; }
+    // True when there is a store to read: a server always (the start-up prepared it), a
+    // file once it has been made.
+    [[nodiscard]] bool exists() const;
     [[nodiscard]] const QString& filePath() const { return m_text; }
     [[nodiscard]] const QString& host() const { return m_host; }
     [[nodiscard]] int port() const { return m_port; }

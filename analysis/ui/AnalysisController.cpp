@@ -7,10 +7,10 @@
 #include "ReadingLists.h"
 #include "ReadingTime.h"
 #include "ScheduleWatch.h"
+#include "StoreAddress.h"
 #include "WaitingPanel.h"
 #include "frmWenkongFenxi.h"
 
-#include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,9 +29,10 @@ AnalysisController::AnalysisController(QWidget* parent, Prompts& prompts, Clock&
 
 void AnalysisController::refreshWatch() {
     QStringList times;
-    // The watch never makes the database: without a file there is no upload. A file that
+    // The watch never makes the database: without a file there is no upload. A store that
     // cannot be read now keeps the last known upload; the next refresh tries again.
-    if (!QFileInfo::exists(m_databasePath)) {
+    const bool stored = StoreAddress(m_databasePath).exists();
+    if (!stored) {
         m_lastUpload = QDateTime();
     } else if (ReadingLists::dateTimes(m_databasePath, times).ok()) {
         m_lastUpload = QDateTime();
@@ -42,7 +43,7 @@ void AnalysisController::refreshWatch() {
         }
     }
     PourSettings pour;
-    if (QFileInfo::exists(m_databasePath) && PourSettingsStore::load(m_databasePath, pour).ok())
+    if (stored && PourSettingsStore::load(m_databasePath, pour).ok())
         m_intervalHours = pour.intervalHours;
     showWatch();
 }

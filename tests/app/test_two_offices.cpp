@@ -144,6 +144,8 @@ private slots:
         upload(0);
         upload(1);
         for (const Office& office : m_offices) {
+            QVERIFY2(Part<QLabel>(*office.main, "sbWatch")->text().startsWith("距上次上传："),
+                     qPrintable(Part<QLabel>(*office.main, "sbWatch")->text()));
             office.action("Menu_orderDateTime")->trigger();
             QCOMPARE(PaneRows(*office.main), (QStringList{UploadTimes[1], UploadTimes[0]}));
         }
