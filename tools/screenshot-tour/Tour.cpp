@@ -4,6 +4,7 @@
 #include "FrmDefMore.h"
 #include "FrmShowRiLI.h"
 #include "ModalShooter.h"
+#include "StoreController.h"
 #include "frmMain.h"
 #include "frmRiLi.h"
 #include "frmWenduBaobiao.h"
@@ -65,7 +66,20 @@ const std::vector<Tour::Stop>& Tour::stops() {
 }
 
 bool Tour::walk() {
-    for (const Stop& stop : stops()) {
+    return walk(stops());
+}
+
+bool Tour::walkShared(int uploads) {
+    return walk({
+        {QStringLiteral("uploads"), &Tour::uploads},
+        {QStringLiteral("the others' uploads"), [uploads](Tour& t) { t.waitForUploads(uploads); }},
+        {QStringLiteral("groups"), &Tour::groups},
+        {QStringLiteral("curves"), &Tour::curves},
+    });
+}
+
+bool Tour::walk(const std::vector<Stop>& stops) {
+    for (const Stop& stop : stops) {
         std::printf("tour: stop \"%s\"\n", qPrintable(stop.name));
         std::fflush(stdout);
         stop.run(*this);
@@ -138,6 +152,17 @@ void Tour::views() {
         trigger(item);
         shootMain(name);
     }
+}
+
+void Tour::waitForUploads(int count) {
+    // The others save when their own recorders answer; a refresh every second finds them.
+    for (int tries = 0; tries < 120; ++tries) {
+        if (m_window.store().GetUpdownTimeList().count(QLatin1Char('|')) >= count)
+            break;
+        ModalShooter::settle(1000);
+    }
+    trigger("Menu_orderDateTime");
+    shootMain(QStringLiteral("view-upload-times"));
 }
 
 void Tour::customQuery() {

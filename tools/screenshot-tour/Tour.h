@@ -29,8 +29,13 @@ public:
 
     // Walks every stop in turn. False when a stop could not be reached.
     [[nodiscard]] bool walk();
+    // The walk of one of several copies sharing a database server: its own uploads, then
+    // the others' once `uploads` are stored in all, the grouping and the curves.
+    [[nodiscard]] bool walkShared(int uploads);
 
 private:
+    [[nodiscard]] bool walk(const std::vector<Stop>& stops);
+    void waitForUploads(int count);
     void trigger(const char* controlName);
     void shootMain(const QString& name);
     void connectTo(const QString& recorder, const QString& shotSuffix);

@@ -1,9 +1,13 @@
 // Walks the program with simulated recorders and saves a picture of every window.
 //
 //   screenshot-tour-walk FOLDER RECORDER...
+//   screenshot-tour-walk --office N OF FOLDER RECORDER
 //
 // FOLDER receives the pictures; each RECORDER is the terminal of a simulated recorder,
 // uploaded in turn. The program starts in FOLDER/program, on an empty database.
+// With --office, this copy is the Nth of OF copies sharing one database server: it saves
+// its one upload under the Nth of OF upload times, waits for the others', then groups and
+// draws.
 #include "Clock.h"
 #include "InstanceLock.h"
 #include "ModalShooter.h"
@@ -34,7 +38,13 @@ std::vector<QDateTime> uploadTimes(int count) {
     return times;
 }
 
-int walk(const QString& folder, const QStringList& recorders) {
+// Which of several copies sharing a server this walk is; office 0 walks the whole tour alone.
+struct Office {
+    int number = 0;
+    int of = 1;
+};
+
+int walk(const QString& folder, const QStringList& recorders, Office office) {
     QtPrompts prompts;
     ScaledClock clock(1.0, Today);
     InstanceLock lock;
@@ -61,8 +71,11 @@ int walk(const QString& folder, const QStringList& recorders) {
     ModalShooter::settle(500);
     shooter.shoot(window.get(), QStringLiteral("main-first-start"));
 
-    Tour tour(shooter, *window, recorders, uploadTimes(int(recorders.size())));
-    const bool walked = tour.walk();
+    std::vector<QDateTime> times = uploadTimes(office.number == 0 ? int(recorders.size()) : office.of);
+    if (office.number != 0)
+        times = {times[size_t(office.number - 1)]};
+    Tour tour(shooter, *window, recorders, times);
+    const bool walked = office.number == 0 ? tour.walk() : tour.walkShared(office.of);
     std::printf("tour: %d window(s) came unexpected\n", shooter.unexpectedCount());
     return walked ? 0 : 1;
 }
@@ -74,14 +87,20 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("thermbook"));
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     Startup::LoadChineseTranslations(app);
-    const QStringList args = QApplication::arguments().mid(1);
-    if (args.size() < 2) {
-        std::fprintf(stderr, "usage: screenshot-tour-walk FOLDER RECORDER...\n");
+    QStringList args = QApplication::arguments().mid(1);
+    Office office;
+    if (args.size() == 5 && args[0] == QLatin1String("--office")) {
+        office = {args[1].toInt(), args[2].toInt()};
+        args = args.mid(3);
+    }
+    if (args.size() < 2 || office.number < 0 || office.number > office.of) {
+        std::fprintf(stderr, "usage: screenshot-tour-walk FOLDER RECORDER...\n"
+                             "       screenshot-tour-walk --office N OF FOLDER RECORDER\n");
         return 2;
     }
     int code = 1;
     QTimer::singleShot(0, &app, [&] {
-        code = walk(args.first(), args.mid(1));
+        code = walk(args.first(), args.mid(1), office);
         QApplication::quit();
     });
     QApplication::exec();
