@@ -1,26 +1,59 @@
 #include "AnalysisSchema.h"
 
 #include "StoreDb.h"
+#include "StoreSchema.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 
-StoreResult AnalysisSchema::ensure(StoreDb& db) {
-    QString roles = QStringLiteral("Create Table If Not Exists [站点角色] ([组名] text, "
-                                   "[表层测点] text, [底层测点] text");
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Each table with the statement that makes it, its columns of the engine's text type.
+std::vector<std::pair<QString, QString>> tableStatements(const QString& text) {
+    QString roles = QStringLiteral("Create Table If Not Exists [站点角色] ([组名] %1, "
+                                   "[表层测点] %1, [底层测点] %1")
+                        .arg(text);
     for (int k = 1; k <= 8; ++k)
-        roles += QStringLiteral(", [深度%1] text").arg(k);
+        roles += QStringLiteral(", [深度%1] %2").arg(k).arg(text);
     roles += QLatin1Char(')');
-    const QStringList statements = {
-        QStringLiteral("Create Table If Not Exists [浇筑信息] ([项目] text primary key, [内容] text)"),
-        roles,
-        QStringLiteral("Create Table If Not Exists [限值组] ([名称] text primary key, [最高温度] "
-                       "text, [温升] text, [里表温差] text, [降温速率] text, [表气温差] text)"),
+    return {
+        {AnalysisSchema::Pour,
+         QStringLiteral("Create Table If Not Exists [浇筑信息] ([项目] %1 primary key, [内容] %1)")
+             .arg(text)},
+        {AnalysisSchema::Roles, roles},
+        {AnalysisSchema::LimitSets,
+         QStringLiteral("Create Table If Not Exists [限值组] ([名称] %1 primary key, [最高温度] "
+                        "%1, [温升] %1, [里表温差] %1, [降温速率] %1, [表气温差] %1)")
+             .arg(text)},
     };
-    for (const QString& sql : statements)
-        if (StoreResult r = db.exec(sql); !r.ok())
-            return r;
-    return {};
+}
+
+} // namespace
+
+StoreResult AnalysisSchema::ensure(StoreDb& db) {
+    // Only missing tables are made: a server user may have the right to write rows but not
+    // to make tables, and a server refuses even a table that exists to such a user. Two
+    // copies making them at once take turns under the server lock.
+    StoreResult r = db.begin();
+    if (r.ok())
+        r = db.lockForTransaction(StoreDb::SchemaLockKey);
+    QStringList names;
+    if (r.ok())
+        r = db.tableNames(names);
+    const QString text = db.isServer() ? StoreSchema::ServerTextType : QStringLiteral("text");
+    for (const auto& [table, sql] : tableStatements(text)) {
+        if (!r.ok())
+            break;
+        if (!names.contains(table))
+            r = db.exec(sql);
+    }
+    if (r.ok())
+        return db.commit();
+    db.rollback();
+    return r;
 }
 
 bool AnalysisSchema::has(StoreDb& db, const QString& table) {

@@ -10,7 +10,18 @@
 namespace {
 
 // The limit columns in the order of LimitKind.
-const QString Columns = QStringLiteral("[最高温度], [温升], [里表温差], [降温速率], [表气温差]");
+const QStringList LimitColumns = {QStringLiteral("最高温度"), QStringLiteral("温升"),
+                                  QStringLiteral("里表温差"), QStringLiteral("降温速率"),
+                                  QStringLiteral("表气温差")};
+
+QString bracketed(const QStringList& names, const QString& format) {
+    QStringList out;
+    for (const QString& name : names)
+        out << format.arg(name);
+    return out.join(QStringLiteral(", "));
+}
+
+const QString Columns = bracketed(LimitColumns, QStringLiteral("[%1]"));
 
 } // namespace
 
@@ -52,8 +63,11 @@ StoreResult LimitSetStore::save(const QString& dbPath, const LimitSet& set) {
         const QString text = StoredText::ofNumber(set.limit(static_cast<LimitKind>(k)));
         values.append(text.isNull() ? QStringLiteral("") : text);
     }
-    return db.exec(QStringLiteral("insert or replace into [限值组] ([名称], ") + Columns +
-                       QStringLiteral(") values (?,?,?,?,?,?)"),
+    // One statement that both engines read alike: a second save of a name replaces its limits,
+    // even when another copy saves the same name at the same moment.
+    return db.exec(QStringLiteral("Insert Into [限值组] ([名称], ") + Columns +
+                       QStringLiteral(") values (?,?,?,?,?,?) on conflict ([名称]) do update set ") +
+                       bracketed(LimitColumns, QStringLiteral("[%1] = excluded.[%1]")),
                    values);
 }
 

@@ -8,13 +8,6 @@
 
 namespace {
 
-const StationRole* roleOf(const QVector<StationRole>& roles, const QString& station) {
-    for (const StationRole& role : roles)
-        if (role.station == station)
-            return &role;
-    return nullptr;
-}
-
 QString sensorText(int sensor) {
     return QStringLiteral("%1").arg(sensor, 4, 10, QLatin1Char('0'));
 }
@@ -85,7 +78,7 @@ AnalysisResult PourAnalysis::compute(const AnalysisInputs& in, const QDateTime& 
         if (names.contains(group.name))
             out.notices << QStringLiteral("站点名称“%1”重复，各站点的角色设定相同。").arg(group.name);
         names.insert(group.name);
-        const Station station = Station::resolve(group, roleOf(in.roles, group.name));
+        const Station station = Station::resolve(group, StationRole::find(in.roles, group.name));
         out.stations.append(station);
         out.series.append(FigureCalculator::compute(station, *out.readings, out.pour, out.limits));
         noteStation(station, out.series.last(), *out.readings, out.notices);

@@ -8,7 +8,8 @@
 
 class PourReadings;
 
-// Reads every row of 表1 once, in stored order, into the uploads and their temperatures.
+// Reads every row of 表1 once, in stored order, into the uploads and their temperatures,
+// from a file or a server alike.
 namespace PourReadingsLoader {
 
 // Told the number of rows read so far, now and then, so a window can keep itself alive.

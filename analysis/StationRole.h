@@ -3,6 +3,7 @@
 #include "GroupRow.h"
 
 #include <QString>
+#include <QVector>
 
 #include <array>
 #include <optional>
@@ -18,5 +19,14 @@ struct StationRole {
 
     [[nodiscard]] std::optional<double> depth(int slot) const {
         return depths[static_cast<std::size_t>(slot)];
+    }
+
+    // The role of the station of that name: the first one, should a list name it twice.
+    [[nodiscard]] static const StationRole* find(const QVector<StationRole>& roles,
+                                                 const QString& station) {
+        for (const StationRole& role : roles)
+            if (role.station == station)
+                return &role;
+        return nullptr;
     }
 };

@@ -4,6 +4,7 @@
 #include "StoreDb.h"
 #include "StoredText.h"
 
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -31,7 +32,7 @@ StoreResult StationRoleStore::load(const QString& dbPath, QVector<StationRole>& 
         return r;
     QSqlQuery q;
     if (r = db.select(QStringLiteral("select ") + columns() +
-                          QStringLiteral(" from [站点角色] order by rowid"),
+                          QStringLiteral(" from [站点角色] order by [组名]"),
                       q);
         !r.ok())
         return r;
@@ -63,7 +64,13 @@ StoreResult StationRoleStore::save(const QString& dbPath, const QVector<StationR
         return slot > 0 ? QString::number(slot) : QStringLiteral("");
     };
     QVector<QVariantList> rows;
+    QSet<QString> stored;
     for (const StationRole& role : roles) {
+        // A station has one role, the first, as the analysis reads it; which of two stored
+        // rows came first would rest on the order of the rows, which a server does not keep.
+        if (stored.contains(role.station))
+            continue;
+        stored.insert(role.station);
         QVariantList values{role.station, slotText(role.surfaceSlot), slotText(role.bottomSlot)};
         for (int k = 0; k < GroupRow::Slots; ++k)
             values << StoredText::ofNumber(role.depth(k));

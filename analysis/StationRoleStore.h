@@ -8,9 +8,11 @@
 // The station roles, table 站点角色: one row per station that the engineer has set.
 namespace StationRoleStore {
 
-// A file without the table gives no roles. Slots outside 1..8 read as not set.
+// By station name; a file without the table gives no roles. Slots outside 1..8 read as
+// not set.
 [[nodiscard]] StoreResult load(const QString& dbPath, QVector<StationRole>& out);
-// Replaces every stored role in one transaction.
+// Replaces every stored role in one transaction. A station named twice keeps its first
+// role, the one the analysis uses.
 [[nodiscard]] StoreResult save(const QString& dbPath, const QVector<StationRole>& roles);
 
 } // namespace StationRoleStore

@@ -28,13 +28,8 @@ FrmStationRoles::FrmStationRoles(Prompts& prompts, QString dbPath, const QVector
         headers << QStringLiteral("深度%1(mm)").arg(k);
     tblRoles->setHorizontalHeaderLabels(headers);
     tblRoles->verticalHeader()->hide();
-    for (int r = 0; r < groups.size(); ++r) {
-        const StationRole* role = nullptr;
-        for (const StationRole& candidate : roles)
-            if (candidate.station == groups[r].name)
-                role = &candidate;
-        fillRow(r, groups[r], role);
-    }
+    for (int r = 0; r < groups.size(); ++r)
+        fillRow(r, groups[r], StationRole::find(roles, groups[r].name));
     tblRoles->resizeColumnsToContents();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("第1个测点通常为表层测点，最后一个有传感器的测点为底层测点；"

@@ -9,6 +9,7 @@
 #include "QueryPane.h"
 #include "ReadingLists.h"
 #include "ReadingsModel.h"
+#include "StoreAddress.h"
 #include "UploadSaver.h"
 #include "WaitingPanel.h"
 
@@ -63,9 +64,13 @@ bool StoreController::Save2Mdb(const QAbstractItemModel& upload) {
     const StoreResult r = UploadSaver::save(m_databasePath, stamp, readings);
     if (!r.ok()) {
         // Nothing was stored; the dialog keeps its entries and the upload stays in its list
-        // for another try.
+        // for another try. A server that went away, during the save or since the last one,
+        // is worth another try later, and the engineer must know the upload is not lost.
         QString text = r.message();
-        if (r.kind() == StoreResult::Kind::ConnectionLost)
+        const bool serverAway =
+            r.kind() == StoreResult::Kind::ConnectionLost ||
+            (r.kind() == StoreResult::Kind::CannotOpen && StoreAddress(m_databasePath).isServer());
+        if (serverAway)
             text += QStringLiteral("\n设备数据没有保存，仍在列表中，可以稍后再次保存。");
         m_prompts.message(&m_window, InfoTitle, text, Prompts::Buttons::Ok,
                           Prompts::Icon::Warning);

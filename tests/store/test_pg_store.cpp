@@ -1,5 +1,9 @@
+#include "Clock.h"
+#include "DeviceController.h"
+#include "FrmShowRiLI.h"
 #include "GroupData2Mdb.h"
 #include "JetVal.h"
+#include "Module1.h"
 #include "PgCluster.h"
 #include "ReadingsLayout.h"
 #include "ReadingsLoader.h"
@@ -9,9 +13,16 @@
 #include "StoreDb.h"
 #include "StoreFixture.h"
 #include "StoreStartup.h"
+#include "UploadReadings.h"
 #include "UploadSaver.h"
+#include "WhenShown.h"
+#include "WindowParts.h"
+#include "frmMain.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTcpServer>
@@ -224,6 +235,64 @@ private slots:
         QCOMPARE(rowsOf(server, QStringLiteral("select count(*) from [表1]")), QStringList{"0"});
     }
 
+    void anUploadTheServerDidNotTakeStaysToBeSavedAgain_data() {
+        QTest::addColumn<bool>("midSave");
+        QTest::addColumn<QString>("opening");
+        QTest::newRow("server stopped before the save") << false << QStringLiteral("无法连接数据库服务器：");
+        QTest::newRow("connection ended mid-save") << true << QStringLiteral("与数据库服务器的连接中断：");
+    }
+    void anUploadTheServerDidNotTakeStaysToBeSavedAgain() {
+        QFETCH(bool, midSave);
+        QFETCH(QString, opening);
+        const QString name = midSave ? QStringLiteral("cut") : QStringLiteral("gone");
+        const QString server = database(name);
+        QVERIFY(StoreDb(server).openDatabase().ok());
+        // At the 500th reading the server ends the saving connection, as a shutdown ends
+        // every connection.
+        QVERIFY(!midSave ||
+                m_pg.run(name, QStringLiteral(
+                                   "create function cut() returns trigger language plpgsql as "
+                                   "$$ begin perform pg_terminate_backend(pg_backend_pid()); "
+                                   "return new; end $$; create trigger cut before insert on \"表1\" "
+                                   "for each row when (new.\"编号\" = '500') execute function cut()")));
+        Module1 state;
+        state.DatabasePath = server;
+        ScriptedPrompts prompts;
+        SystemClock clock;
+        frmMain w(state, prompts, clock);
+        w.device().uploadReadings().setReadings(QStringList(999, QStringLiteral("20.5")));
+        prompts.answer(Prompts::Answer::Yes);
+        whenShown<FrmShowRiLI>([&](FrmShowRiLI* d) {
+            if (!midSave)
+                QVERIFY(m_pg.stop());
+            d->Text1->setText(QStringLiteral("2008-05-01"));
+            d->Combo1->setEditText(QStringLiteral("08:00:00"));
+            d->Text2[0]->setText(QStringLiteral("1"));
+            d->Text2[1]->setText(QStringLiteral("999"));
+            d->Text3->setText(QStringLiteral("+0"));
+            d->CmdOK->click();
+        });
+        w.menuSave2Mdb_Click();
+        QCOMPARE(prompts.texts().size(), 2);
+        const QString said = prompts.texts()[1];
+        QVERIFY2(said.startsWith(opening + StoreAddress(server).serverName()) &&
+                     said.endsWith(QStringLiteral("\n设备数据没有保存，仍在列表中，可以稍后再次保存。")),
+                 qPrintable(said));
+        QCOMPARE(Rows(Part<QTreeView>(w, "ListView2")), 999);
+
+        QVERIFY2(midSave ? m_pg.run(name, QStringLiteral("drop trigger cut on \"表1\"")) : m_pg.restart(),
+                 qPrintable(m_pg.error()));
+        QCOMPARE(rowsOf(server, QStringLiteral("select count(*) from [表1]")), QStringList{"0"});
+        // The dialog kept its entries: the same upload goes in again, whole.
+        prompts.clear();
+        prompts.answer(Prompts::Answer::Yes);
+        whenShown<FrmShowRiLI>([](FrmShowRiLI* d) { d->CmdOK->click(); });
+        w.menuSave2Mdb_Click();
+        QCOMPARE(prompts.texts().last(), QStringLiteral("数据已经存入数据库"));
+        QCOMPARE(rowsOf(server, QStringLiteral("select count(*), min([日期时间]) from [表1]")),
+                 QStringList{"999|2008-05-01 08:00:00"});
+    }
+
     void backupsCarryBothWays() {
         const QString server = database(QStringLiteral("office"));
         save(server, QStringLiteral("2009-01-02 03:04:05"), {QStringLiteral("5"), QStringLiteral("6")});
@@ -300,5 +369,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPgStore)
+QTEST_MAIN(TestPgStore)
 #include "test_pg_store.moc"
