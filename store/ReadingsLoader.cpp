@@ -36,11 +36,17 @@ ReadingsLoader::~ReadingsLoader() {
 }
 
 void ReadingsLoader::start() {
-    // A server works out the order of every row for the limited statement as much as for
-    // the whole one, so there a second reading beside the first only takes the server's
-    // time from it: the whole statement's first rows come as soon.
-    if (!StoreAddress(m_dbPath).isServer())
-        m_previewThread = std::thread([this] { runPreview(); });
+    // A server works out every row's place for the limited statement as for the whole one;
+    // run side by side, each would take the server's time from the other and the first
+    // screen would wait for both. So there the whole statement follows the limited one.
+    if (StoreAddress(m_dbPath).isServer()) {
+        m_thread = std::thread([this] {
+            runPreview();
+            run();
+        });
+        return;
+    }
+    m_previewThread = std::thread([this] { runPreview(); });
     m_thread = std::thread([this] { run(); });
 }
 
