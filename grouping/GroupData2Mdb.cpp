@@ -10,15 +10,20 @@
 
 namespace {
 
-// The whole sensor number of a text: the nearest integer of its value, halves away from
-// zero. A server's integer cast fails on a number beyond its range rather than saturating,
-// so there such numbers, which have no slot anyway, become -1.
-QString wholeNumber(const StoreDb& db, const QString& column) {
+// The whole sensor number of a value: the nearest integer, halves away from zero. A
+// server's integer cast fails on a number beyond its range rather than saturating, so there
+// such numbers, which have no slot anyway, become -1.
+QString wholeNumberOf(const StoreDb& db, const QString& value) {
     if (!db.isServer())
-        return QStringLiteral("cast(round(val(%1)) as integer)").arg(column);
-    return QStringLiteral("case when abs(val(%1)) < 1e9 then cast(round(cast(val(%1) as "
-                          "numeric)) as integer) else -1 end")
-        .arg(column);
+        return QStringLiteral("cast(round(%1) as integer)").arg(value);
+    return QStringLiteral("case when abs(%1) < 1e9 then cast(round(cast(%1 as numeric)) as "
+                          "integer) else -1 end")
+        .arg(value);
+}
+
+// The whole sensor number of a text.
+QString wholeNumber(const StoreDb& db, const QString& column) {
+    return wholeNumberOf(db, QStringLiteral("val(%1)").arg(column));
 }
 
 StoreResult readFailure(const QSqlQuery& q) {
@@ -63,22 +68,26 @@ StoreResult fillUploadTimes(StoreDb& db, const QStringList& times) {
 // order they were stored, so for a sensor held twice the later reading replaces the
 // earlier one.
 StoreResult fillSensorSlots(StoreDb& db) {
-    const QString number = wholeNumber(db, QStringLiteral("[编号]"));
     if (db.isServer()) {
         // The server's equivalent of replacing: of the rows of one sensor and upload, the
-        // last stored is kept.
-        StoreResult r = db.exec(QStringLiteral(
-            "create temp table [SensorSlots] ([日期时间] text not null, [编号] integer not null, "
-            "[温度值] double precision, primary key ([日期时间], [编号]))"));
-        if (!r.ok())
-            return r;
-        return db.exec(QStringLiteral(
-                           "insert into [SensorSlots] select distinct on (d, n) d, n, v from "
-                           "(select [日期时间] as d, %1 as n, val([温度值]) as v, ctid as c "
-                           "from [表1] where [日期时间] <> '') s where n between 0 and 1999 "
-                           "order by d, n, c desc")
-                           .arg(number));
+        // last stored is kept. The inner query works out each val() once, on all the
+        // server's cores, which only a new table's query may use; without the fence (offset
+        // 0) the server would copy the number's expression into every comparison made on
+        // it, and call val() again for each.
+        StoreResult r = db.exec(
+            QStringLiteral(
+                "create temp table [SensorSlots] as select distinct on (d, n) d as [日期时间], "
+                "n as [编号], v as [温度值] from (select d, %1 as n, v, c from (select "
+                "[日期时间] as d, val([编号]) as nv, val([温度值]) as v, ctid as c from [表1] "
+                "where [日期时间] <> '' offset 0) r) s where n between 0 and 1999 "
+                "order by d, n, c desc")
+                .arg(wholeNumberOf(db, QStringLiteral("nv"))));
+        if (r.ok())
+            r = db.exec(QStringLiteral(
+                "alter table [SensorSlots] add primary key ([日期时间], [编号])"));
+        return r;
     }
+    const QString number = wholeNumber(db, QStringLiteral("[编号]"));
     StoreResult r = db.exec(QStringLiteral(
         "create temp table [SensorSlots] ([日期时间] text not null, [编号] integer not null, "
         "[温度值], primary key ([日期时间], [编号])) without rowid"));

@@ -2,6 +2,7 @@
 
 #include "JetSql.h"
 #include "ReadingTexts.h"
+#include "StoreAddress.h"
 #include "StoreDb.h"
 
 #include <QElapsedTimer>
@@ -35,6 +36,16 @@ ReadingsLoader::~ReadingsLoader() {
 }
 
 void ReadingsLoader::start() {
+    // A server works out every row's place for the limited statement as for the whole one;
+    // run side by side, each would take the server's time from the other and the first
+    // screen would wait for both. So there the whole statement follows the limited one.
+    if (StoreAddress(m_dbPath).isServer()) {
+        m_thread = std::thread([this] {
+            runPreview();
+            run();
+        });
+        return;
+    }
     m_previewThread = std::thread([this] { runPreview(); });
     m_thread = std::thread([this] { run(); });
 }
@@ -117,18 +128,21 @@ void ReadingsLoader::hand(Batch& local, Reading reading, bool last) {
         m_notify();
 }
 
+QString ReadingsLoader::previewStatement(const QString& sql) {
+    QString whole = sql.trimmed();
+    while (whole.endsWith(QLatin1Char(';')))
+        whole.chop(1);
+    return QStringLiteral("select * from (%1\n) as preview limit %2")
+        .arg(whole, QString::number(PreviewRows));
+}
+
 void ReadingsLoader::runPreview() {
     StoreDb db(m_dbPath);
     if (!db.openDatabase(StoreDb::Access::ReadOnly).ok())
         return;
     setHandle(Reading::Preview, db.handle());
-    QString whole = m_sql.trimmed();
-    while (whole.endsWith(QLatin1Char(';')))
-        whole.chop(1);
     // A statement that cannot be limited this way simply shows nothing early.
-    (void)read(db, Reading::Preview,
-               QStringLiteral("select * from (%1\n) as preview limit %2")
-                   .arg(whole, QString::number(PreviewRows)));
+    (void)read(db, Reading::Preview, previewStatement(m_sql));
     setHandle(Reading::Preview, nullptr);
 }
 

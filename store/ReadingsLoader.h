@@ -23,7 +23,8 @@ struct sqlite3;
 // SQLite finds without sorting the whole table, so the first screen shows at once; and the
 // whole statement, whose rows replace the first ones (identical unless rows tie in the
 // order) and continue the list. Once the whole statement hands rows, the limited one's
-// later rows are dropped.
+// later rows are dropped. On a server the two run one after the other, since there each
+// costs a pass over every row.
 //
 // Rows are read straight from SQLite (through Qt SQL from a server) and kept as the texts of their row of 表1, each text
 // stored once; the pane's cells are made from them only for the rows that are looked at.
@@ -49,6 +50,8 @@ public:
 
     // How many rows the first, limited read takes: a few screens.
     static constexpr int PreviewRows = 256;
+    // The first, limited read of statement `sql`.
+    [[nodiscard]] static QString previewStatement(const QString& sql);
 
     // `notify` is called on the reading thread whenever rows are waiting, at most once until
     // the next takeBatch(), and once more when reading has ended.

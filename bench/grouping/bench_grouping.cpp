@@ -4,16 +4,11 @@
 // sensors, then on fresh copies of it times GroupData2Mdb, and the SQLite shell running
 // the fixed reference script (reference.sql, val() loaded from the bench extension).
 // Both must build the same 测量数据; the bench says whether they did.
-#include "BulkGroups.h"
 #include "GroupData2Mdb.h"
-#include "GroupDefinitions.h"
 #include "StoreDb.h"
 #include "BenchSupport.h"
-#include "UploadSaver.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -40,30 +35,10 @@ bool buildBase(const QString& path, int uploads) {
     QFile::remove(path);
     if (!Bench::BuildReadings(path, uploads, true))
         return false;
-    const StoreResult r = GroupDefinitions::save(
-        path, BulkGroups::generate(QStringLiteral("8"), QStringLiteral("1"), QStringLiteral("1"),
-                                   QStringLiteral("1000")));
+    const StoreResult r = Bench::SaveGroups(path);
     if (!r.ok())
         std::printf("groups failed: %s\n", qPrintable(r.message()));
     return r.ok();
-}
-
-// The records in stored order, as one digest, and their number.
-QByteArray recordsDigest(const QString& path, qint64& rows) {
-    rows = 0;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    StoreDb db(path);
-    QSqlQuery q;
-    if (!db.openDatabase(StoreDb::Access::ReadOnly).ok() ||
-        !db.select(QStringLiteral("select * from [测量数据] order by rowid"), q).ok())
-        return {};
-    while (q.next()) {
-        ++rows;
-        for (int c = 0; c < 12; ++c)
-            hash.addData((q.value(c).toString() + QLatin1Char('|')).toUtf8());
-        hash.addData("\n");
-    }
-    return hash.result().toHex();
 }
 
 } // namespace
@@ -99,8 +74,9 @@ int main(int argc, char** argv) {
 
     qint64 ourRows = 0;
     qint64 shellRows = 0;
-    const QByteArray ourDigest = recordsDigest(work, ourRows);
-    const QByteArray shellDigest = recordsDigest(shellWork, shellRows);
+    const QByteArray ourDigest = Bench::RecordsDigest(work, QStringLiteral("rowid"), ourRows);
+    const QByteArray shellDigest =
+        Bench::RecordsDigest(shellWork, QStringLiteral("rowid"), shellRows);
     std::printf("%-40s %10.1f ms   shell %10.1f ms   ratio %5.2f   (limits 3000 ms, ratio 1.5)\n",
                 "GroupData2Mdb", ours, shell, shell > 0 ? ours / shell : 0.0);
     std::printf("records: %lld (shell %lld), %s\n", static_cast<long long>(ourRows),

@@ -8,41 +8,26 @@
 //   import  append-import of a backup holding all N x 999 readings
 // and for each the SQLite shell's time for the same statements on the same file, with val()
 // loaded from the bench's extension (for the first screen: the limited statement the view
-// reads first). The view runs in a child process of its own, so its
-// peak memory is the view's and not the build's.
+// reads first). Then the same readings on a PostgreSQL server (ServerColumn).
 #include "JetSql.h"
 #include "ReadingLists.h"
-#include "ReadingsLayout.h"
-#include "ReadingsLoader.h"
 #include "ReadingsMaintenance.h"
-#include "ReadingsModel.h"
-#include "StoreDb.h"
+#include "ServerColumn.h"
 #include "UploadSaver.h"
+#include "ViewTiming.h"
 #include "BenchSupport.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QHeaderView>
-#include <QProcess>
-#include <QSqlQuery>
+#include <QFileInfo>
 #include <QTemporaryFile>
 #include <QTextStream>
-#include <QTreeView>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
 namespace {
-
-constexpr int ViewRuns = 3;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
 
 // The SQLite shell with val() loaded, running one statement, or a script file.
 double shellMs(const QString& db, const QString& sql, bool fromFile = false) {
@@ -50,8 +35,6 @@ double shellMs(const QString& db, const QString& sql, bool fromFile = false) {
                           {fromFile ? QStringLiteral(".read ") + sql : sql});
 }
 
-const QString ViewSql =
-    QStringLiteral("select * from [表1] order by val(编号) asc,[日期时间] desc");
 const QString TimesSql = QStringLiteral("select distinct [日期时间] from [表1] where [日期时间] is "
                                         "not null order by [日期时间] desc");
 const QString QuotedTimesSql = QStringLiteral("select * from [表1] order by [日期时间] desc");
@@ -59,64 +42,8 @@ const QString ImportSql = QStringLiteral(
     "attach database %1 as jet_in; insert into jet_in.[表1]([日期时间],[编号],[温度值]) "
     "select [日期时间],[编号],[温度值] from [表1];");
 
-long peakKb() {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
 QString translated(const QString& sql) {
     return JetSql::translate(sql).sql;
-}
-
-void explain(const QString& db, const QString& sql) {
-    StoreDb s(db);
-    if (!s.openDatabase(StoreDb::Access::ReadOnly).ok())
-        return;
-    QSqlQuery q;
-    if (!s.select(QStringLiteral("explain query plan ") + sql, q).ok())
-        return;
-    while (q.next())
-        std::printf("    plan: %s\n", qPrintable(q.value(3).toString()));
-}
-
-// The child process of the view measurement.
-int runView(const QString& db) {
-    QTreeView view;
-    ReadingsModel model;
-    view.setModel(&model);
-    view.header()->setStretchLastSection(false);
-    view.resize(800, 600);
-    view.show();
-    QApplication::processEvents();
-
-    QElapsedTimer t;
-    t.start();
-    const StoreResult r =
-        model.fill(db, ReadingsLayout::of(ReadingsLayout::Fill::BySensorThenTime));
-    if (!r.ok()) {
-        std::printf("view failed: %s\n", qPrintable(r.message()));
-        return 1;
-    }
-    const int screen = 30;
-    while (model.rowCount() < screen && model.isLoading())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    view.viewport()->repaint();
-    const double first = t.nsecsElapsed() / 1e6;
-    const long firstPeak = peakKb();
-    // The last row can be shown once every row is in and the view has scrolled to it.
-    while (model.isLoading())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    view.scrollToBottom();
-    view.viewport()->repaint();
-    const double all = t.nsecsElapsed() / 1e6;
-    std::printf("%.3f %.3f %d %ld %ld %s\n", first, all, model.rowCount(), firstPeak, peakKb(),
-                qPrintable(model.text(0, 0) + QLatin1Char('|') + model.text(0, 1)));
-    return 0;
 }
 
 } // namespace
@@ -125,7 +52,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == QLatin1String("--view"))
-        return runView(args[2]);
+        return ViewTiming::runChild(args[2]);
 
     const Bench::Options options =
         Bench::ParseOptions(args, QStringLiteral("thermbook-bench-store"));
@@ -143,12 +70,9 @@ int main(int argc, char** argv) {
     {
         Bench::CopyFile(base, work);
         Bench::CopyFile(base, shellWork);
-        QVector<UploadSaver::ListRow> rows;
-        for (int n = 1; n <= 999; ++n)
-            rows.append({QString::number(n), Bench::TemperatureOf(uploads, n)});
+        const auto readings = Bench::ReadingsOf(uploads);
         QElapsedTimer t;
         t.start();
-        const auto readings = UploadSaver::plan(rows, 1, 999, 0);
         const StoreResult r = UploadSaver::save(work, Bench::StampOf(uploads), readings);
         const double ours = t.nsecsElapsed() / 1e6;
         if (!r.ok())
@@ -170,43 +94,15 @@ int main(int argc, char** argv) {
                "50 ms");
     }
 
-    // The largest view, in a process of its own, and the shell's statements: the median of
-    // three runs each, since one run on a shared machine can be off by half.
-    {
-        explain(work, translated(ViewSql));
-        const QString firstSql =
-            QStringLiteral("select * from (%1\n) limit %2")
-                .arg(translated(ViewSql), QString::number(ReadingsLoader::PreviewRows));
-        std::vector<double> first, all, shellFirst, shellAll;
-        QStringList f;
-        for (int run = 0; run < ViewRuns; ++run) {
-            QProcess child;
-            child.start(app.applicationFilePath(), {QStringLiteral("--view"), work});
-            child.waitForFinished(600000);
-            f = QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char(' '));
-            if (f.size() < 6) {
-                std::printf("view child failed: %s\n", child.readAllStandardError().constData());
-                break;
-            }
-            first.push_back(f[0].toDouble());
-            all.push_back(f[1].toDouble());
-            shellAll.push_back(shellMs(work, translated(ViewSql)));
-            shellFirst.push_back(shellMs(work, firstSql));
-        }
-        if (f.size() >= 6) {
-            Bench::Report("view by sensor: first screen", median(first), median(shellFirst),
-                          "1000 ms");
-            Bench::Report("view by sensor: all rows", median(all), median(shellAll), "-");
-            std::printf("%-34s %10.1f MB at first screen, %.1f MB after all %s rows (limit "
-                        "300 MB); first row %s\n",
-                        "view peak memory", f[3].toLong() / 1024.0, f[4].toLong() / 1024.0,
-                        qPrintable(f[2]), qPrintable(f.mid(5).join(QLatin1Char(' ')).trimmed()));
-        }
-    }
+    // The largest view.
+    ViewTiming::measure(
+        app.applicationFilePath(), work,
+        [&work](const QString& sql) { return shellMs(work, translated(sql)); }, "shell",
+        "1000 ms");
 
     // The upload-time list.
     {
-        explain(work, translated(TimesSql));
+        Bench::PrintPlan(work, TimesSql);
         QElapsedTimer t;
         t.start();
         const QString list = ReadingLists::uploadTimeList(work);
@@ -237,5 +133,7 @@ int main(int argc, char** argv) {
     }
     QFile::remove(work);
     QFile::remove(shellWork);
+
+    ServerColumn(dir, uploads, app.applicationFilePath()).run();
     return 0;
 }

@@ -1,17 +1,52 @@
 #include "BenchSupport.h"
 
+#include "BulkGroups.h"
+#include "GroupDefinitions.h"
+#include "JetSql.h"
 #include "StoreDb.h"
 #include "UploadSaver.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+
+// Runs `program` to its end; the wall time in ms, or -1. Its output is thrown away, or
+// kept in `output` when one is given.
+double timedRun(const QString& program, const QStringList& args,
+                const QProcessEnvironment& environment, QByteArray* output = nullptr) {
+    QProcess p;
+    p.setProcessEnvironment(environment);
+    if (!output)
+        p.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer t;
+    t.start();
+    p.start(program, args);
+    if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit ||
+        p.exitCode() != 0) {
+        std::printf("  %s failed: %s\n", qPrintable(QFileInfo(program).fileName()),
+                    p.readAllStandardError().constData());
+        return -1;
+    }
+    const double ms = t.nsecsElapsed() / 1e6;
+    if (output)
+        *output = p.readAllStandardOutput();
+    return ms;
+}
+
+} // namespace
 
 Bench::Options Bench::ParseOptions(const QStringList& args, const QString& defaultDir) {
     Options options{QDir::temp().filePath(defaultDir), 1000};
@@ -37,6 +72,13 @@ QString Bench::TemperatureOf(int upload, int number, bool faults) {
     return QString::number(t / 100.0 - 10.0, 'f', 2);
 }
 
+QVector<UploadSaver::Reading> Bench::ReadingsOf(int upload, bool faults) {
+    QVector<UploadSaver::ListRow> rows;
+    for (int n = 1; n <= 999; ++n)
+        rows.append({QString::number(n), TemperatureOf(upload, n, faults)});
+    return UploadSaver::plan(rows, 1, 999, 0);
+}
+
 bool Bench::BuildReadings(const QString& path, int uploads, bool faults) {
     {
         StoreDb db(path);
@@ -52,10 +94,7 @@ bool Bench::BuildReadings(const QString& path, int uploads, bool faults) {
     QElapsedTimer t;
     t.start();
     for (int u = 0; u < uploads; ++u) {
-        QVector<UploadSaver::ListRow> rows;
-        for (int n = 1; n <= 999; ++n)
-            rows.append({QString::number(n), TemperatureOf(u, n, faults)});
-        const StoreResult r = UploadSaver::save(path, StampOf(u), UploadSaver::plan(rows, 1, 999, 0));
+        const StoreResult r = UploadSaver::save(path, StampOf(u), ReadingsOf(u, faults));
         if (!r.ok()) {
             std::printf("build failed: %s\n", qPrintable(r.message()));
             return false;
@@ -63,6 +102,30 @@ bool Bench::BuildReadings(const QString& path, int uploads, bool faults) {
     }
     std::printf("built in %.1f s\n", t.elapsed() / 1000.0);
     return true;
+}
+
+StoreResult Bench::SaveGroups(const QString& path) {
+    return GroupDefinitions::save(path, BulkGroups::generate(QStringLiteral("8"),
+                                                             QStringLiteral("1"),
+                                                             QStringLiteral("1"),
+                                                             QStringLiteral("1000")));
+}
+
+QByteArray Bench::RecordsDigest(const QString& path, const QString& orderBy, qint64& rows) {
+    rows = 0;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    StoreDb db(path);
+    QSqlQuery q;
+    if (!db.openDatabase(StoreDb::Access::ReadOnly).ok() ||
+        !db.select(QStringLiteral("select * from [测量数据] order by ") + orderBy, q).ok())
+        return {};
+    while (q.next()) {
+        ++rows;
+        for (int c = 0; c < q.record().count(); ++c)
+            hash.addData((q.value(c).toString() + QLatin1Char('|')).toUtf8());
+        hash.addData("\n");
+    }
+    return hash.result().toHex();
 }
 
 bool Bench::CopyFile(const QString& from, const QString& to) {
@@ -76,24 +139,76 @@ double Bench::ShellMs(const QString& extension, const QString& db, const QString
         std::printf("  no sqlite3 shell found\n");
         return -1;
     }
-    QProcess p;
-    p.setStandardOutputFile(QProcess::nullDevice());
     QStringList args{QStringLiteral("-bail")};
     if (!extension.isEmpty())
         args << QStringLiteral("-cmd") << QStringLiteral(".load ") + extension;
     args << db << commands;
-    QElapsedTimer t;
-    t.start();
-    p.start(shell, args);
-    if (!p.waitForFinished(600000) || p.exitCode() != 0) {
-        std::printf("  shell failed: %s\n", p.readAllStandardError().constData());
-        return -1;
-    }
-    return t.nsecsElapsed() / 1e6;
+    return timedRun(shell, args, QProcessEnvironment::systemEnvironment());
 }
 
-void Bench::Report(const char* what, double ours, double reference, const char* limit) {
-    std::printf("%-34s %10.1f ms   shell %10.1f ms   ratio %5.2f   (limit %s)\n", what, ours,
-                reference, reference > 0 ? ours / reference : 0.0, limit);
+QString Bench::PsqlProgram() {
+    return QStandardPaths::findExecutable(
+        QStringLiteral("psql"),
+        {QStringLiteral("/usr/bin"), QStringLiteral("/usr/lib/postgresql/15/bin")});
+}
+
+double Bench::PsqlMs(const QString& address, const QStringList& commands, QByteArray* output) {
+    const QString psql = PsqlProgram();
+    if (psql.isEmpty()) {
+        std::printf("  no psql found\n");
+        return -1;
+    }
+    // Unaligned rows without headings are psql's quickest way to print. It speaks UTF-8 to
+    // the server whatever locale it is started in, since the tables' names are Chinese.
+    QStringList args{QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-A"),
+                     QStringLiteral("-t"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
+                     QStringLiteral("-d"), address};
+    for (const QString& command : commands)
+        args << QStringLiteral("-c") << command;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PGCLIENTENCODING"), QStringLiteral("UTF8"));
+    return timedRun(psql, args, environment, output);
+}
+
+double Bench::Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+Bench::Timings Bench::MedianRuns(int runs, const std::function<double(int)>& ours,
+                                 const std::function<double(int)>& reference) {
+    std::vector<double> a;
+    std::vector<double> b;
+    for (int run = 0; run < runs; ++run) {
+        a.push_back(ours(run));
+        b.push_back(reference(run));
+    }
+    return {Median(a), Median(b)};
+}
+
+void Bench::PrintPlan(const QString& db, const QString& sql) {
+    QStringList steps;
+    StoreDb s(db);
+    if (s.isServer()) {
+        // The server's driver prepares every statement, and an explain cannot be prepared.
+        QByteArray plan;
+        if (PsqlMs(db, {QStringLiteral("explain ") +
+                        JetSql::translate(sql, JetSql::Dialect::PostgreSQL).sql},
+                   &plan) >= 0)
+            steps = QString::fromUtf8(plan).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    } else if (s.openDatabase(StoreDb::Access::ReadOnly).ok()) {
+        QSqlQuery q;
+        if (s.select(QStringLiteral("explain query plan ") + sql, q).ok())
+            while (q.next())
+                steps.append(q.value(3).toString());
+    }
+    for (const QString& step : steps)
+        std::printf("    plan: %s\n", qPrintable(step));
+}
+
+void Bench::Report(const char* what, double ours, double referenceMs, const char* limit,
+                   const char* reference) {
+    std::printf("%-34s %10.1f ms   %5s %10.1f ms   ratio %5.2f   (limit %s)\n", what, ours,
+                reference, referenceMs, referenceMs > 0 ? ours / referenceMs : 0.0, limit);
     std::fflush(stdout);
 }

@@ -1,6 +1,7 @@
 #include "PgCluster.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -20,7 +21,8 @@ bool asRoot() {
 
 } // namespace
 
-PgCluster::PgCluster() : m_dir(QStringLiteral("/tmp/tb_pg_XXXXXX")) {}
+PgCluster::PgCluster(Durability durability)
+    : m_dir(QStringLiteral("/tmp/tb_pg_XXXXXX")), m_durability(durability) {}
 
 PgCluster::~PgCluster() {
     if (m_running)
@@ -48,6 +50,10 @@ bool PgCluster::tool(const QString& program, const QStringList& args) {
 }
 
 bool PgCluster::start() {
+    if (!QFileInfo(BinFolder + QStringLiteral("initdb")).isExecutable()) {
+        m_error = QStringLiteral("no PostgreSQL 15 server programs in ") + BinFolder;
+        return false;
+    }
     if (!m_dir.isValid()) {
         m_error = QStringLiteral("no temporary folder");
         return false;
@@ -101,10 +107,12 @@ bool PgCluster::stop(bool immediate) {
 }
 
 bool PgCluster::restart() {
-    const QString options = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off "
-                                           "-c max_connections=60")
-                                .arg(m_port)
-                                .arg(m_dir.path());
+    QString options = QStringLiteral("-p %1 -k %2 -c listen_addresses=127.0.0.1 "
+                                     "-c max_connections=60")
+                          .arg(m_port)
+                          .arg(m_dir.path());
+    if (m_durability == Durability::Throwaway)
+        options += QStringLiteral(" -c fsync=off");
     m_running = tool(QStringLiteral("pg_ctl"),
                      {QStringLiteral("-D"), m_dir.filePath(QStringLiteral("data")),
                       QStringLiteral("-o"), options, QStringLiteral("-l"),

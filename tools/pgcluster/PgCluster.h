@@ -13,7 +13,12 @@ public:
     static inline const QString Owner = QStringLiteral("tbowner");
     static inline const QString Password = QStringLiteral("s3cret-Pw");
 
-    PgCluster();
+    // The tests want a server quickly and lose nothing if it dies, so by default it never
+    // waits for the disk; a benchmark wants the server as a site office runs it, where every
+    // commit reaches the disk before it is confirmed.
+    enum class Durability { Throwaway, Full };
+
+    explicit PgCluster(Durability durability = Durability::Throwaway);
     ~PgCluster();
     PgCluster(const PgCluster&) = delete;
     PgCluster& operator=(const PgCluster&) = delete;
@@ -36,6 +41,7 @@ private:
 
     QTemporaryDir m_dir;
     QString m_error;
+    Durability m_durability;
     int m_port = 0;
     bool m_running = false;
 };

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "PgCluster.h"
+
+#include <QString>
+
+// The PostgreSQL column of the store benchmark: a server started for the run and kept as a
+// site office keeps one (every commit on the disk before it is confirmed), holding the same
+// readings as the file. The program's save of one upload, the view's first screen, the
+// upload-time list and the grouping run are timed beside psql running the same statements
+// on the same server.
+class ServerColumn {
+public:
+    // Uploads `uploads` x 999 readings; `program` is the benchmark itself, run as the view's
+    // child process; files go to `dir`.
+    ServerColumn(QString dir, int uploads, QString program);
+
+    // Prints the column's figures, or one line saying why there are none.
+    void run();
+
+private:
+    [[nodiscard]] bool fill();
+    void save();
+    void view();
+    void uploadTimes();
+    void grouping();
+    // psql on the bench database, running statements in the program's SQL form (translated
+    // for the server) or backslash commands as they are.
+    [[nodiscard]] double psql(const QStringList& commands) const;
+    [[nodiscard]] static QString serverSql(const QString& sql);
+
+    QString m_dir;
+    int m_uploads;
+    QString m_program;
+    PgCluster m_cluster{PgCluster::Durability::Full};
+    QString m_address;
+};

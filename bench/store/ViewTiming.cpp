@@ -1,0 +1,101 @@
+#include "ViewTiming.h"
+
+#include "BenchSupport.h"
+#include "ReadingsLayout.h"
+#include "ReadingsLoader.h"
+#include "ReadingsModel.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHeaderView>
+#include <QProcess>
+#include <QTreeView>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int Runs = 3;
+
+long peakKb() {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+const ReadingsLayout& layout() {
+    static const ReadingsLayout l = ReadingsLayout::of(ReadingsLayout::Fill::BySensorThenTime);
+    return l;
+}
+
+} // namespace
+
+int ViewTiming::runChild(const QString& db) {
+    QTreeView view;
+    ReadingsModel model;
+    view.setModel(&model);
+    view.header()->setStretchLastSection(false);
+    view.resize(800, 600);
+    view.show();
+    QApplication::processEvents();
+
+    QElapsedTimer t;
+    t.start();
+    const StoreResult r = model.fill(db, layout());
+    if (!r.ok()) {
+        std::printf("view failed: %s\n", qPrintable(r.message()));
+        return 1;
+    }
+    const int screen = 30;
+    while (model.rowCount() < screen && model.isLoading())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    view.viewport()->repaint();
+    const double first = t.nsecsElapsed() / 1e6;
+    const long firstPeak = peakKb();
+    // The last row can be shown once every row is in and the view has scrolled to it.
+    while (model.isLoading())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    view.scrollToBottom();
+    view.viewport()->repaint();
+    const double all = t.nsecsElapsed() / 1e6;
+    std::printf("%.3f %.3f %d %ld %ld %s\n", first, all, model.rowCount(), firstPeak, peakKb(),
+                qPrintable(model.text(0, 0) + QLatin1Char('|') + model.text(0, 1)));
+    return 0;
+}
+
+void ViewTiming::measure(const QString& program, const QString& db,
+                         const std::function<double(const QString&)>& reference,
+                         const char* referenceName, const char* firstScreenLimit) {
+    Bench::PrintPlan(db, layout().sql());
+    const QString firstSql = ReadingsLoader::previewStatement(layout().sql());
+    std::vector<double> first, all, referenceFirst, referenceAll;
+    QStringList f;
+    for (int run = 0; run < Runs; ++run) {
+        QProcess child;
+        child.start(program, {QStringLiteral("--view"), db});
+        child.waitForFinished(600000);
+        f = QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char(' '));
+        if (f.size() < 6) {
+            std::printf("view child failed: %s%s\n", qPrintable(f.join(QLatin1Char(' '))),
+                        child.readAllStandardError().constData());
+            return;
+        }
+        first.push_back(f[0].toDouble());
+        all.push_back(f[1].toDouble());
+        referenceAll.push_back(reference(layout().sql()));
+        referenceFirst.push_back(reference(firstSql));
+    }
+    Bench::Report("view by sensor: first screen", Bench::Median(first),
+                  Bench::Median(referenceFirst), firstScreenLimit, referenceName);
+    Bench::Report("view by sensor: all rows", Bench::Median(all), Bench::Median(referenceAll), "-",
+                  referenceName);
+    std::printf("%-34s %10.1f MB at first screen, %.1f MB after all %s rows (limit "
+                "300 MB); first row %s\n",
+                "view peak memory", f[3].toLong() / 1024.0, f[4].toLong() / 1024.0,
+                qPrintable(f[2]), qPrintable(f.mid(5).join(QLatin1Char(' ')).trimmed()));
+}
