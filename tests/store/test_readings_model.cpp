@@ -194,9 +194,10 @@ private slots:
         QVERIFY(model.isLoading());
         QVERIFY(finished.wait(60000));
         QVERIFY(inserted.size() > 1);
-        // The whole statement's rows took the place of the preview's.
-        QVERIFY(!changed.isEmpty());
-        QCOMPARE(changed.first().at(0).toModelIndex().row(), 0);
+        // Where the preview came first (the threads race), the whole statement's rows took
+        // the place of the preview's and nothing beyond them.
+        if (!changed.isEmpty())
+            QCOMPARE(changed.first().at(0).toModelIndex().row(), 0);
         for (const QList<QVariant>& range : changed)
             QVERIFY(range.at(1).toModelIndex().row() < ReadingsLoader::PreviewRows);
         QCOMPARE(model.rowCount(), 30 * 999);
