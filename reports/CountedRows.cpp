@@ -5,13 +5,16 @@
 
 CountedRows::CountedRows(const QString& dbPath) : m_db(dbPath) {}
 
-StoreResult CountedRows::open(const QString& sql) {
+StoreResult CountedRows::open(const QString& sql, Counting counting) {
     StoreResult r = m_db.openDatabase(StoreDb::Access::ReadOnly);
     if (!r.ok())
         return r;
     QString whole = sql.trimmed();
     while (whole.endsWith(QLatin1Char(';')))
         whole.chop(1);
+    m_total = 0;
+    if (counting == Counting::Skip)
+        return m_db.select(whole, m_query);
     QSqlQuery count;
     r = m_db.select(QStringLiteral("select count(*) from (%1\n) as counted").arg(whole), count);
     if (!r.ok())

@@ -10,9 +10,13 @@
 // show how far it has come without holding every row.
 class CountedRows {
 public:
+    // Counting runs the whole statement once more; a reader that shows no progress skips it.
+    enum class Counting { Count, Skip };
+
     explicit CountedRows(const QString& dbPath);
 
-    [[nodiscard]] StoreResult open(const QString& sql);
+    [[nodiscard]] StoreResult open(const QString& sql, Counting counting = Counting::Count);
+    // Zero when opened with Counting::Skip.
     [[nodiscard]] qint64 total() const { return m_total; }
 
     [[nodiscard]] bool next() { return m_query.next(); }

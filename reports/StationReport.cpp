@@ -23,10 +23,9 @@ StoreResult StationReport::readList(const QString& dbPath, const StationQuery& q
                                     QStringList& lines) {
     lines = QStringList{ListHeader};
     StationRows rows(dbPath);
-    StoreResult r = rows.open(query);
+    StoreResult r = rows.open(query, CountedRows::Counting::Skip);
     if (!r.ok())
         return r;
-    lines.reserve(static_cast<qsizetype>(rows.total()) + 1);
     StationRecord record;
     while (rows.next(record))
         lines.append(listLine(record));

@@ -2,8 +2,8 @@
 
 #include "StationQuery.h"
 
-StoreResult StationRows::open(const StationQuery& query) {
-    StoreResult r = m_rows.open(query.sql());
+StoreResult StationRows::open(const StationQuery& query, CountedRows::Counting counting) {
+    StoreResult r = m_rows.open(query.sql(), counting);
     if (!r.ok())
         return r;
     m_myid = m_rows.field(QStringLiteral("myid"));

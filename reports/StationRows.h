@@ -12,7 +12,8 @@ class StationRows {
 public:
     explicit StationRows(const QString& dbPath) : m_rows(dbPath) {}
 
-    [[nodiscard]] StoreResult open(const StationQuery& query);
+    [[nodiscard]] StoreResult open(const StationQuery& query,
+                                   CountedRows::Counting counting = CountedRows::Counting::Count);
     [[nodiscard]] qint64 total() const { return m_rows.total(); }
     [[nodiscard]] bool next(StationRecord& record);
     [[nodiscard]] StoreResult error() const { return m_rows.error(); }
