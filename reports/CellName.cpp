@@ -1,11 +1,15 @@
 #include "CellName.h"
 
-QString CellName::columnLetters(int column) {
+namespace {
+
+QString columnLetters(int column) {
     QString letters;
     for (int c = column; c > 0; c = (c - 1) / 26)
         letters.prepend(QChar(u'A' + (c - 1) % 26));
     return letters;
 }
+
+} // namespace
 
 QString CellName::of(int row, int column) {
     return columnLetters(column) + QString::number(row);

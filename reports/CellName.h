@@ -11,7 +11,6 @@ namespace CellName {
 inline constexpr int MaxRows = 1048576;
 inline constexpr int MaxColumns = 16384;
 
-[[nodiscard]] QString columnLetters(int column);
 [[nodiscard]] QString of(int row, int column);
 // Reads "AB12" into row 12, column 28; false for anything that is not a cell name.
 [[nodiscard]] bool parse(QStringView name, int& row, int& column);

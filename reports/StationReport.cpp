@@ -10,6 +10,22 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+QString textTitle(int station) {
+    return NumberFormat::format(QString::number(station), 2, 0) +
+           QStringLiteral("#站点 大体积砼电脑测温数据");
+}
+
+int titleIndent(const QString& title) {
+    // Halves go to the even neighbour: 25 blanks for a one- or two-digit station, 24 for
+    // three or four digits.
+    return static_cast<int>(
+        std::nearbyint((StationReport::ListHeader.size() - title.size()) / 2.0));
+}
+
+} // namespace
+
 QString StationReport::listLine(const StationRecord& record) {
     QStringList temperatures;
     for (const QString& t : record.t)
@@ -30,17 +46,6 @@ StoreResult StationReport::readList(const QString& dbPath, const StationQuery& q
     while (rows.next(record))
         lines.append(listLine(record));
     return rows.error();
-}
-
-QString StationReport::textTitle(int station) {
-    return NumberFormat::format(QString::number(station), 2, 0) +
-           QStringLiteral("#站点 大体积砼电脑测温数据");
-}
-
-int StationReport::titleIndent(const QString& title) {
-    // Halves go to the even neighbour: 25 blanks for a one- or two-digit station, 24 for
-    // three or four digits.
-    return static_cast<int>(std::nearbyint((ListHeader.size() - title.size()) / 2.0));
 }
 
 QStringList StationReport::textFileLines(int station, const QStringList& list) {

@@ -26,10 +26,8 @@ inline const QString ListHeader =
 [[nodiscard]] StoreResult readList(const QString& dbPath, const StationQuery& query,
                                    QStringList& lines);
 
-// The text file's title for a station, and the blanks that centre it over the header line.
-[[nodiscard]] QString textTitle(int station);
-[[nodiscard]] int titleIndent(const QString& title);
-// The text file: the centred title, an empty line, then the list as shown.
+// The text file: the station's title centred over the header line, an empty line, then the
+// list as shown.
 [[nodiscard]] QStringList textFileLines(int station, const QStringList& list);
 
 } // namespace StationReport

@@ -2,12 +2,10 @@
 
 #include "CellName.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -48,15 +46,7 @@ QString withRef(const QString& startTag, const QString& ref) {
 } // namespace
 
 void TemplateSheet::writeText(int row, int column, const QString& text) {
-    m_rows[row][column] = {text, 0.0, false};
-}
-
-void TemplateSheet::writeNumber(int row, int column, double value) {
-    if (!std::isfinite(value)) {
-        writeText(row, column, QString::number(value));
-        return;
-    }
-    m_rows[row][column] = {QString(), value, true};
+    m_rows[row][column] = text;
 }
 
 bool TemplateSheet::readRows(const QString& inner, std::map<int, ExistingRow>& rows) {
@@ -121,7 +111,7 @@ bool TemplateSheet::readRows(const QString& inner, std::map<int, ExistingRow>& r
 }
 
 QString TemplateSheet::rowXml(const QString& prefix, int number, const ExistingRow* existing,
-                              const std::map<int, Value>* written,
+                              const std::map<int, QString>* written,
                               const std::map<int, QString>& modelStyles) const {
     const QString ref = QString::number(number);
     QString startTag =
@@ -155,7 +145,7 @@ QString TemplateSheet::rowXml(const QString& prefix, int number, const ExistingR
             continue;
         }
         const int column = put->first;
-        const Value& value = put->second;
+        const QString& text = put->second;
         QString style;
         if (old != cells.end() && old->first == column) {
             style = old->second.style;
@@ -169,19 +159,13 @@ QString TemplateSheet::rowXml(const QString& prefix, int number, const ExistingR
                QLatin1Char('"');
         if (!style.isEmpty())
             out += QStringLiteral(" s=\"") + style + QLatin1Char('"');
-        if (value.isNumber) {
-            out += QStringLiteral("><") + prefix + QStringLiteral("v>") +
-                   QString::number(value.number, 'g', QLocale::FloatingPointShortest) +
-                   QStringLiteral("</") + prefix + QStringLiteral("v>");
-        } else {
-            const bool keepBlanks = !value.text.isEmpty() &&
-                                    (value.text.front().isSpace() || value.text.back().isSpace());
-            out += QStringLiteral(" t=\"inlineStr\"><") + prefix + QStringLiteral("is><") + prefix +
-                   QLatin1Char('t') +
-                   (keepBlanks ? QStringLiteral(" xml:space=\"preserve\">") : QStringLiteral(">")) +
-                   escaped(value.text) + QStringLiteral("</") + prefix + QStringLiteral("t></") +
-                   prefix + QStringLiteral("is>");
-        }
+        const bool keepBlanks =
+            !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
+        out += QStringLiteral(" t=\"inlineStr\"><") + prefix + QStringLiteral("is><") + prefix +
+               QLatin1Char('t') +
+               (keepBlanks ? QStringLiteral(" xml:space=\"preserve\">") : QStringLiteral(">")) +
+               escaped(text) + QStringLiteral("</") + prefix + QStringLiteral("t></") + prefix +
+               QStringLiteral("is>");
         out += QStringLiteral("</") + prefix + QStringLiteral("c>");
         ++put;
     }

@@ -13,7 +13,6 @@
 class TemplateSheet {
 public:
     void writeText(int row, int column, const QString& text);
-    void writeNumber(int row, int column, double value);
 
     // New cells from this row on take the style of the template's cell in the same column
     // of this row, so a user who restyles that row in a spreadsheet program restyles every
@@ -25,11 +24,6 @@ public:
     [[nodiscard]] bool rewrite(const QByteArray& sheetXml, QByteArray& out) const;
 
 private:
-    struct Value {
-        QString text;
-        double number = 0.0;
-        bool isNumber = false;
-    };
     struct ExistingCell {
         int column = 0; // 0 for anything in a row that is not a cell
         bool hasRef = false;
@@ -47,10 +41,10 @@ private:
 
     [[nodiscard]] static bool readRows(const QString& inner, std::map<int, ExistingRow>& rows);
     [[nodiscard]] QString rowXml(const QString& prefix, int number, const ExistingRow* existing,
-                                 const std::map<int, Value>* written,
+                                 const std::map<int, QString>* written,
                                  const std::map<int, QString>& modelStyles) const;
     [[nodiscard]] QString dimensionRef(const QString& current) const;
 
-    std::map<int, std::map<int, Value>> m_rows;
+    std::map<int, std::map<int, QString>> m_rows;
     int m_modelRow = 0;
 };

@@ -12,13 +12,12 @@ struct zip_source;
 // comes back as bytes. Parts that are not replaced keep their compressed data as it was.
 class ZipArchive {
 public:
-    // Opens the package; isOpen() tells whether the bytes are a zip file at all.
+    // Opens the package; when the bytes are not a zip file, every read and replace fails.
     explicit ZipArchive(const QByteArray& bytes);
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;
 
-    [[nodiscard]] bool isOpen() const { return m_zip != nullptr; }
     // Part names are compared without regard to case, as packages name their parts.
     [[nodiscard]] bool read(const QString& name, QByteArray& out) const;
     [[nodiscard]] bool replace(const QString& name, const QByteArray& data);

@@ -6,9 +6,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPixmap>
-#include <QScreen>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -31,8 +30,7 @@ ModalShooter::ModalShooter(QString folder, QObject* parent)
     m_poll->start(PollMs);
 }
 
-void ModalShooter::expect(const QString& name, const char* className, Answer answer,
-                          int settleMs) {
+void ModalShooter::expect(const QString& name, const char* className, Answer answer, int settleMs) {
     m_expected.push_back({name, QString::fromLatin1(className), std::move(answer), settleMs});
 }
 
@@ -45,15 +43,6 @@ QString ModalShooter::nextFile(const QString& name) {
 void ModalShooter::shoot(QWidget* window, const QString& name) {
     const QString file = nextFile(name);
     if (!window->grab().save(file))
-        std::fprintf(stderr, "tour: could not write %s\n", qPrintable(file));
-    else
-        std::printf("tour: %s\n", qPrintable(QDir::toNativeSeparators(file)));
-    std::fflush(stdout);
-}
-
-void ModalShooter::shootScreen(const QString& name) {
-    const QString file = nextFile(name);
-    if (!QGuiApplication::primaryScreen()->grabWindow(0).save(file))
         std::fprintf(stderr, "tour: could not write %s\n", qPrintable(file));
     else
         std::printf("tour: %s\n", qPrintable(QDir::toNativeSeparators(file)));
@@ -74,8 +63,8 @@ void ModalShooter::poll() {
     m_seen.append(modal);
 
     Expected step{QStringLiteral("unexpected"), {}, Answers::yes, 400};
-    const bool expected = !m_expected.empty() &&
-                          modal->inherits(m_expected.front().className.toLatin1().constData());
+    const bool expected =
+        !m_expected.empty() && modal->inherits(m_expected.front().className.toLatin1().constData());
     if (expected) {
         step = std::move(m_expected.front());
         m_expected.pop_front();

@@ -28,9 +28,8 @@ public:
     // `settleMs` to draw itself, and then handed to `answer`, which may open more windows.
     void expect(const QString& name, const char* className, Answer answer, int settleMs = 400);
 
-    // Saves a picture of one window, or of the whole screen, now.
+    // Saves a picture of one window now.
     void shoot(QWidget* window, const QString& name);
-    void shootScreen(const QString& name);
 
     // Serves events for `ms`, so that windows draw and timers run.
     static void settle(int ms);
