@@ -7,18 +7,14 @@
 // sorted by date-time. Each is run three times; the best run counts.
 #include "AnalysisInputs.h"
 #include "BenchSupport.h"
-#include "BulkGroups.h"
-#include "GroupDefinitions.h"
 #include "PourAnalysis.h"
 #include "PourSettingsStore.h"
-#include "StoreDb.h"
 #include "UploadSaver.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
-#include <QSqlQuery>
 
 #include <cmath>
 #include <cstdio>
@@ -29,7 +25,8 @@ constexpr int Runs = 3;
 const QDateTime Placed(QDate(2008, 1, 1), QTime(8, 0), Qt::UTC);
 
 QString stampOf(int upload) {
-    return Placed.addSecs(qint64(upload) * 6 * 3600).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return Placed.addSecs(qint64(upload) * 6 * 3600)
+        .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 // Curing curves: every station a stack of eight, the middle running hottest, rising for two
@@ -44,17 +41,8 @@ QString temperatureOf(int upload, int number) {
     return QString::number(18.0 + heat + (number % 13) * 0.1, 'f', 1);
 }
 
-qint64 readingCount(const QString& path) {
-    StoreDb db(path);
-    QSqlQuery q;
-    if (!db.openDatabase(StoreDb::Access::ReadOnly).ok() ||
-        !db.select(QStringLiteral("select count(*) from [表1]"), q).ok() || !q.next())
-        return -1;
-    return q.value(0).toLongLong();
-}
-
 bool buildBase(const QString& path, int uploads) {
-    if (readingCount(path) == qint64(uploads) * 999)
+    if (Bench::RowCount(path, QStringLiteral("表1")) == qint64(uploads) * 999)
         return true;
     QFile::remove(path);
     std::printf("building %d uploads x 999 readings in %s ...\n", uploads, qPrintable(path));
@@ -63,7 +51,8 @@ bool buildBase(const QString& path, int uploads) {
         QVector<UploadSaver::ListRow> rows;
         for (int n = 1; n <= 999; ++n)
             rows.append({QString::number(n), temperatureOf(u, n)});
-        const StoreResult r = UploadSaver::save(path, stampOf(u), UploadSaver::plan(rows, 1, 999, 0));
+        const StoreResult r =
+            UploadSaver::save(path, stampOf(u), UploadSaver::plan(rows, 1, 999, 0));
         if (!r.ok()) {
             std::printf("build failed: %s\n", qPrintable(r.message()));
             return false;
@@ -75,8 +64,7 @@ bool buildBase(const QString& path, int uploads) {
     pour.insulationRemovedAt = Placed.addDays(uploads / 8);
     StoreResult r = PourSettingsStore::save(path, pour);
     if (r.ok())
-        r = GroupDefinitions::save(path, BulkGroups::generate(QStringLiteral("8"), QStringLiteral("1"),
-                                                              QStringLiteral("1"), QStringLiteral("1000")));
+        r = Bench::SaveGroups(path);
     if (!r.ok())
         std::printf("settings failed: %s\n", qPrintable(r.message()));
     return r.ok();
@@ -112,16 +100,10 @@ Timing analysis(const QString& path, AnalysisResult& result) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QString dir = QDir::temp().filePath(QStringLiteral("thermbook-bench-analysis"));
-    int uploads = 1000;
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--dir"))
-            dir = args[i + 1];
-        else if (args[i] == QLatin1String("--uploads"))
-            uploads = args[i + 1].toInt();
-    }
-    QDir().mkpath(dir);
-    const QString base = QDir(dir).filePath(QStringLiteral("数据库.mdb"));
+    const Bench::Options options =
+        Bench::ParseOptions(args, QStringLiteral("thermbook-bench-analysis"));
+    const int uploads = options.uploads;
+    const QString& base = options.work;
     if (!buildBase(base, uploads))
         return 1;
     std::printf("pour: %d uploads x 999 readings, 125 stations of 8 sensors, %.1f MB\n", uploads,
@@ -132,8 +114,8 @@ int main(int argc, char** argv) {
     AnalysisResult result;
     for (int run = 0; run < Runs; ++run) {
         const Timing a = analysis(base, result);
-        const double s = Bench::ShellMs(QString(), base,
-                                        {QStringLiteral("select * from [表1] order by [日期时间];")});
+        const double s = Bench::ShellMs(
+            QString(), base, {QStringLiteral("select * from [表1] order by [日期时间];")});
         std::printf("  run %d: analysis %8.1f ms (reading %.1f, figures %.1f)   shell %8.1f ms\n",
                     run + 1, a.total, a.read, a.compute, s);
         if (a.total > 0 && (ours.total < 0 || a.total < ours.total))
@@ -143,12 +125,11 @@ int main(int argc, char** argv) {
     }
     if (ours.total < 0)
         return 1;
-    std::printf("%-34s %10.1f ms   shell %10.1f ms   ratio %5.2f   (limits 2000 ms, ratio 2)\n",
-                "all figures of every station", ours.total, shell, shell > 0 ? ours.total / shell : 0.0);
-    std::printf("stations %lld, uploads %d, breach log %lld entries, gaps %lld, suspect sensors %lld\n",
-                static_cast<long long>(result.stations.size()), result.readings->uploadCount(),
-                static_cast<long long>(result.breaches.size()),
-                static_cast<long long>(result.gaps.size()),
-                static_cast<long long>(result.suspects.size()));
+    Bench::Report("all figures of every station", ours.total, shell, "2000 ms, ratio 2");
+    std::printf(
+        "stations %lld, uploads %d, breach log %lld entries, gaps %lld, suspect sensors %lld\n",
+        static_cast<long long>(result.stations.size()), result.readings->uploadCount(),
+        static_cast<long long>(result.breaches.size()), static_cast<long long>(result.gaps.size()),
+        static_cast<long long>(result.suspects.size()));
     return 0;
 }

@@ -8,6 +8,7 @@
 // six hours apart with 125 stations of 8 sensors each in table 测量数据, the rows the
 // grouping run makes from 1,000 uploads x 999 readings. With --db it draws from that file,
 // for example the one the grouping benchmark has grouped.
+#include "BenchSupport.h"
 #include "ChartGeometry.h"
 #include "MyFunctions.h"
 #include "SlotTemps.h"
@@ -43,14 +44,8 @@ QString temperatureOf(int upload, int station, int sensor) {
 }
 
 bool build(const QString& path) {
-    {
-        StoreDb db(path);
-        QSqlQuery q;
-        if (db.openDatabase().ok() &&
-            db.select(QStringLiteral("select count(*) from [测量数据]"), q).ok() && q.next() &&
-            q.value(0).toInt() == Uploads * Stations)
-            return true;
-    }
+    if (Bench::RowCount(path, QStringLiteral("测量数据")) == Uploads * Stations)
+        return true;
     QFile::remove(path);
     std::printf("building %d uploads x %d stations in %s ...\n", Uploads, Stations,
                 qPrintable(path));
@@ -106,8 +101,7 @@ double redrawMs(MyFunctions& chart, const QDate& end, qint16 days, int runs, QSt
         painter.end();
         times.push_back(double(t.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Bench::Median(times);
 }
 
 // Median milliseconds of reading the records alone, the part of a redraw that grows with
@@ -123,8 +117,7 @@ double readMs(const QString& path, const QDate& end, qint16 days, int runs) {
         (void)StationRecords::Read(path, 1, geometry, temps, found);
         times.push_back(double(t.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Bench::Median(times);
 }
 
 } // namespace

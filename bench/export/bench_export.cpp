@@ -8,6 +8,7 @@
 // each with the window's progress pacing and yielding as the program runs them, and the
 // SQLite shell writing the view's rows to a file (.once) as the reference of the text export.
 
+#include "BenchSupport.h"
 #include "Clock.h"
 #include "JetSql.h"
 #include "PaneExport.h"
@@ -20,9 +21,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSqlQuery>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -34,12 +33,6 @@ constexpr int Sensors = 1000;
 constexpr int StationTimes = 1000;
 constexpr int Stations = 10;
 
-QString stampOf(int upload) {
-    return QDateTime(QDate(2008, 1, 1), QTime(8, 0))
-        .addSecs(qint64(upload) * 6 * 3600)
-        .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
 bool build(const QString& path) {
     StoreDb db(path);
     StoreResult r = db.openDatabase();
@@ -50,7 +43,7 @@ bool build(const QString& path) {
         r = db.prepare(QStringLiteral("insert into [表1] values (?, ?, ?)"), reading);
     for (int u = 0; r.ok() && u < Uploads; ++u) {
         for (int n = 1; r.ok() && n <= Sensors; ++n) {
-            reading.bindValue(0, stampOf(u));
+            reading.bindValue(0, Bench::StampOf(u));
             reading.bindValue(1, QString::number(n));
             reading.bindValue(2, QString::number(15 + (u * 37 + n * 11) % 4000 / 100.0));
             r = db.run(reading);
@@ -83,20 +76,8 @@ bool build(const QString& path) {
 
 // The SQLite shell writing the rows of a statement to a file; the wall time in ms, or -1.
 double shellMs(const QString& db, const QString& sql, const QString& out) {
-    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
-    if (shell.isEmpty())
-        return -1;
-    QProcess p;
-    QElapsedTimer t;
-    t.start();
-    p.start(shell, {QStringLiteral("-bail"), QStringLiteral("-cmd"),
-                    QStringLiteral(".load ") + QStringLiteral(JETVAL_EXTENSION), db,
-                    QStringLiteral(".once ") + out, JetSql::translate(sql).sql});
-    if (!p.waitForFinished(600000) || p.exitCode() != 0) {
-        std::printf("  shell failed: %s\n", p.readAllStandardError().constData());
-        return -1;
-    }
-    return t.nsecsElapsed() / 1e6;
+    return Bench::ShellMs(QStringLiteral(JETVAL_EXTENSION), db,
+                          {QStringLiteral(".once ") + out, JetSql::translate(sql).sql});
 }
 
 // Times one export, pacing and yielding as the windows do.

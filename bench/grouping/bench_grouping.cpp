@@ -4,33 +4,21 @@
 // sensors, then on fresh copies of it times GroupData2Mdb, and the SQLite shell running
 // the fixed reference script (reference.sql, val() loaded from the bench extension).
 // Both must build the same 测量数据; the bench says whether they did.
-#include "GroupData2Mdb.h"
-#include "StoreDb.h"
 #include "BenchSupport.h"
+#include "GroupData2Mdb.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlQuery>
 
 #include <cstdio>
 
 namespace {
 
-qint64 count(const QString& path, const QString& table) {
-    StoreDb db(path);
-    QSqlQuery q;
-    if (!db.openDatabase(StoreDb::Access::ReadOnly).ok() ||
-        !db.select(QStringLiteral("select count(*) from [%1]").arg(table), q).ok() || !q.next())
-        return -1;
-    return q.value(0).toLongLong();
-}
-
 bool buildBase(const QString& path, int uploads) {
-    if (count(path, QStringLiteral("分组定义")) == 125 &&
-        count(path, QStringLiteral("表1")) == qint64(uploads) * 999)
+    if (Bench::RowCount(path, QStringLiteral("分组定义")) == 125 &&
+        Bench::RowCount(path, QStringLiteral("表1")) == qint64(uploads) * 999)
         return true;
     QFile::remove(path);
     if (!Bench::BuildReadings(path, uploads, true))
@@ -48,11 +36,10 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     const Bench::Options options =
         Bench::ParseOptions(args, QStringLiteral("thermbook-bench-grouping"));
-    const QString& dir = options.dir;
     const int uploads = options.uploads;
-    const QString base = QDir(dir).filePath(QStringLiteral("base.mdb"));
-    const QString work = QDir(dir).filePath(QStringLiteral("数据库.mdb"));
-    const QString shellWork = QDir(dir).filePath(QStringLiteral("shell.mdb"));
+    const QString& base = options.base;
+    const QString& work = options.work;
+    const QString& shellWork = options.shellWork;
     if (!buildBase(base, uploads))
         return 1;
     std::printf("database: %d x 999 readings, 125 groups of 8 sensors, %.1f MB\n", uploads,
@@ -77,8 +64,7 @@ int main(int argc, char** argv) {
     const QByteArray ourDigest = Bench::RecordsDigest(work, QStringLiteral("rowid"), ourRows);
     const QByteArray shellDigest =
         Bench::RecordsDigest(shellWork, QStringLiteral("rowid"), shellRows);
-    std::printf("%-40s %10.1f ms   shell %10.1f ms   ratio %5.2f   (limits 3000 ms, ratio 1.5)\n",
-                "GroupData2Mdb", ours, shell, shell > 0 ? ours / shell : 0.0);
+    Bench::Report("GroupData2Mdb", ours, shell, "3000 ms, ratio 1.5");
     std::printf("records: %lld (shell %lld), %s\n", static_cast<long long>(ourRows),
                 static_cast<long long>(shellRows),
                 ourDigest == shellDigest && ourRows > 0 ? "identical to the shell's"

@@ -9,13 +9,13 @@
 // and for each the SQLite shell's time for the same statements on the same file, with val()
 // loaded from the bench's extension (for the first screen: the limited statement the view
 // reads first). Then the same readings on a PostgreSQL server (ServerColumn).
+#include "BenchSupport.h"
 #include "JetSql.h"
 #include "ReadingLists.h"
 #include "ReadingsMaintenance.h"
 #include "ServerColumn.h"
 #include "UploadSaver.h"
 #include "ViewTiming.h"
-#include "BenchSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,9 +58,9 @@ int main(int argc, char** argv) {
         Bench::ParseOptions(args, QStringLiteral("thermbook-bench-store"));
     const QString& dir = options.dir;
     const int uploads = options.uploads;
-    const QString base = QDir(dir).filePath(QStringLiteral("base.mdb"));
-    const QString work = QDir(dir).filePath(QStringLiteral("数据库.mdb"));
-    const QString shellWork = QDir(dir).filePath(QStringLiteral("shell.mdb"));
+    const QString& base = options.base;
+    const QString& work = options.work;
+    const QString& shellWork = options.shellWork;
     if (!Bench::BuildReadings(base, uploads))
         return 1;
     std::printf("database: %d x 999 readings, %.1f MB\n", uploads,
@@ -83,22 +83,22 @@ int main(int argc, char** argv) {
             QTextStream out(&script);
             out << "begin;\n";
             for (const auto& reading : readings)
-                out << translated(QStringLiteral("Insert Into [表1]([日期时间],[编号],[温度值]) "
-                                                 "values ('%1','%2','%3')")
-                                      .arg(Bench::StampOf(uploads), reading.number, reading.temperature))
+                out << translated(
+                           QStringLiteral("Insert Into [表1]([日期时间],[编号],[温度值]) "
+                                          "values ('%1','%2','%3')")
+                               .arg(Bench::StampOf(uploads), reading.number, reading.temperature))
                     << ";\n";
             out << "commit;\n";
         }
         script.close();
         Bench::Report("Save2Mdb, 999 readings", ours, shellMs(shellWork, script.fileName(), true),
-               "50 ms");
+                      "50 ms");
     }
 
     // The largest view.
     ViewTiming::measure(
         app.applicationFilePath(), work,
-        [&work](const QString& sql) { return shellMs(work, translated(sql)); }, "shell",
-        "1000 ms");
+        [&work](const QString& sql) { return shellMs(work, translated(sql)); }, "shell", "1000 ms");
 
     // The upload-time list.
     {
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
         if (!r.ok())
             std::printf("import failed: %s\n", qPrintable(r.message()));
         Bench::Report("append-import of the backup", ours,
-               shellMs(backup, ImportSql.arg(JetSql::quoted(shellWork))), "5000 ms");
+                      shellMs(backup, ImportSql.arg(JetSql::quoted(shellWork))), "5000 ms");
         QFile::remove(backup);
     }
     QFile::remove(work);

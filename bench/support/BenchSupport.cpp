@@ -34,8 +34,7 @@ double timedRun(const QString& program, const QStringList& args,
     QElapsedTimer t;
     t.start();
     p.start(program, args);
-    if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit ||
-        p.exitCode() != 0) {
+    if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         std::printf("  %s failed: %s\n", qPrintable(QFileInfo(program).fileName()),
                     p.readAllStandardError().constData());
         return -1;
@@ -49,7 +48,7 @@ double timedRun(const QString& program, const QStringList& args,
 } // namespace
 
 Bench::Options Bench::ParseOptions(const QStringList& args, const QString& defaultDir) {
-    Options options{QDir::temp().filePath(defaultDir), 1000};
+    Options options{QDir::temp().filePath(defaultDir), 1000, {}, {}, {}};
     for (int i = 1; i + 1 < args.size(); i += 2) {
         if (args[i] == QLatin1String("--dir"))
             options.dir = args[i + 1];
@@ -57,6 +56,10 @@ Bench::Options Bench::ParseOptions(const QStringList& args, const QString& defau
             options.uploads = args[i + 1].toInt();
     }
     QDir().mkpath(options.dir);
+    const QDir folder(options.dir);
+    options.base = folder.filePath(QStringLiteral("base.mdb"));
+    options.work = folder.filePath(QStringLiteral("数据库.mdb"));
+    options.shellWork = folder.filePath(QStringLiteral("shell.mdb"));
     return options;
 }
 
@@ -80,14 +83,8 @@ QVector<UploadSaver::Reading> Bench::ReadingsOf(int upload, bool faults) {
 }
 
 bool Bench::BuildReadings(const QString& path, int uploads, bool faults) {
-    {
-        StoreDb db(path);
-        QSqlQuery q;
-        if (db.openDatabase().ok() &&
-            db.select(QStringLiteral("select count(*) from [表1]"), q).ok() && q.next() &&
-            q.value(0).toLongLong() == qint64(uploads) * 999)
-            return true;
-    }
+    if (RowCount(path, QStringLiteral("表1")) == qint64(uploads) * 999)
+        return true;
     QFile::remove(path);
     std::printf("building %d uploads x 999 readings in %s ...\n", uploads, qPrintable(path));
     std::fflush(stdout);
@@ -104,11 +101,19 @@ bool Bench::BuildReadings(const QString& path, int uploads, bool faults) {
     return true;
 }
 
+qint64 Bench::RowCount(const QString& path, const QString& table) {
+    StoreDb db(path);
+    QSqlQuery q;
+    if (!db.openDatabase(StoreDb::Access::ReadOnly).ok() ||
+        !db.select(QStringLiteral("select count(*) from [%1]").arg(table), q).ok() || !q.next())
+        return -1;
+    return q.value(0).toLongLong();
+}
+
 StoreResult Bench::SaveGroups(const QString& path) {
-    return GroupDefinitions::save(path, BulkGroups::generate(QStringLiteral("8"),
-                                                             QStringLiteral("1"),
-                                                             QStringLiteral("1"),
-                                                             QStringLiteral("1000")));
+    return GroupDefinitions::save(
+        path, BulkGroups::generate(QStringLiteral("8"), QStringLiteral("1"), QStringLiteral("1"),
+                                   QStringLiteral("1000")));
 }
 
 QByteArray Bench::RecordsDigest(const QString& path, const QString& orderBy, qint64& rows) {
@@ -160,8 +165,9 @@ double Bench::PsqlMs(const QString& address, const QStringList& commands, QByteA
     }
     // Unaligned rows without headings are psql's quickest way to print. It speaks UTF-8 to
     // the server whatever locale it is started in, since the tables' names are Chinese.
-    QStringList args{QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-A"),
-                     QStringLiteral("-t"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
+    QStringList args{QStringLiteral("-X"), QStringLiteral("-q"),
+                     QStringLiteral("-A"), QStringLiteral("-t"),
+                     QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
                      QStringLiteral("-d"), address};
     for (const QString& command : commands)
         args << QStringLiteral("-c") << command;
@@ -192,8 +198,9 @@ void Bench::PrintPlan(const QString& db, const QString& sql) {
     if (s.isServer()) {
         // The server's driver prepares every statement, and an explain cannot be prepared.
         QByteArray plan;
-        if (PsqlMs(db, {QStringLiteral("explain ") +
-                        JetSql::translate(sql, JetSql::Dialect::PostgreSQL).sql},
+        if (PsqlMs(db,
+                   {QStringLiteral("explain ") +
+                    JetSql::translate(sql, JetSql::Dialect::PostgreSQL).sql},
                    &plan) >= 0)
             steps = QString::fromUtf8(plan).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     } else if (s.openDatabase(StoreDb::Access::ReadOnly).ok()) {

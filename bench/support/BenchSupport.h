@@ -15,10 +15,15 @@
 // on the command line, and the SQLite shell and psql they are measured against.
 namespace Bench {
 
-// Where a benchmark keeps its files and how many uploads of 999 readings it builds.
+// Where a benchmark keeps its files and how many uploads of 999 readings it builds: the
+// database built once and kept (base.mdb), the copy the program works on (数据库.mdb) and the
+// copy the reference works on (shell.mdb).
 struct Options {
     QString dir;
     int uploads = 1000;
+    QString base;
+    QString work;
+    QString shellWork;
 };
 // `--dir DIR` and `--uploads N`; the folder defaults to `defaultDir` in the temporary folder.
 [[nodiscard]] Options ParseOptions(const QStringList& args, const QString& defaultDir);
@@ -31,6 +36,8 @@ struct Options {
 [[nodiscard]] QVector<UploadSaver::Reading> ReadingsOf(int upload, bool faults = false);
 // Makes (or keeps, when it already holds them) a database of `uploads` x 999 readings.
 [[nodiscard]] bool BuildReadings(const QString& path, int uploads, bool faults = false);
+// The number of rows in `table` of the database at `path`; -1 when it cannot be read.
+[[nodiscard]] qint64 RowCount(const QString& path, const QString& table);
 // Stores 125 groups of 8 sensors, 1 to 1000, in the database at `path`.
 [[nodiscard]] StoreResult SaveGroups(const QString& path);
 // The station records (测量数据) in the order `orderBy` gives, as one digest, and their
