@@ -6,19 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-QLineEdit* AnalysisControls::textBox(const QString& name, const QString& text, QWidget* parent) {
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QPushButton* AnalysisControls::button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 QDateTimeEdit* AnalysisControls::momentBox(const QString& name, QCheckBox* enabledBy,
                                            const QDateTime& value, const QDateTime& fallback,
                                            QWidget* parent) {

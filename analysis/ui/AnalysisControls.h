@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DialogControls.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -13,8 +15,8 @@ class QWidget;
 // Small pieces the analysis dialogs are built from, each named as its control.
 namespace AnalysisControls {
 
-[[nodiscard]] QLineEdit* textBox(const QString& name, const QString& text, QWidget* parent);
-[[nodiscard]] QPushButton* button(const QString& name, const QString& caption, QWidget* parent);
+using DialogControls::button;
+using DialogControls::textBox;
 // A date-time box for wall-clock times, seconds shown, enabled while its check box is.
 [[nodiscard]] QDateTimeEdit* momentBox(const QString& name, QCheckBox* enabledBy,
                                        const QDateTime& value, const QDateTime& fallback,

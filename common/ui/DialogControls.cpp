@@ -2,7 +2,21 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
+
+QPushButton* DialogControls::button(const QString& name, const QString& caption, QWidget* parent,
+                                    AutoDefault autoDefault) {
+    auto* b = named(new QPushButton(caption, parent), name);
+    if (autoDefault == AutoDefault::Off)
+        b->setAutoDefault(false);
+    return b;
+}
+
+QLineEdit* DialogControls::textBox(const QString& name, const QString& text, QWidget* parent) {
+    return named(new QLineEdit(text, parent), name);
+}
 
 QComboBox* EditableValueList(const QString& name, QWidget* parent) {
     auto* c = new QComboBox(parent);

@@ -1,6 +1,7 @@
 #include "FrmShowRiLI.h"
 
 #include "Clock.h"
+#include "DialogControls.h"
 #include "Module1.h"
 #include "NumberText.h"
 #include "Prompts.h"
@@ -20,6 +21,8 @@
 #include <limits>
 #include <optional>
 
+using DialogControls::textBox;
+
 namespace {
 
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
@@ -32,12 +35,6 @@ std::optional<qint16> toInt16(double value) {
         rounded > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return static_cast<qint16>(rounded);
-}
-
-QLineEdit* numberBox(const QString& name, const QString& text, QWidget* parent) {
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    return box;
 }
 
 } // namespace
@@ -77,17 +74,17 @@ FrmShowRiLI::FrmShowRiLI(Prompts& prompts, Clock& clock, QWidget* parent)
     connect(Calendar1, &QCalendarWidget::clicked, this, &FrmShowRiLI::Calendar1_Click);
 
     Frame3 = new QGroupBox(QStringLiteral("编号范围："), this);
-    Text2[0] = numberBox(QStringLiteral("Text2_0"), QStringLiteral("1"), Frame3);
-    Text2[1] = numberBox(QStringLiteral("Text2_1"), QStringLiteral("999"), Frame3);
-    Text3 = numberBox(QStringLiteral("Text3"), QStringLiteral("+0"), Frame3);
+    Text2[0] = textBox(QStringLiteral("Text2_0"), QStringLiteral("1"), Frame3);
+    Text2[1] = textBox(QStringLiteral("Text2_1"), QStringLiteral("999"), Frame3);
+    Text3 = textBox(QStringLiteral("Text3"), QStringLiteral("+0"), Frame3);
     auto* range = new QFormLayout(Frame3);
     range->addRow(QStringLiteral("起始编号："), Text2[0]);
     range->addRow(QStringLiteral("结束编号："), Text2[1]);
     range->addRow(QStringLiteral("偏移："), Text3);
 
     Frame4 = new QGroupBox(QStringLiteral("偏移后编号修正为："), this);
-    Text2[3] = numberBox(QStringLiteral("Text2_3"), QStringLiteral("1"), Frame4);
-    Text2[2] = numberBox(QStringLiteral("Text2_2"), QStringLiteral("999"), Frame4);
+    Text2[3] = textBox(QStringLiteral("Text2_3"), QStringLiteral("1"), Frame4);
+    Text2[2] = textBox(QStringLiteral("Text2_2"), QStringLiteral("999"), Frame4);
     Text2[3]->setReadOnly(true);
     Text2[2]->setReadOnly(true);
     auto* shifted = new QFormLayout(Frame4);

@@ -3,6 +3,7 @@
 #include "ChartGeometry.h"
 #include "ChartPicture.h"
 #include "Clock.h"
+#include "DialogControls.h"
 #include "GroupNames.h"
 #include "HalfEven.h"
 #include "MyFunctions.h"
@@ -39,12 +40,7 @@ QLabel* arrayLabel(const QString& name, int index, const QString& text, QWidget*
     return label;
 }
 
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
+using DialogControls::button;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "FrmDataGroupDef.h"
 
 #include "BulkGroups.h"
+#include "DialogControls.h"
 #include "FrmDefMore.h"
 #include "GroupDefinitions.h"
 #include "NumberText.h"
@@ -20,16 +21,15 @@
 
 #include <utility>
 
+using DialogControls::button;
+
 namespace {
 
 const QString Info = QStringLiteral("提示：");
 constexpr int HighestNumber = 2000;
 
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
+// Enter presses the focused button here, as dialogs usually do.
+constexpr auto EnterPresses = DialogControls::AutoDefault::Auto;
 
 QComboBox* numberBox(const QString& name, QStringListModel* numbers, QWidget* parent) {
     auto* c = new QComboBox(parent);
@@ -69,11 +69,13 @@ void FrmDataGroupDef::buildControls() {
     ListView1->header()->setStretchLastSection(false);
     connect(ListView1, &QTreeWidget::itemClicked, this, [this] { m_listClicked = true; });
 
-    CmdDel = button(QStringLiteral("CmdDel"), QStringLiteral("删除选取组"), this);
-    CmdClearAll = button(QStringLiteral("CmdClearAll"), QStringLiteral("清空已有分组"), this);
-    CmdLoadFromMdb =
-        button(QStringLiteral("CmdLoadFromMdb"), QStringLiteral("调入已保存的分组定义"), this);
-    CmdSave2Mdb = button(QStringLiteral("CmdSave2Mdb"), QStringLiteral("保存分组定义"), this);
+    CmdDel = button(QStringLiteral("CmdDel"), QStringLiteral("删除选取组"), this, EnterPresses);
+    CmdClearAll =
+        button(QStringLiteral("CmdClearAll"), QStringLiteral("清空已有分组"), this, EnterPresses);
+    CmdLoadFromMdb = button(QStringLiteral("CmdLoadFromMdb"),
+                            QStringLiteral("调入已保存的分组定义"), this, EnterPresses);
+    CmdSave2Mdb =
+        button(QStringLiteral("CmdSave2Mdb"), QStringLiteral("保存分组定义"), this, EnterPresses);
     auto* listButtons = new QHBoxLayout;
     for (QPushButton* b : {CmdDel, CmdClearAll, CmdLoadFromMdb, CmdSave2Mdb})
         listButtons->addWidget(b);
@@ -121,15 +123,17 @@ QWidget* FrmDataGroupDef::buildEntryArea() {
         slotGrid->addWidget(c, k / 4, k % 4);
     }
 
-    CmdAddNew = button(QStringLiteral("CmdAddNew"), QStringLiteral("<= 增加新组"), area);
+    CmdAddNew =
+        button(QStringLiteral("CmdAddNew"), QStringLiteral("<= 增加新组"), area, EnterPresses);
 
     FrameMore = new QGroupBox(QStringLiteral("批量分组定义："), area);
     FrameMore->setObjectName(QStringLiteral("FrameMore"));
-    CmdMore = button(QStringLiteral("CmdMore"), QStringLiteral("批量分组"), FrameMore);
+    CmdMore =
+        button(QStringLiteral("CmdMore"), QStringLiteral("批量分组"), FrameMore, EnterPresses);
     (new QHBoxLayout(FrameMore))->addWidget(CmdMore);
 
-    cmdOK = button(QStringLiteral("cmdOK"), QStringLiteral("确定"), area);
-    CmdCancle = button(QStringLiteral("CmdCancle"), QStringLiteral("取消"), area);
+    cmdOK = button(QStringLiteral("cmdOK"), QStringLiteral("确定"), area, EnterPresses);
+    CmdCancle = button(QStringLiteral("CmdCancle"), QStringLiteral("取消"), area, EnterPresses);
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
     closeRow->addWidget(cmdOK);

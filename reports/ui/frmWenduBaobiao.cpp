@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "DataFiles.h"
+#include "DialogControls.h"
 #include "GroupNames.h"
 #include "ProgressPacer.h"
 #include "Prompts.h"
@@ -31,12 +32,7 @@ namespace {
 const QString DateForm = QStringLiteral("yyyy-MM-dd");
 const QString Waiting = QStringLiteral("请稍等...");
 
-QPushButton* button(const QString& name, const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
+using DialogControls::button;
 
 QLabel* caption(const QString& text, QWidget* parent) {
     return new QLabel(text, parent);

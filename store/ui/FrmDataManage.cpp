@@ -17,23 +17,17 @@
 
 #include <utility>
 
+using DialogControls::button;
+using DialogControls::named;
+
 namespace {
 
 const QString Info = QStringLiteral("提示：");
 const QString Warn = QStringLiteral("警示：");
 const QString NoFileChosen = QStringLiteral("没有指定文件名，或操作被取消！");
 
-QGroupBox* frame(const QString& name, const QString& caption, QWidget* parent) {
-    auto* f = new QGroupBox(caption, parent);
-    f->setObjectName(name);
-    return f;
-}
-
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
+// Enter presses the focused button here, as dialogs usually do.
+constexpr auto EnterPresses = DialogControls::AutoDefault::Auto;
 
 } // namespace
 
@@ -46,31 +40,31 @@ FrmDataManage::FrmDataManage(Prompts& prompts, QString dbPath, QWidget* parent)
 }
 
 void FrmDataManage::buildControls() {
-    Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("数据库初始化："), this);
-    CmdClearAll =
-        button(QStringLiteral("CmdClearAll"), QStringLiteral("清空数据库内所有数据"), Frame1);
+    Frame1 = named(new QGroupBox(QStringLiteral("数据库初始化："), this), QStringLiteral("Frame1"));
+    CmdClearAll = button(QStringLiteral("CmdClearAll"), QStringLiteral("清空数据库内所有数据"),
+                         Frame1, EnterPresses);
     (new QHBoxLayout(Frame1))->addWidget(CmdClearAll);
 
-    Frame2 =
-        frame(QStringLiteral("Frame2"), QStringLiteral("删除数据库内指定“编号”的数据："), this);
+    Frame2 = named(new QGroupBox(QStringLiteral("删除数据库内指定“编号”的数据："), this),
+                   QStringLiteral("Frame2"));
     Combo1 = EditableValueList(QStringLiteral("Combo1"), Frame2);
-    CmdDel1 = button(QStringLiteral("CmdDel1"), QStringLiteral("执 行"), Frame2);
+    CmdDel1 = button(QStringLiteral("CmdDel1"), QStringLiteral("执 行"), Frame2, EnterPresses);
     auto* row2 = new QHBoxLayout(Frame2);
     row2->addWidget(Combo1, 1);
     row2->addWidget(CmdDel1);
 
-    Frame3 =
-        frame(QStringLiteral("Frame3"), QStringLiteral("删除数据库内指定“日期时间”的数据："), this);
+    Frame3 = named(new QGroupBox(QStringLiteral("删除数据库内指定“日期时间”的数据："), this),
+                   QStringLiteral("Frame3"));
     Combo2 = EditableValueList(QStringLiteral("Combo2"), Frame3);
-    CmdDel2 = button(QStringLiteral("CmdDel2"), QStringLiteral("执 行"), Frame3);
+    CmdDel2 = button(QStringLiteral("CmdDel2"), QStringLiteral("执 行"), Frame3, EnterPresses);
     auto* row3 = new QHBoxLayout(Frame3);
     row3->addWidget(Combo2, 1);
     row3->addWidget(CmdDel2);
 
-    Frame4 = frame(QStringLiteral("Frame4"), QStringLiteral("数据导入导出："), this);
-    CmdOut = button(QStringLiteral("CmdOut"), QStringLiteral("数据备份"), Frame4);
-    CmdIn = button(QStringLiteral("CmdIn"), QStringLiteral("数据追加导入"), Frame4);
-    CmdExit = button(QStringLiteral("CmdExit"), QStringLiteral("退  出"), Frame4);
+    Frame4 = named(new QGroupBox(QStringLiteral("数据导入导出："), this), QStringLiteral("Frame4"));
+    CmdOut = button(QStringLiteral("CmdOut"), QStringLiteral("数据备份"), Frame4, EnterPresses);
+    CmdIn = button(QStringLiteral("CmdIn"), QStringLiteral("数据追加导入"), Frame4, EnterPresses);
+    CmdExit = button(QStringLiteral("CmdExit"), QStringLiteral("退  出"), Frame4, EnterPresses);
     auto* row4 = new QHBoxLayout(Frame4);
     row4->addWidget(CmdOut);
     row4->addWidget(CmdIn);

@@ -1,5 +1,6 @@
 #include "FrmDatabaseSetting.h"
 
+#include "DialogControls.h"
 #include "Module1.h"
 #include "Prompts.h"
 #include "StoreAddress.h"
@@ -13,15 +14,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-namespace {
-
-template <typename W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-} // namespace
+using DialogControls::named;
 
 FrmDatabaseSetting::FrmDatabaseSetting(Prompts& prompts, QWidget* parent)
     : QDialog(parent),
