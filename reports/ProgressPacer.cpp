@@ -3,6 +3,7 @@
 #include "Clock.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -24,4 +25,14 @@ int ProgressPacer::figure(qint64 done, qint64 total) {
         return -1;
     m_lastShown = now;
     return value;
+}
+
+ExportProgress ProgressPacer::reporter(std::function<void(int figure)> show) {
+    return [this, show = std::move(show)](qint64 done, qint64 total) {
+        const int value = figure(done, total);
+        if (value < 0)
+            return;
+        show(value);
+        m_clock.yield();
+    };
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "ExportResult.h"
+
 #include <QDateTime>
+
+#include <functional>
 
 class Clock;
 
@@ -15,6 +19,9 @@ public:
 
     // The figure (done × scale div total) when it is to be shown now, otherwise -1.
     [[nodiscard]] int figure(qint64 done, qint64 total);
+    // An export's progress callback that hands each figure due to `show` and then lets the
+    // window catch up. The pacer must outlive it.
+    [[nodiscard]] ExportProgress reporter(std::function<void(int figure)> show);
 
 private:
     Clock& m_clock;

@@ -86,12 +86,7 @@ template <typename Export> double timed(Clock& clock, int scale, Export run) {
     int shown = 0;
     QElapsedTimer t;
     t.start();
-    const ExportResult result = run([&](qint64 done, qint64 total) {
-        if (pacer.figure(done, total) < 0)
-            return;
-        ++shown;
-        clock.yield();
-    });
+    const ExportResult result = run(pacer.reporter([&shown](int) { ++shown; }));
     const double ms = t.nsecsElapsed() / 1e6;
     if (result.kind != ExportResult::Kind::Written) {
         std::printf("  export failed: %s\n", qPrintable(result.message));

@@ -48,3 +48,11 @@ void ReportMessages::openWritten(QWidget* parent, Prompts& prompts, FileLauncher
         prompts.message(parent, Module1::AppTitle,
                         QStringLiteral("文件已保存到：") + QDir::toNativeSeparators(path));
 }
+
+void ReportMessages::tellOutcome(QWidget* parent, Prompts& prompts, FileLauncher& launcher,
+                                 const ExportResult& result, const QString& path, FileKind kind) {
+    if (result.kind == ExportResult::Kind::Written)
+        openWritten(parent, prompts, launcher, path, kind, result.rowsLeftOut);
+    else
+        tellFailure(parent, prompts, result, path, kind);
+}

@@ -26,6 +26,10 @@ enum class FileKind { Text, Workbook };
 void tellFailure(QWidget* parent, Prompts& prompts, const ExportResult& result, const QString& path,
                  FileKind kind);
 
+// Opens a written file as openWritten does, or says why nothing was written.
+void tellOutcome(QWidget* parent, Prompts& prompts, FileLauncher& launcher,
+                 const ExportResult& result, const QString& path, FileKind kind);
+
 // Hands a written file to the user's program for it, saying first what a full sheet left
 // out; when no program opens it, says where it was saved.
 void openWritten(QWidget* parent, Prompts& prompts, FileLauncher& launcher, const QString& path,

@@ -37,14 +37,17 @@ bool ReportsController::paneToExport(PaneQuery& pane) {
     return !pane.firstHeader().isEmpty();
 }
 
-std::function<void(qint64, qint64)> ReportsController::showProgress(ProgressPacer& pacer) {
-    return [this, &pacer](qint64 done, qint64 total) {
-        const int figure = pacer.figure(done, total);
-        if (figure < 0)
-            return;
+void ReportsController::runExport(const QString& path, ReportMessages::FileKind kind,
+                                  const std::function<ExportResult(const ExportProgress&)>& run) {
+    m_exporting = true;
+    m_waiting.showWaiting(WaitingText, false);
+    ProgressPacer pacer(m_clock, 100);
+    const ExportResult result = run(pacer.reporter([this](int figure) {
         m_waiting.setWaitingText(WaitingText + QString::number(figure) + QLatin1Char('%'));
-        m_clock.yield();
-    };
+    }));
+    m_waiting.hideWaiting();
+    m_exporting = false;
+    ReportMessages::tellOutcome(m_parent, m_prompts, m_launcher, result, path, kind);
 }
 
 void ReportsController::menu_2Txt_Click() {
@@ -55,18 +58,9 @@ void ReportsController::menu_2Txt_Click() {
                                                 QStringLiteral("所有文件 (*.txt)"));
     if (path.isEmpty())
         return;
-    m_exporting = true;
-    m_waiting.showWaiting(WaitingText, false);
-    ProgressPacer pacer(m_clock, 100);
-    const ExportResult result = PaneExport::toText(m_databasePath, pane, path, showProgress(pacer));
-    m_waiting.hideWaiting();
-    m_exporting = false;
-    if (result.kind == ExportResult::Kind::Written)
-        ReportMessages::openWritten(m_parent, m_prompts, m_launcher, path,
-                                    ReportMessages::FileKind::Text);
-    else
-        ReportMessages::tellFailure(m_parent, m_prompts, result, path,
-                                    ReportMessages::FileKind::Text);
+    runExport(path, ReportMessages::FileKind::Text, [&](const ExportProgress& progress) {
+        return PaneExport::toText(m_databasePath, pane, path, progress);
+    });
 }
 
 void ReportsController::menu_2XLS_Click() {
@@ -83,17 +77,7 @@ void ReportsController::Data2ExcelTab(const PaneQuery& pane) {
         return;
     }
     const QString path = ReportFolder::newWorkbookPath(folder, m_clock.now());
-    m_exporting = true;
-    m_waiting.showWaiting(WaitingText, false);
-    ProgressPacer pacer(m_clock, 100);
-    const ExportResult result =
-        PaneExport::toWorkbook(m_databasePath, pane, path, showProgress(pacer));
-    m_waiting.hideWaiting();
-    m_exporting = false;
-    if (result.kind == ExportResult::Kind::Written)
-        ReportMessages::openWritten(m_parent, m_prompts, m_launcher, path,
-                                    ReportMessages::FileKind::Workbook, result.rowsLeftOut);
-    else
-        ReportMessages::tellFailure(m_parent, m_prompts, result, path,
-                                    ReportMessages::FileKind::Workbook);
+    runExport(path, ReportMessages::FileKind::Workbook, [&](const ExportProgress& progress) {
+        return PaneExport::toWorkbook(m_databasePath, pane, path, progress);
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "DesktopFileLauncher.h"
 #include "PaneQuery.h"
+#include "ReportMessages.h"
 
 #include <QObject>
 #include <QString>
@@ -10,7 +11,6 @@
 
 class Clock;
 class FileLauncher;
-class ProgressPacer;
 class Prompts;
 class QWidget;
 class WaitingPanel;
@@ -49,7 +49,10 @@ private:
     // false when there is still nothing to export.
     [[nodiscard]] bool paneToExport(PaneQuery& pane);
     void Data2ExcelTab(const PaneQuery& pane);
-    [[nodiscard]] std::function<void(qint64, qint64)> showProgress(ProgressPacer& pacer);
+    // Runs one export into `path` with the waiting panel showing its percentage, then
+    // opens the written file or says why there is none.
+    void runExport(const QString& path, ReportMessages::FileKind kind,
+                   const std::function<ExportResult(const ExportProgress&)>& run);
 
     QWidget* m_parent;
     Prompts& m_prompts;

@@ -260,24 +260,18 @@ void frmWenduBaobiao::Data2ExcelTab() {
     Text2->show();
     m_exporting = true;
     ProgressPacer pacer(m_clock, 1000);
+    const ExportProgress paced = pacer.reporter(
+        [this](int figure) { Text2->setText(QStringLiteral("进度：%1‰").arg(figure)); });
     const ExportResult result =
         StationWorkbook::write(m_databasePath, DataFiles::Path(m_programFolder, TemplateName),
-                               target, readQuery(), [this, &pacer](qint64 done, qint64 total) {
+                               target, readQuery(), [this, &paced](qint64 done, qint64 total) {
                                    if (done == 0)
                                        Text1->setText(ReportMessages::StationData);
-                                   const int figure = pacer.figure(done, total);
-                                   if (figure < 0)
-                                       return;
-                                   Text2->setText(QStringLiteral("进度：%1‰").arg(figure));
-                                   m_clock.yield();
+                                   paced(done, total);
                                });
     m_exporting = false;
-    if (result.kind == ExportResult::Kind::Written)
-        ReportMessages::openWritten(this, m_prompts, m_launcher, target,
-                                    ReportMessages::FileKind::Workbook, result.rowsLeftOut);
-    else
-        ReportMessages::tellFailure(this, m_prompts, result, target,
-                                    ReportMessages::FileKind::Workbook);
+    ReportMessages::tellOutcome(this, m_prompts, m_launcher, result, target,
+                                ReportMessages::FileKind::Workbook);
     Text2->setText(Waiting);
     Text2->hide();
 }
