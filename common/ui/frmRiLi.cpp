@@ -1,6 +1,7 @@
 #include "frmRiLi.h"
 
 #include <QCalendarWidget>
+#include <QDate>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextCharFormat>
@@ -36,6 +37,35 @@ frmRiLi::frmRiLi(QWidget* parent) : QDialog(parent) {
     layout->addWidget(Calendar1);
     layout->addWidget(Label1);
     layout->addWidget(cmdOK, 0, Qt::AlignRight);
+}
+
+QLabel* frmRiLi::DateLabel(int index, const QString& tip, QWidget* parent, QObject* clicks) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setProperty("controlIndex", index);
+    label->setToolTip(tip);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setCursor(Qt::PointingHandCursor);
+    label->installEventFilter(clicks);
+    return label;
+}
+
+void frmRiLi::PickInto(QWidget* owner, int index) {
+    frmRiLi picker(owner);
+    picker.tag = index;
+    picker.Obj = owner;
+    const bool start = index == 0;
+    picker.setWindowTitle(start ? QStringLiteral("图形开始日期设定：")
+                                : QStringLiteral("图形结束日期设定："));
+    picker.Label2->setText(start ? QStringLiteral("图形开始日期设定于：")
+                                 : QStringLiteral("图形结束日期设定于："));
+    const QLabel* target = ArrayLabel(owner, QStringLiteral("Label1"), index);
+    const QString shown = target ? target->text() : QString();
+    picker.Calendar1->setSelectedDate(QDate::fromString(shown, QStringLiteral("yyyy-MM-dd")));
+    // The stored form, not the system's short date, so the label can always be read back.
+    picker.Label1->setText(shown);
+    picker.exec();
 }
 
 QLabel* frmRiLi::ArrayLabel(QWidget* owner, const QString& name, int index) {

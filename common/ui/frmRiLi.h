@@ -26,6 +26,13 @@ public:
 
     // The label of a control array with the given name and index, or null.
     [[nodiscard]] static QLabel* ArrayLabel(QWidget* owner, const QString& name, int index);
+    // Date label `index` of such an array: a sunken panel with a hand cursor, whose clicks
+    // go to `clicks` as events.
+    [[nodiscard]] static QLabel* DateLabel(int index, const QString& tip, QWidget* parent,
+                                           QObject* clicks);
+    // Lets the user pick the date of `owner`'s date label `index` (0 the start, 1 the end)
+    // and writes it there.
+    static void PickInto(QWidget* owner, int index);
 
 public slots:
     void cmdOK_Click();

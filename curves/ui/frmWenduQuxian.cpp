@@ -94,12 +94,7 @@ QWidget* frmWenduQuxian::buildDateFrame() {
                               QStringLiteral("点击可以设定【图形结束日期】")};
     auto* grid = new QGridLayout(Frame1);
     for (int i = 0; i < 2; ++i) {
-        Label1[i] = arrayLabel(QStringLiteral("Label1"), i, {}, Frame1);
-        Label1[i]->setToolTip(tips[i]);
-        Label1[i]->setFrameShape(QFrame::Panel);
-        Label1[i]->setFrameShadow(QFrame::Sunken);
-        Label1[i]->setCursor(Qt::PointingHandCursor);
-        Label1[i]->installEventFilter(this);
+        Label1[i] = frmRiLi::DateLabel(i, tips[i], Frame1, this);
         grid->addWidget(arrayLabel(QStringLiteral("Label2"), i, captions[i], Frame1), i, 0);
         grid->addWidget(Label1[i], i, 1, 1, 2);
     }
@@ -236,19 +231,8 @@ bool frmWenduQuxian::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmWenduQuxian::Label1_Click(int index) {
-    frmRiLi picker(this);
-    picker.tag = index;
-    picker.Obj = this;
-    const bool start = index == 0;
-    picker.setWindowTitle(start ? QStringLiteral("图形开始日期设定：")
-                                : QStringLiteral("图形结束日期设定："));
-    picker.Label2->setText(start ? QStringLiteral("图形开始日期设定于：")
-                                 : QStringLiteral("图形结束日期设定于："));
-    picker.Calendar1->setSelectedDate(labelDate(index));
-    // The stored form, not the system's short date, so the label can always be read back.
-    picker.Label1->setText(Label1[index]->text());
-    picker.exec();
-    if (start)
+    frmRiLi::PickInto(this, index);
+    if (index == 0)
         setLabelDate(1, labelDate(0).addDays(1));
     else
         setLabelDate(0, labelDate(1).addDays(-1));

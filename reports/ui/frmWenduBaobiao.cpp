@@ -66,16 +66,8 @@ void frmWenduBaobiao::buildControls() {
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     const std::array<QString, 2> tips{QStringLiteral("点击可以设定【数据开始日期】"),
                                       QStringLiteral("点击可以设定【数据结束日期】")};
-    for (int i = 0; i < 2; ++i) {
-        Label1[i] = new QLabel(this);
-        Label1[i]->setObjectName(QStringLiteral("Label1"));
-        Label1[i]->setProperty("controlIndex", i);
-        Label1[i]->setToolTip(tips[i]);
-        Label1[i]->setFrameShape(QFrame::Panel);
-        Label1[i]->setFrameShadow(QFrame::Sunken);
-        Label1[i]->setCursor(Qt::PointingHandCursor);
-        Label1[i]->installEventFilter(this);
-    }
+    for (int i = 0; i < 2; ++i)
+        Label1[i] = frmRiLi::DateLabel(i, tips[i], this, this);
     Cmd_Shuaxin = button(QStringLiteral("Cmd_刷新"), QStringLiteral("刷 新"), this);
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
@@ -170,16 +162,7 @@ bool frmWenduBaobiao::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmWenduBaobiao::Label1_Click(int index) {
-    frmRiLi picker(this);
-    picker.tag = index;
-    picker.Obj = this;
-    picker.setWindowTitle(index == 0 ? QStringLiteral("图形开始日期设定：")
-                                     : QStringLiteral("图形结束日期设定："));
-    picker.Label2->setText(index == 0 ? QStringLiteral("图形开始日期设定于：")
-                                      : QStringLiteral("图形结束日期设定于："));
-    picker.Calendar1->setSelectedDate(QDate::fromString(Label1[index]->text(), DateForm));
-    picker.Label1->setText(Label1[index]->text());
-    picker.exec();
+    frmRiLi::PickInto(this, index);
     GetData();
 }
 
