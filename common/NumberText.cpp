@@ -3,10 +3,18 @@
 #include "JetVal.h"
 
 #include <cmath>
+#include <limits>
 
 double Val(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     return JetVal::leadingNumber(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+}
+
+int WholeNumber(const QString& text) {
+    const double rounded = std::nearbyint(Val(text));
+    constexpr double low = std::numeric_limits<qint16>::min();
+    constexpr double high = std::numeric_limits<qint16>::max();
+    return static_cast<int>(std::fmin(std::fmax(rounded, low), high));
 }
 
 QString PlainNumber(double value) {

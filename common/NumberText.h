@@ -8,6 +8,10 @@
 // Examples: "+5" -> 5, "007" -> 7, "12.0abc" -> 12, "E1" -> 0, "" -> 0.
 [[nodiscard]] double Val(const QString& text);
 
+// The whole number a typed text stands for: its Val rounded half to even, held within the
+// 16-bit range entered numbers have always had.
+[[nodiscard]] int WholeNumber(const QString& text);
+
 // A whole number written as plain decimal text, the way numbers are written into
 // statements and lists (12, not 12.0 or 1.2e1).
 [[nodiscard]] QString PlainNumber(double value);

@@ -2,14 +2,8 @@
 
 #include "NumberText.h"
 
-#include <cmath>
-#include <limits>
-
 int StationQuery::stationOf(const QString& chooserText) {
-    const double rounded = std::nearbyint(Val(chooserText));
-    constexpr double low = std::numeric_limits<qint16>::min();
-    constexpr double high = std::numeric_limits<qint16>::max();
-    return static_cast<int>(std::fmin(std::fmax(rounded, low), high));
+    return WholeNumber(chooserText);
 }
 
 QString StationQuery::sql() const {
