@@ -12,16 +12,13 @@ QString EngineFile::Name() {
 #endif
 }
 
-bool EngineFile::IsExecutableFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
+bool EngineFile::IsExecutable(const QByteArray& contents) {
 #ifdef Q_OS_WIN
-    const QByteArray head = file.read(25);
-    return head.size() == 25 && static_cast<unsigned char>(head.at(24)) == 0x40;
+    return contents.size() >= 25 && static_cast<unsigned char>(contents.at(24)) == 0x40;
 #else
-    const QByteArray head = file.read(4);
-    return head.startsWith("\x7f" "ELF") || head.startsWith("#!");
+    return contents.startsWith("\x7f"
+                               "ELF") ||
+           contents.startsWith("#!");
 #endif
 }
 

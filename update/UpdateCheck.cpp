@@ -47,16 +47,16 @@ void UpdateCheck::bootstrapAnswered(const QByteArray& reply) {
                           : m_setup.sources.baseUrlOverride;
     add(QStringLiteral("检查当前版本号为：") + m_currentParts.join(QLatin1Char('-')));
     DownLoad(m_updateBaseUrl + QLatin1Char('/') + VersionFileName, versionFilePath(),
-             [this](bool stored) { versionFileFetched(stored); });
+             [this](const Stored& bytes) { versionFileFetched(bytes); });
 }
 
-void UpdateCheck::versionFileFetched(bool stored) {
+void UpdateCheck::versionFileFetched(const Stored& bytes) {
     std::optional<QStringList> online;
-    QFile file(versionFilePath());
-    if (stored && file.open(QIODevice::ReadOnly))
-        online = UpdateVersion::ReadVersionFile(file.readAll());
+    if (bytes)
+        online = UpdateVersion::ReadVersionFile(*bytes);
     if (!online) {
-        finish(Outcome::NoVersionInfo, QStringLiteral("没有找到最新的版本信息！升级任务被中断退出。"));
+        finish(Outcome::NoVersionInfo,
+               QStringLiteral("没有找到最新的版本信息！升级任务被中断退出。"));
         return;
     }
     add(QStringLiteral("在线提供的版本号：") + online->join(QLatin1Char('-')));
@@ -71,11 +71,11 @@ void UpdateCheck::versionFileFetched(bool stored) {
     }
     add(QStringLiteral("正在获取升级引擎……"));
     DownLoad(m_updateBaseUrl + QLatin1Char('/') + EngineFile::Name(), enginePath(),
-             [this](bool stored) { engineFetched(stored); });
+             [this](const Stored& bytes) { engineFetched(bytes); });
 }
 
-void UpdateCheck::engineFetched(bool stored) {
-    if (!stored || !EngineFile::IsExecutableFile(enginePath())) {
+void UpdateCheck::engineFetched(const Stored& bytes) {
+    if (!bytes || !EngineFile::IsExecutable(*bytes)) {
         finish(Outcome::NoEngine, NoEngineLine);
         return;
     }
@@ -102,12 +102,11 @@ void UpdateCheck::answer(bool agreed) {
 }
 
 void UpdateCheck::DownLoad(const QString& strURL, const QString& Save2FilePathName,
-                           std::function<void(bool)> then) {
+                           std::function<void(const Stored&)> then) {
     // A stale copy must never pass for the file just asked for.
     QFile::remove(Save2FilePathName);
-    m_fetch->get(QUrl(strURL), [Save2FilePathName, then = std::move(then)](
-                                   const std::optional<QByteArray>& bytes) {
-        then(bytes && WriteWholeFile(Save2FilePathName, *bytes));
+    m_fetch->get(QUrl(strURL), [Save2FilePathName, then = std::move(then)](const Stored& bytes) {
+        then(bytes && WriteWholeFile(Save2FilePathName, *bytes) ? bytes : std::nullopt);
     });
 }
 

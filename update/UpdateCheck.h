@@ -8,6 +8,7 @@
 #include <QVersionNumber>
 
 #include <functional>
+#include <optional>
 
 class Clock;
 class HttpFetch;
@@ -62,12 +63,14 @@ public:
 
 private:
     void bootstrapAnswered(const QByteArray& reply);
-    void versionFileFetched(bool stored);
-    void engineFetched(bool stored);
+    // A download's bytes, handed on once the whole file is stored; nothing when it is not.
+    using Stored = std::optional<QByteArray>;
+    void versionFileFetched(const Stored& bytes);
+    void engineFetched(const Stored& bytes);
     // Fetches strURL into Save2FilePathName, replacing any file there, then calls `then`
-    // with true when the whole file is stored.
+    // with the bytes when the whole file is stored.
     void DownLoad(const QString& strURL, const QString& Save2FilePathName,
-                  std::function<void(bool)> then);
+                  std::function<void(const Stored&)> then);
     void add(const QString& line);
     void finish(Outcome outcome, const QString& line);
     [[nodiscard]] QString versionFilePath() const;
