@@ -7,7 +7,6 @@
 #include "Prompts.h"
 #include "ReadingTime.h"
 #include "RecordSheet.h"
-#include "ReportFolder.h"
 #include "ReportMessages.h"
 
 #include <QDir>
@@ -48,14 +47,12 @@ void frmWenkongFenxi::cmdPrint_Click() {
 }
 
 void frmWenkongFenxi::cmdRecord_Click() {
-    const QString folder = ReportFolder::make(m_documentsFolder);
-    const QString proposed = QDir(folder.isEmpty() ? m_documentsFolder : folder)
-                                 .filePath(RecordSheet::BookName + QStringLiteral(".xlsx"));
-    QString path = m_prompts.saveFileName(this, QStringLiteral("输出测温记录表："),
-                                          QStringLiteral("Excel 工作簿 (*.xlsx)"), proposed);
+    const QString path = ReportMessages::askOutputPath(
+        this, m_prompts, m_documentsFolder, ReportMessages::Place::ReportFolder,
+        QStringLiteral("输出测温记录表："), QStringLiteral("Excel 工作簿 (*.xlsx)"),
+        RecordSheet::BookName + QStringLiteral(".xlsx"));
     if (path.isEmpty())
         return;
-    path = ReportMessages::withSuffix(path, QStringLiteral("xlsx"));
     setCursor(Qt::WaitCursor);
     const ExportResult written = RecordSheet::write(path, m_result, ReadingTime::wallClock(m_clock.now()));
     unsetCursor();

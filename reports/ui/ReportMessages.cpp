@@ -4,12 +4,35 @@
 #include "FileLauncher.h"
 #include "Module1.h"
 #include "Prompts.h"
+#include "ReportFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-QString ReportMessages::withSuffix(const QString& path, const QString& suffix) {
+namespace {
+
+// The chosen path, with the default extension added when the name has none.
+QString withSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
+}
+
+} // namespace
+
+QString ReportMessages::askOutputPath(QWidget* parent, Prompts& prompts,
+                                      const QString& documentsFolder, Place place,
+                                      const QString& title, const QString& filter,
+                                      const QString& fileName) {
+    // The proposal should open where it points.
+    QString folder = documentsFolder;
+    if (place == Place::ReportFolder) {
+        if (const QString reports = ReportFolder::make(documentsFolder); !reports.isEmpty())
+            folder = reports;
+    } else {
+        (void)QDir().mkpath(documentsFolder);
+    }
+    const QString chosen =
+        prompts.saveFileName(parent, title, filter, QDir(folder).filePath(fileName));
+    return chosen.isEmpty() ? QString() : withSuffix(chosen, QFileInfo(fileName).suffix());
 }
 
 void ReportMessages::tellFailure(QWidget* parent, Prompts& prompts, const ExportResult& result,

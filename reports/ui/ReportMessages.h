@@ -19,8 +19,17 @@ inline const QString StationData = QStringLiteral("该站点在设定的时间�
 
 enum class FileKind { Text, Workbook };
 
-// The chosen path, with the default extension added when the name has none.
-[[nodiscard]] QString withSuffix(const QString& path, const QString& suffix);
+// Where a report file is proposed: in the "报表" folder under the documents folder, or in
+// the documents folder itself.
+enum class Place { ReportFolder, DocumentsFolder };
+
+// Asks where to write a report file, proposing `fileName` at `place`. A folder that cannot be
+// made still lets the user choose another one. The chosen path gets `fileName`'s extension
+// when it has none; empty when the user cancelled.
+[[nodiscard]] QString askOutputPath(QWidget* parent, Prompts& prompts,
+                                    const QString& documentsFolder, Place place,
+                                    const QString& title, const QString& filter,
+                                    const QString& fileName);
 
 // Says why an export wrote nothing. Not for a written file.
 void tellFailure(QWidget* parent, Prompts& prompts, const ExportResult& result, const QString& path,

@@ -6,7 +6,6 @@
 #include "GroupNames.h"
 #include "ProgressPacer.h"
 #include "Prompts.h"
-#include "ReportFolder.h"
 #include "ReportMessages.h"
 #include "StationQuery.h"
 #include "StationReport.h"
@@ -16,7 +15,6 @@
 
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -195,15 +193,12 @@ void frmWenduBaobiao::cmdExit_Click() {
 }
 
 void frmWenduBaobiao::CmdPrn_Click() {
-    // The proposal should open where it points; a folder that cannot be made still lets the
-    // user choose another one.
-    (void)QDir().mkpath(m_documentsFolder);
-    const QString chosen = m_prompts.saveFileName(
-        this, QStringLiteral("输出数据到文本文件："), QStringLiteral("*.txt (*.txt)"),
-        QDir(m_documentsFolder).filePath(QStringLiteral("outdat.txt")));
-    if (chosen.isEmpty())
+    const QString path = ReportMessages::askOutputPath(
+        this, m_prompts, m_documentsFolder, ReportMessages::Place::DocumentsFolder,
+        QStringLiteral("输出数据到文本文件："), QStringLiteral("*.txt (*.txt)"),
+        QStringLiteral("outdat.txt"));
+    if (path.isEmpty())
         return;
-    const QString path = ReportMessages::withSuffix(chosen, QStringLiteral("txt"));
     QStringList list;
     for (int i = 0; i < List1->count(); ++i)
         list.append(List1->item(i)->text());
@@ -231,15 +226,12 @@ void frmWenduBaobiao::Cmd2ExcelTab_Click() {
 void frmWenduBaobiao::Data2ExcelTab() {
     if (m_exporting)
         return;
-    // A folder that cannot be made still lets the user choose another one.
-    const QString folder = ReportFolder::make(m_documentsFolder);
-    const QString proposed = QDir(folder.isEmpty() ? m_documentsFolder : folder)
-                                 .filePath(QStringLiteral("测温数据报表.xlsx"));
-    const QString chosen = m_prompts.saveFileName(this, QStringLiteral("输出数据到Excel文件："),
-                                                  QStringLiteral("*.xlsx (*.xlsx)"), proposed);
-    if (chosen.isEmpty())
+    const QString target = ReportMessages::askOutputPath(
+        this, m_prompts, m_documentsFolder, ReportMessages::Place::ReportFolder,
+        QStringLiteral("输出数据到Excel文件："), QStringLiteral("*.xlsx (*.xlsx)"),
+        QStringLiteral("测温数据报表.xlsx"));
+    if (target.isEmpty())
         return;
-    const QString target = ReportMessages::withSuffix(chosen, QStringLiteral("xlsx"));
     Text2->show();
     m_exporting = true;
     ProgressPacer pacer(m_clock, 1000);
