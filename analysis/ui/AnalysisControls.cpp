@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
-#include <QLineEdit>
 #include <QPushButton>
 
 QDateTimeEdit* AnalysisControls::momentBox(const QString& name, QCheckBox* enabledBy,

@@ -8,7 +8,6 @@
 class QCheckBox;
 class QDateTimeEdit;
 class QDialogButtonBox;
-class QLineEdit;
 class QPushButton;
 class QWidget;
 
