@@ -38,16 +38,33 @@ ReadingsLoader::~ReadingsLoader() {
 void ReadingsLoader::start() {
     // A server works out every row's place for the limited statement as for the whole one;
     // run side by side, each would take the server's time from the other and the first
-    // screen would wait for both. So there the whole statement follows the limited one.
+    // screen would wait for both. So there the whole statement follows the limited one, on
+    // the same connection.
     if (StoreAddress(m_dbPath).isServer()) {
         m_thread = std::thread([this] {
-            runPreview();
-            run();
+            {
+                StoreDb db(m_dbPath);
+                const StoreResult opened = db.openDatabase(StoreDb::Access::ReadOnly);
+                if (opened.ok())
+                    runPreview(db);
+                runWhole(db, opened);
+            }
+            finish();
         });
         return;
     }
-    m_previewThread = std::thread([this] { runPreview(); });
-    m_thread = std::thread([this] { run(); });
+    m_previewThread = std::thread([this] {
+        StoreDb db(m_dbPath);
+        if (db.openDatabase(StoreDb::Access::ReadOnly).ok())
+            runPreview(db);
+    });
+    m_thread = std::thread([this] {
+        {
+            StoreDb db(m_dbPath);
+            runWhole(db, db.openDatabase(StoreDb::Access::ReadOnly));
+        }
+        finish();
+    });
 }
 
 void ReadingsLoader::cancel() {
@@ -136,33 +153,27 @@ QString ReadingsLoader::previewStatement(const QString& sql) {
         .arg(whole, QString::number(PreviewRows));
 }
 
-void ReadingsLoader::runPreview() {
-    StoreDb db(m_dbPath);
-    if (!db.openDatabase(StoreDb::Access::ReadOnly).ok())
-        return;
+void ReadingsLoader::runPreview(StoreDb& db) {
     setHandle(Reading::Preview, db.handle());
     // A statement that cannot be limited this way simply shows nothing early.
     (void)read(db, Reading::Preview, previewStatement(m_sql));
     setHandle(Reading::Preview, nullptr);
 }
 
-void ReadingsLoader::run() {
-    StoreResult failure;
-    {
-        StoreDb db(m_dbPath);
-        failure = db.openDatabase(StoreDb::Access::ReadOnly);
-        if (failure.ok()) {
-            setHandle(Reading::Whole, db.handle());
-            const qint64 rows = read(db, Reading::Whole, m_sql);
-            setHandle(Reading::Whole, nullptr);
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_total = rows;
-        }
-    }
-    if (!failure.ok()) {
+void ReadingsLoader::runWhole(StoreDb& db, const StoreResult& opened) {
+    if (!opened.ok()) {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        m_error = failure;
+        m_error = opened;
+        return;
     }
+    setHandle(Reading::Whole, db.handle());
+    const qint64 rows = read(db, Reading::Whole, m_sql);
+    setHandle(Reading::Whole, nullptr);
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_total = rows;
+}
+
+void ReadingsLoader::finish() {
     // The preview may still be sorting; its rows are not wanted any more.
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
