@@ -210,10 +210,7 @@ StoreResult StoreDb::prepareServer() {
                                   StoreSchema::createIndexStatements()) {
         if (!r.ok())
             break;
-        QString statement = sql;
-        statement.replace(QLatin1String("Create Table ["),
-                          QLatin1String("Create Table If Not Exists ["));
-        r = exec(statement);
+        r = exec(sql);
     }
     if (r.ok() && !haveVal)
         r = execNative(StoreSchema::serverValFunction());
