@@ -338,7 +338,7 @@ private slots:
         for (const auto answer : {Prompts::Answer::Yes, Prompts::Answer::No}) {
             ScriptedPrompts prompts;
             prompts.answer(answer);
-            const QString chosen = StoreStartup::open(prompts, {}, m_fx.dbPath());
+            const QString chosen = StoreStartup::open(prompts, {}, m_fx.dbPath()).address;
             QCOMPARE(chosen, answer == Prompts::Answer::Yes ? m_fx.dbPath() : QString());
             QCOMPARE(prompts.asked().size(), 1);
             const QString text = prompts.asked().first().text;
@@ -359,7 +359,7 @@ private slots:
         const QString chosen = StoreStartup::open(prompts, [&](const QString&) {
             ++asked;
             return QStringLiteral("apw");
-        }, m_fx.dbPath());
+        }, m_fx.dbPath()).address;
         qunsetenv(StoreAddress::EnvironmentVariable);
         QCOMPARE(chosen, address);
         QCOMPARE(asked, 1);
