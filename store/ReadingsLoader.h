@@ -14,6 +14,7 @@
 #include <vector>
 
 class ReadingTexts;
+class RowTexts;
 class StoreDb;
 struct sqlite3;
 
@@ -87,13 +88,9 @@ private:
     // Reads one statement into rows 0, 1, ...; returns how many rows it gave, or -1 when it
     // stopped early. Failures of the whole statement are kept in m_error.
     qint64 read(StoreDb& db, Reading reading, const QString& sql);
-    // A file is read straight through SQLite; a server through Qt SQL. Both feed their rows
-    // to consume(), which hands them on in batches.
-    qint64 readFile(StoreDb& db, Reading reading, const QString& sql);
-    qint64 readServer(StoreDb& db, Reading reading, const QString& sql);
-    template <typename NextRow>
-    qint64 consume(Reading reading, NextRow&& nextRow);
-    qint64 failed(Reading reading, const QString& reason);
+    // Hands the rows on in batches.
+    qint64 consume(Reading reading, RowTexts& rows);
+    qint64 failed(Reading reading, const StoreResult& why);
     void hand(Batch& local, Reading reading, bool last);
     void setHandle(Reading reading, sqlite3* handle);
 
