@@ -91,8 +91,11 @@ void StoreController::ChaXun(const QString& MySql, const QString& MyOrderKey) {
     fillQueryPane(ReadingsLayout::forQuery(MyOrderKey), MySql);
 }
 
+const ReadingsLayout& StoreController::paneLayout() const {
+    return m_readingsModel->layout();
+}
+
 void StoreController::fillQueryPane(const ReadingsLayout& layout, const QString& sql) {
-    m_paneLayout = layout;
     m_paneSql = sql;
     const StoreResult r = m_readingsModel->fill(m_databasePath, layout, sql);
     m_pane.showQuery(*m_readingsModel, layout.paneWidthTwips());

@@ -32,7 +32,7 @@ public:
 
     // What filled the query pane last: its layout (no columns before the first fill) and
     // its statement (empty for a fixed view, which reads the layout's own).
-    [[nodiscard]] const ReadingsLayout& paneLayout() const { return m_paneLayout; }
+    [[nodiscard]] const ReadingsLayout& paneLayout() const;
     [[nodiscard]] const QString& paneSql() const { return m_paneSql; }
 
 public slots:
@@ -58,7 +58,6 @@ private:
     QueryPane& m_pane;
     QString m_databasePath;
     ReadingsModel* m_readingsModel;
-    ReadingsLayout m_paneLayout;
     QString m_paneSql;
     // The date-time dialog of the saves. It survives a cancel, so the next save offers the
     // cancelled entries again, and is destroyed after a save.
