@@ -68,11 +68,6 @@ QString StoreDb::reasonText(int sqliteCode, const QString& engineText) {
     }
 }
 
-QString StoreDb::storeName(const QString& path) {
-    const StoreAddress address(path);
-    return address.isServer() ? address.serverName() : path;
-}
-
 JetSql::Dialect StoreDb::dialect() const {
     return isServer() ? JetSql::Dialect::PostgreSQL : JetSql::Dialect::SQLite;
 }
