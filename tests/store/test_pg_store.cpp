@@ -1,5 +1,6 @@
 #include "Clock.h"
 #include "DeviceController.h"
+#include "ConfirmDateTime.h"
 #include "FrmShowRiLI.h"
 #include "GroupData2Mdb.h"
 #include "JetVal.h"
@@ -265,12 +266,7 @@ private slots:
         whenShown<FrmShowRiLI>([&](FrmShowRiLI* d) {
             if (!midSave)
                 QVERIFY(m_pg.stop());
-            d->Text1->setText(QStringLiteral("2008-05-01"));
-            d->Combo1->setEditText(QStringLiteral("08:00:00"));
-            d->Text2[0]->setText(QStringLiteral("1"));
-            d->Text2[1]->setText(QStringLiteral("999"));
-            d->Text3->setText(QStringLiteral("+0"));
-            d->CmdOK->click();
+            confirmDateTime(d, QStringLiteral("2008-05-01"), QStringLiteral("08:00:00"));
         });
         w.menuSave2Mdb_Click();
         QCOMPARE(prompts.texts().size(), 2);
