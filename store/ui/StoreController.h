@@ -5,12 +5,15 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class Clock;
 class FrmShowRiLI;
 class Prompts;
 class QAbstractItemModel;
 class QueryPane;
 class ReadingsModel;
+class StoreResult;
 class WaitingPanel;
 class QWidget;
 
@@ -47,9 +50,11 @@ public slots:
 
 private:
     void fillQueryPane(const ReadingsLayout& layout, const QString& sql = {});
-    // The waiting panel around a dialog that reads the database while it opens.
-    void showPreparingPanel();
-    void hidePreparingPanel();
+    // Makes a dialog that reads the database while it opens, under the waiting panel, and
+    // runs it; the panel goes when the dialog closes. A dialog whose store cannot be opened
+    // (its `opened` says so) is refused with the reason instead, and null returned.
+    template <typename Dialog>
+    std::unique_ptr<Dialog> execPrepared(const StoreResult& (Dialog::*opened)() const);
 
     QWidget& m_window;
     Prompts& m_prompts;
