@@ -2,6 +2,7 @@
 
 #include "JetSql.h"
 #include "JetValFunction.h"
+#include "RowCopy.h"
 #include "StoreSchema.h"
 
 #include <QFile>
@@ -440,28 +441,17 @@ StoreResult StoreDb::replaceRows(const QString& table, const QStringList& column
     if (!r.ok())
         return r;
     r = exec(QStringLiteral("delete * from [%1]").arg(table));
-    QSqlQuery insert;
-    if (r.ok()) {
-        const QString names =
-            QLatin1Char('[') + columns.join(QStringLiteral("],[")) + QLatin1Char(']');
-        QStringList marks(columns.size(), QStringLiteral("?"));
-        r = prepare(QStringLiteral("Insert Into [%1](%2) values (%3)")
-                        .arg(table, names, marks.join(QLatin1Char(','))),
-                    insert);
-    }
-    for (const QVariantList& row : rows) {
-        if (!r.ok())
-            break;
-        for (int c = 0; c < row.size(); ++c) {
-            // A null text would be bound as SQL NULL.
+    RowCopy::Inserter insert(*this, table, columns);
+    for (const QVariantList& row : rows)
+        for (int c = 0; r.ok() && c < row.size(); ++c) {
+            // A null text would be stored as SQL NULL.
             const QVariant& v = row[c];
             const bool none =
                 v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isNull());
-            insert.bindValue(c, none ? QVariant(QStringLiteral("")) : v);
+            r = insert.add(none ? QVariant(QStringLiteral("")) : v);
         }
-        r = run(insert);
-    }
-    insert.finish();
+    if (r.ok())
+        r = insert.flush();
     if (r.ok())
         return commit();
     rollback();
