@@ -1,18 +1,14 @@
 #include "PourReadingsLoader.h"
 
-#include "JetSql.h"
 #include "JetVal.h"
 #include "PourReadings.h"
 #include "ReadingTime.h"
+#include "RowTexts.h"
 #include "StoreDb.h"
 #include "TemperatureText.h"
 
 #include <QByteArray>
 #include <QHash>
-#include <QSqlError>
-#include <QSqlQuery>
-
-#include <sqlite3.h>
 
 #include <cmath>
 #include <string_view>
@@ -53,76 +49,34 @@ private:
     int m_last = -2;
 };
 
-// Takes every row nextRow hands over (date-time, number and temperature as UTF-8) into out;
-// the row source is the engine's, the rule is one.
-template <typename NextRow>
-void consume(PourReadings& out, const PourReadingsLoader::Progress& progress, NextRow&& nextRow) {
+// Takes every row of 表1 into out.
+StoreResult readRows(StoreDb& db, PourReadings& out, const PourReadingsLoader::Progress& progress) {
+    RowTexts rows(db,
+                  {QStringLiteral("日期时间"), QStringLiteral("编号"), QStringLiteral("温度值")});
+    if (StoreResult r = rows.select(Statement); !r.ok())
+        return r;
     UploadTexts uploads(out);
-    qint64 rows = 0;
-    std::string_view cells[3];
-    while (nextRow(cells)) {
-        if (++rows % ProgressEvery == 0 && progress)
-            progress(rows);
-        const int upload = uploads.uploadOf(cells[0]);
+    qint64 count = 0;
+    while (rows.next()) {
+        if (++count % ProgressEvery == 0 && progress)
+            progress(count);
+        const std::string_view dateTime = rows.text(0);
+        const int upload = uploads.uploadOf(dateTime);
         if (upload < 0) {
             if (out.unreadableRows++ == 0)
                 out.unreadableExample =
-                    QString::fromUtf8(cells[0].data(), static_cast<qsizetype>(cells[0].size()));
+                    QString::fromUtf8(dateTime.data(), static_cast<qsizetype>(dateTime.size()));
             continue;
         }
-        const double sensor = std::round(JetVal::leadingNumber(cells[1].data(), cells[1].size()));
+        const std::string_view number = rows.text(1);
+        const double sensor = std::round(JetVal::leadingNumber(number.data(), number.size()));
         if (sensor < 0 || sensor >= PourReadings::SensorLimit)
             continue;
-        const auto value = TemperatureText::parse(cells[2].data(), cells[2].size());
+        const std::string_view temperature = rows.text(2);
+        const auto value = TemperatureText::parse(temperature.data(), temperature.size());
         out.set(upload, static_cast<int>(sensor), value ? *value : std::nan(""));
     }
-}
-
-StoreResult failure(const QString& reason) {
-    return StoreResult::failure(StoreResult::Kind::Failed,
-                                QStringLiteral("数据库操作失败：") + reason);
-}
-
-// A million rows pass through here: the SQLite statement is walked directly, without a
-// QVariant per value.
-StoreResult readFile(StoreDb& db, PourReadings& out, const PourReadingsLoader::Progress& progress) {
-    sqlite3_stmt* statement = nullptr;
-    const QByteArray sql = JetSql::translate(Statement).sql.toUtf8();
-    if (sqlite3_prepare_v2(db.handle(), sql.constData(), -1, &statement, nullptr) != SQLITE_OK)
-        return failure(QString::fromUtf8(sqlite3_errmsg(db.handle())));
-    int rc = SQLITE_ROW;
-    consume(out, progress, [&](std::string_view* cells) {
-        if ((rc = sqlite3_step(statement)) != SQLITE_ROW)
-            return false;
-        for (int i = 0; i < 3; ++i) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
-            cells[i] = text ? std::string_view(text, static_cast<std::size_t>(
-                                                         sqlite3_column_bytes(statement, i)))
-                            : std::string_view();
-        }
-        return true;
-    });
-    const QString error = QString::fromUtf8(sqlite3_errmsg(db.handle()));
-    sqlite3_finalize(statement);
-    return rc == SQLITE_DONE ? StoreResult() : failure(error);
-}
-
-StoreResult readServer(StoreDb& db, PourReadings& out,
-                       const PourReadingsLoader::Progress& progress) {
-    QSqlQuery query;
-    if (StoreResult r = db.select(Statement, query); !r.ok())
-        return r;
-    QByteArray bytes[3];
-    consume(out, progress, [&](std::string_view* cells) {
-        if (!query.next())
-            return false;
-        for (int i = 0; i < 3; ++i) {
-            bytes[i] = query.value(i).toString().toUtf8();
-            cells[i] = std::string_view(bytes[i].constData(), static_cast<std::size_t>(bytes[i].size()));
-        }
-        return true;
-    });
-    return query.lastError().isValid() ? failure(query.lastError().databaseText()) : StoreResult();
+    return rows.ended();
 }
 
 } // namespace
@@ -133,7 +87,7 @@ StoreResult PourReadingsLoader::load(const QString& dbPath, PourReadings& out,
     StoreDb db(dbPath);
     StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
     if (r.ok())
-        r = db.isServer() ? readServer(db, out, progress) : readFile(db, out, progress);
+        r = readRows(db, out, progress);
     if (r.ok())
         out.finish();
     return r;

@@ -112,10 +112,6 @@ int MainPanes::splitterLeft() const {
     return Twips::FromPixels(picSplitter->x());
 }
 
-int MainPanes::hSplitterTop() const {
-    return Twips::FromPixels(picHHSplitter->y());
-}
-
 void MainPanes::ResizeListViewS() {
     const int title = Twips::ToPixels(TitleHeight);
     const auto fill = [title](QLabel* label, QWidget* list, QWidget* pane, int listWidth) {

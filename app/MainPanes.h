@@ -42,9 +42,8 @@ public:
     void showQuery(ReadingsModel& model, int paneWidthTwips) override;
     void setQueryCaption(const QString& caption) override;
 
-    // Current splitter positions as laid out, twips from the client's left and top.
+    // The vertical splitter's position as laid out, twips from the client's left.
     [[nodiscard]] int splitterLeft() const;
-    [[nodiscard]] int hSplitterTop() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -4,7 +4,6 @@
 #include "MainPanes.h"
 #include "Module1.h"
 #include "Prompts.h"
-#include "ReadingLists.h"
 #include "StoreStartup.h"
 #include "frmLogin.h"
 #include "frmMain.h"
@@ -42,14 +41,11 @@ void acceptEmptyPassword(frmLogin& login) {
     });
 }
 
-// On a database without uploads, the query pane tells the user what to do first. Only one
-// row is looked at; the analysis watch reads the upload list itself.
-StoreResult adviseOnEmptyDatabase(const Module1& state, MainPanes& panes) {
-    bool any = false;
-    const StoreResult r = ReadingLists::hasUploads(state.DatabasePath, any);
-    if (r.ok() && !any)
+// On a database without uploads, the query pane tells the user what to do first. The
+// analysis watch reads the upload list itself.
+void adviseOnEmptyDatabase(const StoreStartup::Opened& store, MainPanes& panes) {
+    if (store.state.ok() && !store.hasUploads)
         panes.setQueryPlaceholder(FirstStartAdvice);
-    return r;
 }
 
 void endCheckedStart(const Module1& state, const StoreResult& database) {
@@ -97,8 +93,9 @@ std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceL
     // A folder that cannot be made shows up as a database that cannot be opened.
     (void)QDir().mkpath(state.DataFolder);
     // From here on the database path is the store in use: the local file or a server.
-    state.DatabasePath =
+    const StoreStartup::Opened store =
         StoreStartup::open(prompts, StoreStartup::askPasswordDialog, state.DatabasePath);
+    state.DatabasePath = store.address;
     if (state.DatabasePath.isEmpty())
         return nullptr;
 
@@ -125,11 +122,11 @@ std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceL
     login.reset();
 
     auto main = std::make_unique<frmMain>(state, prompts, clock);
-    const StoreResult database = adviseOnEmptyDatabase(state, main->panes());
+    adviseOnEmptyDatabase(store, main->panes());
     splash.reset();
     main->show();
     if (checkingStart())
-        endCheckedStart(state, database);
+        endCheckedStart(state, store.state);
     return main;
 }
 

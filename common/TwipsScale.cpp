@@ -27,25 +27,8 @@ int TwipsScale::y(double twips) const {
     return static_cast<int>(std::lround(yF(twips)));
 }
 
-QRectF TwipsScale::toDevice(const QRectF& twips) const {
-    return {xF(twips.x()), yF(twips.y()), xF(twips.width()), yF(twips.height())};
-}
-
-QRect TwipsScale::toPixels(const QRect& twips) const {
-    return {x(twips.x()), y(twips.y()), x(twips.width()), y(twips.height())};
-}
-
 int TwipsScale::twipsX(double pixels) const {
     return static_cast<int>(std::lround(pixels * PerInch / m_dpiX));
-}
-
-int TwipsScale::twipsY(double pixels) const {
-    return static_cast<int>(std::lround(pixels * PerInch / m_dpiY));
-}
-
-QRect TwipsScale::toTwips(const QRect& pixels) const {
-    return {twipsX(pixels.x()), twipsY(pixels.y()), twipsX(pixels.width()),
-            twipsY(pixels.height())};
 }
 
 // Window geometry keeps the single horizontal factor it always used, so square screen
@@ -61,10 +44,4 @@ int Twips::FromPixels(int pixels) {
 QRect Twips::ToPixels(const QRect& twips) {
     const TwipsScale s = TwipsScale::screen();
     return {s.x(twips.x()), s.x(twips.y()), s.x(twips.width()), s.x(twips.height())};
-}
-
-QRect Twips::FromPixels(const QRect& pixels) {
-    const TwipsScale s = TwipsScale::screen();
-    return {s.twipsX(pixels.x()), s.twipsX(pixels.y()), s.twipsX(pixels.width()),
-            s.twipsX(pixels.height())};
 }

@@ -3,7 +3,6 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
-#include <QRectF>
 #include <QSize>
 
 class QPaintDevice;
@@ -32,13 +31,9 @@ public:
     [[nodiscard]] int x(double twips) const;
     [[nodiscard]] int y(double twips) const;
     [[nodiscard]] QPointF toDevice(const QPointF& twips) const { return {xF(twips.x()), yF(twips.y())}; }
-    [[nodiscard]] QRectF toDevice(const QRectF& twips) const;
-    [[nodiscard]] QRect toPixels(const QRect& twips) const;
 
     // Device pixels back to twips.
     [[nodiscard]] int twipsX(double pixels) const;
-    [[nodiscard]] int twipsY(double pixels) const;
-    [[nodiscard]] QRect toTwips(const QRect& pixels) const;
 
 private:
     double m_dpiX;
@@ -48,11 +43,8 @@ private:
 // The screen's conversions, for window geometry.
 namespace Twips {
 
-inline constexpr int PerInch = TwipsScale::PerInch;
-
 [[nodiscard]] int ToPixels(int twips);
 [[nodiscard]] int FromPixels(int pixels);
 [[nodiscard]] QRect ToPixels(const QRect& twips);
-[[nodiscard]] QRect FromPixels(const QRect& pixels);
 
 } // namespace Twips

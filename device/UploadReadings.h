@@ -18,7 +18,6 @@ public:
     void setReadings(const QStringList& temperatures);
     void clear();
 
-    [[nodiscard]] bool isEmpty() const { return m_temperatures.isEmpty(); }
     [[nodiscard]] QString temperature(int row) const;
     void setTemperature(int row, const QString& text);
 

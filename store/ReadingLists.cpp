@@ -10,11 +10,14 @@ StoreResult ReadingLists::distinctTexts(const QString& dbPath, const QString& sq
                                         QStringList& out) {
     out.clear();
     StoreDb db(dbPath);
-    StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
-    if (!r.ok())
-        return r;
+    const StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
+    return r.ok() ? texts(db, sql, out) : r;
+}
+
+StoreResult ReadingLists::texts(StoreDb& db, const QString& sql, QStringList& out) {
+    out.clear();
     QSqlQuery q;
-    if (r = db.select(sql, q); !r.ok())
+    if (StoreResult r = db.select(sql, q); !r.ok())
         return r;
     while (q.next())
         out.append(q.value(0).toString());
@@ -45,10 +48,10 @@ StoreResult ReadingLists::dateTimes(const QString& dbPath, QStringList& out) {
                          out);
 }
 
-StoreResult ReadingLists::hasUploads(const QString& dbPath, bool& any) {
+StoreResult ReadingLists::hasUploads(StoreDb& db, bool& any) {
     QStringList first;
-    const StoreResult r = distinctTexts(
-        dbPath, QStringLiteral("select [日期时间] from [表1] where [日期时间] is not null limit 1"),
+    const StoreResult r = texts(
+        db, QStringLiteral("select [日期时间] from [表1] where [日期时间] is not null limit 1"),
         first);
     any = !first.isEmpty();
     return r;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class StoreDb;
+
 // The distinct values of 表1 that the dialogs offer and the grouping run walks. Each is
 // read with a "select distinct" that gives exactly the list a walk over every row in the
 // same order would give, but lets SQLite skip through its index instead of handing over a
@@ -23,10 +25,11 @@ public:
     // (0012 and 12.0 both give 12).
     [[nodiscard]] static StoreResult sensorNumbers(const QString& dbPath, QStringList& out);
 
-    // Whether 表1 holds any upload, read without walking the table.
-    [[nodiscard]] static StoreResult hasUploads(const QString& dbPath, bool& any);
+    // Whether 表1 holds any upload, read on an open store without walking the table.
+    [[nodiscard]] static StoreResult hasUploads(StoreDb& db, bool& any);
 
 private:
     [[nodiscard]] static StoreResult distinctTexts(const QString& dbPath, const QString& sql,
                                                    QStringList& out);
+    [[nodiscard]] static StoreResult texts(StoreDb& db, const QString& sql, QStringList& out);
 };

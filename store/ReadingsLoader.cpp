@@ -1,14 +1,11 @@
 #include "ReadingsLoader.h"
 
-#include "JetSql.h"
 #include "ReadingTexts.h"
+#include "RowTexts.h"
 #include "StoreAddress.h"
 #include "StoreDb.h"
 
 #include <QElapsedTimer>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <algorithm>
 
@@ -38,16 +35,33 @@ ReadingsLoader::~ReadingsLoader() {
 void ReadingsLoader::start() {
     // A server works out every row's place for the limited statement as for the whole one;
     // run side by side, each would take the server's time from the other and the first
-    // screen would wait for both. So there the whole statement follows the limited one.
+    // screen would wait for both. So there the whole statement follows the limited one, on
+    // the same connection.
     if (StoreAddress(m_dbPath).isServer()) {
         m_thread = std::thread([this] {
-            runPreview();
-            run();
+            {
+                StoreDb db(m_dbPath);
+                const StoreResult opened = db.openDatabase(StoreDb::Access::ReadOnly);
+                if (opened.ok())
+                    runPreview(db);
+                runWhole(db, opened);
+            }
+            finish();
         });
         return;
     }
-    m_previewThread = std::thread([this] { runPreview(); });
-    m_thread = std::thread([this] { run(); });
+    m_previewThread = std::thread([this] {
+        StoreDb db(m_dbPath);
+        if (db.openDatabase(StoreDb::Access::ReadOnly).ok())
+            runPreview(db);
+    });
+    m_thread = std::thread([this] {
+        {
+            StoreDb db(m_dbPath);
+            runWhole(db, db.openDatabase(StoreDb::Access::ReadOnly));
+        }
+        finish();
+    });
 }
 
 void ReadingsLoader::cancel() {
@@ -136,33 +150,27 @@ QString ReadingsLoader::previewStatement(const QString& sql) {
         .arg(whole, QString::number(PreviewRows));
 }
 
-void ReadingsLoader::runPreview() {
-    StoreDb db(m_dbPath);
-    if (!db.openDatabase(StoreDb::Access::ReadOnly).ok())
-        return;
+void ReadingsLoader::runPreview(StoreDb& db) {
     setHandle(Reading::Preview, db.handle());
     // A statement that cannot be limited this way simply shows nothing early.
     (void)read(db, Reading::Preview, previewStatement(m_sql));
     setHandle(Reading::Preview, nullptr);
 }
 
-void ReadingsLoader::run() {
-    StoreResult failure;
-    {
-        StoreDb db(m_dbPath);
-        failure = db.openDatabase(StoreDb::Access::ReadOnly);
-        if (failure.ok()) {
-            setHandle(Reading::Whole, db.handle());
-            const qint64 rows = read(db, Reading::Whole, m_sql);
-            setHandle(Reading::Whole, nullptr);
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_total = rows;
-        }
-    }
-    if (!failure.ok()) {
+void ReadingsLoader::runWhole(StoreDb& db, const StoreResult& opened) {
+    if (!opened.ok()) {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        m_error = failure;
+        m_error = opened;
+        return;
     }
+    setHandle(Reading::Whole, db.handle());
+    const qint64 rows = read(db, Reading::Whole, m_sql);
+    setHandle(Reading::Whole, nullptr);
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_total = rows;
+}
+
+void ReadingsLoader::finish() {
     // The preview may still be sorting; its rows are not wanted any more.
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -175,33 +183,13 @@ void ReadingsLoader::run() {
     hand(none, Reading::Whole, true);
 }
 
-namespace {
-
-// The column of a statement's result with the given name, or -1.
-int columnNamed(sqlite3_stmt* statement, const char* name) {
-    const QString wanted = QString::fromUtf8(name);
-    for (int c = 0; c < sqlite3_column_count(statement); ++c)
-        if (QString::fromUtf8(sqlite3_column_name(statement, c)).compare(wanted, Qt::CaseInsensitive) == 0)
-            return c;
-    return -1;
-}
-
-std::string_view columnText(sqlite3_stmt* statement, int column) {
-    if (column < 0)
-        return {};
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    if (!text)
-        return {};
-    return {text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column))};
-}
-
-} // namespace
-
-qint64 ReadingsLoader::failed(Reading reading, const QString& reason) {
+qint64 ReadingsLoader::failed(Reading reading, const StoreResult& why) {
     if (!m_cancelled && reading == Reading::Whole) {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        m_error = StoreResult::failure(StoreResult::Kind::Failed,
-                                       QStringLiteral("数据库操作失败：") + reason);
+        m_error =
+            StoreResult::failure(StoreResult::Kind::Failed,
+                                 QStringLiteral("数据库操作失败：") +
+                                     why.message().section(QStringLiteral("数据库操作失败："), -1));
     }
     return -1;
 }
@@ -209,23 +197,28 @@ qint64 ReadingsLoader::failed(Reading reading, const QString& reason) {
 qint64 ReadingsLoader::read(StoreDb& db, Reading reading, const QString& sql) {
     if (m_cancelled)
         return -1;
-    return db.isServer() ? readServer(db, reading, sql) : readFile(db, reading, sql);
+    RowTexts rows(db,
+                  {QStringLiteral("日期时间"), QStringLiteral("编号"), QStringLiteral("温度值")});
+    if (const StoreResult r = rows.select(sql); !r.ok())
+        return failed(reading, r);
+    const qint64 produced = consume(reading, rows);
+    if (const StoreResult r = rows.ended(); !r.ok() && !m_cancelled)
+        return failed(reading, r);
+    return m_cancelled ? -1 : produced;
 }
 
-template <typename NextRow>
-qint64 ReadingsLoader::consume(Reading reading, NextRow&& nextRow) {
+qint64 ReadingsLoader::consume(Reading reading, RowTexts& rows) {
     ReadingsRowBuilder builder(m_fill);
     ReadingTexts texts;
     Batch local;
     QElapsedTimer sinceHand;
     sinceHand.start();
     qint64 produced = 0;
-    std::string_view cells[3];
-    while (!m_cancelled && nextRow(cells)) {
+    while (!m_cancelled && rows.next()) {
         CachedRow row;
-        row.dateTime = texts.intern(cells[0], local.newTexts);
-        row.number = texts.intern(cells[1], local.newTexts);
-        row.temperature = texts.intern(cells[2], local.newTexts);
+        row.dateTime = texts.intern(rows.text(0), local.newTexts);
+        row.number = texts.intern(rows.text(1), local.newTexts);
+        row.temperature = texts.intern(rows.text(2), local.newTexts);
         if (builder.next(row.dateTime, texts.value(row.number), row.mark)) {
             local.rows.push_back(row);
             ++produced;
@@ -240,58 +233,4 @@ qint64 ReadingsLoader::consume(Reading reading, NextRow&& nextRow) {
     }
     hand(local, reading, false);
     return produced;
-}
-
-qint64 ReadingsLoader::readFile(StoreDb& db, Reading reading, const QString& sql) {
-    const QByteArray translated = JetSql::translate(sql).sql.toUtf8();
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db.handle(), translated.constData(), -1, &statement, nullptr) !=
-        SQLITE_OK) {
-        const QString reason = StoreDb::reasonText(sqlite3_errcode(db.handle()),
-                                                   QString::fromUtf8(sqlite3_errmsg(db.handle())));
-        sqlite3_finalize(statement);
-        return failed(reading, reason);
-    }
-    const int fields[3] = {columnNamed(statement, "日期时间"), columnNamed(statement, "编号"),
-                           columnNamed(statement, "温度值")};
-    int step = SQLITE_ROW;
-    const qint64 produced = consume(reading, [&](std::string_view* cells) {
-        if ((step = sqlite3_step(statement)) != SQLITE_ROW)
-            return false;
-        for (int i = 0; i < 3; ++i)
-            cells[i] = columnText(statement, fields[i]);
-        return true;
-    });
-    const bool stopped = step != SQLITE_DONE && step != SQLITE_ROW && !m_cancelled;
-    const QString reason =
-        stopped ? StoreDb::reasonText(step, QString::fromUtf8(sqlite3_errmsg(db.handle())))
-                : QString();
-    sqlite3_finalize(statement);
-    if (stopped)
-        return failed(reading, reason);
-    return m_cancelled ? -1 : produced;
-}
-
-qint64 ReadingsLoader::readServer(StoreDb& db, Reading reading, const QString& sql) {
-    QSqlQuery query;
-    const StoreResult r = db.select(sql, query);
-    if (!r.ok())
-        return failed(reading, r.message().section(QStringLiteral("数据库操作失败："), -1));
-    const QSqlRecord record = query.record();
-    const int fields[3] = {record.indexOf(QStringLiteral("日期时间")),
-                           record.indexOf(QStringLiteral("编号")),
-                           record.indexOf(QStringLiteral("温度值"))};
-    QByteArray bytes[3];
-    const qint64 produced = consume(reading, [&](std::string_view* cells) {
-        if (!query.next())
-            return false;
-        for (int i = 0; i < 3; ++i) {
-            bytes[i] = fields[i] < 0 ? QByteArray() : query.value(fields[i]).toString().toUtf8();
-            cells[i] = std::string_view(bytes[i].constData(), static_cast<std::size_t>(bytes[i].size()));
-        }
-        return true;
-    });
-    if (!m_cancelled && query.lastError().isValid())
-        return failed(reading, query.lastError().databaseText());
-    return m_cancelled ? -1 : produced;
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 class ReadingTexts;
+class RowTexts;
 class StoreDb;
 struct sqlite3;
 
@@ -23,8 +24,8 @@ struct sqlite3;
 // SQLite finds without sorting the whole table, so the first screen shows at once; and the
 // whole statement, whose rows replace the first ones (identical unless rows tie in the
 // order) and continue the list. Once the whole statement hands rows, the limited one's
-// later rows are dropped. On a server the two run one after the other, since there each
-// costs a pass over every row.
+// later rows are dropped. On a server the two run one after the other on one
+// connection, since there each costs a pass over every row.
 //
 // Rows are read straight from SQLite (through Qt SQL from a server) and kept as the texts of their row of 表1, each text
 // stored once; the pane's cells are made from them only for the rows that are looked at.
@@ -79,18 +80,17 @@ public:
 private:
     enum class Reading { Preview, Whole };
 
-    void run();
-    void runPreview();
+    // The limited statement, then the whole one, each on an open connection; finish()
+    // ends the reading once the whole statement is done.
+    void runPreview(StoreDb& db);
+    void runWhole(StoreDb& db, const StoreResult& opened);
+    void finish();
     // Reads one statement into rows 0, 1, ...; returns how many rows it gave, or -1 when it
     // stopped early. Failures of the whole statement are kept in m_error.
     qint64 read(StoreDb& db, Reading reading, const QString& sql);
-    // A file is read straight through SQLite; a server through Qt SQL. Both feed their rows
-    // to consume(), which hands them on in batches.
-    qint64 readFile(StoreDb& db, Reading reading, const QString& sql);
-    qint64 readServer(StoreDb& db, Reading reading, const QString& sql);
-    template <typename NextRow>
-    qint64 consume(Reading reading, NextRow&& nextRow);
-    qint64 failed(Reading reading, const QString& reason);
+    // Hands the rows on in batches.
+    qint64 consume(Reading reading, RowTexts& rows);
+    qint64 failed(Reading reading, const StoreResult& why);
     void hand(Batch& local, Reading reading, bool last);
     void setHandle(Reading reading, sqlite3* handle);
 

@@ -67,12 +67,14 @@ QStringList ReadingsRowBuilder::cells(const Mark& mark, const QString& dateTime,
 
 bool ReadingsRowBuilder::add(const QString& dateTime, const QString& number,
                              const QString& temperature, Row& out) {
-    auto known = m_dateTimeKeys.constFind(dateTime);
-    if (known == m_dateTimeKeys.constEnd())
-        known = m_dateTimeKeys.insert(dateTime, static_cast<quint64>(m_dateTimeKeys.size()));
-    const quint64 key = *known;
+    // next() only compares a key with the row before's, so a new key per change of text
+    // serves as well as one per distinct text.
+    if (m_addedDateTimes == 0 || dateTime != m_lastDateTime) {
+        m_lastDateTime = dateTime;
+        ++m_addedDateTimes;
+    }
     Mark mark;
-    if (!next(key, Val(number), mark))
+    if (!next(m_addedDateTimes, Val(number), mark))
         return false;
     out.cells = cells(mark, dateTime, number, temperature);
     out.colour = mark.colour;

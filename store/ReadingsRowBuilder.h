@@ -46,8 +46,9 @@ private:
     double m_previousNumber = 0.0;
     quint64 m_previousDateTime = 0;
     quint8 m_colour = 1;
-    // The keys add() gives date-time texts.
-    QHash<QString, quint64> m_dateTimeKeys;
+    // The date-time key add() gave last, and its text.
+    quint64 m_addedDateTimes = 0;
+    QString m_lastDateTime;
     // Formatting is the same for every repeat of a text; a million readings hold only a few
     // thousand different ones.
     QHash<QString, QString> m_numberTexts;

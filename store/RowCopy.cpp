@@ -28,6 +28,23 @@ QString insertStatement(const QString& table, const QStringList& columns, int ro
 
 } // namespace
 
+RowCopy::Inserter::Inserter(StoreDb& to, QString table, QStringList columns)
+    : m_to(to), m_table(std::move(table)), m_columns(std::move(columns)) {}
+
+StoreResult RowCopy::Inserter::add(const QVariant& value) {
+    m_values.append(value);
+    return m_values.size() >= ChunkRows * m_columns.size() ? flush() : StoreResult();
+}
+
+StoreResult RowCopy::Inserter::flush() {
+    const int rows = static_cast<int>(m_values.size() / m_columns.size());
+    StoreResult done;
+    if (rows > 0)
+        done = m_to.exec(insertStatement(m_table, m_columns, rows), m_values);
+    m_values.clear();
+    return done;
+}
+
 StoreResult RowCopy::append(StoreDb& from, const QString& select, StoreDb& to,
                             const QString& table) {
     QSqlQuery source;
@@ -39,29 +56,19 @@ StoreResult RowCopy::append(StoreDb& from, const QString& select, StoreDb& to,
     for (int c = 0; c < record.count(); ++c)
         columns.append(record.fieldName(c));
 
-    QVariantList values;
-    const auto flush = [&]() {
-        const int rows = static_cast<int>(values.size() / columns.size());
-        StoreResult done;
-        if (rows > 0)
-            done = to.exec(insertStatement(table, columns, rows), values);
-        values.clear();
-        return done;
-    };
+    Inserter insert(to, table, columns);
     while (r.ok() && source.next()) {
-        for (int c = 0; c < columns.size(); ++c) {
+        for (int c = 0; r.ok() && c < columns.size(); ++c) {
             const QVariant v = source.value(c);
             // Every column holds text; a null cell stays null.
-            values.append(v.isNull() ? QVariant(QMetaType::fromType<QString>())
-                                     : QVariant(v.toString()));
+            r = insert.add(v.isNull() ? QVariant(QMetaType::fromType<QString>())
+                                      : QVariant(v.toString()));
         }
-        if (values.size() >= ChunkRows * columns.size())
-            r = flush();
     }
     if (r.ok() && source.lastError().isValid())
         return StoreResult::failure(StoreResult::Kind::Failed,
                                     QStringLiteral("数据库操作失败：") + source.lastError().text());
     if (r.ok())
-        r = flush();
+        r = insert.flush();
     return r;
 }

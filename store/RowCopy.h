@@ -3,6 +3,8 @@
 #include "StoreResult.h"
 
 #include <QString>
+#include <QStringList>
+#include <QVariantList>
 
 class StoreDb;
 
@@ -11,6 +13,23 @@ class StoreDb;
 // rows to a statement so that a server is not asked once per row. The caller holds the
 // transactions that make the copy all or nothing.
 namespace RowCopy {
+
+// Appends rows to `table` of `to`, handed value by value in the order of `columns`, many
+// rows to a statement.
+class Inserter {
+public:
+    Inserter(StoreDb& to, QString table, QStringList columns);
+    // Takes the next value; inserts once a statement's worth of rows is waiting.
+    [[nodiscard]] StoreResult add(const QVariant& value);
+    // Inserts the rows still waiting.
+    [[nodiscard]] StoreResult flush();
+
+private:
+    StoreDb& m_to;
+    QString m_table;
+    QStringList m_columns;
+    QVariantList m_values;
+};
 
 // Appends every row of `select` on `from` to `table` of `to`, each value in the column of
 // the same name.

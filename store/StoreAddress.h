@@ -28,7 +28,6 @@ public:
     // True when there is a store to read: a server always (the start-up prepared it), a
     // file once it has been made.
     [[nodiscard]] bool exists() const;
-    [[nodiscard]] const QString& filePath() const { return m_text; }
     [[nodiscard]] const QString& host() const { return m_host; }
     [[nodiscard]] int port() const { return m_port; }
     [[nodiscard]] const QString& database() const { return m_database; }
@@ -65,5 +64,4 @@ private:
     int m_port = DefaultPort;
     QString m_database;
     QString m_user;
-    QString m_urlPassword;
 };

@@ -2,6 +2,7 @@
 
 #include "JetSql.h"
 #include "JetValFunction.h"
+#include "RowCopy.h"
 #include "StoreSchema.h"
 
 #include <QFile>
@@ -66,11 +67,6 @@ QString StoreDb::reasonText(int sqliteCode, const QString& engineText) {
     default:
         return engineText;
     }
-}
-
-QString StoreDb::storeName(const QString& path) {
-    const StoreAddress address(path);
-    return address.isServer() ? address.serverName() : path;
 }
 
 JetSql::Dialect StoreDb::dialect() const {
@@ -210,10 +206,7 @@ StoreResult StoreDb::prepareServer() {
                                   StoreSchema::createIndexStatements()) {
         if (!r.ok())
             break;
-        QString statement = sql;
-        statement.replace(QLatin1String("Create Table ["),
-                          QLatin1String("Create Table If Not Exists ["));
-        r = exec(statement);
+        r = exec(sql);
     }
     if (r.ok() && !haveVal)
         r = execNative(StoreSchema::serverValFunction());
@@ -448,28 +441,17 @@ StoreResult StoreDb::replaceRows(const QString& table, const QStringList& column
     if (!r.ok())
         return r;
     r = exec(QStringLiteral("delete * from [%1]").arg(table));
-    QSqlQuery insert;
-    if (r.ok()) {
-        const QString names =
-            QLatin1Char('[') + columns.join(QStringLiteral("],[")) + QLatin1Char(']');
-        QStringList marks(columns.size(), QStringLiteral("?"));
-        r = prepare(QStringLiteral("Insert Into [%1](%2) values (%3)")
-                        .arg(table, names, marks.join(QLatin1Char(','))),
-                    insert);
-    }
-    for (const QVariantList& row : rows) {
-        if (!r.ok())
-            break;
-        for (int c = 0; c < row.size(); ++c) {
-            // A null text would be bound as SQL NULL.
+    RowCopy::Inserter insert(*this, table, columns);
+    for (const QVariantList& row : rows)
+        for (int c = 0; r.ok() && c < row.size(); ++c) {
+            // A null text would be stored as SQL NULL.
             const QVariant& v = row[c];
             const bool none =
                 v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isNull());
-            insert.bindValue(c, none ? QVariant(QStringLiteral("")) : v);
+            r = insert.add(none ? QVariant(QStringLiteral("")) : v);
         }
-        r = run(insert);
-    }
-    insert.finish();
+    if (r.ok())
+        r = insert.flush();
     if (r.ok())
         return commit();
     rollback();

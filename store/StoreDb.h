@@ -87,8 +87,6 @@ public:
 
     // "数据库文件无法打开：" + path + reason.
     [[nodiscard]] static QString cannotOpenText(const QString& path, const QString& reason);
-    // The store's name in messages: the file's path, or the server's host:port/database.
-    [[nodiscard]] static QString storeName(const QString& path);
     // The reason of a failed statement in words, from SQLite's result code.
     [[nodiscard]] static QString reasonText(const QSqlError& error);
     // The same from SQLite's own result code, and the engine's words for anything else.

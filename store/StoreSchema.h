@@ -14,6 +14,7 @@ public:
     [[nodiscard]] static QStringList tables() { return {Readings, Groups, Stations}; }
     // `textType` is the columns' type: "text" in the file; on a server, text compared byte by
     // byte, so that every order is the file's.
+    // Each leaves a table that already exists as it is: a server database may hold some.
     [[nodiscard]] static QStringList createTableStatements(const QString& textType = QStringLiteral("text"));
 
     // The index on 日期时间 serves every date-time order and lookup: the upload-time lists,

@@ -43,7 +43,6 @@ public:
 
     [[nodiscard]] DeviceLink& link() { return m_link; }
     [[nodiscard]] UploadReadings& uploadReadings() { return *m_upload; }
-    [[nodiscard]] bool linked() const { return m_linked; }
 
     // Shows the upload's progress on the waiting panel; the window's timer calls it on
     // every tick while the panel is shown.

@@ -91,8 +91,11 @@ void StoreController::ChaXun(const QString& MySql, const QString& MyOrderKey) {
     fillQueryPane(ReadingsLayout::forQuery(MyOrderKey), MySql);
 }
 
+const ReadingsLayout& StoreController::paneLayout() const {
+    return m_readingsModel->layout();
+}
+
 void StoreController::fillQueryPane(const ReadingsLayout& layout, const QString& sql) {
-    m_paneLayout = layout;
     m_paneSql = sql;
     const StoreResult r = m_readingsModel->fill(m_databasePath, layout, sql);
     m_pane.showQuery(*m_readingsModel, layout.paneWidthTwips());
@@ -103,31 +106,31 @@ void StoreController::fillQueryPane(const ReadingsLayout& layout, const QString&
                           Prompts::Icon::Warning);
 }
 
-void StoreController::showPreparingPanel() {
+template <typename Dialog>
+std::unique_ptr<Dialog> StoreController::execPrepared(const StoreResult& (Dialog::*opened)()
+                                                          const) {
     m_waitingText = m_panel.waitingText();
     m_panel.showWaiting(QStringLiteral("请稍等，正在准备数据....."), false);
     m_clock.yield();
-}
-
-void StoreController::hidePreparingPanel() {
+    auto dlg = std::make_unique<Dialog>(m_prompts, m_databasePath, &m_window);
+    const StoreResult failure = (dlg.get()->*opened)();
+    const bool refused = failure.kind() == StoreResult::Kind::CannotOpen;
+    if (!refused)
+        dlg->exec();
     m_panel.hideWaiting();
     m_panel.setWaitingText(m_waitingText);
+    if (!refused)
+        return dlg;
+    m_prompts.message(&m_window, InfoTitle, failure.message(), Prompts::Buttons::Ok,
+                      Prompts::Icon::Warning);
+    return nullptr;
 }
 
 void StoreController::menu_DefByMyself_Click() {
-    showPreparingPanel();
-    FrmSelect dlg(m_prompts, m_databasePath, &m_window);
-    if (dlg.loadError().kind() == StoreResult::Kind::CannotOpen) {
-        hidePreparingPanel();
-        m_prompts.message(&m_window, InfoTitle, dlg.loadError().message(), Prompts::Buttons::Ok,
-                          Prompts::Icon::Warning);
+    const std::unique_ptr<FrmSelect> dlg = execPrepared(&FrmSelect::loadError);
+    if (!dlg || dlg->Sql.isEmpty())
         return;
-    }
-    dlg.exec();
-    hidePreparingPanel();
-    if (dlg.Sql.isEmpty())
-        return;
-    ChaXun(dlg.Sql, dlg.OrderKey);
+    ChaXun(dlg->Sql, dlg->OrderKey);
     m_pane.setQueryCaption(QStringLiteral("自定义查询："));
 }
 
@@ -153,14 +156,5 @@ void StoreController::menu_DatabaseSetting_Click() {
 }
 
 void StoreController::menu_ClearMdb_Click() {
-    showPreparingPanel();
-    FrmDataManage dlg(m_prompts, m_databasePath, &m_window);
-    if (dlg.listError().kind() == StoreResult::Kind::CannotOpen) {
-        hidePreparingPanel();
-        m_prompts.message(&m_window, InfoTitle, dlg.listError().message(), Prompts::Buttons::Ok,
-                          Prompts::Icon::Warning);
-        return;
-    }
-    dlg.exec();
-    hidePreparingPanel();
+    (void)execPrepared(&FrmDataManage::listError);
 }

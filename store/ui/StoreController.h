@@ -5,12 +5,15 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class Clock;
 class FrmShowRiLI;
 class Prompts;
 class QAbstractItemModel;
 class QueryPane;
 class ReadingsModel;
+class StoreResult;
 class WaitingPanel;
 class QWidget;
 
@@ -32,7 +35,7 @@ public:
 
     // What filled the query pane last: its layout (no columns before the first fill) and
     // its statement (empty for a fixed view, which reads the layout's own).
-    [[nodiscard]] const ReadingsLayout& paneLayout() const { return m_paneLayout; }
+    [[nodiscard]] const ReadingsLayout& paneLayout() const;
     [[nodiscard]] const QString& paneSql() const { return m_paneSql; }
 
 public slots:
@@ -47,9 +50,11 @@ public slots:
 
 private:
     void fillQueryPane(const ReadingsLayout& layout, const QString& sql = {});
-    // The waiting panel around a dialog that reads the database while it opens.
-    void showPreparingPanel();
-    void hidePreparingPanel();
+    // Makes a dialog that reads the database while it opens, under the waiting panel, and
+    // runs it; the panel goes when the dialog closes. A dialog whose store cannot be opened
+    // (its `opened` says so) is refused with the reason instead, and null returned.
+    template <typename Dialog>
+    std::unique_ptr<Dialog> execPrepared(const StoreResult& (Dialog::*opened)() const);
 
     QWidget& m_window;
     Prompts& m_prompts;
@@ -58,7 +63,6 @@ private:
     QueryPane& m_pane;
     QString m_databasePath;
     ReadingsModel* m_readingsModel;
-    ReadingsLayout m_paneLayout;
     QString m_paneSql;
     // The date-time dialog of the saves. It survives a cancel, so the next save offers the
     // cancelled entries again, and is destroyed after a save.

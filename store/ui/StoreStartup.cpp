@@ -2,26 +2,42 @@
 
 #include "Module1.h"
 #include "Prompts.h"
+#include "ReadingLists.h"
 #include "StoreAddress.h"
 #include "StoreDb.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
 
-QString StoreStartup::open(Prompts& prompts, const AskPassword& askPassword,
-                           const QString& localFile) {
+namespace {
+
+// Opens `address` into `opened` and, on the same connection, looks whether it holds any
+// upload. Returns how the opening went.
+StoreResult openInto(const QString& address, StoreStartup::Opened& opened) {
+    opened = {address, {}, false};
+    StoreDb db(address);
+    const StoreResult r = db.openDatabase(StoreDb::Access::ReadWrite);
+    opened.state = r.ok() ? ReadingLists::hasUploads(db, opened.hasUploads) : r;
+    return r;
+}
+
+} // namespace
+
+StoreStartup::Opened StoreStartup::open(Prompts& prompts, const AskPassword& askPassword,
+                                        const QString& localFile) {
     const StoreAddress chosen = StoreAddress::chosen(localFile);
+    Opened opened;
     if (chosen.isServer()) {
-        StoreResult r = StoreDb(chosen.text()).openDatabase();
+        StoreResult r = openInto(chosen.text(), opened);
         if (r.kind() == StoreResult::Kind::NeedsPassword && askPassword) {
             const QString password = askPassword(r.message());
             if (!password.isEmpty()) {
                 chosen.rememberPassword(password);
-                r = StoreDb(chosen.text()).openDatabase();
+                r = openInto(chosen.text(), opened);
             }
         }
         if (r.ok())
-            return chosen.text();
+            return opened;
         if (prompts.message(nullptr, Module1::AppTitle,
                             r.message() + QStringLiteral("\n\n是否改用本机的数据库文件继续？"),
                             Prompts::Buttons::YesNo,
@@ -31,8 +47,8 @@ QString StoreStartup::open(Prompts& prompts, const AskPassword& askPassword,
     // The file is made, or switched to its write-ahead log, before any view reads it, so no
     // save ever waits for a view. Whatever is wrong with the file is told by the first
     // command that needs it.
-    (void)StoreDb(localFile).openDatabase(StoreDb::Access::ReadWrite);
-    return localFile;
+    (void)openInto(localFile, opened);
+    return opened;
 }
 
 QString StoreStartup::askPasswordDialog(const QString& prompt) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StoreResult.h"
+
 #include <QString>
 
 #include <functional>
@@ -15,10 +17,18 @@ namespace StoreStartup {
 // Asks for the password of the server described by `prompt`; empty when cancelled.
 using AskPassword = std::function<QString(const QString& prompt)>;
 
-// The store to use: the chosen address, or `localFile` after a failure and a Yes; empty when
-// the user declines the local file, and the program ends.
-[[nodiscard]] QString open(Prompts& prompts, const AskPassword& askPassword,
-                           const QString& localFile);
+// The store in use and what its opening connection found there.
+struct Opened {
+    // The chosen address, or the local file after a failure and a Yes; empty when the user
+    // declines the local file, and the program ends.
+    QString address;
+    // Whether the store could be opened and read.
+    StoreResult state;
+    bool hasUploads = false;
+};
+
+[[nodiscard]] Opened open(Prompts& prompts, const AskPassword& askPassword,
+                          const QString& localFile);
 
 // Asks in a small dialog with a hidden entry.
 [[nodiscard]] QString askPasswordDialog(const QString& prompt);

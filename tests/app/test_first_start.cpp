@@ -10,7 +10,7 @@
 #include "StoreFixture.h"
 #include "WhenShown.h"
 #include "frmAbout.h"
-#include "frmLogin.h"
+#include "LoginAnswer.h"
 #include "frmMain.h"
 
 #include <QAbstractItemModel>
@@ -41,9 +41,7 @@ class TestFirstStart : public QObject {
 
     std::unique_ptr<frmMain> start(const QString& programFolder) {
         InstanceLock lock(m_locks.path());
-        return Startup::Main(m_prompts, m_clock, lock, programFolder, [](frmLogin& login) {
-            QTimer::singleShot(0, &login, [&login] { login.cmdOK->click(); });
-        });
+        return Startup::Main(m_prompts, m_clock, lock, programFolder, answerLogin());
     }
 
     static QImage paneImage(frmMain& main) {

@@ -9,6 +9,7 @@
 #include "FrmDataManage.h"
 #include "FrmDefMore.h"
 #include "FrmSelect.h"
+#include "ConfirmDateTime.h"
 #include "FrmShowRiLI.h"
 #include "InstanceLock.h"
 #include "MainPanes.h"
@@ -17,6 +18,7 @@
 #include "RecordSheet.h"
 #include "StationTableModel.h"
 #include "ScriptedPrompts.h"
+#include "SimReadings.h"
 #include "SimRun.h"
 #include "Startup.h"
 #include "StoreController.h"
@@ -24,7 +26,7 @@
 #include "WhenShown.h"
 #include "WindowParts.h"
 #include "XlsxProbe.h"
-#include "frmLogin.h"
+#include "LoginAnswer.h"
 #include "frmMain.h"
 #include "frmWenduBaobiao.h"
 #include "frmWenduQuxian.h"
@@ -64,21 +66,6 @@ constexpr int Offset = 100;
 constexpr int Stations = LastChannel / 3;
 const QString Done = QStringLiteral("数据分组完成。");
 
-// The recorder's reading of a channel at an upload (0 or 1): a few whole degrees apart
-// per channel, a tenth that never rounds up, and 25 degrees warmer at the second upload.
-double reading(int channel, int upload) {
-    return 20 + channel % 37 + (channel % 5) / 10.0 + 25 * upload;
-}
-
-QString writeReadings(const QString& path, int upload) {
-    QFile csv(path);
-    if (!csv.open(QIODevice::WriteOnly | QIODevice::Text))
-        return {};
-    for (int n = 1; n <= 999; ++n)
-        csv.write(QStringLiteral("%1,%2\n").arg(n).arg(reading(n, upload), 0, 'f', 1).toLatin1());
-    return path;
-}
-
 // A reading as the fixed views show it: whole degrees, three digits.
 QString whole(double t) {
     return QStringLiteral("%1").arg(static_cast<int>(t), 3, 10, QLatin1Char('0'));
@@ -94,22 +81,6 @@ public:
 public slots:
     void open(const QUrl& url) { paths.append(url.toLocalFile()); }
 };
-
-QStringList listLines(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out.append(list->item(i)->text());
-    return out;
-}
-
-// One value of the simulator's state file, a "key=value" line.
-QString simState(const QString& path, const QString& key) {
-    const QStringList lines = QString::fromUtf8(StoreFixture::fileBytes(path)).split('\n');
-    for (const QString& line : lines)
-        if (line.startsWith(key + QLatin1Char('=')))
-            return line.mid(key.size() + 1);
-    return {};
-}
 
 } // namespace
 
@@ -132,19 +103,14 @@ class TestRoad : public QObject {
 
     std::unique_ptr<frmMain> start(const QString& password) {
         m_lock = std::make_unique<InstanceLock>(m_dir.path());
-        return Startup::Main(m_prompts, m_clock, *m_lock, m_dir.path(), [password](frmLogin& l) {
-            QTimer::singleShot(0, &l, [&l, password] {
-                l.txtPassword->setText(password);
-                l.cmdOK->click();
-            });
-        });
+        return Startup::Main(m_prompts, m_clock, *m_lock, m_dir.path(), answerLogin(password));
     }
 
     // The recorder, with the readings of one upload and its state kept across restarts.
     void startRecorder(int upload) {
         m_sim.reset();
         const QString csv =
-            writeReadings(file(QStringLiteral("readings%1.csv").arg(upload)), upload);
+            writeSimReadings(file(QStringLiteral("readings%1.csv").arg(upload)), upload);
         QVERIFY(!csv.isEmpty());
         m_sim = std::make_unique<SimRun>(QStringList{"--readings", csv, "--serial", "0123456789AB",
                                                      "--state", file("recorder.state")});
@@ -169,12 +135,8 @@ class TestRoad : public QObject {
         m_prompts.clear();
         m_prompts.answer(Answer::Yes);
         whenShown<FrmShowRiLI>([dateTime](FrmShowRiLI* d) {
-            d->Text1->setText(dateTime.left(10));
-            d->Combo1->setEditText(dateTime.mid(11));
-            d->Text2[0]->setText(QStringLiteral("1"));
-            d->Text2[1]->setText(QString::number(LastChannel));
-            d->Text3->setText(QString::number(Offset));
-            d->CmdOK->click();
+            confirmDateTime(d, dateTime.left(10), dateTime.mid(11), QStringLiteral("1"),
+                            QString::number(LastChannel), QString::number(Offset));
         });
         const QString before = info(6);
         m_main->actions().menu_Upload->trigger();
@@ -189,7 +151,7 @@ class TestRoad : public QObject {
         QStringList expected;
         for (int n = 1; n <= 999; ++n) {
             QCOMPARE(Cell(list, n - 1, 0), QString::number(n));
-            QCOMPARE(Cell(list, n - 1, 1).toDouble(), reading(n, upload));
+            QCOMPARE(Cell(list, n - 1, 1).toDouble(), simReading(n, upload));
             if (n <= LastChannel)
                 expected.append(QStringLiteral("%1|%2").arg(n + Offset).arg(Cell(list, n - 1, 1)));
         }
@@ -249,17 +211,17 @@ private slots:
         QCOMPARE(byId.size(), 2 * LastChannel);
         for (int n = 1; n <= LastChannel; ++n) {
             const QString id = QString::number(n + Offset).rightJustified(3, QLatin1Char('0'));
-            QCOMPARE(byId[2 * n - 2], id + "|" + SecondUpload + "|" + whole(reading(n, 1)));
-            QCOMPARE(byId[2 * n - 1], "|" + FirstUpload + "|" + whole(reading(n, 0)));
+            QCOMPARE(byId[2 * n - 2], id + "|" + SecondUpload + "|" + whole(simReading(n, 1)));
+            QCOMPARE(byId[2 * n - 1], "|" + FirstUpload + "|" + whole(simReading(n, 0)));
         }
 
         action("menu_OrderByTimeId")->trigger();
         QCOMPARE(caption(), QStringLiteral(" 同一时间，各传感器温度值："));
         const QStringList byTime = PaneRows(*m_main);
         QCOMPARE(byTime.size(), 2 * LastChannel);
-        QCOMPARE(byTime[0], SecondUpload + "|101|" + whole(reading(1, 1)));
-        QCOMPARE(byTime[LastChannel], FirstUpload + "|101|" + whole(reading(1, 0)));
-        QCOMPARE(byTime.last(), "|1000|" + whole(reading(LastChannel, 0)));
+        QCOMPARE(byTime[0], SecondUpload + "|101|" + whole(simReading(1, 1)));
+        QCOMPARE(byTime[LastChannel], FirstUpload + "|101|" + whole(simReading(1, 0)));
+        QCOMPARE(byTime.last(), "|1000|" + whole(simReading(LastChannel, 0)));
 
         action("Menu_orderDateTime")->trigger();
         QCOMPARE(caption(), QStringLiteral(" 数据上传时间列表："));
@@ -283,8 +245,8 @@ private slots:
         QStringList custom;
         for (int n = 1; n <= 3; ++n) {
             custom << QString::number(n + Offset) + "|" + FirstUpload + "|" +
-                          QString::asprintf("%06.2f", reading(n, 0));
-            custom << "|" + SecondUpload + "|" + QString::asprintf("%06.2f", reading(n, 1));
+                          QString::asprintf("%06.2f", simReading(n, 0));
+            custom << "|" + SecondUpload + "|" + QString::asprintf("%06.2f", simReading(n, 1));
         }
         QCOMPARE(caption(), QStringLiteral("自定义查询："));
         QCOMPARE(PaneRows(*m_main), custom);
@@ -320,7 +282,7 @@ private slots:
                 const int u = upload == SecondUpload ? 1 : 0;
                 QStringList t;
                 for (int k = 0; k < 3; ++k)
-                    t << QString::number(reading(3 * s - 2 + k, u));
+                    t << QString::number(simReading(3 * s - 2 + k, u));
                 expected << QString(upload).remove('-').remove(':').remove(' ') + "|" +
                                 QString::number(s).rightJustified(4, '0') + "|" + t.join('|') +
                                 "|255|255";
@@ -366,10 +328,10 @@ private slots:
             const QColor& c = colours[static_cast<size_t>(k)];
             const int between = origin + 100 * 40 + 50;
             QCOMPARE(topDegree(chart, between, between, c),
-                     static_cast<int>(std::lround(reading(k + 1, 0))));
+                     static_cast<int>(std::lround(simReading(k + 1, 0))));
             const int risen = topDegree(chart, origin + 100 * 63, origin + 100 * 64, c);
             // The newest-data line covers the curve's last pixel column, where it is steepest.
-            const int second = static_cast<int>(std::lround(reading(k + 1, 1)));
+            const int second = static_cast<int>(std::lround(simReading(k + 1, 1)));
             QVERIFY2(risen <= second && risen >= second - 3, qPrintable(QString::number(risen)));
         }
         // Nothing of the curves lies beyond the newest upload.
@@ -397,7 +359,7 @@ private slots:
         whenShown<frmWenduBaobiao>([&](frmWenduBaobiao* w) {
             const auto close = qScopeGuard([w] { w->cmdExit->click(); });
             QTRY_COMPARE(w->List1->count(), 3);
-            lines = listLines(w->List1);
+            lines = ListTexts(w->List1);
             w->CmdPrn->click();
             w->Cmd2ExcelTab->click();
         });
@@ -409,7 +371,7 @@ private slots:
             QStringList expected{(u ? SecondUpload : FirstUpload).split(' ')};
             expected << QStringLiteral("01");
             for (int k = 1; k <= 3; ++k)
-                expected << QString::number(reading(k, u), 'f', 1);
+                expected << QString::number(simReading(k, u), 'f', 1);
             for (int k = 4; k <= 8; ++k)
                 expected << QStringLiteral("--");
             QCOMPARE(lines[u + 1].split(' ', Qt::SkipEmptyParts), expected);
@@ -428,7 +390,7 @@ private slots:
         for (int u = 0; u < 2; ++u) {
             QStringList expected{u ? SecondUpload : FirstUpload, QStringLiteral("1")};
             for (int k = 1; k <= 3; ++k)
-                expected << QString::number(reading(k, u), 'f', 1) + QStringLiteral("℃");
+                expected << QString::number(simReading(k, u), 'f', 1) + QStringLiteral("℃");
             for (int k = 4; k <= 8; ++k)
                 expected << QStringLiteral("---- ");
             QCOMPARE(probe.rowTexts(0, 5 + u, u'J'), expected);
@@ -446,7 +408,7 @@ private slots:
             QString::fromUtf8(StoreFixture::fileBytes(text)).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 2 * LastChannel + 3);
         QCOMPARE(lines[2].split(' ', Qt::SkipEmptyParts),
-                 (QStringList{SecondUpload.split(' ')} << "101" << whole(reading(1, 1))));
+                 (QStringList{SecondUpload.split(' ')} << "101" << whole(simReading(1, 1))));
 
         action("menu_2XLS")->trigger();
         QCOMPARE(m_opened.paths.size(), 2);
@@ -454,9 +416,9 @@ private slots:
         QVERIFY2(probe.sheetCount() == 1, qPrintable(probe.error()));
         QCOMPARE(probe.sheet(0).value(QStringLiteral("maxRow")).toInt(), 2 * LastChannel + 3);
         QCOMPARE(probe.rowTexts(0, 4, u'C'),
-                 (QStringList{"时间:" + SecondUpload, "101", whole(reading(1, 1))}));
+                 (QStringList{"时间:" + SecondUpload, "101", whole(simReading(1, 1))}));
         QCOMPARE(probe.rowTexts(0, 4 + LastChannel, u'C'),
-                 (QStringList{"时间:" + FirstUpload, "101", whole(reading(1, 0))}));
+                 (QStringList{"时间:" + FirstUpload, "101", whole(simReading(1, 0))}));
     }
 
     void analysesStationOneFromItsReadings() {
@@ -483,8 +445,8 @@ private slots:
         });
         action("MenuAnalysis")->trigger();
         QCOMPARE(stations, LastChannel / 3);
-        QCOMPARE(latest, (QStringList{figure(reading(3, 1)), figure(reading(2, 1)),
-                                      figure(reading(1, 1)), figure(reading(2, 1) - reading(1, 1))}));
+        QCOMPARE(latest, (QStringList{figure(simReading(3, 1)), figure(simReading(2, 1)),
+                                      figure(simReading(1, 1)), figure(simReading(2, 1) - simReading(1, 1))}));
 
         QCOMPARE(m_opened.paths, QStringList{sheet});
         const XlsxProbe book(sheet);
@@ -494,9 +456,9 @@ private slots:
         // placing temperature nobody entered.
         const QStringList summary = book.rowTexts(0, RecordSheet::SummaryHeaderRow + 1, u'E');
         QCOMPARE(summary.value(0), QStringLiteral("0001"));
-        QCOMPARE(summary.value(1).toDouble(), reading(3, 1));
-        QCOMPARE(summary.value(2).toDouble(), reading(2, 0) - reading(1, 0));
-        QCOMPARE(summary.value(4).toDouble(), reading(2, 1) - reading(2, 0));
+        QCOMPARE(summary.value(1).toDouble(), simReading(3, 1));
+        QCOMPARE(summary.value(2).toDouble(), simReading(2, 0) - simReading(1, 0));
+        QCOMPARE(summary.value(4).toDouble(), simReading(2, 1) - simReading(2, 0));
     }
 
     void backupClearAndImportBringTheDataBack() {
@@ -537,14 +499,14 @@ private slots:
         QStringList steps;
         whenShown<FrmAutoOpration>([&steps](FrmAutoOpration* d) {
             QObject::connect(d, &QDialog::finished, d,
-                             [d, &steps] { steps = listLines(d->List1); });
+                             [d, &steps] { steps = ListTexts(d->List1); });
         });
         m_main->actions().Menu_AutoOperate->trigger();
         QCOMPARE(steps, (QStringList{"得到信息", "清空片内所有数据", "设置序列号", "设置上传时间",
                                      "标定误差", "得到信息"}));
         const QString state = file(QStringLiteral("recorder.state"));
-        QCOMPARE(simState(state, QStringLiteral("power-off-minutes")), QStringLiteral("5"));
-        QCOMPARE(simState(state, QStringLiteral("readings-cleared")), QStringLiteral("yes"));
+        QCOMPARE(SimRun::stateValue(state, QStringLiteral("power-off-minutes")), QStringLiteral("5"));
+        QCOMPARE(SimRun::stateValue(state, QStringLiteral("readings-cleared")), QStringLiteral("yes"));
         QCOMPARE(m_prompts.unanswered(), 0);
     }
 };

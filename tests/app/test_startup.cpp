@@ -1,5 +1,6 @@
 #include "Clock.h"
 #include "InstanceLock.h"
+#include "LoginAnswer.h"
 #include "Module1.h"
 #include "ScriptedPrompts.h"
 #include "Startup.h"
@@ -28,15 +29,6 @@ class TestStartup : public QObject {
     SystemClock m_clock;
 
     // Types the password and presses OK once the login is running modally.
-    static std::function<void(frmLogin&)> answerLogin(const QString& password) {
-        return [password](frmLogin& login) {
-            QTimer::singleShot(0, &login, [&login, password] {
-                login.txtPassword->setText(password);
-                login.cmdOK->click();
-            });
-        };
-    }
-
     static int topLevelMainWindows() {
         int n = 0;
         for (QWidget* w : QApplication::topLevelWidgets())

@@ -6,18 +6,20 @@
 #include "Clock.h"
 #include "FrmDataGroupDef.h"
 #include "FrmDefMore.h"
+#include "ConfirmDateTime.h"
 #include "FrmShowRiLI.h"
 #include "InstanceLock.h"
 #include "MyFunctions.h"
 #include "PaneRows.h"
 #include "PgCluster.h"
 #include "ScriptedPrompts.h"
+#include "SimReadings.h"
 #include "SimRun.h"
 #include "Startup.h"
 #include "StoreAddress.h"
 #include "WhenShown.h"
 #include "WindowParts.h"
-#include "frmLogin.h"
+#include "LoginAnswer.h"
 #include "frmMain.h"
 #include "frmWenduQuxian.h"
 
@@ -48,10 +50,6 @@ constexpr int Stations = Channels / 3;
 const std::array<QString, 2> UploadTimes{QStringLiteral("2008-04-30 08:00:00"),
                                          QStringLiteral("2008-05-01 08:00:00")};
 
-double reading(int channel, int office) {
-    return 20 + channel % 37 + (channel % 5) / 10.0 + 25 * office;
-}
-
 // One copy of the program: its own folder (and so its own single-copy lock), prompts, clock
 // and recorder.
 struct Office {
@@ -77,21 +75,16 @@ class TestTwoOffices : public QObject {
     void start(int o) {
         Office& office = m_offices[static_cast<size_t>(o)];
         QVERIFY(office.dir.isValid());
-        const QString csv = office.dir.filePath(QStringLiteral("readings.csv"));
-        QFile file(csv);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
-        for (int n = 1; n <= 999; ++n)
-            file.write(QStringLiteral("%1,%2\n").arg(n).arg(reading(n, o), 0, 'f', 1).toLatin1());
-        file.close();
+        const QString csv =
+            writeSimReadings(office.dir.filePath(QStringLiteral("readings.csv")), o);
+        QVERIFY(!csv.isEmpty());
         office.recorder = std::make_unique<SimRun>(
             QStringList{"--readings", csv, "--serial", QStringLiteral("00000000000%1").arg(o)});
         QVERIFY(!office.recorder->path().isEmpty());
 
         office.lock = std::make_unique<InstanceLock>(office.dir.path());
         office.main = Startup::Main(office.prompts, office.clock, *office.lock,
-                                    office.dir.path(), [](frmLogin& l) {
-                                        QTimer::singleShot(0, &l, [&l] { l.cmdOK->click(); });
-                                    });
+                                    office.dir.path(), answerLogin());
         QVERIFY(office.main);
     }
 
@@ -107,12 +100,8 @@ class TestTwoOffices : public QObject {
         office.prompts.answer(Answer::Yes);
         const QString when = UploadTimes[static_cast<size_t>(o)];
         whenShown<FrmShowRiLI>([when](FrmShowRiLI* d) {
-            d->Text1->setText(when.left(10));
-            d->Combo1->setEditText(when.mid(11));
-            d->Text2[0]->setText(QStringLiteral("1"));
-            d->Text2[1]->setText(QString::number(Channels));
-            d->Text3->setText(QStringLiteral("0"));
-            d->CmdOK->click();
+            confirmDateTime(d, when.left(10), when.mid(11), QStringLiteral("1"),
+                            QString::number(Channels), QStringLiteral("0"));
         });
         office.main->actions().menu_Upload->trigger();
         QCOMPARE(office.prompts.texts().last(), QStringLiteral("数据已经存入数据库"));
@@ -198,9 +187,9 @@ private slots:
             for (int k = 0; k < 3; ++k) {
                 const QColor& c = colours[static_cast<size_t>(k)];
                 QCOMPARE(topDegree(chart, origin + 4050, origin + 4050, c),
-                         static_cast<int>(std::lround(reading(k + 1, 0))));
+                         static_cast<int>(std::lround(simReading(k + 1, 0))));
                 const int risen = topDegree(chart, origin + 6300, origin + 6400, c);
-                const int office1 = static_cast<int>(std::lround(reading(k + 1, 1)));
+                const int office1 = static_cast<int>(std::lround(simReading(k + 1, 1)));
                 QVERIFY2(risen <= office1 && risen >= office1 - 3,
                          qPrintable(QString::number(risen)));
             }

@@ -1,6 +1,7 @@
 // The whole road of an upload: the recorder simulator on a pseudo-terminal, connect,
 // upload, save with a confirmed date-time, then every view of the stored readings.
 #include "Clock.h"
+#include "ConfirmDateTime.h"
 #include "FrmShowRiLI.h"
 #include "Module1.h"
 #include "PaneRows.h"
@@ -20,16 +21,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
-
-namespace {
-
-void confirmDateTime(FrmShowRiLI* d, const QString& date, const QString& time) {
-    d->Text1->setText(date);
-    d->Combo1->setEditText(time);
-    d->CmdOK->click();
-}
-
-} // namespace
 
 class TestUploadToViews : public QObject {
     Q_OBJECT

@@ -2,6 +2,8 @@
 #include "FakeLink.h"
 #include "FrmAutoOpration.h"
 #include "Frm_PowerDelayTime.h"
+#include "RecorderReplies.h"
+#include "WindowParts.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -12,19 +14,6 @@
 #include <QTimer>
 
 #include <optional>
-
-namespace {
-
-const QByteArray Ack = QByteArray::fromHex("EFEEED00");
-
-QStringList listLines(const QListWidget* list) {
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines.append(list->item(i)->text());
-    return lines;
-}
-
-} // namespace
 
 class TestDeviceDialogs : public QObject {
     Q_OBJECT
@@ -70,7 +59,7 @@ private slots:
         connect(&dialog, &Frm_PowerDelayTime::settingSent, this, look);
         dialog.show();
         type(dialog.Text1, QStringLiteral("30"));
-        m_link->transport.reply(Ack);
+        m_link->transport.reply(RecorderReplies::Ack);
         dialog.CMdSend1->click();
         QCOMPARE(m_link->transport.calls().size(), 1);
         QCOMPARE(m_link->transport.calls()[0].frame.toHex(' '),
@@ -104,12 +93,12 @@ private slots:
         for (int i = 0; i < 7; ++i)
             m_link->transport.reply(
                 i == 0 || i == 5 ? QByteArray::fromHex("EFEEED0123456789AB0108041E0A330105012C0A77")
-                                 : Ack);
+                                 : RecorderReplies::Ack);
         FrmAutoOpration window(m_link->rs, m_link->clock);
         QCOMPARE(window.windowTitle(), QStringLiteral("工厂自动设置"));
         QTimer::singleShot(20000, &window, &QDialog::reject); // never hang the suite
         QCOMPARE(window.exec(), int(QDialog::Accepted));
-        QCOMPARE(listLines(window.List1), (QStringList{"得到信息", "清空片内所有数据", "设置序列号",
+        QCOMPARE(ListTexts(window.List1), (QStringList{"得到信息", "清空片内所有数据", "设置序列号",
                                                        "设置上传时间", "标定误差", "得到信息"}));
         QCOMPARE(m_link->transport.codes(), (QList<int>{243, 249, 244, 247, 252, 243, 253}));
         QCOMPARE(static_cast<quint8>(m_link->transport.calls().last().frame.at(4)), 5);

@@ -46,19 +46,6 @@ quint8 port(frmMain& w) {
     return w.device().link().state().ComPortNo;
 }
 
-// One value of the simulator's state file.
-QString simState(const QString& path, const QString& key) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return {};
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        if (line.startsWith(key + QLatin1Char('=')))
-            return line.mid(key.size() + 1).trimmed();
-    }
-    return {};
-}
-
 // Connects through the menu, answering the checklist with OK.
 void connectThroughTheMenu(frmMain& w, ScriptedPrompts& prompts) {
     prompts.answer(Prompts::Answer::Ok);
@@ -282,7 +269,7 @@ private slots:
 
         // The recorder noted the upload; the list shows it from a fresh reading.
         QVERIFY(cell(w, "ListView1", 6, 1).startsWith(QStringLiteral("08年04月30日10时")));
-        QCOMPARE(simState(stateFile(), QStringLiteral("upload-time")).section(' ', 0, 2),
+        QCOMPARE(SimRun::stateValue(stateFile(), QStringLiteral("upload-time")).section(' ', 0, 2),
                  QStringLiteral("8 4 30"));
     }
 

@@ -3,6 +3,7 @@
 #include "StationFixture.h"
 #include "StationReport.h"
 #include "WhenShown.h"
+#include "WindowParts.h"
 #include "XlsxProbe.h"
 #include "fakes/StepClock.h"
 #include "frmRiLi.h"
@@ -23,13 +24,6 @@ namespace {
 
 const QString NoWorkbook = QStringLiteral("您的系统中没有安装Ms Excel软件，输出被中断！");
 const QString NoData = QStringLiteral("该站点在设定的时间段内尚无数据！");
-
-QStringList listLines(const frmWenduBaobiao& w) {
-    QStringList out;
-    for (int i = 0; i < w.List1->count(); ++i)
-        out.append(w.List1->item(i)->text());
-    return out;
-}
 
 } // namespace
 
@@ -93,7 +87,7 @@ private slots:
         QCOMPARE(w.List1->count(), 0);
         w.show();
         QTRY_COMPARE(w.List1->count(), 3);
-        const QStringList lines = listLines(w);
+        const QStringList lines = ListTexts(w.List1);
         QCOMPARE(lines[0], StationReport::ListHeader);
         QCOMPARE(lines[0].size(), 66);
         QVERIFY(lines[1].startsWith(QStringLiteral("2008-04-20 08:00:00         01     22.0")));
@@ -107,7 +101,7 @@ private slots:
     void aStationWithoutRecordsListsTheHeaderOnly() {
         auto w = opened();
         choose(*w, QStringLiteral("0009"));
-        QCOMPARE(listLines(*w), QStringList{StationReport::ListHeader});
+        QCOMPARE(ListTexts(w->List1), QStringList{StationReport::ListHeader});
         QCOMPARE(w->Text1->text(), NoData);
     }
 
@@ -157,7 +151,7 @@ private slots:
         QCOMPARE(m_launcher.texts, QStringList{path + QStringLiteral(".txt")});
 
         QStringList expected{QString(indent, QLatin1Char(' ')) + title, QString()};
-        expected += listLines(*w);
+        expected += ListTexts(w->List1);
         QCOMPARE(StoreFixture::fileBytes(path + QStringLiteral(".txt")),
                  (expected.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     }

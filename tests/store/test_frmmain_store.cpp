@@ -1,4 +1,5 @@
 #include "Clock.h"
+#include "ConfirmDateTime.h"
 #include "FrmDataManage.h"
 #include "FrmSelect.h"
 #include "FrmShowRiLI.h"
@@ -36,18 +37,6 @@ namespace {
 
 void fillDeviceList(frmMain& w, const QStringList& temperatures) {
     w.device().uploadReadings().setReadings(temperatures);
-}
-
-void confirmDateTime(FrmShowRiLI* d, const QString& date, const QString& time,
-                     const QString& first = QStringLiteral("1"),
-                     const QString& last = QStringLiteral("999"),
-                     const QString& offset = QStringLiteral("+0")) {
-    d->Text1->setText(date);
-    d->Combo1->setEditText(time);
-    d->Text2[0]->setText(first);
-    d->Text2[1]->setText(last);
-    d->Text3->setText(offset);
-    d->CmdOK->click();
 }
 
 const QString Older = QStringLiteral("2008-04-29 10:00:00");

@@ -1,5 +1,6 @@
 #include "Clock.h"
 #include "DeviceController.h"
+#include "ConfirmDateTime.h"
 #include "FrmShowRiLI.h"
 #include "GroupData2Mdb.h"
 #include "JetVal.h"
@@ -265,12 +266,7 @@ private slots:
         whenShown<FrmShowRiLI>([&](FrmShowRiLI* d) {
             if (!midSave)
                 QVERIFY(m_pg.stop());
-            d->Text1->setText(QStringLiteral("2008-05-01"));
-            d->Combo1->setEditText(QStringLiteral("08:00:00"));
-            d->Text2[0]->setText(QStringLiteral("1"));
-            d->Text2[1]->setText(QStringLiteral("999"));
-            d->Text3->setText(QStringLiteral("+0"));
-            d->CmdOK->click();
+            confirmDateTime(d, QStringLiteral("2008-05-01"), QStringLiteral("08:00:00"));
         });
         w.menuSave2Mdb_Click();
         QCOMPARE(prompts.texts().size(), 2);
@@ -338,7 +334,7 @@ private slots:
         for (const auto answer : {Prompts::Answer::Yes, Prompts::Answer::No}) {
             ScriptedPrompts prompts;
             prompts.answer(answer);
-            const QString chosen = StoreStartup::open(prompts, {}, m_fx.dbPath());
+            const QString chosen = StoreStartup::open(prompts, {}, m_fx.dbPath()).address;
             QCOMPARE(chosen, answer == Prompts::Answer::Yes ? m_fx.dbPath() : QString());
             QCOMPARE(prompts.asked().size(), 1);
             const QString text = prompts.asked().first().text;
@@ -359,7 +355,7 @@ private slots:
         const QString chosen = StoreStartup::open(prompts, [&](const QString&) {
             ++asked;
             return QStringLiteral("apw");
-        }, m_fx.dbPath());
+        }, m_fx.dbPath()).address;
         qunsetenv(StoreAddress::EnvironmentVariable);
         QCOMPARE(chosen, address);
         QCOMPARE(asked, 1);

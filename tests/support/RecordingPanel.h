@@ -19,8 +19,7 @@ public:
         m_text = text;
     }
     [[nodiscard]] QString waitingText() const override { return m_text; }
-    void setProgressRange(int minimum, int maximum) override {
-        m_minimum = minimum;
+    void setProgressRange(int /*minimum*/, int maximum) override {
         m_maximum = maximum;
     }
     void setProgress(int value) override { m_value = value; }
@@ -39,7 +38,6 @@ public:
 
 private:
     QString m_text;
-    int m_minimum = 0;
     int m_maximum = 100;
     int m_value = 0;
 };

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QListWidget>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTreeView>
 
 // A child of a window by its control name; the test fails loudly when it is missing.
@@ -26,4 +28,12 @@ inline int Rows(const QTreeView* list) {
 inline QString Header(const QTreeView* list, int column) {
     return list->model() ? list->model()->headerData(column, Qt::Horizontal).toString()
                          : QString();
+}
+
+// The lines of a plain list, top to bottom.
+inline QStringList ListTexts(const QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines.append(list->item(i)->text());
+    return lines;
 }

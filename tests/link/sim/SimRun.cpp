@@ -2,6 +2,8 @@
 
 #include "LinkState.h"
 
+#include <QFile>
+
 #include <csignal>
 
 SimRun::SimRun(const QStringList& options) {
@@ -29,4 +31,15 @@ void SimRun::connect(LinkState& link) const {
 
 void SimRun::signal(int number) const {
     ::kill(static_cast<pid_t>(m_process.processId()), number);
+}
+
+QString SimRun::stateValue(const QString& stateFile, const QString& key) {
+    QFile file(stateFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        if (line.startsWith(key + QLatin1Char('=')))
+            return line.mid(key.size() + 1).trimmed();
+    return {};
 }

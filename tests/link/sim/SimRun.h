@@ -24,6 +24,9 @@ public:
     // Sends the simulator a signal (SIGUSR1: the next measuring round).
     void signal(int number) const;
 
+    // One value of a simulator state file (--state), a "key=value" line; empty when absent.
+    [[nodiscard]] static QString stateValue(const QString& stateFile, const QString& key);
+
 private:
     QProcess m_process;
     QString m_path;
