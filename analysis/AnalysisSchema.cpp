@@ -3,9 +3,6 @@
 #include "StoreDb.h"
 #include "StoreSchema.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-
 #include <utility>
 #include <vector>
 
@@ -61,7 +58,3 @@ bool AnalysisSchema::has(StoreDb& db, const QString& table) {
     return db.tableNames(names).ok() && names.contains(table);
 }
 
-StoreResult AnalysisSchema::readFailure(const QSqlQuery& query) {
-    return StoreResult::failure(StoreResult::Kind::Failed, QStringLiteral("数据库操作失败：") +
-                                                               StoreDb::reasonText(query.lastError()));
-}

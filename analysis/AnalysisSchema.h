@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-class QSqlQuery;
 class StoreDb;
 
 // The analysis keeps its settings in tables of its own beside the three of the readings,
@@ -22,8 +21,5 @@ inline const QString LimitSets = QStringLiteral("限值组");
 
 // Whether the open file has that table.
 [[nodiscard]] bool has(StoreDb& db, const QString& table);
-
-// The read failure of a query, as the store words it.
-[[nodiscard]] StoreResult readFailure(const QSqlQuery& query);
 
 } // namespace AnalysisSchema

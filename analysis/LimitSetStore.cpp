@@ -48,7 +48,7 @@ StoreResult LimitSetStore::load(const QString& dbPath, QVector<LimitSet>& out) {
         }
         out.append(set);
     }
-    return q.lastError().isValid() ? AnalysisSchema::readFailure(q) : StoreResult();
+    return q.lastError().isValid() ? StoreDb::readFailure(q) : StoreResult();
 }
 
 StoreResult LimitSetStore::save(const QString& dbPath, const LimitSet& set) {

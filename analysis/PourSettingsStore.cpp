@@ -73,7 +73,7 @@ StoreResult PourSettingsStore::load(const QString& dbPath, PourSettings& out) {
     while (q.next())
         items.insert(q.value(0).toString(), q.value(1).toString());
     if (q.lastError().isValid())
-        return AnalysisSchema::readFailure(q);
+        return StoreDb::readFailure(q);
     apply(items, out);
     return {};
 }

@@ -46,7 +46,7 @@ StoreResult StationRoleStore::load(const QString& dbPath, QVector<StationRole>& 
                 StoredText::toNumber(q.value(3 + k).toString());
         out.append(role);
     }
-    return q.lastError().isValid() ? AnalysisSchema::readFailure(q) : StoreResult();
+    return q.lastError().isValid() ? StoreDb::readFailure(q) : StoreResult();
 }
 
 StoreResult StationRoleStore::save(const QString& dbPath, const QVector<StationRole>& roles) {

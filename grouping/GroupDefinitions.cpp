@@ -41,11 +41,7 @@ StoreResult GroupDefinitions::load(const QString& dbPath, QVector<GroupRow>& row
             row.sensors[static_cast<std::size_t>(k)] = q.value(k + 1).toString();
         rows.append(row);
     }
-    if (q.lastError().isValid())
-        return StoreResult::failure(StoreResult::Kind::Failed,
-                                    QStringLiteral("数据库操作失败：") +
-                                        StoreDb::reasonText(q.lastError()));
-    return r;
+    return q.lastError().isValid() ? StoreDb::readFailure(q) : r;
 }
 
 StoreResult GroupDefinitions::save(const QString& dbPath, const QVector<GroupRow>& rows) {
