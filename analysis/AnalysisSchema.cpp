@@ -3,6 +3,9 @@
 #include "StoreDb.h"
 #include "StoreSchema.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
+
 #include <utility>
 #include <vector>
 
@@ -58,3 +61,29 @@ bool AnalysisSchema::has(StoreDb& db, const QString& table) {
     return db.tableNames(names).ok() && names.contains(table);
 }
 
+StoreResult AnalysisSchema::openToWrite(StoreDb& db) {
+    const StoreResult r = db.openDatabase();
+    return r.ok() ? ensure(db) : r;
+}
+
+StoreResult AnalysisSchema::readFrom(const QString& dbPath, const Reader& read) {
+    StoreDb db(dbPath);
+    QStringList tables;
+    StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
+    if (r.ok())
+        r = db.tableNames(tables);
+    return r.ok() ? read(db, tables) : r;
+}
+
+StoreResult AnalysisSchema::readRows(StoreDb& db, const QStringList& tables, const QString& table,
+                                     const QString& sql,
+                                     const std::function<void(const QSqlQuery&)>& row) {
+    if (!tables.contains(table))
+        return {};
+    QSqlQuery q;
+    if (const StoreResult r = db.select(sql, q); !r.ok())
+        return r;
+    while (q.next())
+        row(q);
+    return q.lastError().isValid() ? StoreDb::readFailure(q) : StoreResult();
+}

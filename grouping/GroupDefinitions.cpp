@@ -24,14 +24,17 @@ QString GroupDefinitions::storedName(const QString& name) {
 StoreResult GroupDefinitions::load(const QString& dbPath, QVector<GroupRow>& rows) {
     rows.clear();
     StoreDb db(dbPath);
-    StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
-    if (!r.ok())
-        return r;
+    const StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
+    return r.ok() ? load(db, rows) : r;
+}
+
+StoreResult GroupDefinitions::load(StoreDb& db, QVector<GroupRow>& rows) {
+    rows.clear();
     QSqlQuery q;
     // The stored order breaks ties between names of one value, so a load is repeatable.
-    r = db.select(QStringLiteral("select [组名]") + slotColumns() +
-                      QStringLiteral(" from [分组定义] order by val(组名), rowid"),
-                  q);
+    StoreResult r = db.select(QStringLiteral("select [组名]") + slotColumns() +
+                                  QStringLiteral(" from [分组定义] order by val(组名), rowid"),
+                              q);
     if (!r.ok())
         return r;
     while (q.next()) {
