@@ -16,6 +16,7 @@
 #include <QPrinter>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -58,14 +59,19 @@ void frmWenduQuxian::printPicture(bool halfWidth) {
             Prompts::Buttons::YesNo, Prompts::Icon::Question) != Prompts::Answer::Yes)
         return;
 
-    // All pages go into one job, one page each.
+    // All pages go into one job, one page each, painted from one read of the records.
+    std::optional<StationChart> chart;
+    if (m_drawn) {
+        qint16 days = m_dayCount;
+        chart = m_chart.ReadStationChart(m_station, LeftMarginHours, 0, m_endDate, days);
+    }
     QPainter painter;
     bool printed = painter.begin(&printer);
     for (int page = 1; printed && page <= pages; ++page) {
         if (page > 1)
             printed = printer.newPage();
         if (printed)
-            printPage(painter, layout, page);
+            printPage(painter, layout, page, chart);
     }
     if (painter.isActive())
         printed = painter.end() && printed;
@@ -74,7 +80,8 @@ void frmWenduQuxian::printPicture(bool halfWidth) {
                           Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
-void frmWenduQuxian::printPage(QPainter& painter, const PrintLayout& layout, int page) {
+void frmWenduQuxian::printPage(QPainter& painter, const PrintLayout& layout, int page,
+                               const std::optional<StationChart>& chart) {
     const TwipsScale scale = TwipsScale::forDevice(*painter.device());
     painter.save();
     const double left = scale.xF(PrintLayout::Margin);
@@ -84,20 +91,15 @@ void frmWenduQuxian::printPage(QPainter& painter, const PrintLayout& layout, int
     painter.translate(left, top);
     painter.scale(layout.compression(), 1.0);
     painter.translate(-scale.xF(layout.sourceX(page)), 0.0);
-    redrawInto(painter);
+    if (chart) {
+        QString status;
+        m_chart.PaintStationChart(*chart, painter, true, status);
+    }
     painter.restore();
 
     ChartSurface surface(painter);
     surface.print(layout.pageNumberX(surface.textWidth(PrintLayout::PageWidthSample())),
                   PrintLayout::PageNumberY, PrintLayout::PageText(page));
-}
-
-void frmWenduQuxian::redrawInto(QPainter& painter) {
-    if (!m_drawn)
-        return;
-    qint16 days = m_dayCount;
-    QString status;
-    m_chart.DrawStationChart(m_station, LeftMarginHours, 0, m_endDate, days, painter, true, status);
 }
 
 void frmWenduQuxian::cmd2Bmp_Click() {
