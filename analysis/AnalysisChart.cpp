@@ -3,6 +3,7 @@
 #include "AnalysisResult.h"
 #include "ChartSurface.h"
 #include "NumberFormats.h"
+#include "NumberText.h"
 #include "StateColours.h"
 #include "ValueScale.h"
 
@@ -38,7 +39,7 @@ struct Mark {
 };
 
 QString shortNumber(double value) {
-    return NumberFormats::plain(NumberFormats::rounded(value));
+    return PlainNumber(NumberFormats::rounded(value));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "LimitSet.h"
 
-#include "NumberFormats.h"
+#include "NumberText.h"
 
 #include <cmath>
 
@@ -58,8 +58,8 @@ QString LimitSet::describe() const {
     for (int k = 0; k < LimitCount; ++k) {
         const auto kind = static_cast<LimitKind>(k);
         if (const auto value = limit(kind))
-            parts.append(Figures::limitName(kind) + QStringLiteral("≤") +
-                         NumberFormats::plain(*value) + Figures::limitUnit(kind));
+            parts.append(Figures::limitName(kind) + QStringLiteral("≤") + PlainNumber(*value) +
+                         Figures::limitUnit(kind));
     }
     return parts.isEmpty() ? QStringLiteral("（没有限值）") : parts.join(QStringLiteral("；"));
 }

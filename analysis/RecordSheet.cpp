@@ -2,6 +2,7 @@
 
 #include "AnalysisResult.h"
 #include "NumberFormats.h"
+#include "NumberText.h"
 #include "ReadingTime.h"
 #include "StateColours.h"
 #include "StationSummary.h"
@@ -62,7 +63,7 @@ void writeHeader(XlsxSheet& sheet, const AnalysisResult& r, const QDateTime& mad
     sheet.writeText(10, 2, r.limits.name);
     sheet.writeText(10, 3, r.limits.describe());
     sheet.writeText(11, 1, QStringLiteral("预警比例"));
-    sheet.writeText(11, 2, NumberFormats::plain(p.warningShare * 100) + QLatin1Char('%'));
+    sheet.writeText(11, 2, PlainNumber(p.warningShare * 100) + QLatin1Char('%'));
     writeMoment(sheet, 12, QStringLiteral("制表时间"), madeAt, {});
 }
 

@@ -3,6 +3,7 @@
 #include "AnalysisResult.h"
 #include "ChartSurface.h"
 #include "NumberFormats.h"
+#include "NumberText.h"
 #include "ReadingTime.h"
 #include "ValueScale.h"
 
@@ -56,13 +57,13 @@ void SectionProfile::draw(QPainter& painter, const QRect& box, const AnalysisRes
     for (double t : x.ticks()) {
         const double px = x.place(t, plot.left(), plot.right());
         s.line(px, plot.top(), px, plot.bottom(), Grid);
-        const QString label = NumberFormats::plain(t);
+        const QString label = PlainNumber(t);
         s.print(px - s.textWidth(label) / 2.0, plot.bottom() + 60, label);
     }
     for (double d : y.ticks()) {
         const double py = y.place(d, plot.top(), plot.bottom());
         s.line(plot.left(), py, plot.right(), py, Grid);
-        const QString label = NumberFormats::plain(d);
+        const QString label = PlainNumber(d);
         s.print(plot.left() - 100 - s.textWidth(label), py - s.lineHeight() / 2.0, label);
     }
     s.box(plot.left(), plot.top(), plot.right(), plot.bottom(), Frame);

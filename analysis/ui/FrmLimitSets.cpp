@@ -2,7 +2,7 @@
 
 #include "AnalysisControls.h"
 #include "LimitSetStore.h"
-#include "NumberFormats.h"
+#include "NumberText.h"
 #include "PourSettingsStore.h"
 #include "Prompts.h"
 #include "StoredText.h"
@@ -28,7 +28,7 @@ FrmLimitSets::FrmLimitSets(Prompts& prompts, QString dbPath, const PourSettings&
     lstSets->setObjectName(QStringLiteral("lstSets"));
     cboActive = new QComboBox(this);
     cboActive->setObjectName(QStringLiteral("cboActive"));
-    txtShare = textBox(QStringLiteral("txtShare"), NumberFormats::plain(pour.warningShare * 100), this);
+    txtShare = textBox(QStringLiteral("txtShare"), PlainNumber(pour.warningShare * 100), this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(lstSets);
