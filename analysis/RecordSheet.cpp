@@ -4,6 +4,7 @@
 #include "NumberFormats.h"
 #include "NumberText.h"
 #include "ReadingTime.h"
+#include "SensorText.h"
 #include "StateColours.h"
 #include "StationSummary.h"
 #include "XlsxBook.h"
@@ -18,10 +19,6 @@ namespace {
 constexpr int FirstSlotColumn = 2;
 constexpr int FirstFigureColumn = FirstSlotColumn + Station::Slots;
 constexpr int StateColumn = FirstFigureColumn + FigureCount;
-
-QString sensorText(int sensor) {
-    return QStringLiteral("%1").arg(sensor, 4, 10, QLatin1Char('0'));
-}
 
 void writeValue(XlsxSheet& sheet, int row, int column, double value, const QColor& colour = {}) {
     if (!qIsNaN(value))

@@ -15,6 +15,7 @@
 #include "ReadingTime.h"
 #include "ScheduleWatch.h"
 #include "SectionProfile.h"
+#include "SensorText.h"
 #include "StationTableModel.h"
 #include "TwipsScale.h"
 
@@ -54,10 +55,6 @@ QTreeWidget* treeList(const QString& name, const QStringList& headers, QWidget* 
     list->setRootIsDecorated(false);
     list->setHeaderLabels(headers);
     return list;
-}
-
-QString sensorText(int sensor) {
-    return QStringLiteral("%1").arg(sensor, 4, 10, QLatin1Char('0'));
 }
 
 } // namespace
