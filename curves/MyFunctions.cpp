@@ -164,8 +164,7 @@ void MyFunctions::DrawStationCurves(const StationChart& chart, ChartSurface& s,
     }
     statusText = HasDataText;
     LastDataX = g.slotX(found.lastSlot);
-    ChartRightX =
-        g.originX() + g.dayCount() * ChartGeometry::SlotsPerDay * ChartGeometry::HalfHourStep;
+    ChartRightX = g.rightEnd();
 
     s.line(LastDataX, g.zeroLine(), LastDataX, g.temperatureY(100), Red);
     // 1.5 pixels, which the classic surface rounded to 2.
