@@ -124,11 +124,6 @@ void writeStationHead(XlsxSheet& sheet, const AnalysisResult& r, int s) {
     }
 }
 
-QString figureHeading(FigureKind kind, bool assumed) {
-    return Figures::heading(kind) +
-           (assumed && kind == FigureKind::Rise ? QStringLiteral("（假定）") : QString());
-}
-
 void writeStationTable(XlsxSheet& sheet, const AnalysisResult& r, int s) {
     const Station& st = r.stations[s];
     const StationSeries& series = r.series[s];
@@ -139,7 +134,8 @@ void writeStationTable(XlsxSheet& sheet, const AnalysisResult& r, int s) {
                         st.filled(k) ? QStringLiteral("测点%1(%2)").arg(k + 1).arg(sensorText(st.sensor(k)))
                                      : QStringLiteral("测点%1").arg(k + 1));
     for (int f = 0; f < FigureCount; ++f)
-        sheet.writeText(top, FirstFigureColumn + f, figureHeading(Figures::kind(f), series.placingAssumed));
+        sheet.writeText(top, FirstFigureColumn + f,
+                        Figures::heading(Figures::kind(f), series.placingAssumed));
     sheet.writeText(top, StateColumn, QStringLiteral("状态"));
     const PourReadings& readings = *r.readings;
     for (int i = 0; i < readings.uploadCount(); ++i) {
