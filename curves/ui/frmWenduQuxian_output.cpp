@@ -15,18 +15,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include <cmath>
 #include <optional>
-
-namespace {
-
-constexpr double TwipsPerPoint = 20.0;
-
-qint32 twipsOf(double points) {
-    return static_cast<qint32>(std::lround(points * TwipsPerPoint));
-}
-
-} // namespace
 
 void frmWenduQuxian::CmdPrn_Click() {
     printPicture(false);
@@ -43,7 +32,8 @@ void frmWenduQuxian::printPicture(bool halfWidth) {
     // Page geometry is that of the whole sheet; the margins are the layout's own.
     printer.setFullPage(true);
     const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Point);
-    const PrintLayout layout(twipsOf(paper.width()), twipsOf(paper.height()), m_pictureWidth,
+    const PrintLayout layout(TwipsScale::fromPoints(paper.width()),
+                             TwipsScale::fromPoints(paper.height()), m_pictureWidth,
                              ChartGeometry::PictureHeight, halfWidth);
     const int pages = layout.pageCount();
     if (pages == 0) {
