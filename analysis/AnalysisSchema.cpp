@@ -31,9 +31,7 @@ std::vector<std::pair<QString, QString>> tableStatements(const QString& text) {
     };
 }
 
-} // namespace
-
-StoreResult AnalysisSchema::ensure(StoreDb& db) {
+StoreResult ensure(StoreDb& db) {
     // Only missing tables are made: a server user may have the right to write rows but not
     // to make tables, and a server refuses even a table that exists to such a user. Two
     // copies making them at once take turns under the server lock.
@@ -55,6 +53,8 @@ StoreResult AnalysisSchema::ensure(StoreDb& db) {
     db.rollback();
     return r;
 }
+
+} // namespace
 
 bool AnalysisSchema::has(StoreDb& db, const QString& table) {
     QStringList names;

@@ -19,9 +19,6 @@ inline const QString Pour = QStringLiteral("浇筑信息");
 inline const QString Roles = QStringLiteral("站点角色");
 inline const QString LimitSets = QStringLiteral("限值组");
 
-// Makes the tables that are missing.
-[[nodiscard]] StoreResult ensure(StoreDb& db);
-
 // Whether the open file has that table.
 [[nodiscard]] bool has(StoreDb& db, const QString& table);
 
