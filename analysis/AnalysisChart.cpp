@@ -1,8 +1,10 @@
 #include "AnalysisChart.h"
 
 #include "AnalysisResult.h"
+#include "ChartAxes.h"
 #include "ChartSurface.h"
 #include "NumberFormats.h"
+#include "NumberText.h"
 #include "StateColours.h"
 #include "ValueScale.h"
 
@@ -13,8 +15,8 @@
 
 namespace {
 
-const QColor Frame(128, 128, 128);
-const QColor Grid(220, 220, 220);
+using ChartAxes::Frame;
+using ChartAxes::Grid;
 // The guide lines keep shades of their own, so a mark in a state's colour stands out.
 const QColor LimitColour(176, 0, 0);
 const QColor WarningColour(230, 160, 60);
@@ -38,7 +40,7 @@ struct Mark {
 };
 
 QString shortNumber(double value) {
-    return NumberFormats::plain(NumberFormats::rounded(value));
+    return PlainNumber(NumberFormats::rounded(value));
 }
 
 } // namespace
@@ -119,12 +121,7 @@ void AnalysisChart::drawPanel(ChartSurface& s, const Panel& panel, const QRect& 
     const auto yOf = [&](double v) { return scale.place(v, plot.bottom(), plot.top()); };
 
     s.setTextColour(Qt::black);
-    for (double tick : scale.ticks()) {
-        const double y = yOf(tick);
-        s.line(plot.left(), y, plot.right(), y, Grid);
-        const QString text = shortNumber(tick);
-        s.print(plot.left() - 100 - s.textWidth(text), y - s.lineHeight() / 2.0, text);
-    }
+    ChartAxes::drawValueTicks(s, scale, plot, plot.bottom(), plot.top(), shortNumber);
     s.box(plot.left(), plot.top(), plot.right(), plot.bottom(), Frame);
     if (panel.limit) {
         const struct {

@@ -1,19 +1,24 @@
 #include "AnalysisInputs.h"
 
+#include "AnalysisSchema.h"
 #include "GroupDefinitions.h"
 #include "LimitSetStore.h"
 #include "PourSettingsStore.h"
 #include "StationRoleStore.h"
 
 StoreResult AnalysisInputs::loadSettings(const QString& dbPath) {
-    StoreResult r = GroupDefinitions::load(dbPath, groups);
-    if (r.ok())
-        r = StationRoleStore::load(dbPath, roles);
-    if (r.ok())
-        r = PourSettingsStore::load(dbPath, pour);
-    if (r.ok())
-        r = LimitSetStore::load(dbPath, customSets);
-    return r;
+    // A file that cannot be opened has no stations to show.
+    groups.clear();
+    return AnalysisSchema::readFrom(dbPath, [this](StoreDb& db, const QStringList& tables) {
+        StoreResult r = GroupDefinitions::load(db, groups);
+        if (r.ok())
+            r = StationRoleStore::load(db, tables, roles);
+        if (r.ok())
+            r = PourSettingsStore::load(db, tables, pour);
+        if (r.ok())
+            r = LimitSetStore::load(db, tables, customSets);
+        return r;
+    });
 }
 
 StoreResult AnalysisInputs::loadReadings(const QString& dbPath,

@@ -31,9 +31,7 @@ std::vector<std::pair<QString, QString>> tableStatements(const QString& text) {
     };
 }
 
-} // namespace
-
-StoreResult AnalysisSchema::ensure(StoreDb& db) {
+StoreResult ensure(StoreDb& db) {
     // Only missing tables are made: a server user may have the right to write rows but not
     // to make tables, and a server refuses even a table that exists to such a user. Two
     // copies making them at once take turns under the server lock.
@@ -56,12 +54,36 @@ StoreResult AnalysisSchema::ensure(StoreDb& db) {
     return r;
 }
 
+} // namespace
+
 bool AnalysisSchema::has(StoreDb& db, const QString& table) {
     QStringList names;
     return db.tableNames(names).ok() && names.contains(table);
 }
 
-StoreResult AnalysisSchema::readFailure(const QSqlQuery& query) {
-    return StoreResult::failure(StoreResult::Kind::Failed, QStringLiteral("数据库操作失败：") +
-                                                               StoreDb::reasonText(query.lastError()));
+StoreResult AnalysisSchema::openToWrite(StoreDb& db) {
+    const StoreResult r = db.openDatabase();
+    return r.ok() ? ensure(db) : r;
+}
+
+StoreResult AnalysisSchema::readFrom(const QString& dbPath, const Reader& read) {
+    StoreDb db(dbPath);
+    QStringList tables;
+    StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
+    if (r.ok())
+        r = db.tableNames(tables);
+    return r.ok() ? read(db, tables) : r;
+}
+
+StoreResult AnalysisSchema::readRows(StoreDb& db, const QStringList& tables, const QString& table,
+                                     const QString& sql,
+                                     const std::function<void(const QSqlQuery&)>& row) {
+    if (!tables.contains(table))
+        return {};
+    QSqlQuery q;
+    if (const StoreResult r = db.select(sql, q); !r.ok())
+        return r;
+    while (q.next())
+        row(q);
+    return q.lastError().isValid() ? StoreDb::readFailure(q) : StoreResult();
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QSqlQuery;
 class StoreDb;
 
@@ -17,13 +19,20 @@ inline const QString Pour = QStringLiteral("浇筑信息");
 inline const QString Roles = QStringLiteral("站点角色");
 inline const QString LimitSets = QStringLiteral("限值组");
 
-// Makes the tables that are missing.
-[[nodiscard]] StoreResult ensure(StoreDb& db);
-
 // Whether the open file has that table.
 [[nodiscard]] bool has(StoreDb& db, const QString& table);
 
-// The read failure of a query, as the store words it.
-[[nodiscard]] StoreResult readFailure(const QSqlQuery& query);
+// Opens the file to write and makes the tables that are missing.
+[[nodiscard]] StoreResult openToWrite(StoreDb& db);
+
+// Opens the file read-only and hands it to `read` with its tables, listed once for every
+// load that follows on the one connection.
+using Reader = std::function<StoreResult(StoreDb& db, const QStringList& tables)>;
+[[nodiscard]] StoreResult readFrom(const QString& dbPath, const Reader& read);
+
+// Hands each row of `sql` to `row`; a file without `table` gives no rows.
+[[nodiscard]] StoreResult readRows(StoreDb& db, const QStringList& tables, const QString& table,
+                                   const QString& sql,
+                                   const std::function<void(const QSqlQuery&)>& row);
 
 } // namespace AnalysisSchema

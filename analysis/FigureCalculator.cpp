@@ -1,6 +1,7 @@
 #include "FigureCalculator.h"
 
 #include "CoolingRate.h"
+#include "KeepLarger.h"
 #include "LimitSet.h"
 #include "PourReadings.h"
 #include "PourSettings.h"
@@ -21,11 +22,6 @@ const double* valuesOf(const std::vector<double>* column) {
 
 double valueAt(const double* values, int i) {
     return values ? values[i] : qQNaN();
-}
-
-void keepHottest(double& best, double value) {
-    if (!qIsNaN(value) && (qIsNaN(best) || value > best))
-        best = value;
 }
 
 struct Judged {
@@ -85,13 +81,13 @@ StationSeries FigureCalculator::compute(const Station& s, const PourReadings& r,
         const auto set = [f](FigureKind kind, double value) { f[Figures::index(kind)].value = value; };
         double hottest = qQNaN();
         for (const double* values : all)
-            keepHottest(hottest, values[i]);
+            keepLarger(hottest, values[i]);
         double core = qQNaN();
         for (const double* values : interior)
-            keepHottest(core, values[i]);
+            keepLarger(core, values[i]);
         double cooling = qQNaN();
         for (const std::vector<double>& rate : rates)
-            keepHottest(cooling, rate[static_cast<std::size_t>(i)]);
+            keepLarger(cooling, rate[static_cast<std::size_t>(i)]);
         const double surface = valueAt(surfaceValues, i);
         const double bottom = valueAt(bottomValues, i);
         const double airValue = valueAt(air, i);

@@ -34,6 +34,11 @@ QString Figures::heading(FigureKind kind) {
     return name(kind) + QLatin1Char('(') + unit(kind) + QLatin1Char(')');
 }
 
+QString Figures::heading(FigureKind kind, bool placingAssumed) {
+    return heading(kind) +
+           (placingAssumed && kind == FigureKind::Rise ? QStringLiteral("（假定）") : QString());
+}
+
 std::optional<LimitKind> Figures::limitOf(FigureKind kind) {
     switch (kind) {
     case FigureKind::MaxTemperature:

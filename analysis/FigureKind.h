@@ -37,6 +37,8 @@ namespace Figures {
 [[nodiscard]] QString unit(FigureKind kind);
 // The figure's name with its unit in brackets, for column headers.
 [[nodiscard]] QString heading(FigureKind kind);
+// The same, the rise marked "（假定）" when it stands on an assumed placing temperature.
+[[nodiscard]] QString heading(FigureKind kind, bool placingAssumed);
 // The limit a figure is judged against; none for the plain temperatures.
 [[nodiscard]] std::optional<LimitKind> limitOf(FigureKind kind);
 

@@ -1,53 +1,57 @@
 #include "LimitSet.h"
 
-#include "NumberFormats.h"
+#include "NumberText.h"
+#include "StoredText.h"
 
-#include <cmath>
+#include <initializer_list>
+#include <utility>
 
-LimitSet LimitSet::Gb50496() {
+namespace {
+
+LimitSet fixedSet(const QString& name, std::initializer_list<std::pair<LimitKind, double>> limits) {
     LimitSet set;
-    set.name = GbName;
+    set.name = name;
     set.builtIn = true;
-    set.setLimit(LimitKind::Rise, 50.0);
-    set.setLimit(LimitKind::CoreSurface, 25.0);
-    set.setLimit(LimitKind::CoolingRate, 2.0);
-    set.setLimit(LimitKind::SurfaceAir, 20.0);
+    for (const auto& [kind, value] : limits)
+        set.setLimit(kind, value);
     return set;
 }
 
-LimitSet LimitSet::Aci301() {
-    LimitSet set;
-    set.name = AciName;
-    set.builtIn = true;
-    set.setLimit(LimitKind::MaxTemperature, 70.0);
-    set.setLimit(LimitKind::CoreSurface, 19.0);
-    return set;
+} // namespace
+
+const QVector<LimitSet>& LimitSet::builtIns() {
+    static const QVector<LimitSet> sets = {
+        fixedSet(GbName, {{LimitKind::Rise, 50.0},
+                          {LimitKind::CoreSurface, 25.0},
+                          {LimitKind::CoolingRate, 2.0},
+                          {LimitKind::SurfaceAir, 20.0}}),
+        fixedSet(AciName, {{LimitKind::MaxTemperature, 70.0}, {LimitKind::CoreSurface, 19.0}}),
+    };
+    return sets;
 }
 
-QVector<LimitSet> LimitSet::builtIns() {
-    return {Gb50496(), Aci301()};
+const LimitSet* LimitSet::find(const QString& name, const QVector<LimitSet>& custom) {
+    for (const QVector<LimitSet>* sets : {&builtIns(), &custom})
+        for (const LimitSet& set : *sets)
+            if (set.name == name)
+                return &set;
+    return nullptr;
 }
 
 LimitSet LimitSet::choose(const QString& name, const QVector<LimitSet>& custom, bool* found) {
+    const LimitSet* set = find(name, custom);
     if (found)
-        *found = true;
-    for (const LimitSet& set : builtIns() + custom)
-        if (set.name == name)
-            return set;
-    if (found)
-        *found = false;
-    return Gb50496();
+        *found = set != nullptr;
+    return set ? *set : builtIns().first();
 }
 
 bool LimitSet::parseLimit(const QString& text, std::optional<double>& out) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) {
+    if (text.trimmed().isEmpty()) {
         out.reset();
         return true;
     }
-    bool ok = false;
-    const double value = trimmed.toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value <= 0)
+    const std::optional<double> value = StoredText::toNumber(text);
+    if (!value || *value <= 0)
         return false;
     out = value;
     return true;
@@ -58,8 +62,8 @@ QString LimitSet::describe() const {
     for (int k = 0; k < LimitCount; ++k) {
         const auto kind = static_cast<LimitKind>(k);
         if (const auto value = limit(kind))
-            parts.append(Figures::limitName(kind) + QStringLiteral("≤") +
-                         NumberFormats::plain(*value) + Figures::limitUnit(kind));
+            parts.append(Figures::limitName(kind) + QStringLiteral("≤") + PlainNumber(*value) +
+                         Figures::limitUnit(kind));
     }
     return parts.isEmpty() ? QStringLiteral("（没有限值）") : parts.join(QStringLiteral("；"));
 }

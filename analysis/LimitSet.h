@@ -25,14 +25,16 @@ struct LimitSet {
         limits[static_cast<std::size_t>(kind)] = value;
     }
 
-    // Rise 50, core-to-surface 25, cooling 2.0 per day, surface minus air 20.
-    [[nodiscard]] static LimitSet Gb50496();
-    // Maximum temperature 70, core-to-surface 19.
-    [[nodiscard]] static LimitSet Aci301();
-    [[nodiscard]] static QVector<LimitSet> builtIns();
+    // GB 50496-2018: rise 50, core-to-surface 25, cooling 2.0 per day, surface minus air 20.
+    // ACI 301: maximum temperature 70, core-to-surface 19.
+    [[nodiscard]] static const QVector<LimitSet>& builtIns();
 
-    // The set of that name among the built-in and the custom sets; the first built-in set
-    // when there is none of that name (found is then false).
+    // The set of that name among the built-in sets, then the custom ones; null when none
+    // has that name.
+    [[nodiscard]] static const LimitSet* find(const QString& name, const QVector<LimitSet>& custom);
+
+    // The set of that name as find gives it; the first built-in set when there is none of
+    // that name (found is then false).
     [[nodiscard]] static LimitSet choose(const QString& name, const QVector<LimitSet>& custom,
                                          bool* found = nullptr);
 

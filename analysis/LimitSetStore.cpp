@@ -4,7 +4,6 @@
 #include "StoreDb.h"
 #include "StoredText.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -27,36 +26,32 @@ const QString Columns = bracketed(LimitColumns, QStringLiteral("[%1]"));
 
 StoreResult LimitSetStore::load(const QString& dbPath, QVector<LimitSet>& out) {
     out.clear();
-    StoreDb db(dbPath);
-    StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
-    if (!r.ok() || !AnalysisSchema::has(db, AnalysisSchema::LimitSets))
-        return r;
-    QSqlQuery q;
-    if (r = db.select(QStringLiteral("select [名称], ") + Columns +
-                          QStringLiteral(" from [限值组] order by [名称]"),
-                      q);
-        !r.ok())
-        return r;
-    while (q.next()) {
-        LimitSet set;
-        set.name = q.value(0).toString();
-        for (int k = 0; k < LimitCount; ++k) {
-            std::optional<double> limit;
-            if (!LimitSet::parseLimit(q.value(1 + k).toString(), limit))
-                limit.reset();
-            set.setLimit(static_cast<LimitKind>(k), limit);
-        }
-        out.append(set);
-    }
-    return q.lastError().isValid() ? AnalysisSchema::readFailure(q) : StoreResult();
+    return AnalysisSchema::readFrom(
+        dbPath, [&out](StoreDb& db, const QStringList& tables) { return load(db, tables, out); });
+}
+
+StoreResult LimitSetStore::load(StoreDb& db, const QStringList& tables, QVector<LimitSet>& out) {
+    out.clear();
+    return AnalysisSchema::readRows(
+        db, tables, AnalysisSchema::LimitSets,
+        QStringLiteral("select [名称], ") + Columns +
+            QStringLiteral(" from [限值组] order by [名称]"),
+        [&out](const QSqlQuery& q) {
+            LimitSet set;
+            set.name = q.value(0).toString();
+            for (int k = 0; k < LimitCount; ++k) {
+                std::optional<double> limit;
+                if (!LimitSet::parseLimit(q.value(1 + k).toString(), limit))
+                    limit.reset();
+                set.setLimit(static_cast<LimitKind>(k), limit);
+            }
+            out.append(set);
+        });
 }
 
 StoreResult LimitSetStore::save(const QString& dbPath, const LimitSet& set) {
     StoreDb db(dbPath);
-    StoreResult r = db.openDatabase();
-    if (r.ok())
-        r = AnalysisSchema::ensure(db);
-    if (!r.ok())
+    if (const StoreResult r = AnalysisSchema::openToWrite(db); !r.ok())
         return r;
     QVariantList values{set.name};
     for (int k = 0; k < LimitCount; ++k) {

@@ -4,10 +4,6 @@
 
 #include <cmath>
 
-QString NumberFormats::plain(double value) {
-    return QString::number(value, 'g', 15);
-}
-
 QString NumberFormats::figure(double value) {
     if (qIsNaN(value))
         return {};

@@ -3,14 +3,11 @@
 #include "AnalysisInputs.h"
 #include "FigureCalculator.h"
 #include "ReadingTime.h"
+#include "SensorText.h"
 
 #include <QSet>
 
 namespace {
-
-QString sensorText(int sensor) {
-    return QStringLiteral("%1").arg(sensor, 4, 10, QLatin1Char('0'));
-}
 
 void noteInput(const AnalysisInputs& in, const AnalysisResult& out, bool setFound,
                QStringList& notes) {

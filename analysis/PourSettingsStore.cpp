@@ -5,7 +5,6 @@
 #include "StoredText.h"
 
 #include <QHash>
-#include <QSqlError>
 #include <QSqlQuery>
 
 #include <utility>
@@ -62,28 +61,26 @@ void apply(const QHash<QString, QString>& items, PourSettings& p) {
 
 StoreResult PourSettingsStore::load(const QString& dbPath, PourSettings& out) {
     out = PourSettings();
-    StoreDb db(dbPath);
-    StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
-    if (!r.ok() || !AnalysisSchema::has(db, AnalysisSchema::Pour))
-        return r;
-    QSqlQuery q;
-    if (r = db.select(QStringLiteral("select [项目], [内容] from [浇筑信息]"), q); !r.ok())
-        return r;
+    return AnalysisSchema::readFrom(
+        dbPath, [&out](StoreDb& db, const QStringList& tables) { return load(db, tables, out); });
+}
+
+StoreResult PourSettingsStore::load(StoreDb& db, const QStringList& tables, PourSettings& out) {
+    out = PourSettings();
     QHash<QString, QString> items;
-    while (q.next())
-        items.insert(q.value(0).toString(), q.value(1).toString());
-    if (q.lastError().isValid())
-        return AnalysisSchema::readFailure(q);
-    apply(items, out);
-    return {};
+    const StoreResult r = AnalysisSchema::readRows(
+        db, tables, AnalysisSchema::Pour, QStringLiteral("select [项目], [内容] from [浇筑信息]"),
+        [&items](const QSqlQuery& q) {
+            items.insert(q.value(0).toString(), q.value(1).toString());
+        });
+    if (r.ok())
+        apply(items, out);
+    return r;
 }
 
 StoreResult PourSettingsStore::save(const QString& dbPath, const PourSettings& pour) {
     StoreDb db(dbPath);
-    StoreResult r = db.openDatabase();
-    if (r.ok())
-        r = AnalysisSchema::ensure(db);
-    if (!r.ok())
+    if (const StoreResult r = AnalysisSchema::openToWrite(db); !r.ok())
         return r;
     QVector<QVariantList> rows;
     for (const auto& [key, value] : itemsOf(pour))

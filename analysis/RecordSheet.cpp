@@ -2,7 +2,9 @@
 
 #include "AnalysisResult.h"
 #include "NumberFormats.h"
+#include "NumberText.h"
 #include "ReadingTime.h"
+#include "SensorText.h"
 #include "StateColours.h"
 #include "StationSummary.h"
 #include "XlsxBook.h"
@@ -17,10 +19,6 @@ namespace {
 constexpr int FirstSlotColumn = 2;
 constexpr int FirstFigureColumn = FirstSlotColumn + Station::Slots;
 constexpr int StateColumn = FirstFigureColumn + FigureCount;
-
-QString sensorText(int sensor) {
-    return QStringLiteral("%1").arg(sensor, 4, 10, QLatin1Char('0'));
-}
 
 void writeValue(XlsxSheet& sheet, int row, int column, double value, const QColor& colour = {}) {
     if (!qIsNaN(value))
@@ -62,7 +60,7 @@ void writeHeader(XlsxSheet& sheet, const AnalysisResult& r, const QDateTime& mad
     sheet.writeText(10, 2, r.limits.name);
     sheet.writeText(10, 3, r.limits.describe());
     sheet.writeText(11, 1, QStringLiteral("预警比例"));
-    sheet.writeText(11, 2, NumberFormats::plain(p.warningShare * 100) + QLatin1Char('%'));
+    sheet.writeText(11, 2, PlainNumber(p.warningShare * 100) + QLatin1Char('%'));
     writeMoment(sheet, 12, QStringLiteral("制表时间"), madeAt, {});
 }
 
@@ -126,11 +124,6 @@ void writeStationHead(XlsxSheet& sheet, const AnalysisResult& r, int s) {
     }
 }
 
-QString figureHeading(FigureKind kind, bool assumed) {
-    return Figures::heading(kind) +
-           (assumed && kind == FigureKind::Rise ? QStringLiteral("（假定）") : QString());
-}
-
 void writeStationTable(XlsxSheet& sheet, const AnalysisResult& r, int s) {
     const Station& st = r.stations[s];
     const StationSeries& series = r.series[s];
@@ -141,7 +134,8 @@ void writeStationTable(XlsxSheet& sheet, const AnalysisResult& r, int s) {
                         st.filled(k) ? QStringLiteral("测点%1(%2)").arg(k + 1).arg(sensorText(st.sensor(k)))
                                      : QStringLiteral("测点%1").arg(k + 1));
     for (int f = 0; f < FigureCount; ++f)
-        sheet.writeText(top, FirstFigureColumn + f, figureHeading(Figures::kind(f), series.placingAssumed));
+        sheet.writeText(top, FirstFigureColumn + f,
+                        Figures::heading(Figures::kind(f), series.placingAssumed));
     sheet.writeText(top, StateColumn, QStringLiteral("状态"));
     const PourReadings& readings = *r.readings;
     for (int i = 0; i < readings.uploadCount(); ++i) {

@@ -1,8 +1,10 @@
 #include "SectionProfile.h"
 
 #include "AnalysisResult.h"
+#include "ChartAxes.h"
 #include "ChartSurface.h"
 #include "NumberFormats.h"
+#include "NumberText.h"
 #include "ReadingTime.h"
 #include "ValueScale.h"
 
@@ -10,8 +12,8 @@
 
 namespace {
 
-const QColor Frame(128, 128, 128);
-const QColor Grid(220, 220, 220);
+using ChartAxes::Frame;
+using ChartAxes::Grid;
 const QColor Curve(220, 0, 0);
 constexpr int Left = 1000;
 constexpr int Top = 500;
@@ -56,15 +58,10 @@ void SectionProfile::draw(QPainter& painter, const QRect& box, const AnalysisRes
     for (double t : x.ticks()) {
         const double px = x.place(t, plot.left(), plot.right());
         s.line(px, plot.top(), px, plot.bottom(), Grid);
-        const QString label = NumberFormats::plain(t);
+        const QString label = PlainNumber(t);
         s.print(px - s.textWidth(label) / 2.0, plot.bottom() + 60, label);
     }
-    for (double d : y.ticks()) {
-        const double py = y.place(d, plot.top(), plot.bottom());
-        s.line(plot.left(), py, plot.right(), py, Grid);
-        const QString label = NumberFormats::plain(d);
-        s.print(plot.left() - 100 - s.textWidth(label), py - s.lineHeight() / 2.0, label);
-    }
+    ChartAxes::drawValueTicks(s, y, plot, plot.top(), plot.bottom(), PlainNumber);
     s.box(plot.left(), plot.top(), plot.right(), plot.bottom(), Frame);
     s.print(plot.right() - s.textWidth(QStringLiteral("温度(℃)")), plot.bottom() + 260,
             QStringLiteral("温度(℃)"));

@@ -38,6 +38,16 @@ void placeRoles(Station& s, int surface, int bottom) {
             s.interior.append(k);
 }
 
+// The group's station with the outermost filled slots as its surface and bottom.
+Station defaults(const GroupRow& group) {
+    Station s;
+    s.name = group.name;
+    s.sensors = sensorsOf(group);
+    const QVector<int> filled = s.filledSlots();
+    placeRoles(s, filled.isEmpty() ? -1 : filled.first(), filled.size() < 2 ? -1 : filled.last());
+    return s;
+}
+
 } // namespace
 
 QVector<int> Station::filledSlots() const {
@@ -57,14 +67,10 @@ QVector<int> Station::profileSlots() const {
 }
 
 Station Station::resolve(const GroupRow& group, const StationRole* role) {
-    Station s;
-    s.name = group.name;
-    s.sensors = sensorsOf(group);
-    const QVector<int> filled = s.filledSlots();
-    placeRoles(s, filled.isEmpty() ? -1 : filled.first(), filled.size() < 2 ? -1 : filled.last());
+    Station s = defaults(group);
     if (!role)
         return s;
-    s.roleProblem = checkRole(group, *role);
+    s.roleProblem = problemOf(s, *role);
     if (!s.roleProblem.isEmpty())
         return s;
     placeRoles(s, role->surfaceSlot > 0 ? role->surfaceSlot - 1 : s.surface,
@@ -74,13 +80,12 @@ Station Station::resolve(const GroupRow& group, const StationRole* role) {
 }
 
 QString Station::checkRole(const GroupRow& group, const StationRole& role) {
-    Station s;
-    s.sensors = sensorsOf(group);
-    const QVector<int> filled = s.filledSlots();
-    const int surface = role.surfaceSlot > 0 ? role.surfaceSlot - 1
-                                             : (filled.isEmpty() ? -1 : filled.first());
-    const int bottom = role.bottomSlot > 0 ? role.bottomSlot - 1
-                                           : (filled.size() < 2 ? -1 : filled.last());
+    return problemOf(defaults(group), role);
+}
+
+QString Station::problemOf(Station s, const StationRole& role) {
+    const int surface = role.surfaceSlot > 0 ? role.surfaceSlot - 1 : s.surface;
+    const int bottom = role.bottomSlot > 0 ? role.bottomSlot - 1 : s.bottom;
     if (surface >= 0 && !s.filled(surface))
         return QStringLiteral("表层测点（第%1个）没有传感器。").arg(surface + 1);
     if (bottom >= 0 && !s.filled(bottom))

@@ -40,4 +40,8 @@ struct Station {
     // bottom slot that holds no sensor, the two being one slot, a depth on an empty slot,
     // or depths that do not increase from the surface toward the bottom.
     [[nodiscard]] static QString checkRole(const GroupRow& group, const StationRole& role);
+
+private:
+    // checkRole on the group's station as it stands without a role.
+    [[nodiscard]] static QString problemOf(Station s, const StationRole& role);
 };

@@ -5,7 +5,6 @@
 #include "StoredText.h"
 
 #include <QSet>
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -26,35 +25,31 @@ int slotOf(const QString& text) {
 
 StoreResult StationRoleStore::load(const QString& dbPath, QVector<StationRole>& out) {
     out.clear();
-    StoreDb db(dbPath);
-    StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
-    if (!r.ok() || !AnalysisSchema::has(db, AnalysisSchema::Roles))
-        return r;
-    QSqlQuery q;
-    if (r = db.select(QStringLiteral("select ") + columns() +
-                          QStringLiteral(" from [站点角色] order by [组名]"),
-                      q);
-        !r.ok())
-        return r;
-    while (q.next()) {
-        StationRole role;
-        role.station = q.value(0).toString();
-        role.surfaceSlot = slotOf(q.value(1).toString());
-        role.bottomSlot = slotOf(q.value(2).toString());
-        for (int k = 0; k < GroupRow::Slots; ++k)
-            role.depths[static_cast<std::size_t>(k)] =
-                StoredText::toNumber(q.value(3 + k).toString());
-        out.append(role);
-    }
-    return q.lastError().isValid() ? AnalysisSchema::readFailure(q) : StoreResult();
+    return AnalysisSchema::readFrom(
+        dbPath, [&out](StoreDb& db, const QStringList& tables) { return load(db, tables, out); });
+}
+
+StoreResult StationRoleStore::load(StoreDb& db, const QStringList& tables,
+                                   QVector<StationRole>& out) {
+    out.clear();
+    return AnalysisSchema::readRows(
+        db, tables, AnalysisSchema::Roles,
+        QStringLiteral("select ") + columns() + QStringLiteral(" from [站点角色] order by [组名]"),
+        [&out](const QSqlQuery& q) {
+            StationRole role;
+            role.station = q.value(0).toString();
+            role.surfaceSlot = slotOf(q.value(1).toString());
+            role.bottomSlot = slotOf(q.value(2).toString());
+            for (int k = 0; k < GroupRow::Slots; ++k)
+                role.depths[static_cast<std::size_t>(k)] =
+                    StoredText::toNumber(q.value(3 + k).toString());
+            out.append(role);
+        });
 }
 
 StoreResult StationRoleStore::save(const QString& dbPath, const QVector<StationRole>& roles) {
     StoreDb db(dbPath);
-    StoreResult r = db.openDatabase();
-    if (r.ok())
-        r = AnalysisSchema::ensure(db);
-    if (!r.ok())
+    if (const StoreResult r = AnalysisSchema::openToWrite(db); !r.ok())
         return r;
     QStringList columns{QStringLiteral("组名"), QStringLiteral("表层测点"),
                         QStringLiteral("底层测点")};

@@ -3,7 +3,10 @@
 #include "StationRole.h"
 #include "StoreResult.h"
 
+#include <QStringList>
 #include <QVector>
+
+class StoreDb;
 
 // The station roles, table 站点角色: one row per station that the engineer has set.
 namespace StationRoleStore {
@@ -11,6 +14,8 @@ namespace StationRoleStore {
 // By station name; a file without the table gives no roles. Slots outside 1..8 read as
 // not set.
 [[nodiscard]] StoreResult load(const QString& dbPath, QVector<StationRole>& out);
+// The same on an open file whose tables are `tables`.
+[[nodiscard]] StoreResult load(StoreDb& db, const QStringList& tables, QVector<StationRole>& out);
 // Replaces every stored role in one transaction. A station named twice keeps its first
 // role, the one the analysis uses.
 [[nodiscard]] StoreResult save(const QString& dbPath, const QVector<StationRole>& roles);

@@ -1,17 +1,9 @@
 #include "StationSummary.h"
 
+#include "KeepLarger.h"
 #include "StationSeries.h"
 
 #include <QtNumeric>
-
-namespace {
-
-void keepLarger(double& best, double value) {
-    if (!qIsNaN(value) && (qIsNaN(best) || value > best))
-        best = value;
-}
-
-} // namespace
 
 StationSummary StationSummary::of(const StationSeries& series) {
     StationSummary s{qQNaN(), qQNaN(), qQNaN(), qQNaN()};

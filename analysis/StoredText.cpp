@@ -1,6 +1,6 @@
 #include "StoredText.h"
 
-#include "NumberFormats.h"
+#include "NumberText.h"
 #include "ReadingTime.h"
 
 #include <cmath>
@@ -14,7 +14,7 @@ QDateTime StoredText::toDateTime(const QString& text) {
 }
 
 QString StoredText::ofNumber(std::optional<double> value) {
-    return value ? NumberFormats::plain(*value) : QString();
+    return value ? PlainNumber(*value) : QString();
 }
 
 std::optional<double> StoredText::toNumber(const QString& text) {

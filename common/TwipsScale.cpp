@@ -19,6 +19,10 @@ TwipsScale TwipsScale::screen() {
     return {96.0, 96.0};
 }
 
+int TwipsScale::fromPoints(double points) {
+    return static_cast<int>(std::lround(points * PerPoint));
+}
+
 int TwipsScale::x(double twips) const {
     return static_cast<int>(std::lround(xF(twips)));
 }

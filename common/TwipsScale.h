@@ -13,12 +13,16 @@ class QPaintDevice;
 class TwipsScale {
 public:
     static constexpr int PerInch = 1440;
+    // A typographic point, the unit of paper sizes and font sizes.
+    static constexpr int PerPoint = 20;
     // A screen pixel at the classic 96 DPI; pen widths given in pixels are this many twips.
     static constexpr int TwipsPerScreenPixel = 15;
 
     TwipsScale(double dpiX, double dpiY);
 
     [[nodiscard]] static TwipsScale forDevice(const QPaintDevice& device);
+    // Points to whole twips, rounded.
+    [[nodiscard]] static int fromPoints(double points);
     // The primary screen's logical DPI (96 where there is no screen).
     [[nodiscard]] static TwipsScale screen();
 

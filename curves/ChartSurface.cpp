@@ -9,7 +9,6 @@
 // apart whatever line spacing the font at hand has.
 namespace {
 
-constexpr double TwipsPerPoint = 20.0;
 constexpr double BaselineInEm = 0.86;
 
 } // namespace
@@ -73,7 +72,7 @@ void ChartSurface::polyline(const QVector<QPointF>& points, const QColor& colour
 
 void ChartSurface::print(double x, double y, const QString& text) {
     m_painter.setPen(m_textColour);
-    m_painter.drawText(at(x, y + BaselineInEm * FontPoints * TwipsPerPoint), text);
+    m_painter.drawText(at(x, y + BaselineInEm * FontPoints * TwipsScale::PerPoint), text);
 }
 
 int ChartSurface::textWidth(const QString& text) const {
@@ -81,5 +80,5 @@ int ChartSurface::textWidth(const QString& text) const {
 }
 
 int ChartSurface::lineHeight() const {
-    return static_cast<int>(FontPoints * TwipsPerPoint);
+    return static_cast<int>(FontPoints * TwipsScale::PerPoint);
 }

@@ -126,23 +126,36 @@ MyFunctions::MyFunctions(QString databasePath) : m_databasePath(std::move(databa
 void MyFunctions::DrawStationChart(qint16 station, qint32 leftMarginHours, qint32 topOffset,
                                    const QDate& endDate, qint16& dayCount, QPainter& target,
                                    bool withLegend, QString& statusText) {
-    const ChartGeometry geometry(leftMarginHours, topOffset, endDate, dayCount);
-    dayCount = geometry.dayCount();
-    ChartSurface surface(target);
-    drawGrid(geometry, surface);
-    drawTimeMarks(geometry, surface);
-    if (withLegend)
-        drawLegend(station, surface);
-    DrawStationCurves(station, geometry, surface, statusText);
+    PaintStationChart(ReadStationChart(station, leftMarginHours, topOffset, endDate, dayCount),
+                      target, withLegend, statusText);
 }
 
-void MyFunctions::DrawStationCurves(qint16 station, const ChartGeometry& g, ChartSurface& s,
+StationChart MyFunctions::ReadStationChart(qint16 station, qint32 leftMarginHours, qint32 topOffset,
+                                           const QDate& endDate, qint16& dayCount) const {
+    const ChartGeometry geometry(leftMarginHours, topOffset, endDate, dayCount);
+    dayCount = geometry.dayCount();
+    StationChart chart{station, geometry, SlotTemps(geometry.slotCount()), {}, {}};
+    chart.read = StationRecords::Read(m_databasePath, station, geometry, chart.temps, chart.found);
+    chart.temps.fillGaps();
+    return chart;
+}
+
+void MyFunctions::PaintStationChart(const StationChart& chart, QPainter& target, bool withLegend,
                                     QString& statusText) {
-    SlotTemps temps(g.slotCount());
-    StationRecords found;
-    const StoreResult r = StationRecords::Read(m_databasePath, station, g, temps, found);
-    if (!r.ok()) {
-        statusText = r.message();
+    ChartSurface surface(target);
+    drawGrid(chart.geometry, surface);
+    drawTimeMarks(chart.geometry, surface);
+    if (withLegend)
+        drawLegend(chart.station, surface);
+    DrawStationCurves(chart, surface, statusText);
+}
+
+void MyFunctions::DrawStationCurves(const StationChart& chart, ChartSurface& s,
+                                    QString& statusText) {
+    const ChartGeometry& g = chart.geometry;
+    const StationRecords& found = chart.found;
+    if (!chart.read.ok()) {
+        statusText = chart.read.message();
         return;
     }
     if (found.lastSlot == 0) {
@@ -151,19 +164,17 @@ void MyFunctions::DrawStationCurves(qint16 station, const ChartGeometry& g, Char
     }
     statusText = HasDataText;
     LastDataX = g.slotX(found.lastSlot);
-    ChartRightX =
-        g.originX() + g.dayCount() * ChartGeometry::SlotsPerDay * ChartGeometry::HalfHourStep;
+    ChartRightX = g.rightEnd();
 
     s.line(LastDataX, g.zeroLine(), LastDataX, g.temperatureY(100), Red);
     // 1.5 pixels, which the classic surface rounded to 2.
     s.setPenWidth(2);
-    temps.fillGaps();
     QVector<QPointF> points;
     points.reserve(found.lastSlot);
     for (int k = 1; k <= SlotTemps::Sensors; ++k) {
         points.clear();
         for (int n = 1; n <= found.lastSlot; ++n)
-            points.append(QPointF(g.slotX(n), g.temperatureY(temps.at(k, n))));
+            points.append(QPointF(g.slotX(n), g.temperatureY(chart.temps.at(k, n))));
         s.polyline(points, sensorColour(k));
     }
     s.setPenWidth(1);

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "StationChart.h"
+
 #include <QDate>
 #include <QString>
 
-class ChartGeometry;
 class ChartSurface;
 class QPainter;
 
@@ -30,13 +31,19 @@ public:
     void DrawStationChart(qint16 station, qint32 leftMarginHours, qint32 topOffset,
                           const QDate& endDate, qint16& dayCount, QPainter& target, bool withLegend,
                           QString& statusText);
+    // The two halves of a draw: the records of the range, read with dayCount limited as
+    // above, and the chart of them painted through the painter.
+    [[nodiscard]] StationChart ReadStationChart(qint16 station, qint32 leftMarginHours,
+                                                qint32 topOffset, const QDate& endDate,
+                                                qint16& dayCount) const;
+    void PaintStationChart(const StationChart& chart, QPainter& target, bool withLegend,
+                           QString& statusText);
 
     static inline const QString NoDataText = QStringLiteral("该站点在设定的时间段内尚无数据！");
     static inline const QString HasDataText = QStringLiteral("该站点在设定的时间段内有数据存在！");
 
 private:
-    void DrawStationCurves(qint16 station, const ChartGeometry& geometry, ChartSurface& surface,
-                           QString& statusText);
+    void DrawStationCurves(const StationChart& chart, ChartSurface& surface, QString& statusText);
 
     QString m_databasePath;
 };

@@ -1,6 +1,6 @@
 #include "SlotTemps.h"
 
-#include "HalfEven.h"
+#include <cmath>
 
 SlotTemps::SlotTemps(int slotCount) : m_slotCount(slotCount), m_cells(Sensors * slotCount, Empty) {}
 
@@ -18,7 +18,7 @@ int SlotTemps::slotOf(const QDateTime& start, const QDateTime& when) const {
 }
 
 void SlotTemps::store(int sensor, int slot, double value) {
-    const double degrees = RoundHalfEven(value);
+    const double degrees = std::nearbyint(value);
     m_cells[index(sensor, slot)] =
         degrees <= -20 || degrees >= 130 ? qint16(0) : static_cast<qint16>(degrees);
 }

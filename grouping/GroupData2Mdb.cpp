@@ -26,11 +26,6 @@ QString wholeNumber(const StoreDb& db, const QString& column) {
     return wholeNumberOf(db, QStringLiteral("val(%1)").arg(column));
 }
 
-StoreResult readFailure(const QSqlQuery& q) {
-    return StoreResult::failure(StoreResult::Kind::Failed, QStringLiteral("数据库操作失败：") +
-                                                               StoreDb::reasonText(q.lastError()));
-}
-
 // The distinct upload date-times, newest first.
 StoreResult uploadTimes(StoreDb& db, QStringList& times) {
     QSqlQuery q;
@@ -41,7 +36,7 @@ StoreResult uploadTimes(StoreDb& db, QStringList& times) {
         return r;
     while (q.next())
         times.append(q.value(0).toString());
-    return q.lastError().isValid() ? readFailure(q) : r;
+    return q.lastError().isValid() ? StoreDb::readFailure(q) : r;
 }
 
 // UploadTimes: the date-times in the order their records are written, with the parts each

@@ -24,14 +24,17 @@ QString GroupDefinitions::storedName(const QString& name) {
 StoreResult GroupDefinitions::load(const QString& dbPath, QVector<GroupRow>& rows) {
     rows.clear();
     StoreDb db(dbPath);
-    StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
-    if (!r.ok())
-        return r;
+    const StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
+    return r.ok() ? load(db, rows) : r;
+}
+
+StoreResult GroupDefinitions::load(StoreDb& db, QVector<GroupRow>& rows) {
+    rows.clear();
     QSqlQuery q;
     // The stored order breaks ties between names of one value, so a load is repeatable.
-    r = db.select(QStringLiteral("select [组名]") + slotColumns() +
-                      QStringLiteral(" from [分组定义] order by val(组名), rowid"),
-                  q);
+    StoreResult r = db.select(QStringLiteral("select [组名]") + slotColumns() +
+                                  QStringLiteral(" from [分组定义] order by val(组名), rowid"),
+                              q);
     if (!r.ok())
         return r;
     while (q.next()) {
@@ -41,11 +44,7 @@ StoreResult GroupDefinitions::load(const QString& dbPath, QVector<GroupRow>& row
             row.sensors[static_cast<std::size_t>(k)] = q.value(k + 1).toString();
         rows.append(row);
     }
-    if (q.lastError().isValid())
-        return StoreResult::failure(StoreResult::Kind::Failed,
-                                    QStringLiteral("数据库操作失败：") +
-                                        StoreDb::reasonText(q.lastError()));
-    return r;
+    return q.lastError().isValid() ? StoreDb::readFailure(q) : r;
 }
 
 StoreResult GroupDefinitions::save(const QString& dbPath, const QVector<GroupRow>& rows) {

@@ -5,6 +5,8 @@
 
 #include <QVector>
 
+class StoreDb;
+
 // The stored station definitions, table 分组定义.
 class GroupDefinitions {
 public:
@@ -12,6 +14,8 @@ public:
     // row written elsewhere with missing slots is shown whole and is not lost on the next
     // save.
     [[nodiscard]] static StoreResult load(const QString& dbPath, QVector<GroupRow>& rows);
+    // The same on an open file.
+    [[nodiscard]] static StoreResult load(StoreDb& db, QVector<GroupRow>& rows);
 
     // Replaces the stored groups by `rows`, in one transaction: a failure leaves the stored
     // groups as they were. An empty list changes nothing. Rows are written from the last

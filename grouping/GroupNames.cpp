@@ -2,6 +2,7 @@
 
 #include "StoreDb.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 StoreResult getGroupsNames(const QString& databasePath, QStringList& names) {
@@ -16,5 +17,5 @@ StoreResult getGroupsNames(const QString& databasePath, QStringList& names) {
         return r;
     while (query.next())
         names << query.value(0).toString();
-    return r;
+    return query.lastError().isValid() ? StoreDb::readFailure(query) : r;
 }

@@ -46,6 +46,11 @@ QString StoreDb::reasonText(const QSqlError& error) {
     return reasonText(primaryCode(error), error.text());
 }
 
+StoreResult StoreDb::readFailure(const QSqlQuery& query) {
+    return StoreResult::failure(StoreResult::Kind::Failed,
+                                QStringLiteral("数据库操作失败：") + reasonText(query.lastError()));
+}
+
 QString StoreDb::reasonText(int sqliteCode, const QString& engineText) {
     switch (sqliteCode & 0xff) {
     case SQLITE_BUSY:

@@ -91,6 +91,8 @@ public:
     [[nodiscard]] static QString reasonText(const QSqlError& error);
     // The same from SQLite's own result code, and the engine's words for anything else.
     [[nodiscard]] static QString reasonText(int sqliteCode, const QString& engineText);
+    // A query's failed read: "数据库操作失败：" + its reason.
+    [[nodiscard]] static StoreResult readFailure(const QSqlQuery& query);
 
 private:
     // Makes a new database file at path with the three empty tables and the indexes. The

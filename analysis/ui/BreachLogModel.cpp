@@ -2,6 +2,7 @@
 
 #include "AnalysisResult.h"
 #include "NumberFormats.h"
+#include "NumberText.h"
 #include "ReadingTime.h"
 #include "StateColours.h"
 
@@ -48,7 +49,7 @@ QVariant BreachLogModel::data(const QModelIndex& index, int role) const {
     case Value:
         return NumberFormats::figure(b.value) + Figures::unit(b.figure);
     case Limit:
-        return NumberFormats::plain(b.limit) + Figures::unit(b.figure);
+        return PlainNumber(b.limit) + Figures::unit(b.figure);
     case State:
         return FigureStates::name(b.state);
     default:

@@ -3,6 +3,7 @@
 #include "AnalysisControls.h"
 #include "PourSettingsStore.h"
 #include "Prompts.h"
+#include "SensorText.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,14 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QString sensorText(int sensor) {
-    return QStringLiteral("%1").arg(sensor, 4, 10, QLatin1Char('0'));
-}
-
-} // namespace
 
 FrmAirSensor::FrmAirSensor(Prompts& prompts, QString dbPath, const PourSettings& pour,
                            const QVector<int>& listed, QWidget* parent)

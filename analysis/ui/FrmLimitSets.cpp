@@ -2,7 +2,7 @@
 
 #include "AnalysisControls.h"
 #include "LimitSetStore.h"
-#include "NumberFormats.h"
+#include "NumberText.h"
 #include "PourSettingsStore.h"
 #include "Prompts.h"
 #include "StoredText.h"
@@ -28,7 +28,7 @@ FrmLimitSets::FrmLimitSets(Prompts& prompts, QString dbPath, const PourSettings&
     lstSets->setObjectName(QStringLiteral("lstSets"));
     cboActive = new QComboBox(this);
     cboActive->setObjectName(QStringLiteral("cboActive"));
-    txtShare = textBox(QStringLiteral("txtShare"), NumberFormats::plain(pour.warningShare * 100), this);
+    txtShare = textBox(QStringLiteral("txtShare"), PlainNumber(pour.warningShare * 100), this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(lstSets);
@@ -90,16 +90,8 @@ void FrmLimitSets::fillLists(const QString& select) {
 }
 
 const LimitSet* FrmLimitSets::chosen() const {
-    static const QVector<LimitSet> builtIns = LimitSet::builtIns();
     const QListWidgetItem* item = lstSets->currentItem();
-    if (!item)
-        return nullptr;
-    const QString name = item->data(Qt::UserRole).toString();
-    for (const QVector<LimitSet>* sets : {&builtIns, &m_custom})
-        for (const LimitSet& set : *sets)
-            if (set.name == name)
-                return &set;
-    return nullptr;
+    return item ? LimitSet::find(item->data(Qt::UserRole).toString(), m_custom) : nullptr;
 }
 
 void FrmLimitSets::lstSets_Click() {
@@ -129,9 +121,8 @@ void FrmLimitSets::cmdSave_Click() {
     set.name = txtSetName->text().trimmed();
     if (set.name.isEmpty())
         return warn(QStringLiteral("请填写限值组的名称。"));
-    for (const LimitSet& builtIn : LimitSet::builtIns())
-        if (builtIn.name == set.name)
-            return warn(QStringLiteral("内置限值组不能修改，请用另一个名称新建限值组。"));
+    if (const LimitSet* same = LimitSet::find(set.name, m_custom); same && same->builtIn)
+        return warn(QStringLiteral("内置限值组不能修改，请用另一个名称新建限值组。"));
     for (int k = 0; k < LimitCount; ++k) {
         std::optional<double> limit;
         const auto kind = static_cast<LimitKind>(k);

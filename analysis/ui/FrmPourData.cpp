@@ -1,7 +1,7 @@
 #include "FrmPourData.h"
 
 #include "AnalysisControls.h"
-#include "NumberFormats.h"
+#include "NumberText.h"
 #include "PourSettingsStore.h"
 #include "Prompts.h"
 #include "ReadingTime.h"
@@ -59,8 +59,8 @@ FrmPourData::FrmPourData(Prompts& prompts, QString dbPath, const PourSettings& p
     dtpRemoved = momentBox(QStringLiteral("dtpRemoved"), chkRemoved, pour.insulationRemovedAt, fallback, this);
     chkEnded = check(QStringLiteral("chkEnded"), QStringLiteral("已结束"), this);
     dtpEnded = momentBox(QStringLiteral("dtpEnded"), chkEnded, pour.monitoringEndsAt, fallback, this);
-    txtInterval = textBox(QStringLiteral("txtInterval"), NumberFormats::plain(pour.intervalHours), this);
-    txtJump = textBox(QStringLiteral("txtJump"), NumberFormats::plain(pour.jumpLimit), this);
+    txtInterval = textBox(QStringLiteral("txtInterval"), PlainNumber(pour.intervalHours), this);
+    txtJump = textBox(QStringLiteral("txtJump"), PlainNumber(pour.jumpLimit), this);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("浇筑名称："), txtName);

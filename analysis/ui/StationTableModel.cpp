@@ -65,8 +65,7 @@ QVariant StationTableModel::headerData(int section, Qt::Orientation orientation,
         return QStringLiteral("超限次数");
     default: {
         const FigureKind kind = figureOf(section);
-        const bool assumed = m_result && kind == FigureKind::Rise && !m_result->pour.placingTemperature;
-        return Figures::heading(kind) + (assumed ? QStringLiteral("（假定）") : QString());
+        return Figures::heading(kind, m_result && !m_result->pour.placingTemperature);
     }
     }
 }

@@ -9,12 +9,13 @@
 #include "FrmLimitSets.h"
 #include "FrmPourData.h"
 #include "FrmStationRoles.h"
-#include "NumberFormats.h"
+#include "NumberText.h"
 #include "PourAnalysis.h"
 #include "Prompts.h"
 #include "ReadingTime.h"
 #include "ScheduleWatch.h"
 #include "SectionProfile.h"
+#include "SensorText.h"
 #include "StationTableModel.h"
 #include "TwipsScale.h"
 
@@ -54,10 +55,6 @@ QTreeWidget* treeList(const QString& name, const QStringList& headers, QWidget* 
     list->setRootIsDecorated(false);
     list->setHeaderLabels(headers);
     return list;
-}
-
-QString sensorText(int sensor) {
-    return QStringLiteral("%1").arg(sensor, 4, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -194,14 +191,14 @@ void frmWenkongFenxi::showPour() {
     const PourSettings& p = m_result.pour;
     const QString placed = p.placedAt.isValid() ? ReadingTime::text(p.placedAt) : QStringLiteral("未填写");
     const QString placing = p.placingTemperature
-                                ? NumberFormats::plain(*p.placingTemperature) + QStringLiteral("℃")
+                                ? PlainNumber(*p.placingTemperature) + QStringLiteral("℃")
                                 : QStringLiteral("未填写（温升为假定值）");
     const QString air = p.airSensor > 0 ? sensorText(p.airSensor) : QStringLiteral("未指定");
     lblPour->setText(QStringLiteral("浇筑：%1　浇筑时间：%2　入模温度：%3　大气传感器：%4　"
                                     "测温间隔：%5小时　限值组：%6（%7，预警比例%8%）")
                          .arg(p.name.isEmpty() ? QStringLiteral("未命名") : p.name, placed, placing, air,
-                              NumberFormats::plain(p.intervalHours), m_result.limits.name,
-                              m_result.limits.describe(), NumberFormats::plain(p.warningShare * 100)));
+                              PlainNumber(p.intervalHours), m_result.limits.name,
+                              m_result.limits.describe(), PlainNumber(p.warningShare * 100)));
 }
 
 void frmWenkongFenxi::fillLists() {

@@ -8,20 +8,15 @@
 #include "ReadingTime.h"
 #include "RecordSheet.h"
 #include "ReportMessages.h"
+#include "TwipsScale.h"
 
 #include <QDir>
 #include <QPainter>
 #include <QPrinter>
 
-#include <cmath>
-
 namespace {
 
 constexpr int PageMargin = 720;
-
-int twipsOf(double points) {
-    return static_cast<int>(std::lround(points * 20.0));
-}
 
 } // namespace
 
@@ -34,8 +29,8 @@ void frmWenkongFenxi::cmdPrint_Click() {
         return;
     printer.setFullPage(true);
     const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Point);
-    const QRect box(PageMargin, PageMargin, twipsOf(paper.width()) - 2 * PageMargin,
-                    twipsOf(paper.height()) - 2 * PageMargin);
+    const QRect box(PageMargin, PageMargin, TwipsScale::fromPoints(paper.width()) - 2 * PageMargin,
+                    TwipsScale::fromPoints(paper.height()) - 2 * PageMargin);
     QPainter painter;
     bool printed = box.width() > 0 && box.height() > 0 && painter.begin(&printer);
     if (printed) {

@@ -5,7 +5,6 @@
 #include "Clock.h"
 #include "DialogControls.h"
 #include "GroupNames.h"
-#include "HalfEven.h"
 #include "MyFunctions.h"
 #include "NumberText.h"
 #include "Prompts.h"
@@ -28,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -244,7 +244,7 @@ void frmWenduQuxian::Combo1_Click() {
 }
 
 void frmWenduQuxian::Cmd_Shuaxin_Click() {
-    const double station = RoundHalfEven(Val(Combo1->currentText()));
+    const double station = std::nearbyint(Val(Combo1->currentText()));
     if (station < 1 || station > 32767) {
         m_prompts.message(this, QStringLiteral("提示："),
                           QStringLiteral("站点编号必须在 1 到 32767 之间！"), Prompts::Buttons::Ok,
@@ -273,14 +273,14 @@ void frmWenduQuxian::Cmd_Shuaxin_Click() {
     HScroll1->setRange(0, m_dayCount - 1);
     // Before any chart has found data there is no right end to relate the newest data to.
     if (m_chart.ChartRightX != 0)
-        HScroll1->setValue(static_cast<int>(RoundHalfEven(
+        HScroll1->setValue(static_cast<int>(std::nearbyint(
             static_cast<double>(m_chart.LastDataX) / m_chart.ChartRightX * HScroll1->maximum())));
     clampPicture();
 }
 
 void frmWenduQuxian::HScroll1_Change(int value) {
     const auto dayWidth =
-        static_cast<qint32>(RoundHalfEven(static_cast<double>(m_pictureWidth) / m_dayCount));
+        static_cast<qint32>(std::nearbyint(static_cast<double>(m_pictureWidth) / m_dayCount));
     setPictureLeft(-(value * dayWidth));
     clampPicture();
 }

@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class ChartPicture;
 class Clock;
@@ -21,6 +22,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
 class QTimer;
+struct StationChart;
 
 // The curve window: one station's temperature curves over two days, drawn into a wide
 // picture that the user scrolls by days or drags sideways, printed over as many pages as
@@ -98,9 +100,9 @@ private:
     void clampPicture();
 
     void printPicture(bool halfWidth);
-    void printPage(QPainter& painter, const PrintLayout& layout, int page);
-    // Draws the chart of the last redraw again, in vector form, through the painter.
-    void redrawInto(QPainter& painter);
+    // The chart of the last redraw, when there is one, drawn again in vector form.
+    void printPage(QPainter& painter, const PrintLayout& layout, int page,
+                   const std::optional<StationChart>& chart);
 
     MyFunctions& m_chart;
     Prompts& m_prompts;

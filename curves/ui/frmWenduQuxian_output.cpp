@@ -15,17 +15,7 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include <cmath>
-
-namespace {
-
-constexpr double TwipsPerPoint = 20.0;
-
-qint32 twipsOf(double points) {
-    return static_cast<qint32>(std::lround(points * TwipsPerPoint));
-}
-
-} // namespace
+#include <optional>
 
 void frmWenduQuxian::CmdPrn_Click() {
     printPicture(false);
@@ -42,7 +32,8 @@ void frmWenduQuxian::printPicture(bool halfWidth) {
     // Page geometry is that of the whole sheet; the margins are the layout's own.
     printer.setFullPage(true);
     const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Point);
-    const PrintLayout layout(twipsOf(paper.width()), twipsOf(paper.height()), m_pictureWidth,
+    const PrintLayout layout(TwipsScale::fromPoints(paper.width()),
+                             TwipsScale::fromPoints(paper.height()), m_pictureWidth,
                              ChartGeometry::PictureHeight, halfWidth);
     const int pages = layout.pageCount();
     if (pages == 0) {
@@ -58,14 +49,19 @@ void frmWenduQuxian::printPicture(bool halfWidth) {
             Prompts::Buttons::YesNo, Prompts::Icon::Question) != Prompts::Answer::Yes)
         return;
 
-    // All pages go into one job, one page each.
+    // All pages go into one job, one page each, painted from one read of the records.
+    std::optional<StationChart> chart;
+    if (m_drawn) {
+        qint16 days = m_dayCount;
+        chart = m_chart.ReadStationChart(m_station, LeftMarginHours, 0, m_endDate, days);
+    }
     QPainter painter;
     bool printed = painter.begin(&printer);
     for (int page = 1; printed && page <= pages; ++page) {
         if (page > 1)
             printed = printer.newPage();
         if (printed)
-            printPage(painter, layout, page);
+            printPage(painter, layout, page, chart);
     }
     if (painter.isActive())
         printed = painter.end() && printed;
@@ -74,7 +70,8 @@ void frmWenduQuxian::printPicture(bool halfWidth) {
                           Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
-void frmWenduQuxian::printPage(QPainter& painter, const PrintLayout& layout, int page) {
+void frmWenduQuxian::printPage(QPainter& painter, const PrintLayout& layout, int page,
+                               const std::optional<StationChart>& chart) {
     const TwipsScale scale = TwipsScale::forDevice(*painter.device());
     painter.save();
     const double left = scale.xF(PrintLayout::Margin);
@@ -84,20 +81,15 @@ void frmWenduQuxian::printPage(QPainter& painter, const PrintLayout& layout, int
     painter.translate(left, top);
     painter.scale(layout.compression(), 1.0);
     painter.translate(-scale.xF(layout.sourceX(page)), 0.0);
-    redrawInto(painter);
+    if (chart) {
+        QString status;
+        m_chart.PaintStationChart(*chart, painter, true, status);
+    }
     painter.restore();
 
     ChartSurface surface(painter);
     surface.print(layout.pageNumberX(surface.textWidth(PrintLayout::PageWidthSample())),
                   PrintLayout::PageNumberY, PrintLayout::PageText(page));
-}
-
-void frmWenduQuxian::redrawInto(QPainter& painter) {
-    if (!m_drawn)
-        return;
-    qint16 days = m_dayCount;
-    QString status;
-    m_chart.DrawStationChart(m_station, LeftMarginHours, 0, m_endDate, days, painter, true, status);
 }
 
 void frmWenduQuxian::cmd2Bmp_Click() {

@@ -1,0 +1,16 @@
+#include "ChartAxes.h"
+
+#include "ChartSurface.h"
+#include "ValueScale.h"
+
+#include <QRect>
+
+void ChartAxes::drawValueTicks(ChartSurface& s, const ValueScale& scale, const QRect& plot,
+                               double from, double to, QString (*label)(double)) {
+    for (double tick : scale.ticks()) {
+        const double y = scale.place(tick, from, to);
+        s.line(plot.left(), y, plot.right(), y, Grid);
+        const QString text = label(tick);
+        s.print(plot.left() - 100 - s.textWidth(text), y - s.lineHeight() / 2.0, text);
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class ChartSurface;
+class QRect;
+class ValueScale;
+
+// What the analysis charts share around their plots: the frame and grid shades and the
+// value axis at the left.
+namespace ChartAxes {
+
+inline const QColor Frame(128, 128, 128);
+inline const QColor Grid(220, 220, 220);
+
+// A grid line across the plot at each tick of the scale, its label left of the plot. The
+// scale's low lands at `from` and its high at `to`, both y in twips.
+void drawValueTicks(ChartSurface& s, const ValueScale& scale, const QRect& plot, double from,
+                    double to, QString (*label)(double));
+
+} // namespace ChartAxes
