@@ -34,7 +34,5 @@ QString CountedRows::text(int field) const {
 StoreResult CountedRows::error() const {
     if (!m_query.lastError().isValid())
         return {};
-    return StoreResult::failure(StoreResult::Kind::Failed,
-                                QStringLiteral("数据库操作失败：") +
-                                    StoreDb::reasonText(m_query.lastError()));
+    return StoreDb::readFailure(m_query);
 }

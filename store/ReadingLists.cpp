@@ -22,9 +22,7 @@ StoreResult ReadingLists::texts(StoreDb& db, const QString& sql, QStringList& ou
     while (q.next())
         out.append(q.value(0).toString());
     if (q.lastError().isValid())
-        return StoreResult::failure(StoreResult::Kind::Failed,
-                                    QStringLiteral("数据库操作失败：") +
-                                        StoreDb::reasonText(q.lastError()));
+        return StoreDb::readFailure(q);
     return {};
 }
 
