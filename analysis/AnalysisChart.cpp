@@ -1,12 +1,12 @@
-#include "AnalysisChart.h"
+#include "analysis/AnalysisChart.h"
 
-#include "AnalysisResult.h"
-#include "ChartAxes.h"
-#include "ChartSurface.h"
-#include "NumberFormats.h"
-#include "NumberText.h"
-#include "StateColours.h"
-#include "ValueScale.h"
+#include "analysis/AnalysisResult.h"
+#include "analysis/ChartAxes.h"
+#include "analysis/NumberFormats.h"
+#include "analysis/StateColours.h"
+#include "analysis/ValueScale.h"
+#include "common/NumberText.h"
+#include "curves/ChartSurface.h"
 
 #include <QDateTime>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "AnalysisInputs.h"
+#include "analysis/AnalysisInputs.h"
 
-#include "AnalysisSchema.h"
-#include "GroupDefinitions.h"
-#include "LimitSetStore.h"
-#include "PourSettingsStore.h"
-#include "StationRoleStore.h"
+#include "analysis/AnalysisSchema.h"
+#include "analysis/LimitSetStore.h"
+#include "analysis/PourSettingsStore.h"
+#include "analysis/StationRoleStore.h"
+#include "grouping/GroupDefinitions.h"
 
 StoreResult AnalysisInputs::loadSettings(const QString& dbPath) {
     // A file that cannot be opened has no stations to show.

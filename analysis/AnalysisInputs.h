@@ -1,12 +1,12 @@
 #pragma once
 
-#include "GroupRow.h"
-#include "LimitSet.h"
-#include "PourReadings.h"
-#include "PourReadingsLoader.h"
-#include "PourSettings.h"
-#include "StationRole.h"
-#include "StoreResult.h"
+#include "analysis/LimitSet.h"
+#include "analysis/PourReadings.h"
+#include "analysis/PourReadingsLoader.h"
+#include "analysis/PourSettings.h"
+#include "analysis/StationRole.h"
+#include "grouping/GroupRow.h"
+#include "store/StoreResult.h"
 
 #include <QVector>
 

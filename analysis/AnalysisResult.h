@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Breach.h"
-#include "LimitSet.h"
-#include "PourReadings.h"
-#include "PourSettings.h"
-#include "Station.h"
-#include "StationSeries.h"
-#include "SuspectSensor.h"
-#include "UploadGap.h"
+#include "analysis/Breach.h"
+#include "analysis/LimitSet.h"
+#include "analysis/PourReadings.h"
+#include "analysis/PourSettings.h"
+#include "analysis/Station.h"
+#include "analysis/StationSeries.h"
+#include "analysis/SuspectSensor.h"
+#include "analysis/UploadGap.h"
 
 #include <QStringList>
 #include <QVector>

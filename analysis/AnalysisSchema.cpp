@@ -1,7 +1,7 @@
-#include "AnalysisSchema.h"
+#include "analysis/AnalysisSchema.h"
 
-#include "StoreDb.h"
-#include "StoreSchema.h"
+#include "store/StoreDb.h"
+#include "store/StoreSchema.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

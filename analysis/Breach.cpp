@@ -1,7 +1,7 @@
-#include "Breach.h"
+#include "analysis/Breach.h"
 
-#include "LimitSet.h"
-#include "StationSeries.h"
+#include "analysis/LimitSet.h"
+#include "analysis/StationSeries.h"
 
 #include <algorithm>
 

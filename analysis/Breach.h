@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Figure.h"
-#include "FigureKind.h"
+#include "analysis/Figure.h"
+#include "analysis/FigureKind.h"
 
 #include <QVector>
 

@@ -1,7 +1,7 @@
-#include "ChartAxes.h"
+#include "analysis/ChartAxes.h"
 
-#include "ChartSurface.h"
-#include "ValueScale.h"
+#include "analysis/ValueScale.h"
+#include "curves/ChartSurface.h"
 
 #include <QRect>
 

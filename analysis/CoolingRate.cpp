@@ -1,4 +1,4 @@
-#include "CoolingRate.h"
+#include "analysis/CoolingRate.h"
 
 #include <QtNumeric>
 

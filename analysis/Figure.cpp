@@ -1,4 +1,4 @@
-#include "Figure.h"
+#include "analysis/Figure.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
-#include "FigureCalculator.h"
+#include "analysis/FigureCalculator.h"
 
-#include "CoolingRate.h"
-#include "KeepLarger.h"
-#include "LimitSet.h"
-#include "PourReadings.h"
-#include "PourSettings.h"
-#include "ReadingTime.h"
-#include "Station.h"
+#include "analysis/CoolingRate.h"
+#include "analysis/KeepLarger.h"
+#include "analysis/LimitSet.h"
+#include "analysis/PourReadings.h"
+#include "analysis/PourSettings.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/Station.h"
 
 #include <QtNumeric>
 

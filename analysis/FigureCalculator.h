@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StationSeries.h"
+#include "analysis/StationSeries.h"
 
 class PourReadings;
 struct LimitSet;

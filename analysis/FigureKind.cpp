@@ -1,4 +1,4 @@
-#include "FigureKind.h"
+#include "analysis/FigureKind.h"
 
 QString Figures::name(FigureKind kind) {
     switch (kind) {

@@ -1,7 +1,7 @@
-#include "LimitSet.h"
+#include "analysis/LimitSet.h"
 
-#include "NumberText.h"
-#include "StoredText.h"
+#include "analysis/StoredText.h"
+#include "common/NumberText.h"
 
 #include <initializer_list>
 #include <utility>

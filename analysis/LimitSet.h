@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FigureKind.h"
+#include "analysis/FigureKind.h"
 
 #include <QString>
 #include <QVector>

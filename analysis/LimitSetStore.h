@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LimitSet.h"
-#include "StoreResult.h"
+#include "analysis/LimitSet.h"
+#include "store/StoreResult.h"
 
 #include <QStringList>
 #include <QVector>

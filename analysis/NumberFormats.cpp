@@ -1,4 +1,4 @@
-#include "NumberFormats.h"
+#include "analysis/NumberFormats.h"
 
 #include <QtNumeric>
 

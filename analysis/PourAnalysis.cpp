@@ -1,9 +1,9 @@
-#include "PourAnalysis.h"
+#include "analysis/PourAnalysis.h"
 
-#include "AnalysisInputs.h"
-#include "FigureCalculator.h"
-#include "ReadingTime.h"
-#include "SensorText.h"
+#include "analysis/AnalysisInputs.h"
+#include "analysis/FigureCalculator.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/SensorText.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AnalysisResult.h"
+#include "analysis/AnalysisResult.h"
 
 struct AnalysisInputs;
 

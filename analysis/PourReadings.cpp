@@ -1,6 +1,6 @@
-#include "PourReadings.h"
+#include "analysis/PourReadings.h"
 
-#include "ReadingTime.h"
+#include "analysis/ReadingTime.h"
 
 #include <QtNumeric>
 

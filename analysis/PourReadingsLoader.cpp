@@ -1,11 +1,11 @@
-#include "PourReadingsLoader.h"
+#include "analysis/PourReadingsLoader.h"
 
-#include "JetVal.h"
-#include "PourReadings.h"
-#include "ReadingTime.h"
-#include "RowTexts.h"
-#include "StoreDb.h"
-#include "TemperatureText.h"
+#include "analysis/PourReadings.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/TemperatureText.h"
+#include "common/JetVal.h"
+#include "store/RowTexts.h"
+#include "store/StoreDb.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LimitSet.h"
+#include "analysis/LimitSet.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "PourSettingsStore.h"
+#include "analysis/PourSettingsStore.h"
 
-#include "AnalysisSchema.h"
-#include "StoreDb.h"
-#include "StoredText.h"
+#include "analysis/AnalysisSchema.h"
+#include "analysis/StoredText.h"
+#include "store/StoreDb.h"
 
 #include <QHash>
 #include <QSqlQuery>

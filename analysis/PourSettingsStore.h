@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PourSettings.h"
-#include "StoreResult.h"
+#include "analysis/PourSettings.h"
+#include "store/StoreResult.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "ReadingTime.h"
+#include "analysis/ReadingTime.h"
 
 #include <QRegularExpression>
 

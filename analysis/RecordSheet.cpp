@@ -1,14 +1,14 @@
-#include "RecordSheet.h"
+#include "analysis/RecordSheet.h"
 
-#include "AnalysisResult.h"
-#include "NumberFormats.h"
-#include "NumberText.h"
-#include "ReadingTime.h"
-#include "SensorText.h"
-#include "StateColours.h"
-#include "StationSummary.h"
-#include "XlsxBook.h"
-#include "XlsxLineChart.h"
+#include "analysis/AnalysisResult.h"
+#include "analysis/NumberFormats.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/SensorText.h"
+#include "analysis/StateColours.h"
+#include "analysis/StationSummary.h"
+#include "common/NumberText.h"
+#include "reports/XlsxBook.h"
+#include "reports/XlsxLineChart.h"
 
 #include <QRegularExpression>
 

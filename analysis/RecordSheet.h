@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExportResult.h"
+#include "reports/ExportResult.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "ScheduleWatch.h"
+#include "analysis/ScheduleWatch.h"
 
-#include "ReadingTime.h"
+#include "analysis/ReadingTime.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
-#include "SectionProfile.h"
+#include "analysis/SectionProfile.h"
 
-#include "AnalysisResult.h"
-#include "ChartAxes.h"
-#include "ChartSurface.h"
-#include "NumberFormats.h"
-#include "NumberText.h"
-#include "ReadingTime.h"
-#include "ValueScale.h"
+#include "analysis/AnalysisResult.h"
+#include "analysis/ChartAxes.h"
+#include "analysis/NumberFormats.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/ValueScale.h"
+#include "common/NumberText.h"
+#include "curves/ChartSurface.h"
 
 #include <QPainter>
 

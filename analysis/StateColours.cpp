@@ -1,4 +1,4 @@
-#include "StateColours.h"
+#include "analysis/StateColours.h"
 
 QColor StateColours::text(FigureState state) {
     switch (state) {

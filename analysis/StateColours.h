@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Figure.h"
+#include "analysis/Figure.h"
 
 #include <QColor>
 

@@ -1,6 +1,6 @@
-#include "Station.h"
+#include "analysis/Station.h"
 
-#include "NumberText.h"
+#include "common/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "StationRoleStore.h"
+#include "analysis/StationRoleStore.h"
 
-#include "AnalysisSchema.h"
-#include "StoreDb.h"
-#include "StoredText.h"
+#include "analysis/AnalysisSchema.h"
+#include "analysis/StoredText.h"
+#include "store/StoreDb.h"
 
 #include <QSet>
 #include <QSqlQuery>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "StationRole.h"
-#include "StoreResult.h"
+#include "analysis/StationRole.h"
+#include "store/StoreResult.h"
 
 #include <QStringList>
 #include <QVector>

@@ -1,4 +1,4 @@
-#include "StationSeries.h"
+#include "analysis/StationSeries.h"
 
 int StationSeries::latest() const {
     for (int i = static_cast<int>(uploads.size()) - 1; i >= 0; --i)

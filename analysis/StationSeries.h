@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UploadFigures.h"
+#include "analysis/UploadFigures.h"
 
 #include <QVector>
 

@@ -1,7 +1,7 @@
-#include "StationSummary.h"
+#include "analysis/StationSummary.h"
 
-#include "KeepLarger.h"
-#include "StationSeries.h"
+#include "analysis/KeepLarger.h"
+#include "analysis/StationSeries.h"
 
 #include <QtNumeric>
 

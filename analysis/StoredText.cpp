@@ -1,7 +1,7 @@
-#include "StoredText.h"
+#include "analysis/StoredText.h"
 
-#include "NumberText.h"
-#include "ReadingTime.h"
+#include "analysis/ReadingTime.h"
+#include "common/NumberText.h"
 
 #include <cmath>
 

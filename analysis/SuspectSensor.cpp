@@ -1,9 +1,9 @@
-#include "SuspectSensor.h"
+#include "analysis/SuspectSensor.h"
 
-#include "PourReadings.h"
-#include "ReadingTime.h"
-#include "ScheduleWatch.h"
-#include "Station.h"
+#include "analysis/PourReadings.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/ScheduleWatch.h"
+#include "analysis/Station.h"
 
 #include <QtNumeric>
 

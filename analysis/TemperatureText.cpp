@@ -1,4 +1,4 @@
-#include "TemperatureText.h"
+#include "analysis/TemperatureText.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "UploadFigures.h"
+#include "analysis/UploadFigures.h"
 
 FigureState UploadFigures::worst() const {
     FigureState state = FigureState::None;

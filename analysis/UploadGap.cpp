@@ -1,4 +1,4 @@
-#include "UploadGap.h"
+#include "analysis/UploadGap.h"
 
 QVector<UploadGap> UploadGap::find(const QVector<QDateTime>& uploads, const QDateTime& placedAt,
                                    const QDateTime& monitoringEndsAt, const QDateTime& now,

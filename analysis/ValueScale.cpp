@@ -1,4 +1,4 @@
-#include "ValueScale.h"
+#include "analysis/ValueScale.h"
 
 #include <QtNumeric>
 

@@ -1,6 +1,6 @@
-#include "InstanceLock.h"
+#include "app/InstanceLock.h"
 
-#include "frmLogin.h"
+#include "app/frmLogin.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "MainPaneLayout.h"
+#include "app/MainPaneLayout.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "MainPanes.h"
+#include "app/MainPanes.h"
 
-#include "MainPaneLayout.h"
-#include "ReadingsModel.h"
-#include "PlaceholderTreeView.h"
-#include "SplitterBar.h"
-#include "TwipsScale.h"
+#include "app/MainPaneLayout.h"
+#include "app/SplitterBar.h"
+#include "common/TwipsScale.h"
+#include "common/ui/PlaceholderTreeView.h"
+#include "store/ReadingsModel.h"
 
 #include <QHeaderView>
 #include <QLabel>

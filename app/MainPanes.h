@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QueryPane.h"
+#include "store/ui/QueryPane.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "SplitterBar.h"
+#include "app/SplitterBar.h"
 
-#include "TwipsScale.h"
+#include "common/TwipsScale.h"
 
 #include <QMouseEvent>
 

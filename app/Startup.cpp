@@ -1,13 +1,13 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "InstanceLock.h"
-#include "MainPanes.h"
-#include "Module1.h"
-#include "Prompts.h"
-#include "StoreStartup.h"
-#include "frmLogin.h"
-#include "frmMain.h"
-#include "frmSplash.h"
+#include "app/InstanceLock.h"
+#include "app/MainPanes.h"
+#include "app/frmLogin.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "common/Module1.h"
+#include "common/Prompts.h"
+#include "store/ui/StoreStartup.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "frmAbout.h"
+#include "app/frmAbout.h"
 
-#include "Module1.h"
-#include "Version.h"
+#include "common/Module1.h"
+#include "common/Version.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "frmLogin.h"
+#include "app/frmLogin.h"
 
-#include "Prompts.h"
+#include "common/Prompts.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

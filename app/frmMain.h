@@ -1,9 +1,9 @@
 #pragma once
 
-#include "DeviceLink.h"
-#include "MainMenus.h"
-#include "Module1.h"
-#include "WaitingPanel.h"
+#include "app/MainMenus.h"
+#include "common/Module1.h"
+#include "common/ui/WaitingPanel.h"
+#include "link/DeviceLink.h"
 
 #include <QMainWindow>
 

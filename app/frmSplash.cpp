@@ -1,7 +1,7 @@
-#include "frmSplash.h"
+#include "app/frmSplash.h"
 
-#include "TwipsScale.h"
-#include "Version.h"
+#include "common/TwipsScale.h"
+#include "common/Version.h"
 
 #include <QFont>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "Clock.h"
-#include "InstanceLock.h"
-#include "QtPrompts.h"
-#include "Startup.h"
-#include "Version.h"
-#include "frmMain.h"
+#include "app/InstanceLock.h"
+#include "app/Startup.h"
+#include "app/frmMain.h"
+#include "common/Clock.h"
+#include "common/Version.h"
+#include "common/ui/QtPrompts.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "AppSettings.h"
+#include "common/AppSettings.h"
 
 #include <QSettings>
 

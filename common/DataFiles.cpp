@@ -1,4 +1,4 @@
-#include "DataFiles.h"
+#include "common/DataFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "JetVal.h"
+#include "common/JetVal.h"
 
 #include <charconv>
 #include <cmath>

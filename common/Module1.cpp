@@ -1,6 +1,6 @@
-#include "Module1.h"
+#include "common/Module1.h"
 
-#include "DataFiles.h"
+#include "common/DataFiles.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
-#include "NumberText.h"
+#include "common/NumberText.h"
 
-#include "JetVal.h"
+#include "common/JetVal.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "Pause.h"
+#include "common/Pause.h"
 
-#include "Clock.h"
+#include "common/Clock.h"
 
 #include <QDateTime>
 

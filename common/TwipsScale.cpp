@@ -1,4 +1,4 @@
-#include "TwipsScale.h"
+#include "common/TwipsScale.h"
 
 #include <QGuiApplication>
 #include <QPaintDevice>

@@ -1,4 +1,4 @@
-#include "BitmapFile.h"
+#include "curves/BitmapFile.h"
 
 #include <QImage>
 #include <QSaveFile>

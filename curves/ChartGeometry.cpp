@@ -1,4 +1,4 @@
-#include "ChartGeometry.h"
+#include "curves/ChartGeometry.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ChartSurface.h"
+#include "curves/ChartSurface.h"
 
 #include <QPainter>
 #include <QPen>

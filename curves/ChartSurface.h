@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TwipsScale.h"
+#include "common/TwipsScale.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,9 +1,9 @@
-#include "MyFunctions.h"
+#include "curves/MyFunctions.h"
 
-#include "ChartGeometry.h"
-#include "ChartSurface.h"
-#include "SlotTemps.h"
-#include "StationRecords.h"
+#include "curves/ChartGeometry.h"
+#include "curves/ChartSurface.h"
+#include "curves/SlotTemps.h"
+#include "curves/StationRecords.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StationChart.h"
+#include "curves/StationChart.h"
 
 #include <QDate>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "PrintLayout.h"
+#include "curves/PrintLayout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "SlotTemps.h"
+#include "curves/SlotTemps.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ChartGeometry.h"
-#include "SlotTemps.h"
-#include "StationRecords.h"
-#include "StoreResult.h"
+#include "curves/ChartGeometry.h"
+#include "curves/SlotTemps.h"
+#include "curves/StationRecords.h"
+#include "store/StoreResult.h"
 
 // One station's records over one chart's range, read once and painted on any number of
 // devices or pages.

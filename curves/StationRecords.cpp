@@ -1,9 +1,9 @@
-#include "StationRecords.h"
+#include "curves/StationRecords.h"
 
-#include "ChartGeometry.h"
-#include "NumberText.h"
-#include "SlotTemps.h"
-#include "StoreDb.h"
+#include "common/NumberText.h"
+#include "curves/ChartGeometry.h"
+#include "curves/SlotTemps.h"
+#include "store/StoreDb.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>

@@ -1,6 +1,6 @@
-#include "AutoSchedule.h"
+#include "device/AutoSchedule.h"
 
-#include "CommandTable.h"
+#include "link/CommandTable.h"
 
 AutoStepAction AutoScheduleAt(int step) {
     switch (step) {

@@ -1,7 +1,7 @@
-#include "DeviceInfoRows.h"
+#include "device/DeviceInfoRows.h"
 
-#include "LinkState.h"
-#include "NumberText.h"
+#include "common/NumberText.h"
+#include "link/LinkState.h"
 
 QList<std::pair<QString, QString>> DeviceInfoRows(LinkState& state) {
     if (Val(state.DevPowerOffMin) == 0)

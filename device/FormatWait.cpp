@@ -1,8 +1,8 @@
-#include "FormatWait.h"
+#include "device/FormatWait.h"
 
-#include "CommandTable.h"
-#include "Pause.h"
-#include "RS_fun.h"
+#include "common/Pause.h"
+#include "link/CommandTable.h"
+#include "link/RS_fun.h"
 
 namespace {
 

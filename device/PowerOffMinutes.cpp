@@ -1,6 +1,6 @@
-#include "PowerOffMinutes.h"
+#include "device/PowerOffMinutes.h"
 
-#include "NumberText.h"
+#include "common/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

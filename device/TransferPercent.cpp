@@ -1,4 +1,4 @@
-#include "TransferPercent.h"
+#include "device/TransferPercent.h"
 
 std::optional<int> TransferPercent(int bytesWaiting) {
     const long long percent = static_cast<long long>(bytesWaiting) * 100 / 1999;

@@ -1,4 +1,4 @@
-#include "UploadReadings.h"
+#include "device/UploadReadings.h"
 
 UploadReadings::UploadReadings(QObject* parent) : QAbstractTableModel(parent) {}
 

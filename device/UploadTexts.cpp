@@ -1,7 +1,7 @@
-#include "UploadTexts.h"
+#include "device/UploadTexts.h"
 
-#include "NumberText.h"
-#include "ReplyDecoder.h"
+#include "common/NumberText.h"
+#include "link/ReplyDecoder.h"
 
 #include <charconv>
 

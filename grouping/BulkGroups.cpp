@@ -1,7 +1,7 @@
-#include "BulkGroups.h"
+#include "grouping/BulkGroups.h"
 
-#include "GroupDefinitions.h"
-#include "NumberText.h"
+#include "common/NumberText.h"
+#include "grouping/GroupDefinitions.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "GroupData2Mdb.h"
+#include "grouping/GroupData2Mdb.h"
 
-#include "GroupRow.h"
-#include "StoreDb.h"
-#include "UploadStamp.h"
+#include "grouping/GroupRow.h"
+#include "grouping/UploadStamp.h"
+#include "store/StoreDb.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,7 +1,7 @@
-#include "GroupDefinitions.h"
+#include "grouping/GroupDefinitions.h"
 
-#include "NumberFormat.h"
-#include "StoreDb.h"
+#include "store/NumberFormat.h"
+#include "store/StoreDb.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

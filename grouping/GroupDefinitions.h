@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GroupRow.h"
-#include "StoreResult.h"
+#include "grouping/GroupRow.h"
+#include "store/StoreResult.h"
 
 #include <QVector>
 

@@ -1,6 +1,6 @@
-#include "GroupNames.h"
+#include "grouping/GroupNames.h"
 
-#include "StoreDb.h"
+#include "store/StoreDb.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

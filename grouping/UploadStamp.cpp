@@ -1,4 +1,4 @@
-#include "UploadStamp.h"
+#include "grouping/UploadStamp.h"
 
 #include <QDate>
 #include <QTime>

@@ -1,5 +1,5 @@
-#include "LauncherShell.h"
-#include "RunAt.h"
+#include "launcher/LauncherShell.h"
+#include "launcher/RunAt.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "RunAt.h"
+#include "launcher/RunAt.h"
 
-#include "LauncherShell.h"
+#include "launcher/LauncherShell.h"
 
 int RunAt(const std::string& commandLine) {
     if (commandLine.empty()) {

@@ -1,4 +1,4 @@
-#include "CommandFrame.h"
+#include "link/CommandFrame.h"
 
 #include <QDateTime>
 

@@ -1,4 +1,4 @@
-#include "CommandTable.h"
+#include "link/CommandTable.h"
 
 std::optional<int> ExpectedReplyLength(int code) {
     switch (code) {

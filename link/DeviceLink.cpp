@@ -1,6 +1,6 @@
-#include "DeviceLink.h"
+#include "link/DeviceLink.h"
 
-#include "SerialTransport.h"
+#include "link/SerialTransport.h"
 
 DeviceLink::DeviceLink(Clock& clock, const TransportFactory& makeTransport, QObject* parent)
     : QObject(parent),

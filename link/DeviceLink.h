@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LinkState.h"
-#include "RS_fun.h"
-#include "Transport.h"
+#include "link/LinkState.h"
+#include "link/RS_fun.h"
+#include "link/Transport.h"
 
 #include <QObject>
 

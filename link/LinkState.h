@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PortNumbers.h"
+#include "link/PortNumbers.h"
 
 #include <QString>
 

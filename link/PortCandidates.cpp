@@ -1,6 +1,6 @@
-#include "PortCandidates.h"
+#include "link/PortCandidates.h"
 
-#include "NumberText.h"
+#include "common/NumberText.h"
 
 #include <QStringList>
 

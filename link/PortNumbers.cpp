@@ -1,4 +1,4 @@
-#include "PortNumbers.h"
+#include "link/PortNumbers.h"
 
 quint8 PortNumbers::NumberFor(const QString& path) {
     qsizetype index = m_paths.indexOf(path);

@@ -1,9 +1,9 @@
-#include "PortSearch.h"
+#include "link/PortSearch.h"
 
-#include "CommandTable.h"
-#include "LinkState.h"
-#include "Pause.h"
-#include "RS_fun.h"
+#include "common/Pause.h"
+#include "link/CommandTable.h"
+#include "link/LinkState.h"
+#include "link/RS_fun.h"
 
 PortSearch::Outcome PortSearch::AuToConfigCom(RS_fun& rs, const QList<quint8>& candidates) {
     const std::optional<RS_fun::ExchangeHold> hold = rs.Hold();

@@ -1,12 +1,12 @@
-#include "RS_fun.h"
+#include "link/RS_fun.h"
 
-#include "Clock.h"
-#include "CommandFrame.h"
-#include "CommandTable.h"
-#include "LinkState.h"
-#include "Pause.h"
-#include "ReplyDecoder.h"
-#include "Transport.h"
+#include "common/Clock.h"
+#include "common/Pause.h"
+#include "link/CommandFrame.h"
+#include "link/CommandTable.h"
+#include "link/LinkState.h"
+#include "link/ReplyDecoder.h"
+#include "link/Transport.h"
 
 #include <QByteArray>
 

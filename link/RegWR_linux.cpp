@@ -1,10 +1,10 @@
 // Where there is no registry, ports are found through Qt's port enumeration and the driver
 // through the kernel's module files.
-#include "RegWR.h"
+#include "link/RegWR.h"
 
 #ifndef Q_OS_WIN
 
-#include "PortNumbers.h"
+#include "link/PortNumbers.h"
 
 #include <QDir>
 #include <QFile>

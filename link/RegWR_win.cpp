@@ -1,5 +1,5 @@
 // The serial-port listing and the driver check read the Windows registry.
-#include "RegWR.h"
+#include "link/RegWR.h"
 
 #ifdef Q_OS_WIN
 

@@ -1,4 +1,4 @@
-#include "ReplyCollector.h"
+#include "link/ReplyCollector.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "ReplyDecoder.h"
+#include "link/ReplyDecoder.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
-#include "SerialTransport.h"
+#include "link/SerialTransport.h"
 
-#include "Clock.h"
-#include "LinkState.h"
-#include "ReplyCollector.h"
+#include "common/Clock.h"
+#include "link/LinkState.h"
+#include "link/ReplyCollector.h"
 
 #include <QSerialPort>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Transport.h"
+#include "link/Transport.h"
 
 class Clock;
 class QSerialPort;

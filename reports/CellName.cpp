@@ -1,4 +1,4 @@
-#include "CellName.h"
+#include "reports/CellName.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "CountedRows.h"
+#include "reports/CountedRows.h"
 
 #include <QSqlError>
 #include <QSqlRecord>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "StoreDb.h"
-#include "StoreResult.h"
+#include "store/StoreDb.h"
+#include "store/StoreResult.h"
 
 #include <QSqlQuery>
 #include <QString>

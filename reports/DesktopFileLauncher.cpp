@@ -1,4 +1,4 @@
-#include "DesktopFileLauncher.h"
+#include "reports/DesktopFileLauncher.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileLauncher.h"
+#include "reports/FileLauncher.h"
 
 // The desktop's own applications for the file's type; text files go to Notepad on Windows.
 class DesktopFileLauncher : public FileLauncher {

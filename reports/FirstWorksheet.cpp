@@ -1,6 +1,6 @@
-#include "FirstWorksheet.h"
+#include "reports/FirstWorksheet.h"
 
-#include "ZipArchive.h"
+#include "reports/ZipArchive.h"
 
 #include <QHash>
 #include <QXmlStreamReader>

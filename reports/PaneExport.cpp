@@ -1,11 +1,11 @@
-#include "PaneExport.h"
+#include "reports/PaneExport.h"
 
-#include "PaneRowReader.h"
-#include "PaneSheetLayout.h"
-#include "PaneTextLayout.h"
-#include "ReadingsModel.h"
-#include "TextFileWriter.h"
-#include "XlsxBook.h"
+#include "reports/PaneRowReader.h"
+#include "reports/PaneSheetLayout.h"
+#include "reports/PaneTextLayout.h"
+#include "reports/TextFileWriter.h"
+#include "reports/XlsxBook.h"
+#include "store/ReadingsModel.h"
 
 ExportResult PaneExport::toText(const QString& dbPath, const PaneQuery& pane, const QString& path,
                                 const ExportProgress& progress) {

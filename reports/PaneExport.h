@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CellName.h"
-#include "ExportResult.h"
-#include "PaneQuery.h"
+#include "reports/CellName.h"
+#include "reports/ExportResult.h"
+#include "reports/PaneQuery.h"
 
 #include <QString>
 

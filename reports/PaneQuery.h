@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReadingsLayout.h"
+#include "store/ReadingsLayout.h"
 
 #include <QString>
 

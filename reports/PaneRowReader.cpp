@@ -1,4 +1,4 @@
-#include "PaneRowReader.h"
+#include "reports/PaneRowReader.h"
 
 PaneRowReader::PaneRowReader(const QString& dbPath, const PaneQuery& pane)
     : m_sql(pane.statement()), m_rows(dbPath), m_builder(pane.layout.fill()) {}

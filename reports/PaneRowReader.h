@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CountedRows.h"
-#include "PaneQuery.h"
-#include "ReadingsRowBuilder.h"
+#include "reports/CountedRows.h"
+#include "reports/PaneQuery.h"
+#include "store/ReadingsRowBuilder.h"
 
 // The rows of the query pane, read again from the database one at a time, with the pane's
 // own rule for which rows show and what they say.

@@ -1,4 +1,4 @@
-#include "PaneSheetLayout.h"
+#include "reports/PaneSheetLayout.h"
 
 PaneSheetLayout::PaneSheetLayout(const ReadingsLayout& layout) {
     for (const ReadingsLayout::Column& column : layout.columns())

@@ -1,6 +1,6 @@
-#include "PaneTextLayout.h"
+#include "reports/PaneTextLayout.h"
 
-#include "TabStops.h"
+#include "reports/TabStops.h"
 
 PaneTextLayout::PaneTextLayout(const ReadingsLayout& layout) {
     const bool numberFirst =

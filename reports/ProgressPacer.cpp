@@ -1,6 +1,6 @@
-#include "ProgressPacer.h"
+#include "reports/ProgressPacer.h"
 
-#include "Clock.h"
+#include "common/Clock.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "ReportFolder.h"
+#include "reports/ReportFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

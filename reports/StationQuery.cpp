@@ -1,6 +1,6 @@
-#include "StationQuery.h"
+#include "reports/StationQuery.h"
 
-#include "NumberText.h"
+#include "common/NumberText.h"
 
 int StationQuery::stationOf(const QString& chooserText) {
     return WholeNumber(chooserText);

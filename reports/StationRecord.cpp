@@ -1,4 +1,4 @@
-#include "StationRecord.h"
+#include "reports/StationRecord.h"
 
 QString StationRecord::timeText() const {
     return myid.mid(0, 4) + QLatin1Char('-') + myid.mid(4, 2) + QLatin1Char('-') + myid.mid(6, 2) +

@@ -1,11 +1,11 @@
-#include "StationReport.h"
+#include "reports/StationReport.h"
 
-#include "NumberFormat.h"
-#include "NumberText.h"
-#include "StationQuery.h"
-#include "StationRecord.h"
-#include "StationRows.h"
-#include "TemperatureCode.h"
+#include "common/NumberText.h"
+#include "reports/StationQuery.h"
+#include "reports/StationRecord.h"
+#include "reports/StationRows.h"
+#include "reports/TemperatureCode.h"
+#include "store/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>

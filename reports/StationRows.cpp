@@ -1,6 +1,6 @@
-#include "StationRows.h"
+#include "reports/StationRows.h"
 
-#include "StationQuery.h"
+#include "reports/StationQuery.h"
 
 StoreResult StationRows::open(const StationQuery& query, CountedRows::Counting counting) {
     StoreResult r = m_rows.open(query.sql(), counting);

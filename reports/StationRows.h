@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CountedRows.h"
-#include "StationRecord.h"
+#include "reports/CountedRows.h"
+#include "reports/StationRecord.h"
 
 #include <array>
 

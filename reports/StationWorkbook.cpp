@@ -1,12 +1,12 @@
-#include "StationWorkbook.h"
+#include "reports/StationWorkbook.h"
 
-#include "NumberFormat.h"
-#include "NumberText.h"
-#include "StationQuery.h"
-#include "StationRecord.h"
-#include "StationRows.h"
-#include "TemperatureCode.h"
-#include "TemplateBook.h"
+#include "common/NumberText.h"
+#include "reports/StationQuery.h"
+#include "reports/StationRecord.h"
+#include "reports/StationRows.h"
+#include "reports/TemperatureCode.h"
+#include "reports/TemplateBook.h"
+#include "store/NumberFormat.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CellName.h"
-#include "ExportResult.h"
+#include "reports/CellName.h"
+#include "reports/ExportResult.h"
 
 #include <QString>
 

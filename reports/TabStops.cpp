@@ -1,4 +1,4 @@
-#include "TabStops.h"
+#include "reports/TabStops.h"
 
 QStringList PlaceAtStops(const QVector<TabField>& fields) {
     QStringList lines{QString()};

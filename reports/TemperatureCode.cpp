@@ -1,7 +1,7 @@
-#include "TemperatureCode.h"
+#include "reports/TemperatureCode.h"
 
-#include "NumberFormat.h"
-#include "NumberText.h"
+#include "common/NumberText.h"
+#include "store/NumberFormat.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "TemplateBook.h"
+#include "reports/TemplateBook.h"
 
-#include "FirstWorksheet.h"
-#include "ZipArchive.h"
+#include "reports/FirstWorksheet.h"
+#include "reports/ZipArchive.h"
 
 #include <QFile>
 #include <QSaveFile>

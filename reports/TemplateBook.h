@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TemplateSheet.h"
+#include "reports/TemplateSheet.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "TemplateSheet.h"
+#include "reports/TemplateSheet.h"
 
-#include "CellName.h"
+#include "reports/CellName.h"
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>

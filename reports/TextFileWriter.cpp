@@ -1,4 +1,4 @@
-#include "TextFileWriter.h"
+#include "reports/TextFileWriter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "XlsxBook.h"
+#include "reports/XlsxBook.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "XlsxFormats.h"
-#include "XlsxSheet.h"
+#include "reports/XlsxFormats.h"
+#include "reports/XlsxSheet.h"
 
 #include <QString>
 

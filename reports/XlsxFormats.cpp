@@ -1,4 +1,4 @@
-#include "XlsxFormats.h"
+#include "reports/XlsxFormats.h"
 
 #include <xlsxwriter.h>
 

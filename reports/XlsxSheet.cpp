@@ -1,7 +1,7 @@
-#include "XlsxSheet.h"
+#include "reports/XlsxSheet.h"
 
-#include "XlsxFormats.h"
-#include "XlsxLineChart.h"
+#include "reports/XlsxFormats.h"
+#include "reports/XlsxLineChart.h"
 
 #include <xlsxwriter.h>
 

@@ -1,4 +1,4 @@
-#include "ZipArchive.h"
+#include "reports/ZipArchive.h"
 
 #include <zip.h>
 

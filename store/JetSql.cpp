@@ -1,4 +1,4 @@
-#include "JetSql.h"
+#include "store/JetSql.h"
 
 #include <QRegularExpression>
 #include <QVector>

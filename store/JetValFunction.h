@@ -3,7 +3,7 @@
 // The SQL function val(text) over JetVal::leadingNumber. It is written against the plain
 // SQLite API names, so a loadable extension that includes <sqlite3ext.h> first compiles
 // the very same function against the extension's routine table.
-#include "JetVal.h"
+#include "common/JetVal.h"
 
 #include <sqlite3.h>
 

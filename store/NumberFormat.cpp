@@ -1,4 +1,4 @@
-#include "NumberFormat.h"
+#include "store/NumberFormat.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
-#include "ReadingLists.h"
+#include "store/ReadingLists.h"
 
-#include "NumberText.h"
-#include "StoreDb.h"
+#include "common/NumberText.h"
+#include "store/StoreDb.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,6 +1,6 @@
-#include "ReadingTexts.h"
+#include "store/ReadingTexts.h"
 
-#include "JetVal.h"
+#include "common/JetVal.h"
 
 quint32 ReadingTexts::intern(std::string_view text, QStringList& added) {
     const auto known = m_index.find(text);

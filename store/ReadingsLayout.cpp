@@ -1,4 +1,4 @@
-#include "ReadingsLayout.h"
+#include "store/ReadingsLayout.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "ReadingsLoader.h"
+#include "store/ReadingsLoader.h"
 
-#include "ReadingTexts.h"
-#include "RowTexts.h"
-#include "StoreAddress.h"
-#include "StoreDb.h"
+#include "store/ReadingTexts.h"
+#include "store/RowTexts.h"
+#include "store/StoreAddress.h"
+#include "store/StoreDb.h"
 
 #include <QElapsedTimer>
 

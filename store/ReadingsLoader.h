@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ReadingsLayout.h"
-#include "ReadingsRowBuilder.h"
-#include "StoreResult.h"
+#include "store/ReadingsLayout.h"
+#include "store/ReadingsRowBuilder.h"
+#include "store/StoreResult.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,11 +1,11 @@
-#include "ReadingsMaintenance.h"
+#include "store/ReadingsMaintenance.h"
 
-#include "JetSql.h"
-#include "NumberText.h"
-#include "RowCopy.h"
-#include "StoreAddress.h"
-#include "StoreDb.h"
-#include "StoreSchema.h"
+#include "common/NumberText.h"
+#include "store/JetSql.h"
+#include "store/RowCopy.h"
+#include "store/StoreAddress.h"
+#include "store/StoreDb.h"
+#include "store/StoreSchema.h"
 
 #include <QFile>
 #include <QFileInfo>

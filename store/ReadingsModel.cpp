@@ -1,6 +1,6 @@
-#include "ReadingsModel.h"
+#include "store/ReadingsModel.h"
 
-#include "StoreDb.h"
+#include "store/StoreDb.h"
 
 #include <QMetaObject>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ReadingsLayout.h"
-#include "ReadingsLoader.h"
-#include "StoreResult.h"
+#include "store/ReadingsLayout.h"
+#include "store/ReadingsLoader.h"
+#include "store/StoreResult.h"
 
 #include <QAbstractTableModel>
 #include <QColor>

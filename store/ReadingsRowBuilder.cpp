@@ -1,7 +1,7 @@
-#include "ReadingsRowBuilder.h"
+#include "store/ReadingsRowBuilder.h"
 
-#include "NumberFormat.h"
-#include "NumberText.h"
+#include "common/NumberText.h"
+#include "store/NumberFormat.h"
 
 using Fill = ReadingsLayout::Fill;
 

@@ -1,6 +1,6 @@
-#include "RowCopy.h"
+#include "store/RowCopy.h"
 
-#include "StoreDb.h"
+#include "store/StoreDb.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreResult.h"
+#include "store/StoreResult.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "RowTexts.h"
+#include "store/RowTexts.h"
 
-#include "JetSql.h"
-#include "StoreDb.h"
+#include "store/JetSql.h"
+#include "store/StoreDb.h"
 
 #include <QSqlError>
 #include <QSqlRecord>

@@ -1,7 +1,7 @@
-#include "SelectStatement.h"
+#include "store/SelectStatement.h"
 
-#include "JetSql.h"
-#include "NumberText.h"
+#include "common/NumberText.h"
+#include "store/JetSql.h"
 
 SelectStatement::Check SelectStatement::check(const Choice& choice) {
     if (QString::compare(choice.dateFrom, choice.dateTo, Qt::CaseSensitive) > 0)

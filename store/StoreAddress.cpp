@@ -1,7 +1,7 @@
-#include "StoreAddress.h"
+#include "store/StoreAddress.h"
 
-#include "AppSettings.h"
-#include "Module1.h"
+#include "common/AppSettings.h"
+#include "common/Module1.h"
 
 #include <QFileInfo>
 #include <QHash>

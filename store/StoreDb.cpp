@@ -1,9 +1,9 @@
-#include "StoreDb.h"
+#include "store/StoreDb.h"
 
-#include "JetSql.h"
-#include "JetValFunction.h"
-#include "RowCopy.h"
-#include "StoreSchema.h"
+#include "store/JetSql.h"
+#include "store/JetValFunction.h"
+#include "store/RowCopy.h"
+#include "store/StoreSchema.h"
 
 #include <QFile>
 #include <QFileInfo>

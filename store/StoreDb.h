@@ -1,8 +1,8 @@
 #pragma once
 
-#include "JetSql.h"
-#include "StoreAddress.h"
-#include "StoreResult.h"
+#include "store/JetSql.h"
+#include "store/StoreAddress.h"
+#include "store/StoreResult.h"
 
 #include <QSqlDatabase>
 #include <QString>

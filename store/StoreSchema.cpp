@@ -1,4 +1,4 @@
-#include "StoreSchema.h"
+#include "store/StoreSchema.h"
 
 QStringList StoreSchema::createTableStatements(const QString& textType) {
     QString groups =

@@ -1,8 +1,8 @@
-#include "UploadSaver.h"
+#include "store/UploadSaver.h"
 
-#include "NumberFormat.h"
-#include "NumberText.h"
-#include "StoreDb.h"
+#include "common/NumberText.h"
+#include "store/NumberFormat.h"
+#include "store/StoreDb.h"
 
 #include <QSqlQuery>
 

@@ -1,4 +1,4 @@
-#include "EndProgram.h"
+#include "update/EndProgram.h"
 
 #include <cstdlib>
 

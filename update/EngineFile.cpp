@@ -1,4 +1,4 @@
-#include "EngineFile.h"
+#include "update/EngineFile.h"
 
 #include <QFile>
 #include <QFileInfo>

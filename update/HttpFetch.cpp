@@ -1,4 +1,4 @@
-#include "HttpFetch.h"
+#include "update/HttpFetch.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>

@@ -1,4 +1,4 @@
-#include "InterNetConnected.h"
+#include "update/InterNetConnected.h"
 
 #include <QNetworkInformation>
 #include <QNetworkInterface>

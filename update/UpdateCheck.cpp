@@ -1,12 +1,12 @@
-#include "UpdateCheck.h"
+#include "update/UpdateCheck.h"
 
-#include "Clock.h"
-#include "EngineFile.h"
-#include "HttpFetch.h"
-#include "InterNetConnected.h"
-#include "UpdateAddress.h"
-#include "UpdateVersion.h"
-#include "WholeFile.h"
+#include "common/Clock.h"
+#include "update/EngineFile.h"
+#include "update/HttpFetch.h"
+#include "update/InterNetConnected.h"
+#include "update/UpdateAddress.h"
+#include "update/UpdateVersion.h"
+#include "update/WholeFile.h"
 
 #include <QDir>
 #include <QFile>

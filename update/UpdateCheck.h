@@ -1,7 +1,7 @@
 #pragma once
 
-#include "UpdatePlace.h"
-#include "UpdateSources.h"
+#include "update/UpdatePlace.h"
+#include "update/UpdateSources.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "UpdateSources.h"
+#include "update/UpdateSources.h"
 
 #include <QtGlobal>
 

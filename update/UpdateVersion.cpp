@@ -1,4 +1,4 @@
-#include "UpdateVersion.h"
+#include "update/UpdateVersion.h"
 
 #include <cmath>
 

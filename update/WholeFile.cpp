@@ -1,4 +1,4 @@
-#include "WholeFile.h"
+#include "update/WholeFile.h"
 
 #include <QDir>
 #include <QFileInfo>

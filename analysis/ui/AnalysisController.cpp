@@ -1,15 +1,15 @@
-#include "AnalysisController.h"
+#include "analysis/ui/AnalysisController.h"
 
-#include "AnalysisInputs.h"
-#include "Clock.h"
-#include "PourSettingsStore.h"
-#include "Prompts.h"
-#include "ReadingLists.h"
-#include "ReadingTime.h"
-#include "ScheduleWatch.h"
-#include "StoreAddress.h"
-#include "WaitingPanel.h"
-#include "frmWenkongFenxi.h"
+#include "analysis/AnalysisInputs.h"
+#include "analysis/PourSettingsStore.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/ScheduleWatch.h"
+#include "analysis/ui/frmWenkongFenxi.h"
+#include "common/Clock.h"
+#include "common/Prompts.h"
+#include "common/ui/WaitingPanel.h"
+#include "store/ReadingLists.h"
+#include "store/StoreAddress.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopFileLauncher.h"
+#include "reports/DesktopFileLauncher.h"
 
 #include <QDateTime>
 #include <QObject>

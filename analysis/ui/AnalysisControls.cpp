@@ -1,4 +1,4 @@
-#include "AnalysisControls.h"
+#include "analysis/ui/AnalysisControls.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogControls.h"
+#include "common/ui/DialogControls.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "BreachLogModel.h"
+#include "analysis/ui/BreachLogModel.h"
 
-#include "AnalysisResult.h"
-#include "NumberFormats.h"
-#include "NumberText.h"
-#include "ReadingTime.h"
-#include "StateColours.h"
+#include "analysis/AnalysisResult.h"
+#include "analysis/NumberFormats.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/StateColours.h"
+#include "common/NumberText.h"
 
 BreachLogModel::BreachLogModel(QObject* parent) : QAbstractTableModel(parent) {}
 

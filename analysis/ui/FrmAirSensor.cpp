@@ -1,9 +1,9 @@
-#include "FrmAirSensor.h"
+#include "analysis/ui/FrmAirSensor.h"
 
-#include "AnalysisControls.h"
-#include "PourSettingsStore.h"
-#include "Prompts.h"
-#include "SensorText.h"
+#include "analysis/PourSettingsStore.h"
+#include "analysis/SensorText.h"
+#include "analysis/ui/AnalysisControls.h"
+#include "common/Prompts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

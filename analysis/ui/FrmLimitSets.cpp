@@ -1,11 +1,11 @@
-#include "FrmLimitSets.h"
+#include "analysis/ui/FrmLimitSets.h"
 
-#include "AnalysisControls.h"
-#include "LimitSetStore.h"
-#include "NumberText.h"
-#include "PourSettingsStore.h"
-#include "Prompts.h"
-#include "StoredText.h"
+#include "analysis/LimitSetStore.h"
+#include "analysis/PourSettingsStore.h"
+#include "analysis/StoredText.h"
+#include "analysis/ui/AnalysisControls.h"
+#include "common/NumberText.h"
+#include "common/Prompts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LimitSet.h"
-#include "PourSettings.h"
+#include "analysis/LimitSet.h"
+#include "analysis/PourSettings.h"
 
 #include <QDialog>
 #include <QVector>

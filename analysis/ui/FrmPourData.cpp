@@ -1,12 +1,12 @@
-#include "FrmPourData.h"
+#include "analysis/ui/FrmPourData.h"
 
-#include "AnalysisControls.h"
-#include "NumberText.h"
-#include "PourSettingsStore.h"
-#include "Prompts.h"
-#include "ReadingTime.h"
-#include "StoredText.h"
-#include "TemperatureText.h"
+#include "analysis/PourSettingsStore.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/StoredText.h"
+#include "analysis/TemperatureText.h"
+#include "analysis/ui/AnalysisControls.h"
+#include "common/NumberText.h"
+#include "common/Prompts.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>

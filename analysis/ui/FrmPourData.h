@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PourSettings.h"
+#include "analysis/PourSettings.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
-#include "FrmStationRoles.h"
+#include "analysis/ui/FrmStationRoles.h"
 
-#include "AnalysisControls.h"
-#include "Prompts.h"
-#include "Station.h"
-#include "StationRoleStore.h"
-#include "StoredText.h"
+#include "analysis/Station.h"
+#include "analysis/StationRoleStore.h"
+#include "analysis/StoredText.h"
+#include "analysis/ui/AnalysisControls.h"
+#include "common/Prompts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GroupRow.h"
-#include "StationRole.h"
+#include "analysis/StationRole.h"
+#include "grouping/GroupRow.h"
 
 #include <QDialog>
 #include <QVector>

@@ -1,10 +1,10 @@
-#include "StationTableModel.h"
+#include "analysis/ui/StationTableModel.h"
 
-#include "AnalysisResult.h"
-#include "NumberFormats.h"
-#include "ReadingTime.h"
-#include "StateColours.h"
-#include "StationSummary.h"
+#include "analysis/AnalysisResult.h"
+#include "analysis/NumberFormats.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/StateColours.h"
+#include "analysis/StationSummary.h"
 
 #include <QBrush>
 

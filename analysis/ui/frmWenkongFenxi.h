@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AnalysisInputs.h"
-#include "AnalysisResult.h"
+#include "analysis/AnalysisInputs.h"
+#include "analysis/AnalysisResult.h"
 
 #include <QDialog>
 

@@ -1,14 +1,14 @@
 // The analysis window's outputs: the printed chart and the record sheet.
-#include "frmWenkongFenxi.h"
+#include "analysis/ui/frmWenkongFenxi.h"
 
-#include "AnalysisChart.h"
-#include "Clock.h"
-#include "FileLauncher.h"
-#include "Prompts.h"
-#include "ReadingTime.h"
-#include "RecordSheet.h"
-#include "ReportMessages.h"
-#include "TwipsScale.h"
+#include "analysis/AnalysisChart.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/RecordSheet.h"
+#include "common/Clock.h"
+#include "common/Prompts.h"
+#include "common/TwipsScale.h"
+#include "reports/FileLauncher.h"
+#include "reports/ui/ReportMessages.h"
 
 #include <QDir>
 #include <QPainter>

@@ -5,11 +5,11 @@
 // reading it and working out every figure of every station at every upload (the breach
 // log, gaps and suspect sensors included), beside the SQLite shell reading 表1 once,
 // sorted by date-time. Each is run three times; the best run counts.
-#include "AnalysisInputs.h"
-#include "BenchSupport.h"
-#include "PourAnalysis.h"
-#include "PourSettingsStore.h"
-#include "UploadSaver.h"
+#include "analysis/AnalysisInputs.h"
+#include "analysis/PourAnalysis.h"
+#include "analysis/PourSettingsStore.h"
+#include "bench/support/BenchSupport.h"
+#include "store/UploadSaver.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -8,12 +8,12 @@
 // six hours apart with 125 stations of 8 sensors each in table 测量数据, the rows the
 // grouping run makes from 1,000 uploads x 999 readings. With --db it draws from that file,
 // for example the one the grouping benchmark has grouped.
-#include "BenchSupport.h"
-#include "ChartGeometry.h"
-#include "MyFunctions.h"
-#include "SlotTemps.h"
-#include "StationRecords.h"
-#include "StoreDb.h"
+#include "bench/support/BenchSupport.h"
+#include "curves/ChartGeometry.h"
+#include "curves/MyFunctions.h"
+#include "curves/SlotTemps.h"
+#include "curves/StationRecords.h"
+#include "store/StoreDb.h"
 
 #include <QCoreApplication>
 #include <QDir>

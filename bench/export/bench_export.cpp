@@ -8,14 +8,14 @@
 // each with the window's progress pacing and yielding as the program runs them, and the
 // SQLite shell writing the view's rows to a file (.once) as the reference of the text export.
 
-#include "BenchSupport.h"
-#include "Clock.h"
-#include "JetSql.h"
-#include "PaneExport.h"
-#include "ProgressPacer.h"
-#include "StationQuery.h"
-#include "StationWorkbook.h"
-#include "StoreDb.h"
+#include "bench/support/BenchSupport.h"
+#include "common/Clock.h"
+#include "reports/PaneExport.h"
+#include "reports/ProgressPacer.h"
+#include "reports/StationQuery.h"
+#include "reports/StationWorkbook.h"
+#include "store/JetSql.h"
+#include "store/StoreDb.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,8 +4,8 @@
 // sensors, then on fresh copies of it times GroupData2Mdb, and the SQLite shell running
 // the fixed reference script (reference.sql, val() loaded from the bench extension).
 // Both must build the same 测量数据; the bench says whether they did.
-#include "BenchSupport.h"
-#include "GroupData2Mdb.h"
+#include "bench/support/BenchSupport.h"
+#include "grouping/GroupData2Mdb.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

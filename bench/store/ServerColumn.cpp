@@ -1,12 +1,12 @@
-#include "ServerColumn.h"
+#include "bench/store/ServerColumn.h"
 
-#include "BenchSupport.h"
-#include "GroupData2Mdb.h"
-#include "JetSql.h"
-#include "ReadingLists.h"
-#include "StoreDb.h"
-#include "UploadSaver.h"
-#include "ViewTiming.h"
+#include "bench/store/ViewTiming.h"
+#include "bench/support/BenchSupport.h"
+#include "grouping/GroupData2Mdb.h"
+#include "store/JetSql.h"
+#include "store/ReadingLists.h"
+#include "store/StoreDb.h"
+#include "store/UploadSaver.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PgCluster.h"
+#include "tools/pgcluster/PgCluster.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "ViewTiming.h"
+#include "bench/store/ViewTiming.h"
 
-#include "BenchSupport.h"
-#include "ReadingsLayout.h"
-#include "ReadingsLoader.h"
-#include "ReadingsModel.h"
+#include "bench/support/BenchSupport.h"
+#include "store/ReadingsLayout.h"
+#include "store/ReadingsLoader.h"
+#include "store/ReadingsModel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

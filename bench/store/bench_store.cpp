@@ -9,13 +9,13 @@
 // and for each the SQLite shell's time for the same statements on the same file, with val()
 // loaded from the bench's extension (for the first screen: the limited statement the view
 // reads first). Then the same readings on a PostgreSQL server (ServerColumn).
-#include "BenchSupport.h"
-#include "JetSql.h"
-#include "ReadingLists.h"
-#include "ReadingsMaintenance.h"
-#include "ServerColumn.h"
-#include "UploadSaver.h"
-#include "ViewTiming.h"
+#include "bench/store/ServerColumn.h"
+#include "bench/store/ViewTiming.h"
+#include "bench/support/BenchSupport.h"
+#include "store/JetSql.h"
+#include "store/ReadingLists.h"
+#include "store/ReadingsMaintenance.h"
+#include "store/UploadSaver.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include <sqlite3ext.h>
 SQLITE_EXTENSION_INIT1
 
-#include "JetValFunction.h"
+#include "store/JetValFunction.h"
 
 extern "C" int sqlite3_extension_init(sqlite3* db, char**, const sqlite3_api_routines* api) {
     SQLITE_EXTENSION_INIT2(api);

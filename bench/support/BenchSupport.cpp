@@ -1,10 +1,10 @@
-#include "BenchSupport.h"
+#include "bench/support/BenchSupport.h"
 
-#include "BulkGroups.h"
-#include "GroupDefinitions.h"
-#include "JetSql.h"
-#include "StoreDb.h"
-#include "UploadSaver.h"
+#include "grouping/BulkGroups.h"
+#include "grouping/GroupDefinitions.h"
+#include "store/JetSql.h"
+#include "store/StoreDb.h"
+#include "store/UploadSaver.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

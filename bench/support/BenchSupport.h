@@ -1,7 +1,7 @@
 #pragma once
 
-#include "StoreResult.h"
-#include "UploadSaver.h"
+#include "store/StoreResult.h"
+#include "store/UploadSaver.h"
 
 #include <QByteArray>
 #include <QString>

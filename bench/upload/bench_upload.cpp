@@ -1,11 +1,11 @@
 // Times a full upload: the data-block command from the moment its frame is sent until
 // the 999 readings are decoded, against the recorder simulator sending at the pace of
 // 14400 baud. Prints each run and the ratio to the wire time of the bytes received.
-#include "Clock.h"
-#include "CommandTable.h"
-#include "LinkState.h"
-#include "RS_fun.h"
-#include "SerialTransport.h"
+#include "common/Clock.h"
+#include "link/CommandTable.h"
+#include "link/LinkState.h"
+#include "link/RS_fun.h"
+#include "link/SerialTransport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "DialogControls.h"
+#include "common/ui/DialogControls.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,10 +1,10 @@
-#include "FrmShowRiLI.h"
+#include "common/ui/FrmShowRiLI.h"
 
-#include "Clock.h"
-#include "DialogControls.h"
-#include "Module1.h"
-#include "NumberText.h"
-#include "Prompts.h"
+#include "common/Clock.h"
+#include "common/Module1.h"
+#include "common/NumberText.h"
+#include "common/Prompts.h"
+#include "common/ui/DialogControls.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "PlaceholderTreeView.h"
+#include "common/ui/PlaceholderTreeView.h"
 
 #include <QPainter>
 

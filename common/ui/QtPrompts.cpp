@@ -1,4 +1,4 @@
-#include "QtPrompts.h"
+#include "common/ui/QtPrompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

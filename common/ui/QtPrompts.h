@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompts.h"
+#include "common/Prompts.h"
 
 // The real prompts: QMessageBox and QFileDialog.
 class QtPrompts : public Prompts {

@@ -1,4 +1,4 @@
-#include "frmRiLi.h"
+#include "common/ui/frmRiLi.h"
 
 #include <QCalendarWidget>
 #include <QDate>

@@ -1,6 +1,6 @@
-#include "ChartPicture.h"
+#include "curves/ui/ChartPicture.h"
 
-#include "TwipsScale.h"
+#include "common/TwipsScale.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "CurvesController.h"
+#include "curves/ui/CurvesController.h"
 
-#include "frmWenduQuxian.h"
+#include "curves/ui/frmWenduQuxian.h"
 
 #include <QWidget>
 

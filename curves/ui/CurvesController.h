@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MyFunctions.h"
+#include "curves/MyFunctions.h"
 
 #include <QObject>
 

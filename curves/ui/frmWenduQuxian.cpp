@@ -1,15 +1,15 @@
-#include "frmWenduQuxian.h"
+#include "curves/ui/frmWenduQuxian.h"
 
-#include "ChartGeometry.h"
-#include "ChartPicture.h"
-#include "Clock.h"
-#include "DialogControls.h"
-#include "GroupNames.h"
-#include "MyFunctions.h"
-#include "NumberText.h"
-#include "Prompts.h"
-#include "TwipsScale.h"
-#include "frmRiLi.h"
+#include "common/Clock.h"
+#include "common/NumberText.h"
+#include "common/Prompts.h"
+#include "common/TwipsScale.h"
+#include "common/ui/DialogControls.h"
+#include "common/ui/frmRiLi.h"
+#include "curves/ChartGeometry.h"
+#include "curves/MyFunctions.h"
+#include "curves/ui/ChartPicture.h"
+#include "grouping/GroupNames.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

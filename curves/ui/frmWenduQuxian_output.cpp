@@ -1,15 +1,15 @@
 // The curve window's outputs: printing the picture over pages and saving it as a bitmap.
-#include "frmWenduQuxian.h"
+#include "curves/ui/frmWenduQuxian.h"
 
-#include "BitmapFile.h"
-#include "ChartGeometry.h"
-#include "ChartPicture.h"
-#include "ChartSurface.h"
-#include "Module1.h"
-#include "MyFunctions.h"
-#include "PrintLayout.h"
-#include "Prompts.h"
-#include "TwipsScale.h"
+#include "common/Module1.h"
+#include "common/Prompts.h"
+#include "common/TwipsScale.h"
+#include "curves/BitmapFile.h"
+#include "curves/ChartGeometry.h"
+#include "curves/ChartSurface.h"
+#include "curves/MyFunctions.h"
+#include "curves/PrintLayout.h"
+#include "curves/ui/ChartPicture.h"
 
 #include <QFileInfo>
 #include <QPainter>

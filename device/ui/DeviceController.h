@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceLink.h"
+#include "link/DeviceLink.h"
 
 #include <QObject>
 #include <QString>

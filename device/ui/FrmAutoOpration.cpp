@@ -1,8 +1,8 @@
-#include "FrmAutoOpration.h"
+#include "device/ui/FrmAutoOpration.h"
 
-#include "AutoSchedule.h"
-#include "Clock.h"
-#include "RS_fun.h"
+#include "common/Clock.h"
+#include "device/AutoSchedule.h"
+#include "link/RS_fun.h"
 
 #include <QListWidget>
 #include <QTimer>

@@ -1,9 +1,9 @@
-#include "Frm_PowerDelayTime.h"
+#include "device/ui/Frm_PowerDelayTime.h"
 
-#include "CommandTable.h"
-#include "LinkState.h"
-#include "PowerOffMinutes.h"
-#include "RS_fun.h"
+#include "device/PowerOffMinutes.h"
+#include "link/CommandTable.h"
+#include "link/LinkState.h"
+#include "link/RS_fun.h"
 
 #include <QEvent>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
-#include "UploadListEditor.h"
+#include "device/ui/UploadListEditor.h"
 
-#include "TwipsScale.h"
-#include "UploadReadings.h"
+#include "common/TwipsScale.h"
+#include "device/UploadReadings.h"
 
 #include <QEvent>
 #include <QLineEdit>

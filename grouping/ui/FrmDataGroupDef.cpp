@@ -1,12 +1,12 @@
-#include "FrmDataGroupDef.h"
+#include "grouping/ui/FrmDataGroupDef.h"
 
-#include "BulkGroups.h"
-#include "DialogControls.h"
-#include "FrmDefMore.h"
-#include "GroupDefinitions.h"
-#include "NumberText.h"
-#include "Prompts.h"
-#include "TwipsScale.h"
+#include "common/NumberText.h"
+#include "common/Prompts.h"
+#include "common/TwipsScale.h"
+#include "common/ui/DialogControls.h"
+#include "grouping/BulkGroups.h"
+#include "grouping/GroupDefinitions.h"
+#include "grouping/ui/FrmDefMore.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "FrmDefMore.h"
+#include "grouping/ui/FrmDefMore.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,11 +1,11 @@
-#include "GroupingController.h"
+#include "grouping/ui/GroupingController.h"
 
-#include "Clock.h"
-#include "FrmDataGroupDef.h"
-#include "GroupData2Mdb.h"
-#include "Module1.h"
-#include "Prompts.h"
-#include "WaitingPanel.h"
+#include "common/Clock.h"
+#include "common/Module1.h"
+#include "common/Prompts.h"
+#include "common/ui/WaitingPanel.h"
+#include "grouping/GroupData2Mdb.h"
+#include "grouping/ui/FrmDataGroupDef.h"
 
 #include <QAction>
 

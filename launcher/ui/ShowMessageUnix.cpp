@@ -1,5 +1,5 @@
 // The launcher's one window: its message box.
-#include "LauncherShell.h"
+#include "launcher/LauncherShell.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,10 +1,10 @@
-#include "ReportMessages.h"
+#include "reports/ui/ReportMessages.h"
 
-#include "CellName.h"
-#include "FileLauncher.h"
-#include "Module1.h"
-#include "Prompts.h"
-#include "ReportFolder.h"
+#include "common/Module1.h"
+#include "common/Prompts.h"
+#include "reports/CellName.h"
+#include "reports/FileLauncher.h"
+#include "reports/ReportFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
-#include "ReportsController.h"
+#include "reports/ui/ReportsController.h"
 
-#include "Clock.h"
-#include "PaneExport.h"
-#include "ProgressPacer.h"
-#include "Prompts.h"
-#include "ReportFolder.h"
-#include "ReportMessages.h"
-#include "WaitingPanel.h"
-#include "frmWenduBaobiao.h"
+#include "common/Clock.h"
+#include "common/Prompts.h"
+#include "common/ui/WaitingPanel.h"
+#include "reports/PaneExport.h"
+#include "reports/ProgressPacer.h"
+#include "reports/ReportFolder.h"
+#include "reports/ui/ReportMessages.h"
+#include "reports/ui/frmWenduBaobiao.h"
 
 #include <QWidget>
 

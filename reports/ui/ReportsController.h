@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DesktopFileLauncher.h"
-#include "PaneQuery.h"
-#include "ReportMessages.h"
+#include "reports/DesktopFileLauncher.h"
+#include "reports/PaneQuery.h"
+#include "reports/ui/ReportMessages.h"
 
 #include <QObject>
 #include <QString>

@@ -1,12 +1,12 @@
-#include "FrmDataManage.h"
+#include "store/ui/FrmDataManage.h"
 
-#include "DialogControls.h"
+#include "common/ui/DialogControls.h"
 
-#include "Module1.h"
-#include "NumberText.h"
-#include "Prompts.h"
-#include "ReadingLists.h"
-#include "ReadingsMaintenance.h"
+#include "common/Module1.h"
+#include "common/NumberText.h"
+#include "common/Prompts.h"
+#include "store/ReadingLists.h"
+#include "store/ReadingsMaintenance.h"
 
 #include <QComboBox>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "FrmDatabaseSetting.h"
+#include "store/ui/FrmDatabaseSetting.h"
 
-#include "DialogControls.h"
-#include "Module1.h"
-#include "Prompts.h"
-#include "StoreAddress.h"
+#include "common/Module1.h"
+#include "common/Prompts.h"
+#include "common/ui/DialogControls.h"
+#include "store/StoreAddress.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

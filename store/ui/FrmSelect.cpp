@@ -1,11 +1,11 @@
-#include "FrmSelect.h"
+#include "store/ui/FrmSelect.h"
 
-#include "DialogControls.h"
+#include "common/ui/DialogControls.h"
 
-#include "Module1.h"
-#include "Prompts.h"
-#include "ReadingLists.h"
-#include "SelectStatement.h"
+#include "common/Module1.h"
+#include "common/Prompts.h"
+#include "store/ReadingLists.h"
+#include "store/SelectStatement.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
-#include "StoreStartup.h"
+#include "store/ui/StoreStartup.h"
 
-#include "Module1.h"
-#include "Prompts.h"
-#include "ReadingLists.h"
-#include "StoreAddress.h"
-#include "StoreDb.h"
+#include "common/Module1.h"
+#include "common/Prompts.h"
+#include "store/ReadingLists.h"
+#include "store/StoreAddress.h"
+#include "store/StoreDb.h"
 
 #include <QInputDialog>
 #include <QLineEdit>

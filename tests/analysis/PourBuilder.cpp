@@ -1,6 +1,6 @@
-#include "PourBuilder.h"
+#include "tests/analysis/PourBuilder.h"
 
-#include "TemperatureText.h"
+#include "analysis/TemperatureText.h"
 
 #include <cmath>
 

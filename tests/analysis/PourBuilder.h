@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AnalysisInputs.h"
-#include "GroupRow.h"
+#include "analysis/AnalysisInputs.h"
+#include "grouping/GroupRow.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,17 +1,17 @@
 // The analysis on a PostgreSQL server beside the same analysis on a file: its tables made
 // on the server, the pour data, roles and a replaced limit set read back, and the figures
 // of the same readings coming out the same.
-#include "AnalysisInputs.h"
-#include "GroupDefinitions.h"
-#include "LimitSetStore.h"
-#include "PgCluster.h"
-#include "PourAnalysis.h"
-#include "PourBuilder.h"
-#include "PourSettingsStore.h"
-#include "ReadingTime.h"
-#include "StationRoleStore.h"
-#include "StoreAddress.h"
-#include "UploadSaver.h"
+#include "analysis/AnalysisInputs.h"
+#include "analysis/LimitSetStore.h"
+#include "analysis/PourAnalysis.h"
+#include "analysis/PourSettingsStore.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/StationRoleStore.h"
+#include "grouping/GroupDefinitions.h"
+#include "store/StoreAddress.h"
+#include "store/UploadSaver.h"
+#include "tests/analysis/PourBuilder.h"
+#include "tools/pgcluster/PgCluster.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

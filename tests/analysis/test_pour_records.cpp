@@ -1,17 +1,17 @@
 // The analysis against real database files and the record sheet read back by an
 // independent reader.
-#include "AnalysisInputs.h"
-#include "GroupDefinitions.h"
-#include "LimitSetStore.h"
-#include "PourAnalysis.h"
-#include "PourBuilder.h"
-#include "PourSettingsStore.h"
-#include "ReadingTime.h"
-#include "RecordSheet.h"
-#include "Station.h"
-#include "StationRoleStore.h"
-#include "StoreFixture.h"
-#include "XlsxProbe.h"
+#include "analysis/AnalysisInputs.h"
+#include "analysis/LimitSetStore.h"
+#include "analysis/PourAnalysis.h"
+#include "analysis/PourSettingsStore.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/RecordSheet.h"
+#include "analysis/Station.h"
+#include "analysis/StationRoleStore.h"
+#include "grouping/GroupDefinitions.h"
+#include "tests/analysis/PourBuilder.h"
+#include "tests/reports/XlsxProbe.h"
+#include "tests/store/StoreFixture.h"
 
 #include <QtTest>
 

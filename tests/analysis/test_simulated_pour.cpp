@@ -1,18 +1,18 @@
 // Days of uploads from the recorder simulator through the main window, each round six
 // hours on, then the analysis of the pour they make.
-#include "AnalysisController.h"
-#include "Clock.h"
-#include "FrmShowRiLI.h"
-#include "GroupDefinitions.h"
-#include "Module1.h"
-#include "PourSettingsStore.h"
-#include "ScriptedPrompts.h"
-#include "SimRun.h"
-#include "StationTableModel.h"
-#include "WhenShown.h"
-#include "WindowParts.h"
-#include "frmMain.h"
-#include "frmWenkongFenxi.h"
+#include "analysis/PourSettingsStore.h"
+#include "analysis/ui/AnalysisController.h"
+#include "analysis/ui/StationTableModel.h"
+#include "analysis/ui/frmWenkongFenxi.h"
+#include "app/frmMain.h"
+#include "common/Clock.h"
+#include "common/Module1.h"
+#include "common/ui/FrmShowRiLI.h"
+#include "grouping/GroupDefinitions.h"
+#include "tests/link/sim/SimRun.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WhenShown.h"
+#include "tests/support/WindowParts.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 // The figures of the field's rules on worked examples computed by hand. Limits and
 // expected values are spelled out here rather than taken from the program.
-#include "PourAnalysis.h"
-#include "PourBuilder.h"
-#include "ReadingTime.h"
-#include "ScheduleWatch.h"
-#include "TemperatureText.h"
-#include "ValueScale.h"
+#include "analysis/PourAnalysis.h"
+#include "analysis/ReadingTime.h"
+#include "analysis/ScheduleWatch.h"
+#include "analysis/TemperatureText.h"
+#include "analysis/ValueScale.h"
+#include "tests/analysis/PourBuilder.h"
 
 #include <QtTest>
 

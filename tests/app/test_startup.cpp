@@ -1,12 +1,12 @@
-#include "Clock.h"
-#include "InstanceLock.h"
-#include "LoginAnswer.h"
-#include "Module1.h"
-#include "ScriptedPrompts.h"
-#include "Startup.h"
-#include "frmLogin.h"
-#include "frmMain.h"
-#include "frmSplash.h"
+#include "app/InstanceLock.h"
+#include "app/Startup.h"
+#include "app/frmLogin.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "common/Clock.h"
+#include "common/Module1.h"
+#include "tests/support/LoginAnswer.h"
+#include "tests/support/ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,17 +1,17 @@
 // The whole road of an upload: the recorder simulator on a pseudo-terminal, connect,
 // upload, save with a confirmed date-time, then every view of the stored readings.
-#include "Clock.h"
-#include "ConfirmDateTime.h"
-#include "FrmShowRiLI.h"
-#include "Module1.h"
-#include "PaneRows.h"
-#include "ReadingsModel.h"
-#include "ScriptedPrompts.h"
-#include "StoreController.h"
-#include "WindowParts.h"
-#include "SimRun.h"
-#include "WhenShown.h"
-#include "frmMain.h"
+#include "app/frmMain.h"
+#include "common/Clock.h"
+#include "common/Module1.h"
+#include "common/ui/FrmShowRiLI.h"
+#include "store/ReadingsModel.h"
+#include "store/ui/StoreController.h"
+#include "tests/link/sim/SimRun.h"
+#include "tests/support/ConfirmDateTime.h"
+#include "tests/support/PaneRows.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WhenShown.h"
+#include "tests/support/WindowParts.h"
 
 #include <QAction>
 #include <QComboBox>

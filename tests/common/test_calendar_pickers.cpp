@@ -1,7 +1,7 @@
-#include "Clock.h"
-#include "FrmShowRiLI.h"
-#include "ScriptedPrompts.h"
-#include "frmRiLi.h"
+#include "common/Clock.h"
+#include "common/ui/FrmShowRiLI.h"
+#include "common/ui/frmRiLi.h"
+#include "tests/support/ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

@@ -1,4 +1,4 @@
-#include "Module1.h"
+#include "common/Module1.h"
 
 #include <QDir>
 #include <QTemporaryDir>

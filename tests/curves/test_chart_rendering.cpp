@@ -1,7 +1,7 @@
-#include "MyFunctions.h"
-#include "PrintLayout.h"
-#include "StationRecordRows.h"
-#include "StoreFixture.h"
+#include "curves/MyFunctions.h"
+#include "curves/PrintLayout.h"
+#include "tests/store/StationRecordRows.h"
+#include "tests/store/StoreFixture.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,9 +1,9 @@
 // The power-off time dialog and the factory sequence window, over a scripted link.
-#include "FakeLink.h"
-#include "FrmAutoOpration.h"
-#include "Frm_PowerDelayTime.h"
-#include "RecorderReplies.h"
-#include "WindowParts.h"
+#include "device/ui/FrmAutoOpration.h"
+#include "device/ui/Frm_PowerDelayTime.h"
+#include "tests/link/fakes/FakeLink.h"
+#include "tests/link/fakes/RecorderReplies.h"
+#include "tests/support/WindowParts.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 // The plain rules behind the device commands: what the lists show, the upload's
 // percentage and the power-off minutes.
-#include "DeviceInfoRows.h"
-#include "LinkState.h"
-#include "PowerOffMinutes.h"
-#include "TransferPercent.h"
-#include "UploadTexts.h"
+#include "device/DeviceInfoRows.h"
+#include "device/PowerOffMinutes.h"
+#include "device/TransferPercent.h"
+#include "device/UploadTexts.h"
+#include "link/LinkState.h"
 
 #include <QTest>
 

@@ -1,19 +1,19 @@
 // The main window's device commands, with the boxes answered from a script. Most run on a
 // scripted line and a clock that moves only when slept on; two walk the real serial code
 // against the recorder simulator.
-#include "Clock.h"
-#include "DeviceController.h"
-#include "FakeTransport.h"
-#include "Frm_PowerDelayTime.h"
-#include "Module1.h"
-#include "RecorderReplies.h"
-#include "RegWR.h"
-#include "ScriptedPrompts.h"
-#include "SimRun.h"
-#include "StepClock.h"
-#include "UploadReadings.h"
-#include "WindowParts.h"
-#include "frmMain.h"
+#include "app/frmMain.h"
+#include "common/Clock.h"
+#include "common/Module1.h"
+#include "device/UploadReadings.h"
+#include "device/ui/DeviceController.h"
+#include "device/ui/Frm_PowerDelayTime.h"
+#include "link/RegWR.h"
+#include "tests/link/fakes/FakeTransport.h"
+#include "tests/link/fakes/RecorderReplies.h"
+#include "tests/link/fakes/StepClock.h"
+#include "tests/link/sim/SimRun.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WindowParts.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "GroupingFixture.h"
+#include "tests/grouping/GroupingFixture.h"
 
-#include "StoreFixture.h"
+#include "tests/store/StoreFixture.h"
 
 #include <QTest>
 

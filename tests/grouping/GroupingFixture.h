@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GroupRow.h"
+#include "grouping/GroupRow.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "BulkGroups.h"
-#include "GroupDefinitions.h"
-#include "GroupingFixture.h"
-#include "StoreFixture.h"
+#include "grouping/BulkGroups.h"
+#include "grouping/GroupDefinitions.h"
+#include "tests/grouping/GroupingFixture.h"
+#include "tests/store/StoreFixture.h"
 
 #include <QTest>
 

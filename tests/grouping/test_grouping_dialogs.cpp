@@ -1,12 +1,12 @@
-#include "Clock.h"
-#include "FrmDataGroupDef.h"
-#include "FrmDefMore.h"
-#include "GroupingController.h"
-#include "GroupingFixture.h"
-#include "ScriptedPrompts.h"
-#include "StoreFixture.h"
-#include "RecordingPanel.h"
-#include "WhenShown.h"
+#include "common/Clock.h"
+#include "grouping/ui/FrmDataGroupDef.h"
+#include "grouping/ui/FrmDefMore.h"
+#include "grouping/ui/GroupingController.h"
+#include "tests/grouping/GroupingFixture.h"
+#include "tests/store/StoreFixture.h"
+#include "tests/support/RecordingPanel.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WhenShown.h"
 
 #include <QAction>
 #include <QComboBox>

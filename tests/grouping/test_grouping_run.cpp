@@ -1,7 +1,7 @@
-#include "GroupData2Mdb.h"
-#include "GroupingFixture.h"
-#include "StoreFixture.h"
-#include "UploadStamp.h"
+#include "grouping/GroupData2Mdb.h"
+#include "grouping/UploadStamp.h"
+#include "tests/grouping/GroupingFixture.h"
+#include "tests/store/StoreFixture.h"
 
 #include <QTest>
 

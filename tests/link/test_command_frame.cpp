@@ -1,5 +1,5 @@
-#include "CommandFrame.h"
-#include "CommandTable.h"
+#include "link/CommandFrame.h"
+#include "link/CommandTable.h"
 
 #include <QDateTime>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "PortCandidates.h"
-#include "PortNumbers.h"
-#include "RegWR.h"
+#include "link/PortCandidates.h"
+#include "link/PortNumbers.h"
+#include "link/RegWR.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The receive rule on its own: bytes and clock turns in, "complete" out, no port.
-#include "ReplyCollector.h"
+#include "link/ReplyCollector.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "FakeLink.h"
-#include "LinkState.h"
-#include "PortSearch.h"
-#include "RecorderReplies.h"
+#include "link/LinkState.h"
+#include "link/PortSearch.h"
+#include "tests/link/fakes/FakeLink.h"
+#include "tests/link/fakes/RecorderReplies.h"
 
 #include <QTest>
 

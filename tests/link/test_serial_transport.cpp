@@ -1,9 +1,9 @@
 // The real serial transport against the recorder simulator on a pseudo-terminal. The
 // clock runs 20 times fast, so the 10-second quiet period takes half a second.
-#include "Clock.h"
-#include "LinkState.h"
-#include "SerialTransport.h"
-#include "SimRun.h"
+#include "common/Clock.h"
+#include "link/LinkState.h"
+#include "link/SerialTransport.h"
+#include "tests/link/sim/SimRun.h"
 
 #include <QElapsedTimer>
 #include <QTest>

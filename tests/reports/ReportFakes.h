@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileLauncher.h"
+#include "reports/FileLauncher.h"
 
 #include <QStringList>
 

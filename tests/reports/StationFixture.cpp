@@ -1,7 +1,7 @@
-#include "StationFixture.h"
+#include "tests/reports/StationFixture.h"
 
-#include "StationRecordRows.h"
-#include "StoreDb.h"
+#include "store/StoreDb.h"
+#include "tests/store/StationRecordRows.h"
 
 #include <QDateTime>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreFixture.h"
+#include "tests/store/StoreFixture.h"
 
 #include <QStringList>
 

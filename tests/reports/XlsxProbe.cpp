@@ -1,4 +1,4 @@
-#include "XlsxProbe.h"
+#include "tests/reports/XlsxProbe.h"
 
 #include <QJsonDocument>
 #include <QProcess>

@@ -1,10 +1,10 @@
-#include "RecordingPanel.h"
-#include "ReportFakes.h"
-#include "ReportsController.h"
-#include "ScriptedPrompts.h"
-#include "StoreFixture.h"
-#include "XlsxProbe.h"
-#include "fakes/StepClock.h"
+#include "reports/ui/ReportsController.h"
+#include "tests/link/fakes/StepClock.h"
+#include "tests/reports/ReportFakes.h"
+#include "tests/reports/XlsxProbe.h"
+#include "tests/store/StoreFixture.h"
+#include "tests/support/RecordingPanel.h"
+#include "tests/support/ScriptedPrompts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "PaneSheetLayout.h"
-#include "PaneTextLayout.h"
-#include "ProgressPacer.h"
-#include "StationQuery.h"
-#include "TemperatureCode.h"
-#include "fakes/StepClock.h"
+#include "reports/PaneSheetLayout.h"
+#include "reports/PaneTextLayout.h"
+#include "reports/ProgressPacer.h"
+#include "reports/StationQuery.h"
+#include "reports/TemperatureCode.h"
+#include "tests/link/fakes/StepClock.h"
 
 #include <QTest>
 

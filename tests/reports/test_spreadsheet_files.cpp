@@ -1,10 +1,10 @@
-#include "PaneExport.h"
-#include "StationFixture.h"
-#include "StationQuery.h"
-#include "StationWorkbook.h"
-#include "TemplateSheet.h"
-#include "XlsxBook.h"
-#include "XlsxProbe.h"
+#include "reports/PaneExport.h"
+#include "reports/StationQuery.h"
+#include "reports/StationWorkbook.h"
+#include "reports/TemplateSheet.h"
+#include "reports/XlsxBook.h"
+#include "tests/reports/StationFixture.h"
+#include "tests/reports/XlsxProbe.h"
 
 #include <QFile>
 #include <QLocale>

@@ -1,13 +1,13 @@
-#include "ReportFakes.h"
-#include "ScriptedPrompts.h"
-#include "StationFixture.h"
-#include "StationReport.h"
-#include "WhenShown.h"
-#include "WindowParts.h"
-#include "XlsxProbe.h"
-#include "fakes/StepClock.h"
-#include "frmRiLi.h"
-#include "frmWenduBaobiao.h"
+#include "common/ui/frmRiLi.h"
+#include "reports/StationReport.h"
+#include "reports/ui/frmWenduBaobiao.h"
+#include "tests/link/fakes/StepClock.h"
+#include "tests/reports/ReportFakes.h"
+#include "tests/reports/StationFixture.h"
+#include "tests/reports/XlsxProbe.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WhenShown.h"
+#include "tests/support/WindowParts.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "StationRecordRows.h"
+#include "tests/store/StationRecordRows.h"
 
-#include "StoreDb.h"
+#include "store/StoreDb.h"
 
 #include <QTest>
 

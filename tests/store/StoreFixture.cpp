@@ -1,6 +1,6 @@
-#include "StoreFixture.h"
+#include "tests/store/StoreFixture.h"
 
-#include "StoreDb.h"
+#include "store/StoreDb.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,6 +1,6 @@
 // Saves 50 uploads of 999 readings into the store named on its command line, each under a
 // date-time of its own made from the child's number: one of the writers that save at once.
-#include "UploadSaver.h"
+#include "store/UploadSaver.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 // uses it to kill a save in the middle of its transaction. The upload is far larger than
 // SQLite's page cache, so by then changed pages have reached the database file and only the
 // journal can undo them.
-#include "UploadSaver.h"
+#include "store/UploadSaver.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,8 +1,8 @@
-#include "FrmDataManage.h"
-#include "ReadingsMaintenance.h"
-#include "ScriptedPrompts.h"
-#include "StoreDb.h"
-#include "StoreFixture.h"
+#include "store/ReadingsMaintenance.h"
+#include "store/StoreDb.h"
+#include "store/ui/FrmDataManage.h"
+#include "tests/store/StoreFixture.h"
+#include "tests/support/ScriptedPrompts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

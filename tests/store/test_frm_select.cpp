@@ -1,9 +1,9 @@
-#include "FrmSelect.h"
-#include "ReadingsLayout.h"
-#include "ReadingsModel.h"
-#include "ScriptedPrompts.h"
-#include "SelectStatement.h"
-#include "StoreFixture.h"
+#include "store/ReadingsLayout.h"
+#include "store/ReadingsModel.h"
+#include "store/SelectStatement.h"
+#include "store/ui/FrmSelect.h"
+#include "tests/store/StoreFixture.h"
+#include "tests/support/ScriptedPrompts.h"
 
 #include <QComboBox>
 #include <QLineEdit>

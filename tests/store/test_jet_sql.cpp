@@ -1,7 +1,7 @@
-#include "JetSql.h"
-#include "NumberText.h"
-#include "StoreDb.h"
-#include "StoreFixture.h"
+#include "common/NumberText.h"
+#include "store/JetSql.h"
+#include "store/StoreDb.h"
+#include "tests/store/StoreFixture.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>

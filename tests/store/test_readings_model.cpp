@@ -1,8 +1,8 @@
-#include "ReadingLists.h"
-#include "ReadingsLayout.h"
-#include "ReadingsModel.h"
-#include "StoreDb.h"
-#include "StoreFixture.h"
+#include "store/ReadingLists.h"
+#include "store/ReadingsLayout.h"
+#include "store/ReadingsModel.h"
+#include "store/StoreDb.h"
+#include "tests/store/StoreFixture.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "StoreDb.h"
-#include "StoreFixture.h"
-#include "StoreSchema.h"
+#include "store/StoreDb.h"
+#include "store/StoreSchema.h"
+#include "tests/store/StoreFixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "NumberFormat.h"
-#include "StoreDb.h"
-#include "StoreFixture.h"
-#include "UploadSaver.h"
+#include "store/NumberFormat.h"
+#include "store/StoreDb.h"
+#include "store/UploadSaver.h"
+#include "tests/store/StoreFixture.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FrmShowRiLI.h"
+#include "common/ui/FrmShowRiLI.h"
 
 #include <QComboBox>
 #include <QLineEdit>

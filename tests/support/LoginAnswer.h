@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmLogin.h"
+#include "app/frmLogin.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReadingsModel.h"
+#include "store/ReadingsModel.h"
 
 #include <QColor>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WaitingPanel.h"
+#include "common/ui/WaitingPanel.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "ScriptedPrompts.h"
+#include "tests/support/ScriptedPrompts.h"
 
 Prompts::Answer ScriptedPrompts::message(QWidget*, const QString& title, const QString& text,
                                          Buttons buttons, Icon) {

@@ -1,4 +1,4 @@
-#include "PtyClient.h"
+#include "tests/tools/PtyClient.h"
 
 #include <QElapsedTimer>
 

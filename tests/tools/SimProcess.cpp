@@ -1,4 +1,4 @@
-#include "SimProcess.h"
+#include "tests/tools/SimProcess.h"
 
 #include <QDeadlineTimer>
 

@@ -1,8 +1,8 @@
 // The recorder simulator seen from the wire: every expected byte is spelled out here
 // rather than taken from the simulator's sources, so a change to the wire format shows.
 
-#include "PtyClient.h"
-#include "SimProcess.h"
+#include "tests/tools/PtyClient.h"
+#include "tests/tools/SimProcess.h"
 
 #include <QElapsedTimer>
 #include <QFile>

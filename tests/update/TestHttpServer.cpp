@@ -1,4 +1,4 @@
-#include "TestHttpServer.h"
+#include "tests/update/TestHttpServer.h"
 
 #include <QHostAddress>
 #include <QTcpSocket>

@@ -1,9 +1,9 @@
-#include "Clock.h"
-#include "FrmUpdate.h"
-#include "ScriptedPrompts.h"
-#include "TestHttpServer.h"
-#include "UpdateController.h"
-#include "WhenShown.h"
+#include "common/Clock.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WhenShown.h"
+#include "tests/update/TestHttpServer.h"
+#include "update/ui/FrmUpdate.h"
+#include "update/ui/UpdateController.h"
 
 #include <QFile>
 #include <QListWidget>

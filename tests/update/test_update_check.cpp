@@ -1,6 +1,6 @@
-#include "Clock.h"
-#include "TestHttpServer.h"
-#include "UpdateCheck.h"
+#include "common/Clock.h"
+#include "tests/update/TestHttpServer.h"
+#include "update/UpdateCheck.h"
 
 #include <QDir>
 #include <QSignalSpy>

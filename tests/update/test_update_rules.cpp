@@ -1,5 +1,5 @@
-#include "UpdateAddress.h"
-#include "UpdateVersion.h"
+#include "update/UpdateAddress.h"
+#include "update/UpdateVersion.h"
 
 #include <QTest>
 

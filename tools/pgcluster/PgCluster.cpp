@@ -1,4 +1,4 @@
-#include "PgCluster.h"
+#include "tools/pgcluster/PgCluster.h"
 
 #include <QFile>
 #include <QFileInfo>

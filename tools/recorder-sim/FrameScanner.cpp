@@ -1,4 +1,4 @@
-#include "FrameScanner.h"
+#include "tools/recorder-sim/FrameScanner.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "PtyLink.h"
+#include "tools/recorder-sim/PtyLink.h"
 
 #include <QSocketNotifier>
 

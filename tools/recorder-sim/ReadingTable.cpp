@@ -1,4 +1,4 @@
-#include "ReadingTable.h"
+#include "tools/recorder-sim/ReadingTable.h"
 
 #include <QFile>
 #include <QRegularExpression>

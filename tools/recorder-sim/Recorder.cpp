@@ -1,4 +1,4 @@
-#include "Recorder.h"
+#include "tools/recorder-sim/Recorder.h"
 
 namespace {
 

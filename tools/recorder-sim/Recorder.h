@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ReadingTable.h"
-#include "RecorderState.h"
+#include "tools/recorder-sim/ReadingTable.h"
+#include "tools/recorder-sim/RecorderState.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "RecorderState.h"
+#include "tools/recorder-sim/RecorderState.h"
 
-#include "SimOptions.h"
+#include "tools/recorder-sim/SimOptions.h"
 
 #include <QFile>
 #include <QSaveFile>

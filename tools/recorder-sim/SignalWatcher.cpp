@@ -1,4 +1,4 @@
-#include "SignalWatcher.h"
+#include "tools/recorder-sim/SignalWatcher.h"
 
 #include <QSocketNotifier>
 

@@ -1,4 +1,4 @@
-#include "SimOptions.h"
+#include "tools/recorder-sim/SimOptions.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

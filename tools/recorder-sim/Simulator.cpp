@@ -1,6 +1,6 @@
-#include "Simulator.h"
+#include "tools/recorder-sim/Simulator.h"
 
-#include "PtyLink.h"
+#include "tools/recorder-sim/PtyLink.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FrameScanner.h"
-#include "Recorder.h"
-#include "SimOptions.h"
+#include "tools/recorder-sim/FrameScanner.h"
+#include "tools/recorder-sim/Recorder.h"
+#include "tools/recorder-sim/SimOptions.h"
 
 #include <QObject>
 

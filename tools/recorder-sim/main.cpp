@@ -1,13 +1,13 @@
 // recorder-sim: answers like the temperature recorder on a pseudo-terminal, so the
 // program and its tests can be tried without hardware.
 
-#include "PtyLink.h"
-#include "ReadingTable.h"
-#include "Recorder.h"
-#include "RecorderState.h"
-#include "SignalWatcher.h"
-#include "SimOptions.h"
-#include "Simulator.h"
+#include "tools/recorder-sim/PtyLink.h"
+#include "tools/recorder-sim/ReadingTable.h"
+#include "tools/recorder-sim/Recorder.h"
+#include "tools/recorder-sim/RecorderState.h"
+#include "tools/recorder-sim/SignalWatcher.h"
+#include "tools/recorder-sim/SimOptions.h"
+#include "tools/recorder-sim/Simulator.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ModalShooter.h"
+#include "tools/screenshot-tour/ModalShooter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

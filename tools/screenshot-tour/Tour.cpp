@@ -1,15 +1,15 @@
-#include "Tour.h"
+#include "tools/screenshot-tour/Tour.h"
 
-#include "FrmDataGroupDef.h"
-#include "FrmDefMore.h"
-#include "FrmShowRiLI.h"
-#include "ModalShooter.h"
-#include "StoreController.h"
-#include "frmMain.h"
-#include "frmRiLi.h"
-#include "frmWenduBaobiao.h"
-#include "frmWenduQuxian.h"
-#include "frmWenkongFenxi.h"
+#include "analysis/ui/frmWenkongFenxi.h"
+#include "app/frmMain.h"
+#include "common/ui/FrmShowRiLI.h"
+#include "common/ui/frmRiLi.h"
+#include "curves/ui/frmWenduQuxian.h"
+#include "grouping/ui/FrmDataGroupDef.h"
+#include "grouping/ui/FrmDefMore.h"
+#include "reports/ui/frmWenduBaobiao.h"
+#include "store/ui/StoreController.h"
+#include "tools/screenshot-tour/ModalShooter.h"
 
 #include <QAction>
 #include <QCalendarWidget>

@@ -8,15 +8,15 @@
 // With --office, this copy is the Nth of OF copies sharing one database server: it saves
 // its one upload under the Nth of OF upload times, waits for the others', then groups and
 // draws.
-#include "Clock.h"
-#include "InstanceLock.h"
-#include "ModalShooter.h"
-#include "QtPrompts.h"
-#include "Startup.h"
-#include "Tour.h"
-#include "frmLogin.h"
-#include "frmMain.h"
-#include "frmSplash.h"
+#include "app/InstanceLock.h"
+#include "app/Startup.h"
+#include "app/frmLogin.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "common/Clock.h"
+#include "common/ui/QtPrompts.h"
+#include "tools/screenshot-tour/ModalShooter.h"
+#include "tools/screenshot-tour/Tour.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "FrmUpdate.h"
+#include "update/ui/FrmUpdate.h"
 
-#include "Prompts.h"
-#include "UpdateCheck.h"
+#include "common/Prompts.h"
+#include "update/UpdateCheck.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

@@ -1,8 +1,8 @@
-#include "UpdateController.h"
+#include "update/ui/UpdateController.h"
 
-#include "FrmUpdate.h"
-#include "UpdateCheck.h"
-#include "Version.h"
+#include "common/Version.h"
+#include "update/UpdateCheck.h"
+#include "update/ui/FrmUpdate.h"
 
 #include <QWidget>
 

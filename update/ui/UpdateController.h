@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UpdatePlace.h"
+#include "update/UpdatePlace.h"
 
 #include <QObject>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FakeTransport.h"
-#include "LinkState.h"
-#include "RS_fun.h"
-#include "StepClock.h"
+#include "link/LinkState.h"
+#include "link/RS_fun.h"
+#include "tests/link/fakes/FakeTransport.h"
+#include "tests/link/fakes/StepClock.h"
 
 // The command routine wired to a scripted line and a clock that moves only when slept on:
 // a fresh one per test case.

@@ -1,6 +1,6 @@
-#include "SimRun.h"
+#include "tests/link/sim/SimRun.h"
 
-#include "LinkState.h"
+#include "link/LinkState.h"
 
 #include <QFile>
 
