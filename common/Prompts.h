@@ -2,11 +2,12 @@
 
 #include <QString>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
-// Every message box and file chooser of the program goes through this interface,
-// so that the real program shows them and tests can answer them from a script.
+// Every message box, file chooser and modal dialog of the program goes through this
+// interface, so that the real program shows them and tests can answer them from a script.
 class Prompts {
 public:
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -28,4 +29,8 @@ public:
 
     // Lets the user choose and set up the printer; false when the user cancelled.
     virtual bool printerSetup(QWidget* parent, const QString& title, QPrinter& printer) = 0;
+
+    // Runs a dialog modally and returns its result (QDialog::Accepted or Rejected). The
+    // dialog hands its answer back as a value once this returns.
+    virtual int runDialog(QDialog& dialog) = 0;
 };

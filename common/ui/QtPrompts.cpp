@@ -1,5 +1,6 @@
 #include "common/ui/QtPrompts.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -84,4 +85,8 @@ bool QtPrompts::printerSetup(QWidget* parent, const QString& title, QPrinter& pr
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(title);
     return dialog.exec() == QDialog::Accepted;
+}
+
+int QtPrompts::runDialog(QDialog& dialog) {
+    return dialog.exec();
 }

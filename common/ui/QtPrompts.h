@@ -2,7 +2,7 @@
 
 #include "common/Prompts.h"
 
-// The real prompts: QMessageBox and QFileDialog.
+// The real prompts: QMessageBox, QFileDialog and the dialogs' own modal loop.
 class QtPrompts : public Prompts {
 public:
     Answer message(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
@@ -12,4 +12,5 @@ public:
     QString openFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& startPath) override;
     bool printerSetup(QWidget* parent, const QString& title, QPrinter& printer) override;
+    int runDialog(QDialog& dialog) override;
 };

@@ -50,6 +50,21 @@ bool ScriptedPrompts::printerSetup(QWidget*, const QString& title, QPrinter& pri
     return true;
 }
 
+int ScriptedPrompts::runDialog(QDialog& dialog) {
+    m_asked.append({QStringLiteral("dialog"), dialog.windowTitle(), {}, Buttons::Ok, {}});
+    // Shown without a modal loop of its own, so the dialog sets itself up as it would on
+    // screen and every answer runs straight on it.
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    while (dialog.isVisible() && !m_dialogs.isEmpty())
+        m_dialogs.takeFirst()(dialog);
+    if (dialog.isVisible()) {
+        ++m_unanswered;
+        dialog.reject();
+    }
+    return dialog.result();
+}
+
 QStringList ScriptedPrompts::texts() const {
     QStringList out;
     for (const Question& q : m_asked)
@@ -61,6 +76,7 @@ void ScriptedPrompts::clear() {
     m_answers.clear();
     m_paths.clear();
     m_printers.clear();
+    m_dialogs.clear();
     m_asked.clear();
     m_unanswered = 0;
 }
