@@ -230,6 +230,21 @@ void TestThermalFigures::suspectSensorsAreListed() {
     QCOMPARE(jump.description(), QStringLiteral("5小时0分内变化12.0℃"));
     QCOMPARE(r.suspects[1].sensor, 9);
     QCOMPARE(r.suspects[1].reason, SuspectSensor::Reason::LatestMissing);
+
+    // Readings one round apart are compared; the round is the pour's interval.
+    PourBuilder rounds = threeSlotStation();
+    rounds.upload(0, {"1=11.5"}).upload(6, {"1=23.5"}).upload(12, {"1=11.4"});
+    const AnalysisResult atRounds = analyse(rounds);
+    QStringList jumps;
+    for (const SuspectSensor& s : atRounds.suspects)
+        jumps << s.description();
+    QCOMPARE(jumps, (QStringList{"6小时0分内变化12.0℃", "6小时0分内变化-12.1℃"}));
+    PourSettings shorter = atRounds.pour;
+    shorter.intervalHours = 5.5;
+    QVERIFY(SuspectSensor::find(*atRounds.readings, atRounds.stations, shorter).isEmpty());
+    PourSettings longer = r.pour;
+    longer.intervalHours = 7;
+    QCOMPARE(SuspectSensor::find(*r.readings, r.stations, longer).size(), 3);
 }
 
 void TestThermalFigures::watchTellsWhenTheNextRoundIsDue() {
