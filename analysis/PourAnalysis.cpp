@@ -83,7 +83,6 @@ AnalysisResult PourAnalysis::compute(const AnalysisInputs& in, const QDateTime& 
     out.breaches = Breach::collect(out.series, out.limits);
     out.gaps = UploadGap::find(out.readings->times(), out.pour.placedAt, out.pour.monitoringEndsAt,
                                now, out.pour.intervalHours);
-    out.suspects = SuspectSensor::find(*out.readings, out.stations, out.pour.airSensor,
-                                       out.pour.jumpLimit);
+    out.suspects = SuspectSensor::find(*out.readings, out.stations, out.pour);
     return out;
 }

@@ -16,4 +16,8 @@ struct StationSeries {
 
     // The last upload at which the station had a temperature; -1 when it never had one.
     [[nodiscard]] int latest() const;
+    // Where the station stands: the worst of each figure's state at the last upload where
+    // the figure had a value, so a reading missing at the latest upload does not hide what
+    // the readings before it showed.
+    [[nodiscard]] FigureState standing() const;
 };

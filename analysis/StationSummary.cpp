@@ -20,6 +20,10 @@ StationSummary StationSummary::of(const StationSeries& series) {
             s.overs += f.state == FigureState::Over ? 1 : 0;
         }
     }
+    // A rise is a negative cooling rate at one upload, but a station that only warmed has
+    // not cooled at all: its largest cooling is none, not a negative one.
+    if (s.maxCoolingRate < 0)
+        s.maxCoolingRate = 0;
     s.verdict = !read         ? Verdict::NoData
                 : s.overs     ? Verdict::Over
                 : s.warnings  ? Verdict::Warning

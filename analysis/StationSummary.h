@@ -11,7 +11,8 @@ struct StationSeries;
 struct StationSummary {
     enum class Verdict { NoData, Within, Warning, Over };
 
-    // NaN where the figure never had a value.
+    // NaN where the figure never had a value. The largest cooling rate is never negative:
+    // 0 for a station that only warmed.
     double maxTemperature;
     double maxCoreDifference;
     double maxCoolingRate;

@@ -1,6 +1,7 @@
 #include "analysis/SuspectSensor.h"
 
 #include "analysis/PourReadings.h"
+#include "analysis/PourSettings.h"
 #include "analysis/ReadingTime.h"
 #include "analysis/ScheduleWatch.h"
 #include "analysis/Station.h"
@@ -11,21 +12,27 @@
 
 namespace {
 
-void check(const PourReadings& r, SuspectSensor base, double jumpLimit,
+struct JumpRule {
+    qint64 windowSeconds;
+    double limit;
+};
+
+void check(const PourReadings& r, SuspectSensor base, const JumpRule& jump,
            QVector<SuspectSensor>& out) {
     const std::vector<double>* values = r.series(base.sensor);
     if (!values)
         return;
     const int last = r.uploadCount() - 1;
     int previous = -1;
-    const auto window = static_cast<qint64>(SuspectSensor::JumpWindowHours * 3600.0);
     for (int i = 0; i <= last; ++i) {
         const double v = (*values)[static_cast<std::size_t>(i)];
         if (qIsNaN(v))
             continue;
         if (previous >= 0) {
             const double change = v - (*values)[static_cast<std::size_t>(previous)];
-            if (r.seconds()[i] - r.seconds()[previous] < window && std::fabs(change) > jumpLimit) {
+            // Readings one round apart are exactly one interval apart, and must be compared.
+            if (r.seconds()[i] - r.seconds()[previous] <= jump.windowSeconds &&
+                std::fabs(change) > jump.limit) {
                 SuspectSensor s = base;
                 s.reason = SuspectSensor::Reason::Jump;
                 s.at = r.times()[i];
@@ -54,8 +61,9 @@ QString SuspectSensor::description() const {
 }
 
 QVector<SuspectSensor> SuspectSensor::find(const PourReadings& readings,
-                                           const QVector<Station>& stations, int airSensor,
-                                           double jumpLimit) {
+                                           const QVector<Station>& stations,
+                                           const PourSettings& pour) {
+    const JumpRule jump{std::llround(pour.intervalHours * 3600.0), pour.jumpLimit};
     QVector<SuspectSensor> out;
     for (const Station& station : stations)
         for (int k : station.filledSlots()) {
@@ -63,12 +71,12 @@ QVector<SuspectSensor> SuspectSensor::find(const PourReadings& readings,
             base.sensor = station.sensor(k);
             base.station = station.name;
             base.slot = k + 1;
-            check(readings, base, jumpLimit, out);
+            check(readings, base, jump, out);
         }
-    if (airSensor > 0) {
+    if (pour.airSensor > 0) {
         SuspectSensor base;
-        base.sensor = airSensor;
-        check(readings, base, jumpLimit, out);
+        base.sensor = pour.airSensor;
+        check(readings, base, jump, out);
     }
     return out;
 }

@@ -5,15 +5,14 @@
 #include <QVector>
 
 class PourReadings;
+struct PourSettings;
 struct Station;
 
 // A sensor whose readings look wrong: its latest reading is missing or "E1" while it read
-// before, or it jumped more than the jump limit between readings close together.
+// before, or it jumped more than the pour's jump limit between readings at most one
+// measuring interval apart. Readings further apart may differ by any amount.
 struct SuspectSensor {
     enum class Reason { LatestMissing, Jump };
-
-    // Readings further apart than this may differ by any amount.
-    static constexpr double JumpWindowHours = 6.0;
 
     int sensor = 0;
     // The station and slot (from 1) the sensor serves; empty station and slot 0 for the
@@ -30,7 +29,7 @@ struct SuspectSensor {
     // What is wrong, in words.
     [[nodiscard]] QString description() const;
 
-    [[nodiscard]] static QVector<SuspectSensor> find(const PourReadings& readings,
-                                                     const QVector<Station>& stations,
-                                                     int airSensor, double jumpLimit);
+    // The pour gives the air sensor, the jump limit and the measuring interval.
+    [[nodiscard]] static QVector<SuspectSensor>
+    find(const PourReadings& readings, const QVector<Station>& stations, const PourSettings& pour);
 };

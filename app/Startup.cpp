@@ -24,8 +24,7 @@
 namespace {
 
 const QString FirstStartAdvice =
-    QStringLiteral("数据库中还没有数据：请先从“手持测温记录仪”菜单联机并获取设备数据；"
-                   "没有记录仪时，可用模拟记录仪试用。");
+    QStringLiteral("数据库中还没有数据：请先从“手持测温记录仪”菜单联机并获取设备数据。");
 
 // THERMBOOK_CHECK_START=1 proves that the program starts where no one can answer it (a
 // package check, CI): the login is accepted with an empty password, the main window opens

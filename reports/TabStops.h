@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <QVector>
 
-// A text placed from a column of a fixed-layout line (columns count from 1, a character
-// takes one column).
+// A text placed from a column of a fixed-layout line. Columns count from 1 as an editor
+// shows them: a Chinese (wide) character takes two, any other character one.
 struct TabField {
     int column = 1;
     QString text;

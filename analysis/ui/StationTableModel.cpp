@@ -18,6 +18,23 @@ FigureKind figureOf(int column) {
     return Figures::kind(column - StationTableModel::FirstFigure);
 }
 
+// Some sensor of the station has no reading at the latest upload of the pour.
+bool readingMissing(const AnalysisResult& r, int station) {
+    const Station& s = r.stations[station];
+    const QVector<int> filled = s.filledSlots();
+    const int last = r.readings->uploadCount() - 1;
+    return std::any_of(filled.cbegin(), filled.cend(),
+                       [&](int k) { return qIsNaN(r.readings->at(last, s.sensor(k))); });
+}
+
+QString stateText(FigureState state, bool readingMissing) {
+    const QString name = FigureStates::name(state);
+    if (!readingMissing)
+        return name;
+    const QString missing = QStringLiteral("最新读数缺失");
+    return name.isEmpty() ? missing : name + QStringLiteral("（") + missing + QStringLiteral("）");
+}
+
 } // namespace
 
 StationTableModel::StationTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -29,8 +46,10 @@ void StationTableModel::setResult(const AnalysisResult* result) {
     m_order.clear();
     if (result)
         for (int s = 0; s < result->stations.size(); ++s) {
-            const StationSummary sum = StationSummary::of(result->series[s]);
-            m_rows.append({result->series[s].latest(), sum.warnings, sum.overs});
+            const StationSeries& series = result->series[s];
+            const StationSummary sum = StationSummary::of(series);
+            m_rows.append({series.latest(), sum.warnings, sum.overs, series.standing(),
+                           readingMissing(*result, s)});
             m_order.append(s);
         }
     std::stable_sort(m_order.begin(), m_order.end(), [this](int a, int b) { return worseFirst(a, b); });
@@ -80,8 +99,8 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
     const int c = index.column();
     if (role == StationRole)
         return s;
-    const FigureState state = !latest            ? FigureState::None
-                              : c == State        ? latest->worst()
+    const FigureState state = !latest                            ? FigureState::None
+                              : c == State                       ? row.state
                               : c >= FirstFigure && c < Warnings ? (*latest)[figureOf(c)].state
                                                                  : FigureState::None;
     if (role == Qt::BackgroundRole) {
@@ -96,7 +115,7 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
     case Name:
         return m_result->stations[s].name;
     case State:
-        return latest ? FigureStates::name(state) : QStringLiteral("无数据");
+        return latest ? stateText(row.state, row.readingMissing) : QStringLiteral("无数据");
     case Time:
         return latest ? ReadingTime::shortText(m_result->times()[row.latest]) : QString();
     case Warnings:
@@ -111,9 +130,7 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
 bool StationTableModel::worseFirst(int a, int b) const {
     const auto key = [this](int s) {
         const Row& r = m_rows[s];
-        const FigureState latest =
-            r.latest >= 0 ? m_result->series[s].uploads[r.latest].worst() : FigureState::None;
-        return std::make_tuple(static_cast<int>(latest), r.overs, r.warnings);
+        return std::make_tuple(static_cast<int>(r.state), r.overs, r.warnings);
     };
     return key(a) > key(b);
 }

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "analysis/Figure.h"
+
 #include <QAbstractTableModel>
 #include <QVector>
 
 struct AnalysisResult;
 
 // The stations with their latest figures, one row each, every figure cell shaded by its
-// state. Sorting by the state column, and the order it starts in, puts the worst first:
-// latest state, then breaches, then warnings over the whole monitoring.
+// state. The state column shows where the station stands, and says when one of its
+// readings is missing at the latest upload. Sorting by the state column, and the order it starts
+// in, puts the worst first: that state, then breaches, then warnings over the whole monitoring.
 class StationTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -36,6 +39,8 @@ private:
         int latest = -1;
         int warnings = 0;
         int overs = 0;
+        FigureState state = FigureState::None;
+        bool readingMissing = false;
     };
     [[nodiscard]] bool worseFirst(int a, int b) const;
     [[nodiscard]] double sortValue(int station, int column) const;

@@ -14,6 +14,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,8 +24,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -41,6 +44,19 @@ QLabel* arrayLabel(const QString& name, int index, const QString& text, QWidget*
 }
 
 using DialogControls::button;
+
+// Chinese text breaks between any two characters, so a box narrower than the chart's
+// messages splits a word such as "存在" across lines. The box takes the width of the longer
+// message, and one character more for the cursor and the rounding of the text's width.
+int statusBoxWidth(const QPlainTextEdit* box) {
+    const QFontMetrics metrics(box->font());
+    int text = 0;
+    for (const QString& message : {MyFunctions::NoDataText, MyFunctions::HasDataText})
+        text = std::max(text, metrics.horizontalAdvance(message));
+    const int margins = 2 * (box->frameWidth() + qCeil(box->document()->documentMargin()));
+    return std::max(Twips::ToPixels(3000),
+                    text + margins + metrics.horizontalAdvance(QChar(0x3000)));
+}
 
 } // namespace
 
@@ -120,7 +136,7 @@ QWidget* frmWenduQuxian::buildStationPanel() {
     Cmd_Shuaxin = button(QStringLiteral("Cmd_刷新"), QStringLiteral("刷新"), panel);
     Text1 = new QPlainTextEdit(QStringLiteral("操作结果：\n"), panel);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFixedSize(Twips::ToPixels(3000), Twips::ToPixels(900));
+    Text1->setFixedSize(statusBoxWidth(Text1), Twips::ToPixels(900));
     Check1 = new QCheckBox(QStringLiteral("定时刷新"), panel);
     Check1->setObjectName(QStringLiteral("Check1"));
     grid->addWidget(arrayLabel(QStringLiteral("Label2"), 2, QStringLiteral("站点编号："), panel), 0,

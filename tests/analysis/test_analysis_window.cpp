@@ -1,6 +1,7 @@
 // The window "温控分析" offscreen, its dialogs answered through the scripted prompts, its
 // controller and the main window's menu item and status-bar watch.
 #include "analysis/AnalysisInputs.h"
+#include "analysis/PourAnalysis.h"
 #include "analysis/PourSettingsStore.h"
 #include "analysis/ui/AnalysisController.h"
 #include "analysis/ui/FrmAirSensor.h"
@@ -14,6 +15,7 @@
 #include "common/Module1.h"
 #include "curves/ui/ChartPicture.h"
 #include "grouping/GroupDefinitions.h"
+#include "tests/analysis/PourBuilder.h"
 #include "tests/reports/ReportFakes.h"
 #include "tests/reports/XlsxProbe.h"
 #include "tests/store/StoreFixture.h"
@@ -81,6 +83,7 @@ private slots:
     void settingsDialogsRefuseBadEntriesAndChangeTheVerdict();
     void pourDialogRefusesAPlacingTimeAfterTheFirstUpload();
     void stationTableSortsByAnyColumnWithEmptyFiguresLast();
+    void stationMissingItsLatestCoreReadingKeepsItsState();
     void emptyPourOpensAndSaysWhatIsMissing();
     void recordSheetIsWrittenAndOpened();
     void chartPrints();
@@ -241,6 +244,25 @@ void TestAnalysisWindow::stationTableSortsByAnyColumnWithEmptyFiguresLast() {
     // The chart follows the chosen row, whatever the order.
     w->tblStations->setCurrentIndex(w->tblStations->model()->index(names().indexOf("0002"), 0));
     QCOMPARE(w->currentStation(), 1);
+}
+
+void TestAnalysisWindow::stationMissingItsLatestCoreReadingKeepsItsState() {
+    PourBuilder p;
+    p.station(QStringLiteral("0001"), {1, 2, 3}).station(QStringLiteral("0002"), {4, 5, 6});
+    p.inputs().pour.placingTemperature = 20;
+    // 0001 is 26 degrees hotter inside than at its surface, then its core reads E1; the core
+    // of 0002 never reads.
+    p.upload(0, {"1=34", "2=60", "3=50", "4=30", "5=E1", "6=35"});
+    p.upload(6, {"1=36", "2=E1", "3=50", "4=30", "5=E1", "6=35"});
+    const AnalysisResult r = PourAnalysis::compute(p.build(), PourBuilder::hour(7));
+    StationTableModel model;
+    model.setResult(&r);
+    const auto state = [&model](int station) {
+        return model.index(model.rowOf(station), StationTableModel::State).data().toString();
+    };
+    QCOMPARE(state(0), QStringLiteral("超限（最新读数缺失）"));
+    QCOMPARE(state(1), QStringLiteral("最新读数缺失"));
+    QCOMPARE(model.stationAt(0), 0);
 }
 
 void TestAnalysisWindow::emptyPourOpensAndSaysWhatIsMissing() {

@@ -3,6 +3,7 @@
 #include "analysis/PourAnalysis.h"
 #include "analysis/ReadingTime.h"
 #include "analysis/ScheduleWatch.h"
+#include "analysis/StationSummary.h"
 #include "analysis/TemperatureText.h"
 #include "analysis/ValueScale.h"
 #include "tests/analysis/PourBuilder.h"
@@ -60,10 +61,12 @@ void TestThermalFigures::coolingOverADayIsJudgedPerDay_data() {
     QTest::addColumn<QString>("after");
     QTest::addColumn<double>("rate");
     QTest::addColumn<int>("state");
-    QTest::newRow("60.0 to 57.0: 3.0/d over 2.0") << "57.0" << 3.0 << int(FigureState::Over);
-    QTest::newRow("60.0 to 58.3: 1.7/d above 1.6") << "58.3" << 1.7 << int(FigureState::Warning);
-    QTest::newRow("60.0 to 58.5: 1.5/d") << "58.5" << 1.5 << int(FigureState::Within);
-    QTest::newRow("warming is no cooling") << "61" << -1.0 << int(FigureState::Within);
+    QTest::addColumn<double>("largest");
+    QTest::newRow("60.0 to 57.0: 3.0/d over 2.0") << "57.0" << 3.0 << int(FigureState::Over) << 3.0;
+    QTest::newRow("60.0 to 58.3: 1.7/d above 1.6")
+        << "58.3" << 1.7 << int(FigureState::Warning) << 1.7;
+    QTest::newRow("60.0 to 58.5: 1.5/d") << "58.5" << 1.5 << int(FigureState::Within) << 1.5;
+    QTest::newRow("warming is no cooling") << "61" << -1.0 << int(FigureState::Within) << 0.0;
 }
 
 void TestThermalFigures::coolingOverADayIsJudgedPerDay() {
@@ -75,6 +78,7 @@ void TestThermalFigures::coolingOverADayIsJudgedPerDay() {
     const AnalysisResult r = analyse(p);
     QCOMPARE(figure(r, 1, FigureKind::CoolingRate).value, rate);
     QCOMPARE(int(figure(r, 1, FigureKind::CoolingRate).state), state);
+    QTEST(StationSummary::of(r.series[0]).maxCoolingRate, "largest");
 }
 
 void TestThermalFigures::dayBackIsInterpolatedBetweenTheUploadsAroundIt() {
@@ -230,6 +234,21 @@ void TestThermalFigures::suspectSensorsAreListed() {
     QCOMPARE(jump.description(), QStringLiteral("5小时0分内变化12.0℃"));
     QCOMPARE(r.suspects[1].sensor, 9);
     QCOMPARE(r.suspects[1].reason, SuspectSensor::Reason::LatestMissing);
+
+    // Readings one round apart are compared; the round is the pour's interval.
+    PourBuilder rounds = threeSlotStation();
+    rounds.upload(0, {"1=11.5"}).upload(6, {"1=23.5"}).upload(12, {"1=11.4"});
+    const AnalysisResult atRounds = analyse(rounds);
+    QStringList jumps;
+    for (const SuspectSensor& s : atRounds.suspects)
+        jumps << s.description();
+    QCOMPARE(jumps, (QStringList{"6小时0分内变化12.0℃", "6小时0分内变化-12.1℃"}));
+    PourSettings shorter = atRounds.pour;
+    shorter.intervalHours = 5.5;
+    QVERIFY(SuspectSensor::find(*atRounds.readings, atRounds.stations, shorter).isEmpty());
+    PourSettings longer = r.pour;
+    longer.intervalHours = 7;
+    QCOMPARE(SuspectSensor::find(*r.readings, r.stations, longer).size(), 3);
 }
 
 void TestThermalFigures::watchTellsWhenTheNextRoundIsDue() {

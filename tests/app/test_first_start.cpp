@@ -25,8 +25,7 @@
 namespace {
 
 const QString Advice =
-    QStringLiteral("数据库中还没有数据：请先从“手持测温记录仪”菜单联机并获取设备数据；"
-                   "没有记录仪时，可用模拟记录仪试用。");
+    QStringLiteral("数据库中还没有数据：请先从“手持测温记录仪”菜单联机并获取设备数据。");
 
 } // namespace
 

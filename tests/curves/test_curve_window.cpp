@@ -11,6 +11,7 @@
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/WhenShown.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDir>
@@ -23,6 +24,9 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 
 namespace {
@@ -86,6 +90,10 @@ private slots:
         QCOMPARE(w.pictureWidth(), 23200);
 
         openAndDraw(w);
+        // The message fits the status box on one line, "存在" not split.
+        const QTextBlock message = w.Text1->document()->firstBlock();
+        w.Text1->document()->documentLayout()->blockBoundingRect(message);
+        QCOMPARE(message.layout()->lineCount(), 1);
         QCOMPARE(w.pictureWidth(), 13800);
         QCOMPARE(chart.LastDataX, 4000 + 100 * (48 + 18));
         QCOMPARE(w.HScroll1->maximum(), 1);

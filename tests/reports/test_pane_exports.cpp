@@ -87,12 +87,11 @@ private slots:
         QCOMPARE(m_prompts.asked().first().title, QStringLiteral("保存为："));
         QCOMPARE(m_prompts.asked().first().text, QStringLiteral("所有文件 (*.txt)"));
         const QString pad(19, QLatin1Char(' '));
-        QCOMPARE(text,
-                 textFile({pad + QStringLiteral("编号        日期和时间               温度值"),
-                           Rule, pad + QStringLiteral("001       2008-04-30 14:25:03 023"),
-                           pad + QStringLiteral("          2008-04-29 10:00:00 020"),
-                           pad + QStringLiteral("002       2008-04-30 14:25:03 E1"),
-                           pad + QStringLiteral("          2008-04-29 10:00:00 021")}));
+        QCOMPARE(text, textFile({pad + QStringLiteral("编号      日期和时间          温度值"), Rule,
+                                 pad + QStringLiteral("001       2008-04-30 14:25:03 023"),
+                                 pad + QStringLiteral("          2008-04-29 10:00:00 020"),
+                                 pad + QStringLiteral("002       2008-04-30 14:25:03 E1"),
+                                 pad + QStringLiteral("          2008-04-29 10:00:00 021")}));
         QCOMPARE(m_launcher.texts, QStringList{m_db.file(QStringLiteral("pane.txt"))});
         QVERIFY(!m_waiting.visible);
     }

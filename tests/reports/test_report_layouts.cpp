@@ -102,8 +102,8 @@ private slots:
         const QString rule = blanks(19) + QString(40, QLatin1Char('-'));
         QTest::newRow("number first: heads")
             << Fill::BySensorThenTime << QStringList()
-            << QStringList{blanks(19) + QStringLiteral("编号") + blanks(8) +
-                               QStringLiteral("日期和时间") + blanks(15) + QStringLiteral("温度值"),
+            << QStringList{blanks(19) + QStringLiteral("编号") + blanks(6) +
+                               QStringLiteral("日期和时间") + blanks(10) + QStringLiteral("温度值"),
                            rule};
         QTest::newRow("number first: row")
             << Fill::BySensorThenTime
@@ -119,8 +119,8 @@ private slots:
                            QStringLiteral("021")};
         QTest::newRow("time first: heads")
             << Fill::ByTimeThenSensor << QStringList()
-            << QStringList{blanks(19) + QStringLiteral("日期和时间") + blanks(20) +
-                               QStringLiteral("编号") + blanks(3) + QStringLiteral("温度值"),
+            << QStringList{blanks(19) + QStringLiteral("日期和时间") + blanks(15) +
+                               QStringLiteral("编号") + blanks(1) + QStringLiteral("温度值"),
                            rule};
         QTest::newRow("time first: row")
             << Fill::QueryByTime
@@ -133,6 +133,14 @@ private slots:
             << QStringList{QStringLiteral("2008-04-30 14:25:03 and more text"),
                            QStringLiteral("001"), QStringLiteral("023.40")}
             << QStringList{blanks(19) + QStringLiteral("2008-04-30 14:25:03 and more text"),
+                           blanks(44) + QStringLiteral("001") + blanks(2) +
+                               QStringLiteral("023.40")};
+        // 13 Chinese characters fill 26 columns and reach the next stop.
+        QTest::newRow("time first: a wide first cell wraps")
+            << Fill::QueryByTime
+            << QStringList{QString(13, QChar(0x6E29)), QStringLiteral("001"),
+                           QStringLiteral("023.40")}
+            << QStringList{blanks(19) + QString(13, QChar(0x6E29)),
                            blanks(44) + QStringLiteral("001") + blanks(2) +
                                QStringLiteral("023.40")};
         QTest::newRow("upload times: one column")
