@@ -1,10 +1,10 @@
 #include "reports/TemplateBook.h"
 
+#include "common/CheckedSaveFile.h"
 #include "reports/FirstWorksheet.h"
 #include "reports/ZipArchive.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 bool TemplateBook::open(const QString& templatePath) {
     m_package.clear();
@@ -36,6 +36,5 @@ bool TemplateBook::saveAs(const QString& path) const {
     const QByteArray filled = package.commit();
     if (filled.isEmpty())
         return false;
-    QSaveFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(filled) == filled.size() && out.commit();
+    return CheckedSaveFile::writeWhole(path, filled);
 }

@@ -1,15 +1,16 @@
 #include "update/UpdateCheck.h"
 
+#include "common/CheckedSaveFile.h"
 #include "common/Clock.h"
 #include "update/EngineFile.h"
 #include "update/HttpFetch.h"
 #include "update/InterNetConnected.h"
 #include "update/UpdateAddress.h"
 #include "update/UpdateVersion.h"
-#include "update/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace {
@@ -106,7 +107,9 @@ void UpdateCheck::DownLoad(const QString& strURL, const QString& Save2FilePathNa
     // A stale copy must never pass for the file just asked for.
     QFile::remove(Save2FilePathName);
     m_fetch->get(QUrl(strURL), [Save2FilePathName, then = std::move(then)](const Stored& bytes) {
-        then(bytes && WriteWholeFile(Save2FilePathName, *bytes) ? bytes : std::nullopt);
+        const bool stored = bytes && QDir().mkpath(QFileInfo(Save2FilePathName).absolutePath()) &&
+                            CheckedSaveFile::writeWhole(Save2FilePathName, *bytes);
+        then(stored ? bytes : std::nullopt);
     });
 }
 
