@@ -90,8 +90,8 @@ void ReportMessages::openWritten(QWidget* parent, Prompts& prompts, FileLauncher
     // No program here opens workbooks: the message of a missing spreadsheet program, and
     // where the file is all the same.
     if (kind == FileKind::Workbook)
-        prompts.message(parent, Title, NoWorkbook + QLatin1Char('\n') + saved,
-                        Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        prompts.message(parent, Title, NoWorkbook + QLatin1Char('\n') + saved, Prompts::Buttons::Ok,
+                        Prompts::Icon::Warning);
     else
         prompts.message(parent, Module1::AppTitle, saved);
 }

@@ -176,9 +176,9 @@ private slots:
         QVERIFY(CheckedSaveFile::writeWhole(hostile, package.commit()));
 
         const QString target = m_db.file(QStringLiteral("hostile.xlsx"));
-        const ExportResult result =
-            StationWorkbook::write(m_db.dbPath(), hostile, target,
-                                   {7, QDate(2008, 4, 10), QDate(2008, 4, 30)}, [](qint64, qint64) {});
+        const ExportResult result = StationWorkbook::write(
+            m_db.dbPath(), hostile, target, {7, QDate(2008, 4, 10), QDate(2008, 4, 30)},
+            [](qint64, qint64) {});
         QCOMPARE(result.kind, ExportResult::Kind::BadTemplate);
         QCOMPARE(result.message, reason + QDir::toNativeSeparators(hostile));
         QVERIFY(!QFile::exists(target));

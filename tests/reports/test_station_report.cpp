@@ -181,8 +181,8 @@ private slots:
         QCOMPARE(save.startPath, QDir(m_documents.path()).filePath("报表/测温数据报表.xlsx"));
         QCOMPARE(m_launcher.workbooks, QStringList{target});
         QCOMPARE(progressAtOpen, QStringLiteral("进度：1000‰"));
-        QCOMPARE(m_prompts.texts().last(),
-                 NoWorkbook + QStringLiteral("\n文件已保存到：") + QDir::toNativeSeparators(target));
+        QCOMPARE(m_prompts.texts().last(), NoWorkbook + QStringLiteral("\n文件已保存到：") +
+                                               QDir::toNativeSeparators(target));
         QVERIFY(w->Text2->isHidden());
 
         const XlsxProbe book(target);
