@@ -1,7 +1,8 @@
 #include "curves/BitmapFile.h"
 
+#include "common/CheckedSaveFile.h"
+
 #include <QImage>
-#include <QSaveFile>
 
 QString BitmapFile::WithBmpSuffix(const QString& fileName) {
     if (fileName.endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive))
@@ -10,11 +11,11 @@ QString BitmapFile::WithBmpSuffix(const QString& fileName) {
 }
 
 bool BitmapFile::Save(const QImage& image, const QString& fileName) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    CheckedSaveFile file(fileName);
+    if (!file.open())
         return false;
     if (!image.save(&file, "BMP")) {
-        file.cancelWriting();
+        file.discard();
         return false;
     }
     return file.commit();

@@ -12,8 +12,10 @@ struct ExportResult {
         NoData,
         // The database could not be read; `message` says why. Nothing was written.
         ReadFailed,
-        // The file could not be made: a template that is missing or no workbook, or a
-        // target that cannot be written. `message` holds the file's error where there is
+        // The template is missing or cannot be used; `message` says why, naming it.
+        // Nothing was written.
+        BadTemplate,
+        // The target cannot be written; `message` holds the file's error where there is
         // one. Nothing was written.
         CannotWrite,
     };

@@ -3,8 +3,12 @@
 #include <QDir>
 #include <QFileInfo>
 
+QString ReportFolder::path(const QString& documentsFolder) {
+    return QDir(documentsFolder).filePath(QStringLiteral("报表"));
+}
+
 QString ReportFolder::make(const QString& documentsFolder) {
-    const QString folder = QDir(documentsFolder).filePath(QStringLiteral("报表"));
+    const QString folder = path(documentsFolder);
     return QDir().mkpath(folder) ? folder : QString();
 }
 

@@ -7,8 +7,10 @@
 // written.
 namespace ReportFolder {
 
-// The folder's path under `documentsFolder`, made (with its parents) when it is missing;
-// empty when it cannot be made.
+// The folder's path under `documentsFolder`.
+[[nodiscard]] QString path(const QString& documentsFolder);
+// The folder's path, made (with its parents) when it is missing; empty when it cannot be
+// made.
 [[nodiscard]] QString make(const QString& documentsFolder);
 
 // A name for a new workbook in the folder, from the moment it is written, so one export

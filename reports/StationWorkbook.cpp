@@ -34,7 +34,7 @@ ExportResult StationWorkbook::write(const QString& dbPath, const QString& templa
                                     const ExportProgress& progress, int lastRow) {
     TemplateBook book;
     if (!book.open(templatePath))
-        return {ExportResult::Kind::CannotWrite, {}, 0};
+        return {ExportResult::Kind::BadTemplate, book.error(), 0};
     TemplateSheet& sheet = book.firstSheet();
     sheet.setModelRow(HeaderRow + 1);
     writeHeader(sheet, query);
@@ -59,7 +59,7 @@ ExportResult StationWorkbook::write(const QString& dbPath, const QString& templa
     if (const StoreResult r = rows.error(); !r.ok())
         return {ExportResult::Kind::ReadFailed, r.message(), 0};
     if (!book.saveAs(target))
-        return {ExportResult::Kind::CannotWrite, {}, 0};
+        return {ExportResult::Kind::CannotWrite, book.error(), 0};
     const bool sheetFull = HeaderRow + done >= lastRow;
     return {ExportResult::Kind::Written, {}, sheetFull ? total - done : 0};
 }

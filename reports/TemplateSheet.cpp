@@ -74,7 +74,9 @@ bool TemplateSheet::readRows(const QString& inner, std::map<int, ExistingRow>& r
                     return false;
                 lastRow = hasRef ? a.value(QLatin1String("r")).toInt() : lastRow + 1;
                 lastColumn = 0;
-                if (lastRow < 1 || rows.count(lastRow))
+                // A row beyond the sheet is refused at once, so counting on from it to the
+                // next row cannot overflow.
+                if (lastRow < 1 || lastRow > CellName::MaxRows || rows.count(lastRow))
                     return false;
                 row = &rows[lastRow];
                 row->number = lastRow;
@@ -88,7 +90,8 @@ bool TemplateSheet::readRows(const QString& inner, std::map<int, ExistingRow>& r
                 if (localName(reader.qualifiedName()) == QLatin1String("c")) {
                     int r = lastRow;
                     int c = lastColumn + 1;
-                    if (hasRef && !CellName::parse(a.value(QLatin1String("r")), r, c))
+                    if (hasRef ? !CellName::parse(a.value(QLatin1String("r")), r, c)
+                               : c > CellName::MaxColumns)
                         return false;
                     lastColumn = c;
                     child.column = c;

@@ -17,7 +17,7 @@ QStringConverter::Encoding textEncoding() {
 TextFileWriter::TextFileWriter(const QString& path) : m_file(path), m_encoder(textEncoding()) {}
 
 bool TextFileWriter::open() {
-    return m_file.open(QIODevice::WriteOnly);
+    return m_file.open();
 }
 
 void TextFileWriter::writeLine(const QString& line) {
@@ -28,18 +28,12 @@ void TextFileWriter::writeLine(const QString& line) {
 }
 
 void TextFileWriter::flush() {
-    const QByteArray bytes = m_encoder.encode(m_pending);
-    if (m_writeError.isEmpty() && m_file.write(bytes) != bytes.size())
-        m_writeError = m_file.errorString();
+    // A failed write is remembered by the file and fails the commit.
+    (void)m_file.write(m_encoder.encode(m_pending));
     m_pending.clear();
 }
 
 bool TextFileWriter::commit() {
     flush();
-    if (!m_writeError.isEmpty()) {
-        m_file.cancelWriting();
-        (void)m_file.commit();
-        return false;
-    }
     return m_file.commit();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QSaveFile>
+#include "common/CheckedSaveFile.h"
+
 #include <QString>
 #include <QStringEncoder>
 
@@ -16,15 +17,12 @@ public:
     void writeLine(const QString& line);
     [[nodiscard]] bool commit();
     // Why opening or writing failed, for the message.
-    [[nodiscard]] QString errorString() const {
-        return m_writeError.isEmpty() ? m_file.errorString() : m_writeError;
-    }
+    [[nodiscard]] QString errorString() const { return m_file.errorString(); }
 
 private:
     void flush();
 
-    QSaveFile m_file;
+    CheckedSaveFile m_file;
     QStringEncoder m_encoder;
     QString m_pending;
-    QString m_writeError;
 };

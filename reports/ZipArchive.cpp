@@ -2,6 +2,8 @@
 
 #include <zip.h>
 
+#include <algorithm>
+
 ZipArchive::ZipArchive(const QByteArray& bytes) : m_bytes(bytes) {
     zip_error_t error;
     zip_error_init(&error);
@@ -33,23 +35,32 @@ qint64 ZipArchive::locate(const QString& name) const {
     return zip_name_locate(m_zip, name.toUtf8().constData(), ZIP_FL_NOCASE);
 }
 
-bool ZipArchive::read(const QString& name, QByteArray& out) const {
-    out.clear();
+qint64 ZipArchive::size(const QString& name) const {
     const qint64 index = locate(name);
     if (index < 0)
-        return false;
+        return -1;
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(m_zip, static_cast<zip_uint64_t>(index), 0, &stat) != 0 ||
-        !(stat.valid & ZIP_STAT_SIZE) || stat.size > zip_uint64_t(1) << 30)
+        !(stat.valid & ZIP_STAT_SIZE))
+        return -1;
+    // Anything beyond the limit counts as just beyond it, so no size overflows a signed figure.
+    return static_cast<qint64>(std::min<zip_uint64_t>(stat.size, MaxPartBytes + 1));
+}
+
+bool ZipArchive::read(const QString& name, QByteArray& out) const {
+    out.clear();
+    const qint64 bytes = size(name);
+    if (bytes < 0 || bytes > MaxPartBytes)
         return false;
-    zip_file_t* file = zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0);
+    zip_file_t* file = zip_fopen_index(m_zip, static_cast<zip_uint64_t>(locate(name)), 0);
     if (!file)
         return false;
-    out.resize(static_cast<qsizetype>(stat.size));
-    const zip_int64_t got = zip_fread(file, out.data(), stat.size);
+    out.resize(static_cast<qsizetype>(bytes));
+    // Reading stops at the declared size, whatever the compressed data would unpack to.
+    const zip_int64_t got = zip_fread(file, out.data(), static_cast<zip_uint64_t>(bytes));
     zip_fclose(file);
-    if (got != static_cast<zip_int64_t>(stat.size)) {
+    if (got != bytes) {
         out.clear();
         return false;
     }

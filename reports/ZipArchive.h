@@ -18,8 +18,14 @@ public:
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;
 
+    // Parts larger than this are never unpacked: a small package can unpack to gigabytes.
+    static constexpr qint64 MaxPartBytes = qint64(16) << 20;
+
     // Part names are compared without regard to case, as packages name their parts.
+    // A part larger than MaxPartBytes is not read.
     [[nodiscard]] bool read(const QString& name, QByteArray& out) const;
+    // A part's unpacked size as the package declares it; -1 when there is no such part.
+    [[nodiscard]] qint64 size(const QString& name) const;
     [[nodiscard]] bool replace(const QString& name, const QByteArray& data);
     // The package with its replaced parts; empty when it could not be written. The archive
     // is closed afterwards.

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-sqlite
   qt6-translations-l10n qt6-gtk-platformtheme
-  libgl-dev libxlsxwriter-dev libzip-dev
+  libgl-dev libxlsxwriter-dev libzip-dev libssl-dev openssl ca-certificates
   fonts-noto-cjk
   libqt6sql6-psql postgresql postgresql-client
   sqlite3 libsqlite3-dev python3 python3-openpyxl poppler-utils

@@ -1,6 +1,7 @@
 #include "update/UpdateAddress.h"
 
 #include <QHostAddress>
+#include <QRegularExpression>
 #include <QUrl>
 
 QString UpdateAddress::ServerAddress(const QByteArray& reply) {
@@ -8,7 +9,13 @@ QString UpdateAddress::ServerAddress(const QByteArray& reply) {
     text.remove(QStringLiteral("\r\n"));
     text.remove(QStringLiteral("SVR2IP="));
     // A server that ends its line with a bare LF must not leave it in the address.
-    return text.trimmed();
+    text = text.trimmed();
+    // The reply is put into an address: anything more than a host name or an IPv4 address
+    // (a port, a path, a query, a user, a blank) would choose where the program looks.
+    static const QRegularExpression bareHost(
+        QStringLiteral("^[A-Za-z0-9](?:[A-Za-z0-9-]*[A-Za-z0-9])?"
+                       "(?:\\.[A-Za-z0-9](?:[A-Za-z0-9-]*[A-Za-z0-9])?)*$"));
+    return text.size() <= 253 && bareHost.match(text).hasMatch() ? text : QString();
 }
 
 QString UpdateAddress::BaseUrl(const QString& address) {

@@ -8,7 +8,8 @@
 namespace UpdateAddress {
 
 // The update server's address in a bootstrap reply: the reply without its CR LF pairs and
-// without "SVR2IP=", stripped of surrounding blanks and line ends.
+// without "SVR2IP=", stripped of surrounding blanks and line ends. Empty unless that is a
+// bare host name or IPv4 address.
 [[nodiscard]] QString ServerAddress(const QByteArray& reply);
 // "http://" + address + ":81/updateOnline/qk_vez2.1".
 [[nodiscard]] QString BaseUrl(const QString& address);

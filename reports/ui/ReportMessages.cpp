@@ -16,6 +16,19 @@ QString withSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
 }
 
+// That `path` cannot be written, and why: a missing or read-only folder by name, otherwise
+// the file's `error`.
+QString cannotWriteText(const QString& path, const QString& error) {
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    QString cause = error;
+    if (!folder.isDir())
+        cause = QStringLiteral("文件夹不存在：") + QDir::toNativeSeparators(folder.filePath());
+    else if (!folder.isWritable())
+        cause = QStringLiteral("文件夹是只读的：") + QDir::toNativeSeparators(folder.filePath());
+    const QString head = QStringLiteral("文件无法写入：") + QDir::toNativeSeparators(path);
+    return cause.isEmpty() ? head : head + QLatin1Char('\n') + cause;
+}
+
 } // namespace
 
 QString ReportMessages::askOutputPath(QWidget* parent, Prompts& prompts,
@@ -35,8 +48,14 @@ QString ReportMessages::askOutputPath(QWidget* parent, Prompts& prompts,
     return chosen.isEmpty() ? QString() : withSuffix(chosen, QFileInfo(fileName).suffix());
 }
 
+void ReportMessages::tellNoFolder(QWidget* parent, Prompts& prompts, const QString& folder) {
+    prompts.message(parent, Title,
+                    QStringLiteral("文件夹无法建立：") + QDir::toNativeSeparators(folder),
+                    Prompts::Buttons::Ok, Prompts::Icon::Warning);
+}
+
 void ReportMessages::tellFailure(QWidget* parent, Prompts& prompts, const ExportResult& result,
-                                 const QString& path, FileKind kind) {
+                                 const QString& path) {
     QString text;
     switch (result.kind) {
     case ExportResult::Kind::Written:
@@ -45,13 +64,11 @@ void ReportMessages::tellFailure(QWidget* parent, Prompts& prompts, const Export
         text = NoStationData;
         break;
     case ExportResult::Kind::ReadFailed:
+    case ExportResult::Kind::BadTemplate:
         text = result.message;
         break;
     case ExportResult::Kind::CannotWrite:
-        text = kind == FileKind::Workbook
-                   ? NoWorkbook
-                   : QStringLiteral("文件无法写入：") + QDir::toNativeSeparators(path) +
-                         QLatin1Char('\n') + result.message;
+        text = cannotWriteText(path, result.message);
         break;
     }
     prompts.message(parent, Title, text, Prompts::Buttons::Ok, Prompts::Icon::Warning);
@@ -67,9 +84,16 @@ void ReportMessages::openWritten(QWidget* parent, Prompts& prompts, FileLauncher
                         Prompts::Buttons::Ok, Prompts::Icon::Warning);
     const bool opened =
         kind == FileKind::Workbook ? launcher.openWorkbook(path) : launcher.openText(path);
-    if (!opened)
-        prompts.message(parent, Module1::AppTitle,
-                        QStringLiteral("文件已保存到：") + QDir::toNativeSeparators(path));
+    if (opened)
+        return;
+    const QString saved = QStringLiteral("文件已保存到：") + QDir::toNativeSeparators(path);
+    // No program here opens workbooks: the message of a missing spreadsheet program, and
+    // where the file is all the same.
+    if (kind == FileKind::Workbook)
+        prompts.message(parent, Title, NoWorkbook + QLatin1Char('\n') + saved, Prompts::Buttons::Ok,
+                        Prompts::Icon::Warning);
+    else
+        prompts.message(parent, Module1::AppTitle, saved);
 }
 
 void ReportMessages::tellOutcome(QWidget* parent, Prompts& prompts, FileLauncher& launcher,
@@ -77,5 +101,5 @@ void ReportMessages::tellOutcome(QWidget* parent, Prompts& prompts, FileLauncher
     if (result.kind == ExportResult::Kind::Written)
         openWritten(parent, prompts, launcher, path, kind, result.rowsLeftOut);
     else
-        tellFailure(parent, prompts, result, path, kind);
+        tellFailure(parent, prompts, result, path);
 }

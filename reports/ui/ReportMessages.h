@@ -31,16 +31,21 @@ enum class Place { ReportFolder, DocumentsFolder };
                                     const QString& title, const QString& filter,
                                     const QString& fileName);
 
-// Says why an export wrote nothing. Not for a written file.
-void tellFailure(QWidget* parent, Prompts& prompts, const ExportResult& result, const QString& path,
-                 FileKind kind);
+// Says that the folder the workbooks go to cannot be made.
+void tellNoFolder(QWidget* parent, Prompts& prompts, const QString& folder);
+
+// Says why an export into `path` wrote nothing: a folder that is missing or read-only is
+// named. Not for a written file.
+void tellFailure(QWidget* parent, Prompts& prompts, const ExportResult& result,
+                 const QString& path);
 
 // Opens a written file as openWritten does, or says why nothing was written.
 void tellOutcome(QWidget* parent, Prompts& prompts, FileLauncher& launcher,
                  const ExportResult& result, const QString& path, FileKind kind);
 
 // Hands a written file to the user's program for it, saying first what a full sheet left
-// out; when no program opens it, says where it was saved.
+// out; when no program opens it, says where it was saved (for a workbook, after
+// NoWorkbook).
 void openWritten(QWidget* parent, Prompts& prompts, FileLauncher& launcher, const QString& path,
                  FileKind kind, qint64 rowsLeftOut = 0);
 

@@ -72,8 +72,7 @@ void ReportsController::menu_2XLS_Click() {
 void ReportsController::Data2ExcelTab(const PaneQuery& pane) {
     const QString folder = ReportFolder::make(m_documentsFolder);
     if (folder.isEmpty()) {
-        ReportMessages::tellFailure(m_parent, m_prompts, {ExportResult::Kind::CannotWrite, {}, 0},
-                                    folder, ReportMessages::FileKind::Workbook);
+        ReportMessages::tellNoFolder(m_parent, m_prompts, ReportFolder::path(m_documentsFolder));
         return;
     }
     const QString path = ReportFolder::newWorkbookPath(folder, m_clock.now());

@@ -211,8 +211,7 @@ void frmWenduBaobiao::CmdPrn_Click() {
     }
     if (!written) {
         ReportMessages::tellFailure(this, m_prompts,
-                                    {ExportResult::Kind::CannotWrite, file.errorString(), 0}, path,
-                                    ReportMessages::FileKind::Text);
+                                    {ExportResult::Kind::CannotWrite, file.errorString(), 0}, path);
         return;
     }
     ReportMessages::openWritten(this, m_prompts, m_launcher, path, ReportMessages::FileKind::Text);

@@ -34,7 +34,7 @@ declares() {
   grep -Fxq "$1" <<<"$depended"
 }
 
-for p in libqt6sql6-sqlite qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n xdg-utils; do
+for p in libqt6sql6-sqlite qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n xdg-utils ca-certificates; do
   declares "$p" || fail "Depends lacks $p"
 done
 

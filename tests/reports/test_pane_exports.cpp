@@ -194,7 +194,7 @@ private slots:
         const XlsxProbe book(m_launcher.workbooks.first());
         QCOMPARE(book.sheet(0).value(QStringLiteral("maxRow")).toInt(), 999 + 3);
         QCOMPARE(m_prompts.texts().last(),
-                 QStringLiteral("文件已保存到：") +
+                 QStringLiteral("您的系统中没有安装Ms Excel软件，输出被中断！\n文件已保存到：") +
                      QDir::toNativeSeparators(m_launcher.workbooks.first()));
     }
 
@@ -211,8 +211,8 @@ private slots:
             },
             [] {}, &m_launcher);
         reports.menu_2XLS_Click();
-        QCOMPARE(m_prompts.texts(),
-                 QStringList{QStringLiteral("您的系统中没有安装Ms Excel软件，输出被中断！")});
+        QCOMPARE(m_prompts.texts(), QStringList{QStringLiteral("文件夹无法建立：") +
+                                                QDir::toNativeSeparators(blocker.fileName())});
         QVERIFY(m_launcher.workbooks.isEmpty());
     }
 };

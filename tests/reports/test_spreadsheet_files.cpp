@@ -1,11 +1,15 @@
+#include "common/CheckedSaveFile.h"
+#include "reports/FirstWorksheet.h"
 #include "reports/PaneExport.h"
 #include "reports/StationQuery.h"
 #include "reports/StationWorkbook.h"
 #include "reports/TemplateSheet.h"
 #include "reports/XlsxBook.h"
+#include "reports/ZipArchive.h"
 #include "tests/reports/StationFixture.h"
 #include "tests/reports/XlsxProbe.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTest>
@@ -145,6 +149,39 @@ private slots:
         QVERIFY(sheet.rewrite((head + sheetData + tail).toUtf8(), out));
         QCOMPARE(QString::fromUtf8(out),
                  QStringLiteral("<worksheet><dimension ref=\"A1:B2\"/>") + expected + tail);
+    }
+
+    void hostileTemplatesAreRefusedByName_data() {
+        QTest::addColumn<QByteArray>("sheetData");
+        QTest::addColumn<QString>("reason");
+        const QString beyond =
+            QStringLiteral("报表模板的工作表已损坏，或者行号、列号超出了工作表的范围：");
+        QTest::newRow("the last signed row, then one more")
+            << QByteArray("<row r=\"2147483647\"/><row/>") << beyond;
+        QTest::newRow("a row beyond the sheet") << QByteArray("<row r=\"1048577\"/>") << beyond;
+        QTest::newRow("a column beyond the sheet")
+            << QByteArray("<row r=\"1\"><c r=\"XFD1\"/><c/></row>") << beyond;
+        QTest::newRow("unpacking beyond the bound") << QByteArray(ZipArchive::MaxPartBytes, ' ')
+                                                    << QStringLiteral("报表模板的工作表太大：");
+    }
+    void hostileTemplatesAreRefusedByName() {
+        QFETCH(QByteArray, sheetData);
+        QFETCH(QString, reason);
+        QFile real(QStringLiteral(REPORT_TEMPLATE));
+        QVERIFY(real.open(QIODevice::ReadOnly));
+        ZipArchive package(real.readAll());
+        QVERIFY(package.replace(FirstWorksheetPart(package),
+                                "<worksheet><sheetData>" + sheetData + "</sheetData></worksheet>"));
+        const QString hostile = m_db.file(QStringLiteral("hostile.xlsx_"));
+        QVERIFY(CheckedSaveFile::writeWhole(hostile, package.commit()));
+
+        const QString target = m_db.file(QStringLiteral("hostile.xlsx"));
+        const ExportResult result = StationWorkbook::write(
+            m_db.dbPath(), hostile, target, {7, QDate(2008, 4, 10), QDate(2008, 4, 30)},
+            [](qint64, qint64) {});
+        QCOMPARE(result.kind, ExportResult::Kind::BadTemplate);
+        QCOMPARE(result.message, reason + QDir::toNativeSeparators(hostile));
+        QVERIFY(!QFile::exists(target));
     }
 
     void newWorkbookHoldsColoursWidthsNumbersAndSheets() {

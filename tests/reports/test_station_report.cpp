@@ -6,6 +6,7 @@
 #include "tests/reports/StationFixture.h"
 #include "tests/reports/XlsxProbe.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TmpfsMount.h"
 #include "tests/support/WhenShown.h"
 #include "tests/support/WindowParts.h"
 
@@ -180,8 +181,8 @@ private slots:
         QCOMPARE(save.startPath, QDir(m_documents.path()).filePath("报表/测温数据报表.xlsx"));
         QCOMPARE(m_launcher.workbooks, QStringList{target});
         QCOMPARE(progressAtOpen, QStringLiteral("进度：1000‰"));
-        QCOMPARE(m_prompts.texts().last(),
-                 QStringLiteral("文件已保存到：") + QDir::toNativeSeparators(target));
+        QCOMPARE(m_prompts.texts().last(), NoWorkbook + QStringLiteral("\n文件已保存到：") +
+                                               QDir::toNativeSeparators(target));
         QVERIFY(w->Text2->isHidden());
 
         const XlsxProbe book(target);
@@ -208,7 +209,9 @@ private slots:
         const QString target = bare.file(QStringLiteral("报表/测温数据报表.xlsx"));
         m_prompts.choose(target);
         w.Cmd2ExcelTab->click();
-        QCOMPARE(m_prompts.texts().last(), NoWorkbook);
+        QCOMPARE(m_prompts.texts().last(),
+                 QStringLiteral("报表模板文件不存在：") +
+                     QDir::toNativeSeparators(bare.file(frmWenduBaobiao::TemplateName)));
         QVERIFY(!QFile::exists(target));
 
         m_prompts.clear();
@@ -216,6 +219,47 @@ private slots:
         QCOMPARE(m_prompts.asked().size(), 1);
         QVERIFY(QDir(bare.file(QStringLiteral("报表"))).exists());
         QVERIFY(QDir(bare.file(QStringLiteral("报表"))).isEmpty());
+    }
+
+    void workbookFailuresNameTheirCause_data() {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("template is no workbook") << "template";
+        QTest::newRow("folder missing") << "missing";
+        QTest::newRow("folder read-only") << "read-only";
+    }
+    void workbookFailuresNameTheirCause() {
+        QFETCH(QString, failure);
+        StationFixture program;
+        program.addStations({QStringLiteral("20080430120000|0001|22,22,22,22,22,22,22,22")});
+        const QString templatePath = program.file(frmWenduBaobiao::TemplateName);
+        QVERIFY(QFile::copy(QStringLiteral(REPORT_TEMPLATE), templatePath));
+        const TmpfsMount readOnly(64, TmpfsMount::Access::ReadOnly);
+        QString folder = program.dir();
+        QString cause;
+        if (failure == QLatin1String("template")) {
+            QFile broken(templatePath);
+            QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("no workbook") > 0);
+        } else if (failure == QLatin1String("missing")) {
+            folder = program.file(QStringLiteral("gone"));
+            cause = QStringLiteral("文件夹不存在：");
+        } else {
+            if (!readOnly.mounted())
+                QSKIP(qPrintable(readOnly.why()));
+            folder = readOnly.path();
+            cause = QStringLiteral("文件夹是只读的：");
+        }
+        const QString target = QDir(folder).filePath(QStringLiteral("report.xlsx"));
+        frmWenduBaobiao w(m_prompts, m_clock, m_launcher, program.dbPath(), program.dir(),
+                          program.dir());
+        m_prompts.choose(target);
+        w.Cmd2ExcelTab->click();
+        QCOMPARE(m_prompts.texts().last(),
+                 cause.isEmpty()
+                     ? QStringLiteral("报表模板文件不是Excel工作簿：") +
+                           QDir::toNativeSeparators(templatePath)
+                     : QStringLiteral("文件无法写入：") + QDir::toNativeSeparators(target) +
+                           QLatin1Char('\n') + cause + QDir::toNativeSeparators(folder));
+        QVERIFY(!QFile::exists(target));
     }
 };
 

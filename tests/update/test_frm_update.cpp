@@ -2,6 +2,7 @@
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/WhenShown.h"
 #include "tests/update/TestHttpServer.h"
+#include "tests/update/TestSigner.h"
 #include "update/ui/FrmUpdate.h"
 #include "update/ui/UpdateController.h"
 
@@ -21,10 +22,11 @@ private slots:
         const QString argumentRecord = dir.filePath("engine-argument");
         const QString folder = QStringLiteral("/updateOnline/qk_vez2.1");
         TestHttpServer server;
+        const TestSigner signer;
         server.serve("/svr2ip.txt", "SVR2IP=127.0.0.1\r\n");
-        server.serve(folder + "/NewVer.txt", "2008,4,3001\r\n");
-        server.serve(folder + "/Update",
-                     "#!/bin/sh\nprintf '%s' \"$1\" > '" + argumentRecord.toUtf8() + "'\n");
+        signer.publish(server, folder + "/NewVer.txt", "2008,4,3001\r\n");
+        signer.publish(server, folder + "/Update",
+                       "#!/bin/sh\nprintf '%s' \"$1\" > '" + argumentRecord.toUtf8() + "'\n");
         qputenv("THERMBOOK_UPDATE_BOOTSTRAP", server.hostAndPort().toUtf8());
         qputenv("THERMBOOK_UPDATE_BASE_URL", server.url(folder).toUtf8());
 
@@ -34,7 +36,7 @@ private slots:
         QWidget owner;
         bool ended = false;
         UpdateController controller(&owner, prompts, clock, {dir.filePath("program"), false},
-                                    [&ended] { ended = true; });
+                                    [&ended] { ended = true; }, {signer.publicKey()});
         QStringList lines;
         whenShown<FrmUpdate>([&lines](FrmUpdate* form) {
             const auto closeAnyway = qScopeGuard([form] { form->CmdExit->click(); });

@@ -7,16 +7,21 @@ class TestUpdateRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void bootstrapReplyNamesTheUpdateFolder_data() {
+    void bootstrapReplyNamesOnlyAHost_data() {
         QTest::addColumn<QByteArray>("reply");
-        QTest::newRow("with SVR2IP=") << QByteArray("\r\nSVR2IP=192.0.2.7\r\n\r\n");
-        QTest::newRow("bare address") << QByteArray("192.0.2.7");
-        QTest::newRow("bare line feed") << QByteArray("SVR2IP=192.0.2.7\n");
+        QTest::addColumn<QString>("address"); // empty: refused
+        QTest::newRow("with SVR2IP=") << QByteArray("\r\nSVR2IP=192.0.2.7\r\n\r\n") << "192.0.2.7";
+        QTest::newRow("bare address") << QByteArray("192.0.2.7") << "192.0.2.7";
+        QTest::newRow("bare line feed")
+            << QByteArray("SVR2IP=update-1.example.com\n") << "update-1.example.com";
+        for (const char* bad : {"192.0.2.7:81", "host/path", "host?query", "host#part", "user@host",
+                                "two hosts", "tab\there", "", "-host", "host..example"})
+            QTest::newRow(bad) << QByteArray("SVR2IP=") + bad << QString();
     }
-    void bootstrapReplyNamesTheUpdateFolder() {
+    void bootstrapReplyNamesOnlyAHost() {
         QFETCH(QByteArray, reply);
-        QCOMPARE(UpdateAddress::BaseUrl(UpdateAddress::ServerAddress(reply)),
-                 QString("http://192.0.2.7:81/updateOnline/qk_vez2.1"));
+        QFETCH(QString, address);
+        QCOMPARE(UpdateAddress::ServerAddress(reply), address);
     }
 
     void versionFileGivesThreeFormattedParts_data() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "update/UpdateKeys.h"
 #include "update/UpdatePlace.h"
 
 #include <QObject>
@@ -16,9 +17,11 @@ class UpdateController : public QObject {
 
 public:
     // `place` says where downloads go; `endProgram` ends the program once the update engine
-    // runs (EndProgramAtOnce in the real program).
+    // runs (EndProgramAtOnce in the real program); downloads must be signed with one of
+    // `signingKeys`.
     UpdateController(QWidget* parent, Prompts& prompts, Clock& clock, UpdatePlace place,
-                     std::function<void()> endProgram);
+                     std::function<void()> endProgram,
+                     QStringList signingKeys = UpdateKeys::BuiltIn());
 
 public slots:
     void menu_Update_Click();
@@ -29,4 +32,5 @@ private:
     Clock& m_clock;
     UpdatePlace m_place;
     std::function<void()> m_endProgram;
+    QStringList m_signingKeys;
 };
