@@ -15,15 +15,6 @@ bool readable(double temperature) {
 
 } // namespace
 
-double MaturityRule::factor(double mean, double hours) const {
-    return mean > datum ? (mean - datum) * hours : 0.0;
-}
-
-double MaturityRule::equivalentAge(double mean, double hours) const {
-    const double rate = activationEnergy / GasConstant;
-    return std::exp(-rate * (1.0 / (Kelvin + mean) - 1.0 / (Kelvin + reference))) * hours;
-}
-
 QString MaturityRule::problem() const {
     if (!readable(datum))
         return QStringLiteral("基准温度必须在%1～%2 °C之间。")

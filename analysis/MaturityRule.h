@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <cmath>
+
 namespace analysis {
 
 // How temperature turns into maturity: the temperature-time factor above a datum, and the
@@ -19,9 +21,16 @@ struct MaturityRule {
 
     // °C·h that `hours` at the mean temperature `mean` add; nothing at or below the datum,
     // where the concrete is taken not to gain strength.
-    [[nodiscard]] double factor(double mean, double hours) const;
-    // Hours at the reference temperature that `hours` at `mean` are worth.
-    [[nodiscard]] double equivalentAge(double mean, double hours) const;
+    [[nodiscard]] double factor(double mean, double hours) const {
+        return mean > datum ? (mean - datum) * hours : 0.0;
+    }
+    // Hours at the reference temperature that `hours` at `mean` are worth. Inline, as both
+    // run once per sensor and interval; 1/(K+Tr) - 1/(K+Ta) is taken over one denominator.
+    [[nodiscard]] double equivalentAge(double mean, double hours) const {
+        return std::exp(activationEnergy * (mean - reference) /
+                        (GasConstant * (Kelvin + mean) * (Kelvin + reference))) *
+               hours;
+    }
 
     // What makes the rule unusable, in words; empty when it can be used.
     [[nodiscard]] QString problem() const;

@@ -1,7 +1,9 @@
 #include "analysis/PourStrength.h"
 
+#include "analysis/MaturityRates.h"
 #include "analysis/MaturityStart.h"
 #include "analysis/Mix.h"
+#include "analysis/SensorMaturity.h"
 #include "analysis/PourReadings.h"
 #include "analysis/PourSettings.h"
 #include "analysis/ReadingTime.h"
@@ -9,7 +11,6 @@
 #include "analysis/Station.h"
 
 #include <cmath>
-#include <optional>
 
 namespace analysis {
 
@@ -57,7 +58,7 @@ void noteStation(const Station& station, const StationStrength& s, const PourRea
     const int latest = s.latest();
     QDateTime firstLong;
     int longCount = 0;
-    for (const SensorMaturity& m : s.sensors) {
+    for (const SensorSummary& m : s.sensors) {
         for (const UploadGap& gap : m.longStretches)
             if (longCount++ == 0 || gap.from < firstLong)
                 firstLong = gap.from;
@@ -74,6 +75,12 @@ void noteStation(const Station& station, const StationStrength& s, const PourRea
 
 } // namespace
 
+SensorMaturity PourStrength::sensor(const PourReadings& readings, int number) const {
+    if (!start)
+        return {};
+    return SensorMaturity::of(readings, number, *start, MaturityRates(calibration.rule()));
+}
+
 PourStrength PourStrength::compute(const PourReadings& readings, const QVector<Station>& stations,
                                    const PourSettings& pour, const Mix& mix,
                                    const QVector<double>& targets) {
@@ -83,15 +90,17 @@ PourStrength PourStrength::compute(const PourReadings& readings, const QVector<S
         out.notices << QStringLiteral("成熟度参数有误：%1无法计算成熟度和强度。").arg(problem);
         return out;
     }
-    const std::optional<MaturityStart> start = startOf(readings, pour, out.notices);
-    if (!start)
+    out.start = startOf(readings, pour, out.notices);
+    if (!out.start)
         return out;
     noteCalibration(out.calibration, out.notices);
     out.targets = usableTargets(targets, out.notices);
+    const MaturityRates rates(mix.maturity);
     for (const Station& station : stations) {
-        out.stations.append(
-            StationStrength::compute(station, readings, *start, out.calibration, out.targets));
-        noteStation(station, out.stations.last(), readings, out.notices);
+        StationStrength s = StationStrength::count(station, readings, *out.start, rates);
+        s.estimate(out.calibration, out.targets, readings.times());
+        noteStation(station, s, readings, out.notices);
+        out.stations.append(std::move(s));
     }
     return out;
 }

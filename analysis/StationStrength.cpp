@@ -2,7 +2,10 @@
 
 #include "analysis/Calibration.h"
 #include "analysis/PourReadings.h"
+#include "analysis/SensorMaturity.h"
 #include "analysis/Station.h"
+
+#include <cmath>
 
 namespace analysis {
 
@@ -13,43 +16,60 @@ int StationStrength::latest() const {
     return -1;
 }
 
-WeakestPoint StationStrength::weakestAt(int upload) const {
-    // Takes sensor k's value where it is the lowest so far; NaN never is.
-    const auto lower = [](double value, int k, double& lowest, int& index) {
-        if (!qIsNaN(value) && (index < 0 || value < lowest)) {
-            lowest = value;
-            index = k;
-        }
-    };
-    WeakestPoint p;
-    int youngest = -1;
-    const auto u = static_cast<std::size_t>(upload);
-    for (int k = 0; k < static_cast<int>(sensors.size()); ++k) {
-        lower(sensors[static_cast<std::size_t>(k)].factor[u], k, p.maturity, p.sensor);
-        lower(sensors[static_cast<std::size_t>(k)].age[u], k, p.equivalentAge, youngest);
-    }
-    if (p.has())
-        p.marked = sensors[static_cast<std::size_t>(p.sensor)].marked(upload) ||
-                   sensors[static_cast<std::size_t>(youngest)].marked(upload);
-    return p;
+namespace {
+
+// Takes `value` where it is lower than `lowest`: a NaN value never is, and any value is
+// lower than a NaN lowest, since the comparison fails.
+bool lower(double value, double& lowest) {
+    if (std::isnan(value) || value >= lowest)
+        return false;
+    lowest = value;
+    return true;
 }
 
-StationStrength StationStrength::compute(const Station& station, const PourReadings& readings,
-                                         const MaturityStart& start,
-                                         const Calibration& calibration,
-                                         const QVector<double>& targets) {
-    StationStrength out;
-    for (int k : station.filledSlots())
-        out.sensors.push_back(SensorMaturity::of(readings, station.sensor(k), start, calibration.rule()));
-    out.uploads.resize(readings.uploadCount());
-    for (int i = 0; i < readings.uploadCount(); ++i) {
-        WeakestPoint& p = out.uploads[i];
-        p = out.weakestAt(i);
-        p.estimate = calibration.estimate(p.maturity);
+} // namespace
+
+void StationStrength::takeLower(const SensorMaturity& sensor, std::vector<int>& youngest) {
+    const int k = static_cast<int>(sensors.size());
+    WeakestPoint* points = uploads.data();
+    for (std::size_t u = 0; u < sensor.factor.size(); ++u) {
+        if (lower(sensor.factor[u], points[u].maturity))
+            points[u].sensor = k;
+        if (lower(sensor.age[u], points[u].equivalentAge))
+            youngest[u] = k;
     }
-    for (double share : targets)
-        out.forecasts.append(StrengthForecast::of(out, calibration, share, readings.times()));
+}
+
+void StationStrength::mark(const std::vector<int>& youngest) {
+    for (int u = 0; u < uploads.size(); ++u) {
+        WeakestPoint& p = uploads[u];
+        if (p.has())
+            p.marked = sensors[static_cast<std::size_t>(p.sensor)].marked(u) ||
+                       sensors[static_cast<std::size_t>(youngest[static_cast<std::size_t>(u)])].marked(u);
+    }
+}
+
+StationStrength StationStrength::count(const Station& station, const PourReadings& readings,
+                                       const MaturityStart& start, const MaturityRates& rates) {
+    StationStrength out;
+    out.uploads.resize(readings.uploadCount());
+    std::vector<int> youngest(static_cast<std::size_t>(readings.uploadCount()), -1);
+    for (int k : station.filledSlots()) {
+        const SensorMaturity sensor = SensorMaturity::of(readings, station.sensor(k), start, rates);
+        out.takeLower(sensor, youngest);
+        out.sensors.push_back(sensor.summary);
+    }
+    out.mark(youngest);
     return out;
+}
+
+void StationStrength::estimate(const Calibration& calibration, const QVector<double>& targets,
+                               const QVector<QDateTime>& times) {
+    if (calibration.usable())
+        for (WeakestPoint& p : uploads)
+            p.estimate = calibration.estimate(p.maturity);
+    for (double share : targets)
+        forecasts.append(StrengthForecast::of(*this, calibration, share, times));
 }
 
 } // namespace analysis

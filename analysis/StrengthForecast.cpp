@@ -38,19 +38,18 @@ StrengthForecast StrengthForecast::of(const StationStrength& station,
         return f;
     }
     double hours = 0.0;
-    for (const SensorMaturity& s : station.sensors) {
+    for (const SensorSummary& s : station.sensors) {
         // A sensor that stopped reading earlier no longer counts in the weakest point.
         if (s.last != latest)
             continue;
-        const double now = s.factor[static_cast<std::size_t>(latest)];
-        if (now >= required)
+        if (s.lastFactor >= required)
             continue;
         const double perHour = calibration.rule().factor(s.lastTemperature, 1.0);
         if (perHour <= 0.0) {
             f.status = Status::NotGrowing;
             return f;
         }
-        hours = std::max(hours, (required - now) / perHour);
+        hours = std::max(hours, (required - s.lastFactor) / perHour);
     }
     f.status = hours > 0.0 ? Status::At : Status::Reached;
     if (f.status == Status::At)

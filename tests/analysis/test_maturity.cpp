@@ -2,6 +2,7 @@
 // were computed apart from the program, from ln(480 d) of the four lab ages.
 #include "analysis/Mix.h"
 #include "analysis/PourStrength.h"
+#include "analysis/SensorMaturity.h"
 #include "analysis/Station.h"
 #include "tests/analysis/PourBuilder.h"
 
@@ -38,9 +39,8 @@ PourBuilder steadyPour(const QList<int>& sensors, const QStringList& temperature
     return p;
 }
 
-PourStrength strengthOf(PourBuilder& p, const Mix& mix,
+PourStrength strengthOf(const AnalysisInputs& in, const Mix& mix,
                         const QVector<double>& targets = PourStrength::defaultTargets()) {
-    const AnalysisInputs in = p.build();
     QVector<Station> stations;
     for (const GroupRow& group : in.groups)
         stations.append(Station::resolve(group, nullptr));
@@ -93,7 +93,7 @@ void TestMaturity::steadyTemperatureGivesHandMaturity() {
     PourBuilder p = steadyPour({1}, {temperature}, 48);
     Mix mix;
     mix.maturity.datum = datum;
-    const PourStrength s = strengthOf(p, mix);
+    const PourStrength s = strengthOf(p.build(), mix);
     const WeakestPoint& end = s.stations[0].uploads.last();
     QCOMPARE(end.maturity, factor);
     QVERIFY(std::abs(end.equivalentAge / 48.0 - ageOverTime) < 1e-4);
@@ -127,7 +127,7 @@ void TestMaturity::eachIntervalTakesTheMeanOfItsReadings() {
     p.upload(0, {"1=10"}).upload(6, {"1=20"}).upload(18, {"1=40"});
     Mix mix;
     mix.maturity.datum = datum;
-    const PourStrength s = strengthOf(p, mix);
+    const PourStrength s = strengthOf(p.build(), mix);
     QCOMPARE(s.stations[0].uploads[1].maturity, at6);
     QCOMPARE(s.stations[0].uploads[2].maturity, at18);
 }
@@ -141,17 +141,18 @@ void TestMaturity::missingReadingsAreBridgedAndLongStretchesMarked() {
     const QStringList one{"10", "E1", "50", "E1", "E1", "", "E1", "50", "255"};
     for (int i = 0; i < one.size(); ++i)
         p.upload(i * 6, {"1=" + one[i], "2=50"});
-    const PourStrength s = strengthOf(p, labMix());
-    const SensorMaturity& first = s.stations[0].sensors[0];
+    const AnalysisInputs in = p.build();
+    const PourStrength s = strengthOf(in, labMix());
+    const SensorMaturity first = s.sensor(*in.readings, 1);
     QCOMPARE(first.factor[1], 20.0 * 6);
     QCOMPARE(first.factor[2], 20.0 * 6 + 40.0 * 6);
     QCOMPARE(first.factor[3], 360.0 + 50.0 * 6);
     QCOMPARE(first.factor[7], 360.0 + 50.0 * 30);
     QVERIFY(qIsNaN(first.factor[8]));
-    QVERIFY(!first.marked(2));
-    QVERIFY(first.marked(3));
-    QCOMPARE(first.longStretches.size(), 1);
-    QCOMPARE(first.longStretches[0].hours(), 30.0);
+    QVERIFY(!first.summary.marked(2));
+    QVERIFY(first.summary.marked(3));
+    QCOMPARE(first.summary.longStretches.size(), 1);
+    QCOMPARE(first.summary.longStretches[0].hours(), 30.0);
     const QVector<WeakestPoint>& station = s.stations[0].uploads;
     QVERIFY(!station[2].marked);
     QVERIFY(station[3].marked);
@@ -176,7 +177,7 @@ void TestMaturity::labHistoryGivesBackTheLabStrengths() {
     // A sensor at the lab's 20 °C for 30 days gives the lab's strengths within the fit's
     // largest residual, 0.33 MPa at 7 days, and marks what lies beyond 28 days.
     PourBuilder p = steadyPour({1}, {"20"}, 30 * 24);
-    const PourStrength s = strengthOf(p, labMix());
+    const PourStrength s = strengthOf(p.build(), labMix());
     const QVector<WeakestPoint>& u = s.stations[0].uploads;
     const QList<QPair<int, double>> lab{{1, 10}, {3, 20}, {7, 28}, {28, 40}};
     for (const auto& [days, strength] : lab) {
@@ -195,7 +196,11 @@ void TestMaturity::stationIsItsWeakestSensorAndForecastsFromIt() {
     // C40. 30 MPa needs 4348.4 °C·h: 145.4 h more at 20 °C, 72.9 h at 30 °C. 44 MPa lies
     // beyond the 40.18 MPa the lab range reaches.
     PourBuilder p = steadyPour({1, 2}, {"30", "20"}, 72);
-    const PourStrength s = strengthOf(p, labMix(), {0.5, 0.75, 1.1});
+    p.station(QStringLiteral("0002"), {7});
+    const PourStrength s = strengthOf(p.build(), labMix(), {0.5, 0.75, 1.1});
+    // A station whose sensor never reads has no figure and no forecast.
+    QCOMPARE(s.stations[1].latest(), -1);
+    QCOMPARE(s.stations[1].forecasts[0].status, StrengthForecast::Status::None);
     const StationStrength& station = s.stations[0];
     const WeakestPoint& end = station.uploads.last();
     QCOMPARE(station.sensors[static_cast<std::size_t>(end.sensor)].sensor, 2);
@@ -212,7 +217,7 @@ void TestMaturity::stationIsItsWeakestSensorAndForecastsFromIt() {
 void TestMaturity::coldSensorNeverReachesTheTarget() {
     PourBuilder p = steadyPour({1, 2}, {"20", "20"}, 24);
     p.upload(30, {"1=20", "2=-1"});
-    const PourStrength s = strengthOf(p, labMix(), {0.75});
+    const PourStrength s = strengthOf(p.build(), labMix(), {0.75});
     QCOMPARE(s.stations[0].forecasts[0].text(), QStringLiteral("按当前温度不增长"));
 }
 
@@ -245,7 +250,7 @@ void TestMaturity::badInputGivesAMessageAndNoEstimate() {
     mix.pairs = pairsOf(pairs);
     mix.calibrationTemperature = curing;
     mix.designStrength = design;
-    const PourStrength s = strengthOf(p, mix);
+    const PourStrength s = strengthOf(p.build(), mix);
     QVERIFY2(s.notices.join(QLatin1Char('\n')).contains(message), qPrintable(s.notices.join('\n')));
     for (const StationStrength& station : s.stations) {
         for (const WeakestPoint& u : station.uploads)
