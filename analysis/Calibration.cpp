@@ -42,7 +42,8 @@ Calibration Calibration::of(const Mix& mix) {
     if (!c.m_problem.isEmpty())
         return c;
     c.m_fit = fit;
-    const auto [lowest, highest] = std::minmax_element(c.m_maturities.begin(), c.m_maturities.end());
+    const auto [lowest, highest] =
+        std::minmax_element(c.m_maturities.begin(), c.m_maturities.end());
     c.m_lowest = *lowest;
     c.m_highest = *highest;
     return c;
@@ -57,7 +58,9 @@ QString Calibration::check(const Mix& mix) const {
         if (!positive(mix.pairs[i].ageDays) || !positive(mix.pairs[i].strength))
             return QStringLiteral("第%1组标定数据的龄期和强度必须是正数。").arg(i + 1);
     if (mix.pairs.size() < LeastPairs)
-        return QStringLiteral("标定数据至少需要%1组，现有%2组。").arg(LeastPairs).arg(mix.pairs.size());
+        return QStringLiteral("标定数据至少需要%1组，现有%2组。")
+            .arg(LeastPairs)
+            .arg(mix.pairs.size());
     if (!(mix.calibrationTemperature > m_rule.datum))
         return QStringLiteral("标定养护温度（%1 °C）必须高于基准温度（%2 °C）。")
             .arg(mix.calibrationTemperature)

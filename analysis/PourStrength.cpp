@@ -3,10 +3,10 @@
 #include "analysis/MaturityRates.h"
 #include "analysis/MaturityStart.h"
 #include "analysis/Mix.h"
-#include "analysis/SensorMaturity.h"
 #include "analysis/PourReadings.h"
 #include "analysis/PourSettings.h"
 #include "analysis/ReadingTime.h"
+#include "analysis/SensorMaturity.h"
 #include "analysis/SensorText.h"
 #include "analysis/Station.h"
 
@@ -67,10 +67,11 @@ void noteStation(const Station& station, const StationStrength& s, const PourRea
                                   .arg(sensorText(m.sensor), ReadingTime::text(r.times()[m.last]));
     }
     if (longCount > 0)
-        notices << name + QStringLiteral("有%1处长时间没有读数（最早自%2起），成熟度按前后读数衔接，"
-                                         "此后的数值已标记，仅供参考。")
-                              .arg(longCount)
-                              .arg(ReadingTime::text(firstLong));
+        notices << name +
+                       QStringLiteral("有%1处长时间没有读数（最早自%2起），成熟度按前后读数衔接，"
+                                      "此后的数值已标记，仅供参考。")
+                           .arg(longCount)
+                           .arg(ReadingTime::text(firstLong));
 }
 
 } // namespace

@@ -41,11 +41,13 @@ void StationStrength::takeLower(const SensorMaturity& sensor, std::vector<int>& 
 }
 
 void StationStrength::mark(const std::vector<int>& youngest) {
+    const auto markedAt = [this](int sensor, int upload) {
+        return sensors[static_cast<std::size_t>(sensor)].marked(upload);
+    };
     for (int u = 0; u < uploads.size(); ++u) {
         WeakestPoint& p = uploads[u];
         if (p.has())
-            p.marked = sensors[static_cast<std::size_t>(p.sensor)].marked(u) ||
-                       sensors[static_cast<std::size_t>(youngest[static_cast<std::size_t>(u)])].marked(u);
+            p.marked = markedAt(p.sensor, u) || markedAt(youngest[static_cast<std::size_t>(u)], u);
     }
 }
 

@@ -33,8 +33,7 @@ struct StationStrength {
     [[nodiscard]] int latest() const;
 
     // Every sensor's maturity and the weakest point, without estimates.
-    [[nodiscard]] static StationStrength count(const Station& station,
-                                               const PourReadings& readings,
+    [[nodiscard]] static StationStrength count(const Station& station, const PourReadings& readings,
                                                const MaturityStart& start,
                                                const MaturityRates& rates);
     // The weakest point's strength at every upload, and a forecast for each target share;

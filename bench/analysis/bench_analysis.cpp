@@ -157,8 +157,7 @@ int main(int argc, char** argv) {
         static_cast<long long>(result.stations.size()), result.readings->uploadCount(),
         static_cast<long long>(result.breaches.size()), static_cast<long long>(result.gaps.size()),
         static_cast<long long>(result.suspects.size()));
-    Bench::Report("maturity and strength", strengthBest, figures,
-                  "ratio 0.5", "figures");
+    Bench::Report("maturity and strength", strengthBest, figures, "ratio 0.5", "figures");
     std::printf("stations %lld, notices %lld\n", static_cast<long long>(strength.stations.size()),
                 static_cast<long long>(strength.notices.size()));
     return 0;

@@ -188,7 +188,8 @@ void TestMaturity::labHistoryGivesBackTheLabStrengths() {
     }
     QVERIFY(u[2].estimate.extrapolated);
     QVERIFY(u[29 * 4].estimate.extrapolated);
-    QCOMPARE(u[29 * 4].estimate.text(), QStringLiteral("%1（外推）").arg(u[29 * 4].estimate.strength, 0, 'f', 2));
+    QCOMPARE(u[29 * 4].estimate.text(),
+             QStringLiteral("%1（外推）").arg(u[29 * 4].estimate.strength, 0, 'f', 2));
 }
 
 void TestMaturity::stationIsItsWeakestSensorAndForecastsFromIt() {
@@ -232,7 +233,8 @@ void TestMaturity::badInputGivesAMessageAndNoEstimate_data() {
     QTest::newRow("age zero") << "0:10 3:20 7:28" << 20.0 << 40.0 << 0.0 << "第1组";
     QTest::newRow("negative strength") << "1:10 3:-20 7:28" << 20.0 << 40.0 << 0.0 << "第2组";
     QTest::newRow("curing at the datum") << lab << 0.0 << 40.0 << 0.0 << "必须高于基准温度";
-    QTest::newRow("falling strengths") << "1:40 3:28 7:20" << 20.0 << 40.0 << 0.0 << "不随成熟度增长";
+    QTest::newRow("falling strengths")
+        << "1:40 3:28 7:20" << 20.0 << 40.0 << 0.0 << "不随成熟度增长";
     QTest::newRow("one age") << "3:10 3:20 3:30" << 20.0 << 40.0 << 0.0 << "两个不同的值";
     QTest::newRow("no design strength") << lab << 20.0 << 0.0 << 0.0 << "设计强度";
     QTest::newRow("placed after the readings") << lab << 20.0 << 40.0 << 25.0 << "晚于最后一次上传";
