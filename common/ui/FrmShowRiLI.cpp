@@ -26,6 +26,7 @@ using DialogControls::textBox;
 namespace {
 
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
+const QString TimeFormat = QStringLiteral("HH:mm:ss");
 
 // Rounds half to even, as 16-bit conversions of entered numbers do; nothing when the
 // value does not fit.
@@ -120,7 +121,30 @@ void FrmShowRiLI::Form_Load() {
     const QDateTime now = m_clock.now();
     Text1->setText(now.date().toString(DateFormat));
     Combo1->addItems(HalfHours());
-    Combo1->setEditText(now.time().toString(QStringLiteral("HH:mm:ss")));
+    Combo1->setEditText(now.time().toString(TimeFormat));
+}
+
+std::optional<SaveChoice> FrmShowRiLI::askSave(Prompts& prompts, Clock& clock,
+                                               std::optional<SaveEntries>& typed, QWidget* parent) {
+    FrmShowRiLI dialog(prompts, clock, parent);
+    if (typed)
+        dialog.offer(*typed);
+    const bool confirmed = prompts.runDialog(dialog) == QDialog::Accepted;
+    typed = dialog.entries();
+    return confirmed ? dialog.m_choice : std::nullopt;
+}
+
+void FrmShowRiLI::offer(const SaveEntries& typed) {
+    Text1->setText(typed.date);
+    Combo1->setEditText(typed.time);
+    Text2[0]->setText(typed.firstNumber);
+    Text2[1]->setText(typed.lastNumber);
+    Text3->setText(typed.offset);
+}
+
+SaveEntries FrmShowRiLI::entries() const {
+    return {Text1->text(), Combo1->currentText(), Text2[0]->text(), Text2[1]->text(),
+            Text3->text()};
 }
 
 void FrmShowRiLI::showOffsetNumbers() {
@@ -166,27 +190,17 @@ void FrmShowRiLI::CmdOK_Click() {
     const auto first = toInt16(Val(Text2[0]->text()));
     const auto last = toInt16(Val(Text2[1]->text()));
     const auto offset = toInt16(Val(Text3->text()));
-    if (!first || !last || !offset) {
-        m_prompts.message(this, Module1::AppTitle,
-                          QStringLiteral("编号和偏移必须在 -32768 到 32767 之间！"),
-                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
-        return;
-    }
-    MyRiLI = Text1->text() + QLatin1Char(' ') + Combo1->currentText();
-    StNum = *first;
-    EdNum = *last;
-    OffsetNum = *offset;
-    hide();
+    if (!first || !last || !offset)
+        return refuse(QStringLiteral("编号和偏移必须在 -32768 到 32767 之间！"));
+    m_choice = SaveChoice{Text1->text() + QLatin1Char(' ') + Combo1->currentText(), *first,
+                          *last, *offset};
     accept();
+}
+
+void FrmShowRiLI::refuse(const QString& text) {
+    m_prompts.message(this, Module1::AppTitle, text, Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
 void FrmShowRiLI::CmdCancle_Click() {
     reject();
-}
-
-void FrmShowRiLI::reject() {
-    // Esc and the close box end up here as well as the cancel button: the date of an
-    // earlier OK must never stand for an answer to this showing.
-    MyRiLI.clear();
-    QDialog::reject();
 }

@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <optional>
 #include <utility>
 
 using DialogControls::button;
@@ -173,6 +174,11 @@ void FrmDataGroupDef::ClearListView1() {
         ListView1->header()->resizeSection(c, Twips::ToPixels(920));
 }
 
+bool FrmDataGroupDef::defineGroups(Prompts& prompts, const QString& dbPath, QWidget* parent) {
+    FrmDataGroupDef dialog(prompts, dbPath, parent);
+    return prompts.runDialog(dialog) == QDialog::Accepted;
+}
+
 void FrmDataGroupDef::appendGroup(const GroupRow& group) {
     QStringList texts{group.name};
     for (const QString& s : group.sensors)
@@ -215,9 +221,9 @@ void FrmDataGroupDef::CmdClearAll_Click() {
 }
 
 void FrmDataGroupDef::CmdLoadFromMdb_Click() {
-    ClearListView1();
     QVector<GroupRow> groups;
     const StoreResult r = GroupDefinitions::load(m_dbPath, groups);
+    ClearListView1();
     for (const GroupRow& g : groups)
         appendGroup(g);
     if (!r.ok())
@@ -240,31 +246,20 @@ void FrmDataGroupDef::CmdSave2Mdb_Click() {
 }
 
 void FrmDataGroupDef::CmdMore_Click() {
-    QString perGroup;
-    QString firstGroup;
-    QString firstSensor;
-    QString lastSensor;
-    {
-        FrmDefMore more(this);
-        more.exec();
-        perGroup = more.A1;
-        firstGroup = more.A2;
-        firstSensor = more.A3;
-        lastSensor = more.A4;
-    }
-    for (const GroupRow& g : BulkGroups::generate(perGroup, firstGroup, firstSensor, lastSensor))
+    const std::optional<FrmDefMore::Rule> rule = FrmDefMore::askRule(m_prompts, this);
+    if (!rule)
+        return;
+    for (const GroupRow& g : BulkGroups::generate(rule->sensorsPerGroup, rule->firstGroup,
+                                                  rule->firstSensor, rule->lastSensor))
         appendGroup(g);
 }
 
 void FrmDataGroupDef::cmdOK_Click() {
     // A save that failed keeps the dialog open, so the edited list is not lost.
-    if (!saveGroups())
-        return;
-    IsOk = true;
-    accept();
+    if (saveGroups())
+        accept();
 }
 
 void FrmDataGroupDef::CmdCancle_Click() {
-    IsOk = false;
     reject();
 }
