@@ -192,9 +192,32 @@ void FrmShowRiLI::CmdOK_Click() {
     const auto offset = toInt16(Val(Text3->text()));
     if (!first || !last || !offset)
         return refuse(QStringLiteral("编号和偏移必须在 -32768 到 32767 之间！"));
-    m_choice = SaveChoice{Text1->text() + QLatin1Char(' ') + Combo1->currentText(), *first,
-                          *last, *offset};
+    const QString dateTime = typedDateTime();
+    if (dateTime.isEmpty())
+        return;
+    m_choice = SaveChoice{dateTime, *first, *last, *offset};
     accept();
+}
+
+QString FrmShowRiLI::typedDateTime() {
+    // Every upload is told apart, sorted and grouped by this text, so only a real date and
+    // time in the stored form will do.
+    const QString dateText = Text1->text().trimmed();
+    const QString timeText = Combo1->currentText().trimmed();
+    const QDate date = QDate::fromString(dateText, DateFormat);
+    if (!date.isValid() || date.toString(DateFormat) != dateText) {
+        refuse(
+            QStringLiteral("数据采集日期“%1”不是有效的日期，请按“年-月-日”填写，例如 2008-04-30。")
+                .arg(dateText));
+        return {};
+    }
+    const QTime time = QTime::fromString(timeText, TimeFormat);
+    if (!time.isValid() || time.toString(TimeFormat) != timeText) {
+        refuse(QStringLiteral("数据采集时间“%1”不是有效的时间，请按“时:分:秒”填写，例如 14:30:00。")
+                   .arg(timeText));
+        return {};
+    }
+    return dateText + QLatin1Char(' ') + timeText;
 }
 
 void FrmShowRiLI::refuse(const QString& text) {

@@ -17,8 +17,8 @@ class QLineEdit;
 class QPushButton;
 
 // Asks, before uploaded readings are saved, when they were taken, which data numbers to
-// store and what offset to add to them. Numbers beyond 16 bits are refused with a message
-// and the dialog stays open.
+// store and what offset to add to them. A date or time that is no real instant, and
+// numbers beyond 16 bits, are refused with a message and the dialog stays open.
 class FrmShowRiLI : public QDialog {
     Q_OBJECT
 
@@ -45,6 +45,9 @@ private:
     void Form_Load();
     void offer(const SaveEntries& typed);
     [[nodiscard]] SaveEntries entries() const;
+    // The upload date-time typed, in its stored form; empty, after saying why, when the
+    // date or the time is not a real one.
+    [[nodiscard]] QString typedDateTime();
     void refuse(const QString& text);
     void showOffsetNumbers();
     void Calendar1_Click();

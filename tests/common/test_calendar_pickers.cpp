@@ -117,17 +117,57 @@ private slots:
         QCOMPARE(choice->lastNumber, qint16(4));
     }
 
-    void numbersBeyondSixteenBitsAreRefusedAndTheDialogStays() {
+    // Entries no upload could be stored under are refused; the dialog stays open with
+    // them, and answers nothing unless they are put right.
+    void impossibleEntriesAreRefusedAndTheDialogStays_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("30 February")
+            << "2026-02-30"
+            << "12:00:00"
+            << "+0"
+            << "数据采集日期“2026-02-30”不是有效的日期，请按“年-月-日”填写，"
+               "例如 2008-04-30。";
+        QTest::newRow("hour 25") << "2026-02-28"
+                                 << "25:61:00"
+                                 << "+0"
+                                 << "数据采集时间“25:61:00”不是有效的时间，请按“时:分:秒”填写，"
+                                    "例如 14:30:00。";
+        QTest::newRow("not the stored form")
+            << "2026-2-8"
+            << "12:00:00"
+            << "+0"
+            << "数据采集日期“2026-2-8”不是有效的日期，请按“年-月-日”"
+               "填写，例如 2008-04-30。";
+        QTest::newRow("beyond 16 bits") << "2026-02-28"
+                                        << "12:00:00"
+                                        << "40000"
+                                        << "编号和偏移必须在 -32768 到 32767 之间！";
+    }
+    void impossibleEntriesAreRefusedAndTheDialogStays() {
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QString, offset);
         bool stayedOpen = false;
-        const std::optional<SaveChoice> refused = ask([&stayedOpen](FrmShowRiLI& d) {
-            Part<QLineEdit>(d, "Text3")->setText(QStringLiteral("40000"));
-            Part<QPushButton>(d, "CmdOK")->click();
-            stayedOpen = d.isVisible();
-        });
+        std::optional<SaveEntries> typed;
+        const std::optional<SaveChoice> refused = ask(
+            [&](FrmShowRiLI& d) {
+                typeDateTime(d, date, time, QStringLiteral("1"), QStringLiteral("999"), offset);
+                Part<QPushButton>(d, "CmdOK")->click();
+                stayedOpen = d.isVisible();
+            },
+            typed);
         QVERIFY(!refused);
         QVERIFY(stayedOpen);
-        QCOMPARE(m_prompts.texts(), QStringList{"编号和偏移必须在 -32768 到 32767 之间！"});
+        QCOMPARE(m_prompts.texts().size(), 1);
+        QTEST(m_prompts.texts().value(0), "refusal");
+        QVERIFY(typed);
+        QCOMPARE(typed->date, date);
+        QCOMPARE(typed->time, time);
     }
+
     // A cancel, with the button, Esc or the close box, answers nothing; what was typed is
     // offered again at the next showing, and its OK answers with it.
     void everyCancelKeepsTheEntriesForTheNextShowing_data() {

@@ -134,6 +134,21 @@ private slots:
         QCOMPARE(offsetOfferedByTheNextSave(w), QStringLiteral("+100"));
     }
 
+    // The dialog refuses a date-time that is no real instant and stays open; closed so,
+    // it stores nothing and says nothing was saved.
+    void anImpossibleDateTimeStoresNothing() {
+        m_fx->create();
+        frmMain w(m_state, m_prompts, m_clock);
+        fillDeviceList(w, {"20.5"});
+        m_prompts.answer(Prompts::Answer::Yes);
+        confirmDateTime(m_prompts, "2026-02-30", "25:61:00");
+        w.menuSave2Mdb_Click();
+        QCOMPARE(m_prompts.texts().size(), 2);
+        QVERIFY(m_prompts.texts()[1].startsWith(QStringLiteral("数据采集日期“2026-02-30”")));
+        QCOMPARE(m_prompts.unanswered(), 1); // left open, then closed by the script
+        QCOMPARE(m_fx->readingCount(), 0);
+    }
+
     void aTypedQuoteIsStoredAsTyped() {
         frmMain w(m_state, m_prompts, m_clock);
         fillDeviceList(w, {"2'3", "x'); delete * from [表1]; --"});
