@@ -70,9 +70,10 @@ void FrmDataGroupDef::buildControls() {
     ListView1->header()->setStretchLastSection(false);
     connect(ListView1, &QTreeWidget::itemClicked, this, [this] { m_listClicked = true; });
 
-    CmdDel = button(QStringLiteral("CmdDel"), QStringLiteral("删除选取组"), this, EnterPresses);
-    CmdClearAll =
-        button(QStringLiteral("CmdClearAll"), QStringLiteral("清空已有分组"), this, EnterPresses);
+    // Enter never deletes: the buttons that remove groups from the list do not take Enter
+    // over when they have the focus.
+    CmdDel = button(QStringLiteral("CmdDel"), QStringLiteral("删除选取组"), this);
+    CmdClearAll = button(QStringLiteral("CmdClearAll"), QStringLiteral("清空已有分组"), this);
     CmdLoadFromMdb = button(QStringLiteral("CmdLoadFromMdb"),
                             QStringLiteral("调入已保存的分组定义"), this, EnterPresses);
     CmdSave2Mdb =
@@ -90,6 +91,7 @@ void FrmDataGroupDef::buildControls() {
     layout->addLayout(left, 1);
     layout->addWidget(buildEntryArea());
     resize(Twips::ToPixels(14400), Twips::ToPixels(6600));
+    ListView1->setFocus();
 
     connect(CmdAddNew, &QPushButton::clicked, this, &FrmDataGroupDef::CmdAddNew_Click);
     connect(CmdDel, &QPushButton::clicked, this, &FrmDataGroupDef::CmdDel_Click);

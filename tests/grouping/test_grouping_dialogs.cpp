@@ -93,6 +93,29 @@ private slots:
         QCOMPARE(texts(dlg.listedGroups()), (QStringList{"0001||||||||", "0003||||||||"}));
     }
 
+    // Enter presses no button that deletes, wherever the focus is; the list has it first.
+    void enterNeverDeletesAGroup() {
+        StoreFixture fx;
+        fx.create();
+        addGroups(fx, {"0001", "0002"});
+        ScriptedPrompts prompts;
+        FrmDataGroupDef dlg(prompts, fx.dbPath());
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        auto* list = Part<QTreeWidget>(dlg, "ListView1");
+        QCOMPARE(dlg.focusWidget(), list);
+        clickRow(list, 0);
+        QTest::keyClick(list, Qt::Key_Return);
+        for (const char* name : {"CmdDel", "CmdClearAll"}) {
+            auto* button = Part<QPushButton>(dlg, name);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+            QTest::keyClick(button, Qt::Key_Enter);
+        }
+        QCOMPARE(list->topLevelItemCount(), 2);
+        QVERIFY(dlg.isVisible());
+    }
+
     void closing_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("answer");
