@@ -182,8 +182,10 @@ bool FrmDataGroupDef::defineGroups(Prompts& prompts, const QString& dbPath, QWid
 }
 
 void FrmDataGroupDef::appendGroup(const GroupRow& group) {
-    QStringList texts{group.name};
-    for (const QString& s : group.sensors)
+    // Shown as it will be stored, so the list never changes between saving and reopening.
+    const GroupRow stored = GroupDefinitions::stored(group);
+    QStringList texts{stored.name};
+    for (const QString& s : stored.sensors)
         texts.append(s);
     ListView1->addTopLevelItem(new QTreeWidgetItem(texts));
 }

@@ -64,16 +64,21 @@ private slots:
         QVERIFY(prompts.asked().isEmpty());
     }
 
-    void addingTakesTheEntriesAndMovesToTheNextGroupNumber() {
+    // Whatever form a number is typed in, the list shows it as it is stored, and sensor
+    // numbers are stored in the four-digit form of the group names.
+    void addingShowsAndStoresTheEntriesAsStored() {
         StoreFixture fx;
         fx.create();
         ScriptedPrompts prompts;
+        prompts.answer(Answer::Yes);
         FrmDataGroupDef dlg(prompts, fx.dbPath());
-        Part<QComboBox>(dlg, "ComboGroup")->setEditText(QStringLiteral("0007"));
-        PartAt<QComboBox>(dlg, "ComboBH", 4)->setEditText(QStringLiteral("0100"));
+        Part<QComboBox>(dlg, "ComboGroup")->setEditText(QStringLiteral("5"));
+        PartAt<QComboBox>(dlg, "ComboBH", 4)->setEditText(QStringLiteral("28"));
         click(dlg, "CmdAddNew");
-        QCOMPARE(texts(dlg.listedGroups()), QStringList{"0007|0001|0002|0003||0100|||"});
-        QCOMPARE(Part<QComboBox>(dlg, "ComboGroup")->currentText(), QStringLiteral("0008"));
+        QCOMPARE(texts(dlg.listedGroups()), QStringList{"0005|0001|0002|0003||0028|||"});
+        QCOMPARE(Part<QComboBox>(dlg, "ComboGroup")->currentText(), QStringLiteral("0006"));
+        click(dlg, "CmdSave2Mdb");
+        QCOMPARE(fx.rows("select * from [分组定义]"), texts(dlg.listedGroups()));
     }
 
     void oneClickLetsOnePressDeleteOneRow() {
