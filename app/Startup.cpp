@@ -13,9 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
-#include <QLineEdit>
 #include <QPixmap>
-#include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
 
@@ -33,11 +31,11 @@ bool checkingStart() {
     return qEnvironmentVariableIsSet("THERMBOOK_CHECK_START");
 }
 
-void acceptEmptyPassword(frmLogin& login) {
-    QTimer::singleShot(0, &login, [&login] {
-        login.txtPassword->clear();
-        login.cmdOK->click();
-    });
+// Where no one can answer, the login is taken as given with the empty password.
+std::optional<frmLogin::Access> logIn(frmLogin& login) {
+    if (checkingStart())
+        return frmLogin::Access::User;
+    return login.ask();
 }
 
 // On a database without uploads, the query pane tells the user what to do first. The
@@ -112,12 +110,10 @@ std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceL
 
     if (beforeLogin)
         beforeLogin(*login);
-    else if (checkingStart())
-        acceptEmptyPassword(*login);
-    login->exec();
-    if (!login->OK)
+    const std::optional<frmLogin::Access> access = logIn(*login);
+    if (!access)
         return nullptr;
-    state.FactoryMode = login->FactoryMode;
+    state.FactoryMode = *access == frmLogin::Access::Factory;
     login.reset();
 
     auto main = std::make_unique<frmMain>(state, prompts, clock);

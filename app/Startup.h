@@ -19,7 +19,7 @@ namespace Startup {
 
 // Runs the start-up steps and returns the shown main window, or null when the program must
 // end (a second copy, or the login refused). beforeLogin, when given, is called with the
-// login dialog just before it is shown modally (tests answer it from there).
+// login dialog, placed, just before it runs.
 [[nodiscard]] std::unique_ptr<frmMain> Main(Prompts& prompts, Clock& clock, InstanceLock& lock,
                                             const QString& programFolder,
                                             const std::function<void(frmLogin&)>& beforeLogin = {});

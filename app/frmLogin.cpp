@@ -2,7 +2,6 @@
 
 #include "common/Prompts.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -69,14 +68,17 @@ frmLogin::frmLogin(Prompts& prompts, QWidget* parent) : QDialog(parent), m_promp
     txtPassword->setFocus();
 }
 
+std::optional<frmLogin::Access> frmLogin::ask() {
+    if (m_prompts.runDialog(*this) != QDialog::Accepted)
+        return std::nullopt;
+    return m_access;
+}
+
 void frmLogin::cmdOK_Click() {
     const QString password = txtPassword->text();
     const bool factory = password == QLatin1String(FactoryAccessWord);
-    if (factory)
-        FactoryMode = true;
     if (factory || password.isEmpty()) {
-        OK = true;
-        hide();
+        m_access = factory ? Access::Factory : Access::User;
         accept();
         return;
     }
@@ -87,12 +89,5 @@ void frmLogin::cmdOK_Click() {
 }
 
 void frmLogin::cmdCancel_Click() {
-    OK = false;
-    hide();
     reject();
-}
-
-void frmLogin::closeEvent(QCloseEvent* event) {
-    OK = false;
-    QDialog::closeEvent(event);
 }

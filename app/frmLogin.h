@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class Prompts;
 class QLabel;
@@ -14,18 +15,13 @@ class frmLogin : public QDialog {
     Q_OBJECT
 
 public:
+    // Who was let in: anyone with the empty password, the factory with its access word.
+    enum class Access { User, Factory };
+
     explicit frmLogin(Prompts& prompts, QWidget* parent = nullptr);
 
-    // True when the user was accepted.
-    bool OK = false;
-    // True when the factory access word was given.
-    bool FactoryMode = false;
-
-    std::array<QLabel*, 2> lblLabels{};
-    QLineEdit* txtUserName = nullptr;
-    QLineEdit* txtPassword = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
+    // Runs the login; who was let in, or nothing when it was cancelled or closed.
+    [[nodiscard]] std::optional<Access> ask();
 
     static constexpr const char* FactoryAccessWord = "vexil";
 
@@ -33,11 +29,14 @@ public slots:
     void cmdOK_Click();
     void cmdCancel_Click();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     Prompts& m_prompts;
+    Access m_access = Access::User;
+    std::array<QLabel*, 2> lblLabels{};
+    QLineEdit* txtUserName = nullptr;
+    QLineEdit* txtPassword = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdCancel = nullptr;
 };
 
 // The name of the user running the program; empty when the system gives none.

@@ -77,21 +77,21 @@ frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock, const Mai
                                     {m_panes->infoList(), m_panes->uploadList(),
                                      m_panes->uploadEditor()},
                                     wiring.makeTransport);
-    m_store =
-        new StoreController(*this, m_prompts, m_clock, *this, *m_panes, m_state.DatabasePath);
-    m_grouping = new GroupingController(this, m_prompts, m_clock, *this, m_state.DatabasePath,
+    m_store = new StoreController(*this, m_prompts, m_clock, m_work, *this, *m_panes,
+                                  m_state.DatabasePath);
+    m_grouping = new GroupingController(this, m_prompts, m_work, *this, m_state.DatabasePath,
                                         m_actions.MenuGroupDEF);
     m_curves = new CurvesController(this, m_prompts, m_clock, m_state.DatabasePath);
     m_reports = new ReportsController(
-        this, m_prompts, *this, m_clock, m_state.DatabasePath, m_state.AppFolder,
+        this, m_prompts, *this, m_clock, m_work, m_state.DatabasePath, m_state.AppFolder,
         m_state.DocumentsFolder,
         [this] { return PaneQuery{m_store->paneLayout(), m_store->paneSql()}; },
         [this] { m_store->menu_DefByMyself_Click(); });
     m_update =
         new UpdateController(this, m_prompts, m_clock, {m_state.CacheFolder, m_state.Installed},
                              wiring.endProgram ? wiring.endProgram : EndProgramAtOnce);
-    m_analysis = new AnalysisController(this, m_prompts, m_clock, *this, m_state.DatabasePath,
-                                        m_state.DocumentsFolder);
+    m_analysis = new AnalysisController(this, m_prompts, m_clock, m_work, *this,
+                                        m_state.DatabasePath, m_state.DocumentsFolder);
     sbWatch->setText(m_analysis->watchText());
     connect(m_analysis, &AnalysisController::watchTextChanged, sbWatch, &QLabel::setText);
     bindMenus();
@@ -329,13 +329,11 @@ void frmMain::menuSave2Mdb_Click() {
 }
 
 void frmMain::MenuDraw_Click() {
-    if (m_grouping->PrepareStationWindow())
-        m_curves->MenuDraw_Click();
+    m_grouping->PrepareStationWindow([this] { m_curves->MenuDraw_Click(); });
 }
 
 void frmMain::MenuGroupTables_Click() {
-    if (m_grouping->PrepareStationWindow())
-        m_reports->MenuGroupTables_Click();
+    m_grouping->PrepareStationWindow([this] { m_reports->MenuGroupTables_Click(); });
 }
 
 void frmMain::mnuFileClose_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainMenus.h"
+#include "common/LongWork.h"
 #include "common/Module1.h"
 #include "common/ui/WaitingPanel.h"
 #include "link/DeviceLink.h"
@@ -46,6 +47,8 @@ public:
     [[nodiscard]] DeviceController& device() { return *m_device; }
     [[nodiscard]] StoreController& store() { return *m_store; }
     [[nodiscard]] MainPanes& panes() { return *m_panes; }
+    // The long work of the window's commands, which runs on a thread of its own.
+    [[nodiscard]] const LongWork& longWork() const { return m_work; }
     [[nodiscard]] const MainActions& actions() const { return m_actions; }
 
     // Finds a menu item by its control name.
@@ -90,6 +93,7 @@ private:
     Module1 m_state;
     Prompts& m_prompts;
     Clock& m_clock;
+    LongWork m_work;
     MainActions m_actions;
     MainPanes* m_panes = nullptr;
     QFrame* PicWaiting = nullptr;

@@ -21,6 +21,14 @@ QString GroupDefinitions::storedName(const QString& name) {
     return NumberFormat::format(name, 4, 0);
 }
 
+GroupRow GroupDefinitions::stored(const GroupRow& row) {
+    GroupRow out;
+    out.name = storedName(row.name);
+    for (std::size_t k = 0; k < row.sensors.size(); ++k)
+        out.sensors[k] = storedName(row.sensors[k]);
+    return out;
+}
+
 StoreResult GroupDefinitions::load(const QString& dbPath, QVector<GroupRow>& rows) {
     rows.clear();
     StoreDb db(dbPath);
@@ -58,12 +66,13 @@ StoreResult GroupDefinitions::save(const QString& dbPath, const QVector<GroupRow
     for (int k = 1; k <= GroupRow::Slots; ++k)
         columns << QStringLiteral("传感器%1").arg(k);
     // Stored from the last row to the first, as the list has always been written.
-    QVector<QVariantList> stored;
+    QVector<QVariantList> table;
     for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
-        QVariantList values{storedName(it->name)};
-        for (const QString& sensor : it->sensors)
+        const GroupRow row = stored(*it);
+        QVariantList values{row.name};
+        for (const QString& sensor : row.sensors)
             values << sensor;
-        stored << values;
+        table << values;
     }
-    return db.replaceRows(QStringLiteral("分组定义"), columns, stored);
+    return db.replaceRows(QStringLiteral("分组定义"), columns, table);
 }

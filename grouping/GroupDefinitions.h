@@ -19,10 +19,12 @@ public:
 
     // Replaces the stored groups by `rows`, in one transaction: a failure leaves the stored
     // groups as they were. An empty list changes nothing. Rows are written from the last
-    // to the first, each name in its four-digit form.
+    // to the first, each in its stored form.
     [[nodiscard]] static StoreResult save(const QString& dbPath, const QVector<GroupRow>& rows);
 
-    // A name as it is stored: a number with four digits ("7" gives 0007), any other text
-    // unchanged.
+    // A name or sensor number as it is stored: a number with four digits ("7" gives 0007),
+    // any other text unchanged.
     [[nodiscard]] static QString storedName(const QString& name);
+    // A group as it is stored: its name and every sensor number in that form.
+    [[nodiscard]] static GroupRow stored(const GroupRow& row);
 };

@@ -30,9 +30,7 @@ int ProgressPacer::figure(qint64 done, qint64 total) {
 ExportProgress ProgressPacer::reporter(std::function<void(int figure)> show) {
     return [this, show = std::move(show)](qint64 done, qint64 total) {
         const int value = figure(done, total);
-        if (value < 0)
-            return;
-        show(value);
-        m_clock.yield();
+        if (value >= 0)
+            show(value);
     };
 }

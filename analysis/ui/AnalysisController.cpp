@@ -6,6 +6,7 @@
 #include "analysis/ScheduleWatch.h"
 #include "analysis/ui/frmWenkongFenxi.h"
 #include "common/Clock.h"
+#include "common/LongWork.h"
 #include "common/Prompts.h"
 #include "common/ui/WaitingPanel.h"
 #include "store/ReadingLists.h"
@@ -14,12 +15,18 @@
 #include <QTimer>
 #include <QWidget>
 
+// The pour as read on the long-work thread, and how the reading went.
+struct AnalysisController::Read {
+    AnalysisInputs inputs;
+    StoreResult result;
+};
+
 AnalysisController::AnalysisController(QWidget* parent, Prompts& prompts, Clock& clock,
-                                       WaitingPanel& waiting, QString databasePath,
+                                       LongWork& work, WaitingPanel& waiting, QString databasePath,
                                        QString documentsFolder, FileLauncher* launcher)
-    : QObject(parent), m_parent(parent), m_prompts(prompts), m_clock(clock), m_waiting(waiting),
-      m_databasePath(std::move(databasePath)), m_documentsFolder(std::move(documentsFolder)),
-      m_launcher(launcher ? *launcher : m_desktop) {
+    : QObject(parent), m_parent(parent), m_prompts(prompts), m_clock(clock), m_work(work),
+      m_waiting(waiting), m_databasePath(std::move(databasePath)),
+      m_documentsFolder(std::move(documentsFolder)), m_launcher(launcher ? *launcher : m_desktop) {
     m_minute = new QTimer(this);
     m_minute->setInterval(m_clock.timerInterval(60 * 1000));
     connect(m_minute, &QTimer::timeout, this, &AnalysisController::showWatch);
@@ -58,27 +65,32 @@ void AnalysisController::showWatch() {
 }
 
 void AnalysisController::MenuAnalysis_Click() {
-    if (m_busy)
+    if (m_work.busy())
         return;
-    m_busy = true;
     m_waiting.showWaiting(WaitingText, false);
-    m_clock.yield();
-    AnalysisInputs inputs;
-    StoreResult r = inputs.loadSettings(m_databasePath);
-    if (r.ok())
-        r = inputs.loadReadings(m_databasePath, [this](qint64) { m_clock.yield(); });
+    (void)m_work.start<Read>(
+        this,
+        [dbPath = m_databasePath](const LongWork::Report&) {
+            Read read;
+            read.result = read.inputs.loadSettings(dbPath);
+            if (read.result.ok())
+                read.result = read.inputs.loadReadings(dbPath);
+            return read;
+        },
+        {}, [this](Read read) { showAnalysis(std::move(read)); });
+}
+
+void AnalysisController::showAnalysis(Read read) {
     m_waiting.hideWaiting();
-    if (!r.ok()) {
-        m_busy = false;
-        m_prompts.message(m_parent, QStringLiteral("提示："), r.message(), Prompts::Buttons::Ok,
-                          Prompts::Icon::Warning);
+    if (!read.result.ok()) {
+        m_prompts.message(m_parent, QStringLiteral("提示："), read.result.message(),
+                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
         return;
     }
     {
-        frmWenkongFenxi window(std::move(inputs), m_prompts, m_clock, m_launcher, m_databasePath,
-                               m_documentsFolder, m_parent);
-        window.exec();
+        frmWenkongFenxi window(std::move(read.inputs), m_prompts, m_clock, m_work, m_launcher,
+                               m_databasePath, m_documentsFolder, m_parent);
+        m_prompts.runDialog(window);
     }
-    m_busy = false;
     refreshWatch();
 }

@@ -8,13 +8,15 @@
 
 class Clock;
 class FileLauncher;
+class LongWork;
 class Prompts;
 class QTimer;
 class QWidget;
 class WaitingPanel;
 
 // The thermal-control commands of the main window: the window "温控分析" and the status
-// bar's watch over the measuring rounds (time since the last upload, next round due).
+// bar's watch over the measuring rounds (time since the last upload, next round due). The
+// pour is read as long work; while any runs, "温控分析" is refused.
 class AnalysisController : public QObject {
     Q_OBJECT
 
@@ -24,8 +26,8 @@ signals:
 
 public:
     // `launcher` opens the written record sheet; the desktop's programs when null.
-    AnalysisController(QWidget* parent, Prompts& prompts, Clock& clock, WaitingPanel& waiting,
-                       QString databasePath, QString documentsFolder,
+    AnalysisController(QWidget* parent, Prompts& prompts, Clock& clock, LongWork& work,
+                       WaitingPanel& waiting, QString databasePath, QString documentsFolder,
                        FileLauncher* launcher = nullptr);
 
     static inline const QString WaitingText = QStringLiteral("请稍等，正在进行温控分析.....");
@@ -40,10 +42,13 @@ public slots:
 
 private:
     void showWatch();
+    struct Read;
+    void showAnalysis(Read read);
 
     QWidget* m_parent;
     Prompts& m_prompts;
     Clock& m_clock;
+    LongWork& m_work;
     WaitingPanel& m_waiting;
     QString m_databasePath;
     QString m_documentsFolder;
@@ -53,6 +58,4 @@ private:
     QDateTime m_lastUpload;
     double m_intervalHours = 6.0;
     QString m_watchText;
-    // The window serves events while the pour is read; a second command waits for it.
-    bool m_busy = false;
 };

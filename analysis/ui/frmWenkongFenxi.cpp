@@ -14,6 +14,7 @@
 #include "analysis/ui/FrmStationRoles.h"
 #include "analysis/ui/StationTableModel.h"
 #include "common/Clock.h"
+#include "common/LongWork.h"
 #include "common/NumberText.h"
 #include "common/Prompts.h"
 #include "common/TwipsScale.h"
@@ -60,10 +61,10 @@ QTreeWidget* treeList(const QString& name, const QStringList& headers, QWidget* 
 } // namespace
 
 frmWenkongFenxi::frmWenkongFenxi(AnalysisInputs inputs, Prompts& prompts, Clock& clock,
-                                 FileLauncher& launcher, QString databasePath,
+                                 LongWork& work, FileLauncher& launcher, QString databasePath,
                                  QString documentsFolder, QWidget* parent)
     : QDialog(parent), m_inputs(std::move(inputs)), m_prompts(prompts), m_clock(clock),
-      m_launcher(launcher), m_databasePath(std::move(databasePath)),
+      m_work(work), m_launcher(launcher), m_databasePath(std::move(databasePath)),
       m_documentsFolder(std::move(documentsFolder)) {
     setObjectName(QStringLiteral("frm温控分析"));
     setWindowTitle(QStringLiteral("温控分析"));
@@ -280,7 +281,7 @@ void frmWenkongFenxi::settingsChanged() {
 void frmWenkongFenxi::cmdPour_Click() {
     const QDateTime first = m_result.times().isEmpty() ? QDateTime() : m_result.times().first();
     FrmPourData dialog(m_prompts, m_databasePath, m_inputs.pour, first, this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (m_prompts.runDialog(dialog) == QDialog::Accepted)
         settingsChanged();
 }
 
@@ -288,29 +289,45 @@ void frmWenkongFenxi::cmdRoles_Click() {
     if (m_inputs.groups.isEmpty())
         return warn(QStringLiteral("尚未定义分组，请先在“分组定义”中定义站点。"));
     FrmStationRoles dialog(m_prompts, m_databasePath, m_inputs.groups, m_inputs.roles, this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (m_prompts.runDialog(dialog) == QDialog::Accepted)
         settingsChanged();
 }
 
 void frmWenkongFenxi::cmdAir_Click() {
     FrmAirSensor dialog(m_prompts, m_databasePath, m_inputs.pour, m_inputs.readings->listedSensors(), this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (m_prompts.runDialog(dialog) == QDialog::Accepted)
         settingsChanged();
 }
 
 void frmWenkongFenxi::cmdLimits_Click() {
     FrmLimitSets dialog(m_prompts, m_databasePath, m_inputs.pour, m_inputs.customSets, this);
     // Sets saved or deleted count even when the dialog is cancelled afterwards.
-    (void)dialog.exec();
+    m_prompts.runDialog(dialog);
     settingsChanged();
 }
 
 void frmWenkongFenxi::cmdRefresh_Click() {
-    setCursor(Qt::WaitCursor);
-    StoreResult r = m_inputs.loadReadings(m_databasePath, [this](qint64) { m_clock.yield(); });
-    if (r.ok())
-        r = m_inputs.loadSettings(m_databasePath);
+    using Read = std::pair<std::shared_ptr<const PourReadings>, StoreResult>;
+    const bool started = m_work.start<Read>(
+        this,
+        [dbPath = m_databasePath](const LongWork::Report&) {
+            AnalysisInputs fresh;
+            const StoreResult r = fresh.loadReadings(dbPath);
+            return Read{fresh.readings, r};
+        },
+        {}, [this](const Read& read) { readingsRead(read.first, read.second); });
+    if (started)
+        setCursor(Qt::WaitCursor);
+}
+
+void frmWenkongFenxi::readingsRead(const std::shared_ptr<const PourReadings>& readings,
+                                   const StoreResult& result) {
     unsetCursor();
+    StoreResult r = result;
+    if (r.ok()) {
+        m_inputs.readings = readings;
+        r = m_inputs.loadSettings(m_databasePath);
+    }
     if (!r.ok())
         warn(r.message());
     recompute();

@@ -9,6 +9,7 @@ class BreachLogModel;
 class ChartPicture;
 class Clock;
 class FileLauncher;
+class LongWork;
 class Prompts;
 class QComboBox;
 class QLabel;
@@ -25,34 +26,16 @@ class StationTableModel;
 // cooling rate against their limits, and its section profile at a chosen upload; the log
 // of breaches, the gaps in the schedule, the suspect sensors and what is wrong with the
 // input. The pour's data, roles, air sensor and limit sets are set from here, and the
-// record sheet is written. Its object name is "frm温控分析".
+// record sheet is written. Its object name is "frm温控分析". "刷新" reads the readings again as
+// long work; meanwhile it is refused.
 class frmWenkongFenxi : public QDialog {
     Q_OBJECT
 
 public:
-    frmWenkongFenxi(AnalysisInputs inputs, Prompts& prompts, Clock& clock, FileLauncher& launcher,
-                    QString databasePath, QString documentsFolder, QWidget* parent = nullptr);
+    frmWenkongFenxi(AnalysisInputs inputs, Prompts& prompts, Clock& clock, LongWork& work,
+                    FileLauncher& launcher, QString databasePath, QString documentsFolder,
+                    QWidget* parent = nullptr);
     ~frmWenkongFenxi() override;
-
-    QLabel* lblPour = nullptr;
-    QPushButton* cmdPour = nullptr;
-    QPushButton* cmdRoles = nullptr;
-    QPushButton* cmdAir = nullptr;
-    QPushButton* cmdLimits = nullptr;
-    QPushButton* cmdRefresh = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdRecord = nullptr;
-    QPushButton* cmdExit = nullptr;
-    QTableView* tblStations = nullptr;
-    QScrollArea* scrChart = nullptr;
-    ChartPicture* picChart = nullptr;
-    QComboBox* cboUpload = nullptr;
-    ChartPicture* picProfile = nullptr;
-    QTabWidget* tabLists = nullptr;
-    QTableView* tblBreaches = nullptr;
-    QTreeWidget* lstGaps = nullptr;
-    QTreeWidget* lstSuspects = nullptr;
-    QListWidget* lstNotices = nullptr;
 
     [[nodiscard]] const AnalysisResult& result() const { return m_result; }
     // The station the chart shows; -1 when there is none.
@@ -86,11 +69,33 @@ private:
     void drawChart();
     void drawProfile();
     void warn(const QString& text);
+    void readingsRead(const std::shared_ptr<const PourReadings>& readings,
+                      const StoreResult& result);
 
+    QLabel* lblPour = nullptr;
+    QPushButton* cmdPour = nullptr;
+    QPushButton* cmdRoles = nullptr;
+    QPushButton* cmdAir = nullptr;
+    QPushButton* cmdLimits = nullptr;
+    QPushButton* cmdRefresh = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdRecord = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QTableView* tblStations = nullptr;
+    QScrollArea* scrChart = nullptr;
+    ChartPicture* picChart = nullptr;
+    QComboBox* cboUpload = nullptr;
+    ChartPicture* picProfile = nullptr;
+    QTabWidget* tabLists = nullptr;
+    QTableView* tblBreaches = nullptr;
+    QTreeWidget* lstGaps = nullptr;
+    QTreeWidget* lstSuspects = nullptr;
+    QListWidget* lstNotices = nullptr;
     AnalysisInputs m_inputs;
     AnalysisResult m_result;
     Prompts& m_prompts;
     Clock& m_clock;
+    LongWork& m_work;
     FileLauncher& m_launcher;
     QString m_databasePath;
     QString m_documentsFolder;

@@ -26,6 +26,7 @@ using DialogControls::textBox;
 namespace {
 
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
+const QString TimeFormat = QStringLiteral("HH:mm:ss");
 
 // Rounds half to even, as 16-bit conversions of entered numbers do; nothing when the
 // value does not fit.
@@ -120,7 +121,30 @@ void FrmShowRiLI::Form_Load() {
     const QDateTime now = m_clock.now();
     Text1->setText(now.date().toString(DateFormat));
     Combo1->addItems(HalfHours());
-    Combo1->setEditText(now.time().toString(QStringLiteral("HH:mm:ss")));
+    Combo1->setEditText(now.time().toString(TimeFormat));
+}
+
+std::optional<SaveChoice> FrmShowRiLI::askSave(Prompts& prompts, Clock& clock,
+                                               std::optional<SaveEntries>& typed, QWidget* parent) {
+    FrmShowRiLI dialog(prompts, clock, parent);
+    if (typed)
+        dialog.offer(*typed);
+    const bool confirmed = prompts.runDialog(dialog) == QDialog::Accepted;
+    typed = dialog.entries();
+    return confirmed ? dialog.m_choice : std::nullopt;
+}
+
+void FrmShowRiLI::offer(const SaveEntries& typed) {
+    Text1->setText(typed.date);
+    Combo1->setEditText(typed.time);
+    Text2[0]->setText(typed.firstNumber);
+    Text2[1]->setText(typed.lastNumber);
+    Text3->setText(typed.offset);
+}
+
+SaveEntries FrmShowRiLI::entries() const {
+    return {Text1->text(), Combo1->currentText(), Text2[0]->text(), Text2[1]->text(),
+            Text3->text()};
 }
 
 void FrmShowRiLI::showOffsetNumbers() {
@@ -166,27 +190,40 @@ void FrmShowRiLI::CmdOK_Click() {
     const auto first = toInt16(Val(Text2[0]->text()));
     const auto last = toInt16(Val(Text2[1]->text()));
     const auto offset = toInt16(Val(Text3->text()));
-    if (!first || !last || !offset) {
-        m_prompts.message(this, Module1::AppTitle,
-                          QStringLiteral("编号和偏移必须在 -32768 到 32767 之间！"),
-                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    if (!first || !last || !offset)
+        return refuse(QStringLiteral("编号和偏移必须在 -32768 到 32767 之间！"));
+    const QString dateTime = typedDateTime();
+    if (dateTime.isEmpty())
         return;
-    }
-    MyRiLI = Text1->text() + QLatin1Char(' ') + Combo1->currentText();
-    StNum = *first;
-    EdNum = *last;
-    OffsetNum = *offset;
-    hide();
+    m_choice = SaveChoice{dateTime, *first, *last, *offset};
     accept();
+}
+
+QString FrmShowRiLI::typedDateTime() {
+    // Every upload is told apart, sorted and grouped by this text, so only a real date and
+    // time in the stored form will do.
+    const QString dateText = Text1->text().trimmed();
+    const QString timeText = Combo1->currentText().trimmed();
+    const QDate date = QDate::fromString(dateText, DateFormat);
+    if (!date.isValid() || date.toString(DateFormat) != dateText) {
+        refuse(
+            QStringLiteral("数据采集日期“%1”不是有效的日期，请按“年-月-日”填写，例如 2008-04-30。")
+                .arg(dateText));
+        return {};
+    }
+    const QTime time = QTime::fromString(timeText, TimeFormat);
+    if (!time.isValid() || time.toString(TimeFormat) != timeText) {
+        refuse(QStringLiteral("数据采集时间“%1”不是有效的时间，请按“时:分:秒”填写，例如 14:30:00。")
+                   .arg(timeText));
+        return {};
+    }
+    return dateText + QLatin1Char(' ') + timeText;
+}
+
+void FrmShowRiLI::refuse(const QString& text) {
+    m_prompts.message(this, Module1::AppTitle, text, Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
 void FrmShowRiLI::CmdCancle_Click() {
     reject();
-}
-
-void FrmShowRiLI::reject() {
-    // Esc and the close box end up here as well as the cancel button: the date of an
-    // earlier OK must never stand for an answer to this showing.
-    MyRiLI.clear();
-    QDialog::reject();
 }

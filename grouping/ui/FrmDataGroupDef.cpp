@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <optional>
 #include <utility>
 
 using DialogControls::button;
@@ -69,9 +70,10 @@ void FrmDataGroupDef::buildControls() {
     ListView1->header()->setStretchLastSection(false);
     connect(ListView1, &QTreeWidget::itemClicked, this, [this] { m_listClicked = true; });
 
-    CmdDel = button(QStringLiteral("CmdDel"), QStringLiteral("删除选取组"), this, EnterPresses);
-    CmdClearAll =
-        button(QStringLiteral("CmdClearAll"), QStringLiteral("清空已有分组"), this, EnterPresses);
+    // Enter never deletes: the buttons that remove groups from the list do not take Enter
+    // over when they have the focus.
+    CmdDel = button(QStringLiteral("CmdDel"), QStringLiteral("删除选取组"), this);
+    CmdClearAll = button(QStringLiteral("CmdClearAll"), QStringLiteral("清空已有分组"), this);
     CmdLoadFromMdb = button(QStringLiteral("CmdLoadFromMdb"),
                             QStringLiteral("调入已保存的分组定义"), this, EnterPresses);
     CmdSave2Mdb =
@@ -89,6 +91,7 @@ void FrmDataGroupDef::buildControls() {
     layout->addLayout(left, 1);
     layout->addWidget(buildEntryArea());
     resize(Twips::ToPixels(14400), Twips::ToPixels(6600));
+    ListView1->setFocus();
 
     connect(CmdAddNew, &QPushButton::clicked, this, &FrmDataGroupDef::CmdAddNew_Click);
     connect(CmdDel, &QPushButton::clicked, this, &FrmDataGroupDef::CmdDel_Click);
@@ -173,9 +176,16 @@ void FrmDataGroupDef::ClearListView1() {
         ListView1->header()->resizeSection(c, Twips::ToPixels(920));
 }
 
+bool FrmDataGroupDef::defineGroups(Prompts& prompts, const QString& dbPath, QWidget* parent) {
+    FrmDataGroupDef dialog(prompts, dbPath, parent);
+    return prompts.runDialog(dialog) == QDialog::Accepted;
+}
+
 void FrmDataGroupDef::appendGroup(const GroupRow& group) {
-    QStringList texts{group.name};
-    for (const QString& s : group.sensors)
+    // Shown as it will be stored, so the list never changes between saving and reopening.
+    const GroupRow stored = GroupDefinitions::stored(group);
+    QStringList texts{stored.name};
+    for (const QString& s : stored.sensors)
         texts.append(s);
     ListView1->addTopLevelItem(new QTreeWidgetItem(texts));
 }
@@ -215,9 +225,9 @@ void FrmDataGroupDef::CmdClearAll_Click() {
 }
 
 void FrmDataGroupDef::CmdLoadFromMdb_Click() {
-    ClearListView1();
     QVector<GroupRow> groups;
     const StoreResult r = GroupDefinitions::load(m_dbPath, groups);
+    ClearListView1();
     for (const GroupRow& g : groups)
         appendGroup(g);
     if (!r.ok())
@@ -240,31 +250,20 @@ void FrmDataGroupDef::CmdSave2Mdb_Click() {
 }
 
 void FrmDataGroupDef::CmdMore_Click() {
-    QString perGroup;
-    QString firstGroup;
-    QString firstSensor;
-    QString lastSensor;
-    {
-        FrmDefMore more(this);
-        more.exec();
-        perGroup = more.A1;
-        firstGroup = more.A2;
-        firstSensor = more.A3;
-        lastSensor = more.A4;
-    }
-    for (const GroupRow& g : BulkGroups::generate(perGroup, firstGroup, firstSensor, lastSensor))
+    const std::optional<FrmDefMore::Rule> rule = FrmDefMore::askRule(m_prompts, this);
+    if (!rule)
+        return;
+    for (const GroupRow& g : BulkGroups::generate(rule->sensorsPerGroup, rule->firstGroup,
+                                                  rule->firstSensor, rule->lastSensor))
         appendGroup(g);
 }
 
 void FrmDataGroupDef::cmdOK_Click() {
     // A save that failed keeps the dialog open, so the edited list is not lost.
-    if (!saveGroups())
-        return;
-    IsOk = true;
-    accept();
+    if (saveGroups())
+        accept();
 }
 
 void FrmDataGroupDef::CmdCancle_Click() {
-    IsOk = false;
     reject();
 }

@@ -18,28 +18,17 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // The station definitions: a working list of groups that the user edits, fills in bulk,
-// loads from and saves to the database. The caller reads IsOk after the dialog returns.
+// loads from and saves to the database. The list shows every group as it is stored.
 class FrmDataGroupDef : public QDialog {
     Q_OBJECT
 
 public:
     FrmDataGroupDef(Prompts& prompts, QString dbPath, QWidget* parent = nullptr);
 
-    // True when the dialog was closed with OK, false when it was cancelled or closed.
-    bool IsOk = false;
-
-    QTreeWidget* ListView1 = nullptr;
-    QComboBox* ComboGroup = nullptr;
-    std::array<QComboBox*, GroupRow::Slots> ComboBH{};
-    QPushButton* CmdAddNew = nullptr;
-    QPushButton* CmdDel = nullptr;
-    QPushButton* CmdClearAll = nullptr;
-    QPushButton* CmdLoadFromMdb = nullptr;
-    QPushButton* CmdSave2Mdb = nullptr;
-    QGroupBox* FrameMore = nullptr;
-    QPushButton* CmdMore = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* CmdCancle = nullptr;
+    // Runs the dialog; true when it was closed with OK (the groups were saved, or the
+    // user chose not to replace the stored ones), false when it was cancelled or closed.
+    [[nodiscard]] static bool defineGroups(Prompts& prompts, const QString& dbPath,
+                                           QWidget* parent);
 
     // Empties the list and lays its columns out again.
     void ClearListView1();
@@ -67,6 +56,18 @@ private:
 
     Prompts& m_prompts;
     QString m_dbPath;
+    QTreeWidget* ListView1 = nullptr;
+    QComboBox* ComboGroup = nullptr;
+    std::array<QComboBox*, GroupRow::Slots> ComboBH{};
+    QPushButton* CmdAddNew = nullptr;
+    QPushButton* CmdDel = nullptr;
+    QPushButton* CmdClearAll = nullptr;
+    QPushButton* CmdLoadFromMdb = nullptr;
+    QPushButton* CmdSave2Mdb = nullptr;
+    QGroupBox* FrameMore = nullptr;
+    QPushButton* CmdMore = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* CmdCancle = nullptr;
     QStringListModel* m_numbers = nullptr;
     // A row has been clicked since the last press of "删除选取组".
     bool m_listClicked = false;

@@ -1,5 +1,7 @@
 #include "grouping/ui/FrmDefMore.h"
 
+#include "common/Prompts.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -90,18 +92,19 @@ void FrmDefMore::Timer1_Timer() {
         fillNumbers(c, 1, 1999);
 }
 
+std::optional<FrmDefMore::Rule> FrmDefMore::askRule(Prompts& prompts, QWidget* parent) {
+    FrmDefMore dialog(parent);
+    if (prompts.runDialog(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.m_rule;
+}
+
 void FrmDefMore::cmdOK_Click() {
-    A1 = Combo3->currentText();
-    A2 = Combo2->currentText();
-    A3 = Combo1[0]->currentText();
-    A4 = Combo1[1]->currentText();
+    m_rule = {Combo3->currentText(), Combo2->currentText(), Combo1[0]->currentText(),
+              Combo1[1]->currentText()};
     accept();
 }
 
 void FrmDefMore::cmdCancel_Click() {
-    A1.clear();
-    A2.clear();
-    A3.clear();
-    A4.clear();
     reject();
 }

@@ -3,24 +3,28 @@
 #include <QObject>
 #include <QString>
 
-class Clock;
+#include <functional>
+
+class LongWork;
 class Prompts;
 class QAction;
 class QWidget;
 class WaitingPanel;
+struct GroupingRun;
 
 // The station-grouping commands of the main window: "分组定义" (MenuGroupDEF) and the
 // hidden "分组查询" (MenuGroupSel), and the steps that come before the curve window and
 // the station report. It keeps whether the definitions have been confirmed since the
 // program started (shown as the check mark of MenuGroupDEF) and how the last definition
-// dialog was closed (IsOk).
+// dialog was closed (IsOk). A grouping run works on a thread of its own; while any long
+// work runs, these commands are refused.
 class GroupingController : public QObject {
     Q_OBJECT
 
 public:
     // menuGroupDEF is the checkable "分组定义" item; the controller sets its check mark and
     // does not connect it.
-    GroupingController(QWidget* parent, Prompts& prompts, Clock& clock, WaitingPanel& waiting,
+    GroupingController(QWidget* parent, Prompts& prompts, LongWork& work, WaitingPanel& waiting,
                        QString dbPath, QAction* menuGroupDEF);
 
     // The last definition dialog since the start was closed with OK.
@@ -30,21 +34,26 @@ public:
 
     // Before the curve window or the station report opens: the definition dialog when
     // nothing has been confirmed yet, then a new grouping run when the last dialog was
-    // confirmed, so that uploads saved meanwhile are grouped. False when a grouping run
-    // failed (its message has been shown) and the window would show stale records.
-    [[nodiscard]] bool PrepareStationWindow();
+    // confirmed, so that uploads saved meanwhile are grouped. `open` runs once that is
+    // done; not when a grouping run failed (its message has been shown) and the window
+    // would show stale records, nor when long work was running.
+    void PrepareStationWindow(std::function<void()> open);
 
 public slots:
     void MenuGroupDEF_Click();
     void MenuGroupSel_Click();
 
 private:
-    // Runs the grouping behind the waiting panel and tells its outcome; false on a failure.
-    [[nodiscard]] bool runGrouping();
+    // The definition dialog, then a grouping run when it was confirmed; `then` runs after.
+    void defineGroups(const std::function<void()>& then);
+    // Runs the grouping behind the waiting panel and tells its outcome; `then` gets
+    // whether it succeeded.
+    void runGrouping(std::function<void(bool ok)> then);
+    [[nodiscard]] bool tellOutcome(const GroupingRun& run);
 
     QWidget* m_parent;
     Prompts& m_prompts;
-    Clock& m_clock;
+    LongWork& m_work;
     WaitingPanel& m_waiting;
     QString m_dbPath;
     QAction* m_menuGroupDEF;

@@ -3,8 +3,8 @@
 #include "common/Clock.h"
 #include "common/Prompts.h"
 #include "common/ui/WaitingPanel.h"
+#include "reports/ExportRunner.h"
 #include "reports/PaneExport.h"
-#include "reports/ProgressPacer.h"
 #include "reports/ReportFolder.h"
 #include "reports/ui/ReportMessages.h"
 #include "reports/ui/frmWenduBaobiao.h"
@@ -12,22 +12,24 @@
 #include <QWidget>
 
 ReportsController::ReportsController(QWidget* parent, Prompts& prompts, WaitingPanel& waiting,
-                                     Clock& clock, QString databasePath, QString programFolder,
-                                     QString documentsFolder, PaneSource currentPane,
-                                     CustomQuery runCustomQuery, FileLauncher* launcher)
+                                     Clock& clock, LongWork& work, QString databasePath,
+                                     QString programFolder, QString documentsFolder,
+                                     PaneSource currentPane, CustomQuery runCustomQuery,
+                                     FileLauncher* launcher)
     : QObject(parent), m_parent(parent), m_prompts(prompts), m_waiting(waiting), m_clock(clock),
-      m_databasePath(std::move(databasePath)), m_programFolder(std::move(programFolder)),
-      m_documentsFolder(std::move(documentsFolder)), m_currentPane(std::move(currentPane)),
-      m_runCustomQuery(std::move(runCustomQuery)), m_launcher(launcher ? *launcher : m_desktop) {}
+      m_work(work), m_databasePath(std::move(databasePath)),
+      m_programFolder(std::move(programFolder)), m_documentsFolder(std::move(documentsFolder)),
+      m_currentPane(std::move(currentPane)), m_runCustomQuery(std::move(runCustomQuery)),
+      m_launcher(launcher ? *launcher : m_desktop) {}
 
 void ReportsController::MenuGroupTables_Click() {
-    frmWenduBaobiao report(m_prompts, m_clock, m_launcher, m_databasePath, m_programFolder,
+    frmWenduBaobiao report(m_prompts, m_clock, m_work, m_launcher, m_databasePath, m_programFolder,
                            m_documentsFolder, m_parent);
-    report.exec();
+    m_prompts.runDialog(report);
 }
 
 bool ReportsController::paneToExport(PaneQuery& pane) {
-    if (m_exporting)
+    if (m_work.busy())
         return false;
     pane = m_currentPane();
     if (pane.firstHeader().trimmed().isEmpty()) {
@@ -38,16 +40,19 @@ bool ReportsController::paneToExport(PaneQuery& pane) {
 }
 
 void ReportsController::runExport(const QString& path, ReportMessages::FileKind kind,
-                                  const std::function<ExportResult(const ExportProgress&)>& run) {
-    m_exporting = true;
+                                  std::function<ExportResult(const ExportProgress&)> run) {
     m_waiting.showWaiting(WaitingText, false);
-    ProgressPacer pacer(m_clock, 100);
-    const ExportResult result = run(pacer.reporter([this](int figure) {
-        m_waiting.setWaitingText(WaitingText + QString::number(figure) + QLatin1Char('%'));
-    }));
-    m_waiting.hideWaiting();
-    m_exporting = false;
-    ReportMessages::tellOutcome(m_parent, m_prompts, m_launcher, result, path, kind);
+    const bool started = ExportRunner::start(
+        m_work, this, m_clock, 100, std::move(run),
+        [this](int figure) {
+            m_waiting.setWaitingText(WaitingText + QString::number(figure) + QLatin1Char('%'));
+        },
+        [this, path, kind](const ExportResult& result) {
+            m_waiting.hideWaiting();
+            ReportMessages::tellOutcome(m_parent, m_prompts, m_launcher, result, path, kind);
+        });
+    if (!started)
+        m_waiting.hideWaiting();
 }
 
 void ReportsController::menu_2Txt_Click() {
@@ -58,9 +63,10 @@ void ReportsController::menu_2Txt_Click() {
                                                 QStringLiteral("所有文件 (*.txt)"));
     if (path.isEmpty())
         return;
-    runExport(path, ReportMessages::FileKind::Text, [&](const ExportProgress& progress) {
-        return PaneExport::toText(m_databasePath, pane, path, progress);
-    });
+    runExport(path, ReportMessages::FileKind::Text,
+              [dbPath = m_databasePath, pane, path](const ExportProgress& progress) {
+                  return PaneExport::toText(dbPath, pane, path, progress);
+              });
 }
 
 void ReportsController::menu_2XLS_Click() {
@@ -76,7 +82,8 @@ void ReportsController::Data2ExcelTab(const PaneQuery& pane) {
         return;
     }
     const QString path = ReportFolder::newWorkbookPath(folder, m_clock.now());
-    runExport(path, ReportMessages::FileKind::Workbook, [&](const ExportProgress& progress) {
-        return PaneExport::toWorkbook(m_databasePath, pane, path, progress);
-    });
+    runExport(path, ReportMessages::FileKind::Workbook,
+              [dbPath = m_databasePath, pane, path](const ExportProgress& progress) {
+                  return PaneExport::toWorkbook(dbPath, pane, path, progress);
+              });
 }

@@ -11,13 +11,15 @@
 
 class Clock;
 class FileLauncher;
+class LongWork;
 class Prompts;
 class QWidget;
 class WaitingPanel;
 
 // The report and export commands of the main window: the station report window
 // ("分组报表") and the query pane's exports to a text file ("输出到文本文件") and to a new
-// workbook ("输出到Excell文件").
+// workbook ("输出到Excell文件"). An export is long work; while any runs, the exports are
+// refused.
 class ReportsController : public QObject {
     Q_OBJECT
 
@@ -31,8 +33,8 @@ public:
     // under `documentsFolder`. `launcher` opens the written files; the desktop's programs
     // when null.
     ReportsController(QWidget* parent, Prompts& prompts, WaitingPanel& waiting, Clock& clock,
-                      QString databasePath, QString programFolder, QString documentsFolder,
-                      PaneSource currentPane, CustomQuery runCustomQuery,
+                      LongWork& work, QString databasePath, QString programFolder,
+                      QString documentsFolder, PaneSource currentPane, CustomQuery runCustomQuery,
                       FileLauncher* launcher = nullptr);
 
     // The waiting panel's text while an export runs; the percentage follows it.
@@ -52,12 +54,13 @@ private:
     // Runs one export into `path` with the waiting panel showing its percentage, then
     // opens the written file or says why there is none.
     void runExport(const QString& path, ReportMessages::FileKind kind,
-                   const std::function<ExportResult(const ExportProgress&)>& run);
+                   std::function<ExportResult(const ExportProgress&)> run);
 
     QWidget* m_parent;
     Prompts& m_prompts;
     WaitingPanel& m_waiting;
     Clock& m_clock;
+    LongWork& m_work;
     QString m_databasePath;
     QString m_programFolder;
     QString m_documentsFolder;
@@ -65,6 +68,4 @@ private:
     CustomQuery m_runCustomQuery;
     DesktopFileLauncher m_desktop;
     FileLauncher& m_launcher;
-    // True while an export runs; the window serves events meanwhile, a second one waits.
-    bool m_exporting = false;
 };

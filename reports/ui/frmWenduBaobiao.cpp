@@ -2,11 +2,12 @@
 
 #include "common/Clock.h"
 #include "common/DataFiles.h"
+#include "common/LongWork.h"
 #include "common/Prompts.h"
 #include "common/ui/DialogControls.h"
 #include "common/ui/frmRiLi.h"
 #include "grouping/GroupNames.h"
-#include "reports/ProgressPacer.h"
+#include "reports/ExportRunner.h"
 #include "reports/StationQuery.h"
 #include "reports/StationReport.h"
 #include "reports/StationWorkbook.h"
@@ -14,6 +15,7 @@
 #include "reports/ui/ReportMessages.h"
 
 #include <QCalendarWidget>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontDatabase>
@@ -38,10 +40,10 @@ QLabel* caption(const QString& text, QWidget* parent) {
 
 } // namespace
 
-frmWenduBaobiao::frmWenduBaobiao(Prompts& prompts, Clock& clock, FileLauncher& launcher,
-                                 QString databasePath, QString programFolder,
-                                 QString documentsFolder, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_clock(clock), m_launcher(launcher),
+frmWenduBaobiao::frmWenduBaobiao(Prompts& prompts, Clock& clock, LongWork& work,
+                                 FileLauncher& launcher, QString databasePath,
+                                 QString programFolder, QString documentsFolder, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_clock(clock), m_work(work), m_launcher(launcher),
       m_databasePath(std::move(databasePath)), m_programFolder(std::move(programFolder)),
       m_documentsFolder(std::move(documentsFolder)) {
     setObjectName(QStringLiteral("frm温度报表"));
@@ -160,6 +162,9 @@ bool frmWenduBaobiao::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmWenduBaobiao::Label1_Click(int index) {
+    // The list and the notices stay as they are while the workbook is written from them.
+    if (m_work.busy())
+        return;
     frmRiLi::PickInto(this, index);
     GetData();
 }
@@ -171,6 +176,8 @@ StationQuery frmWenduBaobiao::readQuery() {
 }
 
 void frmWenduBaobiao::GetData() {
+    if (m_work.busy())
+        return;
     QStringList lines;
     const StoreResult r = StationReport::readList(m_databasePath, readQuery(), lines);
     List1->clear();
@@ -190,6 +197,19 @@ void frmWenduBaobiao::Cmd_Shuaxin_Click() {
 
 void frmWenduBaobiao::cmdExit_Click() {
     close();
+}
+
+void frmWenduBaobiao::reject() {
+    // A workbook being written would be left without its outcome being told.
+    if (!m_work.busy())
+        QDialog::reject();
+}
+
+void frmWenduBaobiao::closeEvent(QCloseEvent* event) {
+    if (m_work.busy())
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }
 
 void frmWenduBaobiao::CmdPrn_Click() {
@@ -219,11 +239,10 @@ void frmWenduBaobiao::CmdPrn_Click() {
 
 void frmWenduBaobiao::Cmd2ExcelTab_Click() {
     Data2ExcelTab();
-    Text2->hide();
 }
 
 void frmWenduBaobiao::Data2ExcelTab() {
-    if (m_exporting)
+    if (m_work.busy())
         return;
     const QString target = ReportMessages::askOutputPath(
         this, m_prompts, m_documentsFolder, ReportMessages::Place::ReportFolder,
@@ -232,18 +251,23 @@ void frmWenduBaobiao::Data2ExcelTab() {
     if (target.isEmpty())
         return;
     Text2->show();
-    m_exporting = true;
-    ProgressPacer pacer(m_clock, 1000);
-    const ExportProgress paced = pacer.reporter(
-        [this](int figure) { Text2->setText(QStringLiteral("进度：%1‰").arg(figure)); });
-    const ExportResult result =
-        StationWorkbook::write(m_databasePath, DataFiles::Path(m_programFolder, TemplateName),
-                               target, readQuery(), [this, &paced](qint64 done, qint64 total) {
-                                   if (done == 0)
-                                       Text1->setText(ReportMessages::StationData);
-                                   paced(done, total);
-                               });
-    m_exporting = false;
+    const ExportRunner::Export write =
+        [dbPath = m_databasePath, templatePath = DataFiles::Path(m_programFolder, TemplateName),
+         target, query = readQuery()](const ExportProgress& progress) {
+            return StationWorkbook::write(dbPath, templatePath, target, query, progress);
+        };
+    (void)ExportRunner::start(
+        m_work, this, m_clock, 1000, write, [this](int figure) { showProgress(figure); },
+        [this, target](const ExportResult& result) { workbookWritten(result, target); });
+}
+
+void frmWenduBaobiao::showProgress(int figure) {
+    // Figures come only once the records have been counted, so there are records.
+    Text1->setText(ReportMessages::StationData);
+    Text2->setText(QStringLiteral("进度：%1‰").arg(figure));
+}
+
+void frmWenduBaobiao::workbookWritten(const ExportResult& result, const QString& target) {
     ReportMessages::tellOutcome(this, m_prompts, m_launcher, result, target,
                                 ReportMessages::FileKind::Workbook);
     Text2->setText(Waiting);

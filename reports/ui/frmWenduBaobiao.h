@@ -6,6 +6,7 @@
 
 class Clock;
 class FileLauncher;
+class LongWork;
 class Prompts;
 class QComboBox;
 class QLabel;
@@ -13,19 +14,22 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTimer;
+struct ExportResult;
 struct StationQuery;
 
 // The station report window ("frm温度报表"): one station's records, or every station's,
 // over a range of dates as fixed-layout lines, written out as a text file or as a workbook
-// made from the template.
+// made from the template. The workbook is written as long work; the window stays open
+// until it is done.
 class frmWenduBaobiao : public QDialog {
     Q_OBJECT
 
 public:
     // The template is read from `programFolder`'s data files; the outputs are proposed
     // under `documentsFolder`.
-    frmWenduBaobiao(Prompts& prompts, Clock& clock, FileLauncher& launcher, QString databasePath,
-                    QString programFolder, QString documentsFolder, QWidget* parent = nullptr);
+    frmWenduBaobiao(Prompts& prompts, Clock& clock, LongWork& work, FileLauncher& launcher,
+                    QString databasePath, QString programFolder, QString documentsFolder,
+                    QWidget* parent = nullptr);
     ~frmWenduBaobiao() override;
 
     // The template's file name among the program's data files.
@@ -34,6 +38,37 @@ public:
     // The station last read from the chooser; 2000 for all stations.
     int StationNum = 1;
 
+public slots:
+    void GetData();
+    void Data2ExcelTab();
+    void Cmd_Shuaxin_Click();
+    void Cmd2ExcelTab_Click();
+    void CmdPrn_Click();
+    void cmdExit_Click();
+    void Timer1_Timer();
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void getGroupsNames();
+    void Label1_Click(int index);
+    // Reads the station from the chooser into StationNum, with the dates of the labels.
+    [[nodiscard]] StationQuery readQuery();
+    void showProgress(int figure);
+    void workbookWritten(const ExportResult& result, const QString& target);
+
+    Prompts& m_prompts;
+    Clock& m_clock;
+    LongWork& m_work;
+    FileLauncher& m_launcher;
+    QString m_databasePath;
+    QString m_programFolder;
+    QString m_documentsFolder;
     QListWidget* List1 = nullptr;
     QComboBox* Combo1 = nullptr;
     QLineEdit* Text1 = nullptr;
@@ -45,33 +80,4 @@ public:
     // The start (0) and end (1) date labels, "yyyy-mm-dd".
     std::array<QLabel*, 2> Label1{};
     QTimer* Timer1 = nullptr;
-
-public slots:
-    void GetData();
-    void Data2ExcelTab();
-    void Cmd_Shuaxin_Click();
-    void Cmd2ExcelTab_Click();
-    void CmdPrn_Click();
-    void cmdExit_Click();
-    void Timer1_Timer();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void buildControls();
-    void Form_Load();
-    void getGroupsNames();
-    void Label1_Click(int index);
-    // Reads the station from the chooser into StationNum, with the dates of the labels.
-    [[nodiscard]] StationQuery readQuery();
-
-    Prompts& m_prompts;
-    Clock& m_clock;
-    FileLauncher& m_launcher;
-    QString m_databasePath;
-    QString m_programFolder;
-    QString m_documentsFolder;
-    // True while the workbook export runs; it lets the window serve events meanwhile.
-    bool m_exporting = false;
 };

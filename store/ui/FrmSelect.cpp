@@ -19,9 +19,11 @@
 
 namespace {
 
-QRadioButton* option(const QString& name, const QString& caption, QWidget* parent) {
+// Option `index` of a control array of options.
+QRadioButton* option(const QString& name, int index, const QString& caption, QWidget* parent) {
     auto* o = new QRadioButton(caption, parent);
     o->setObjectName(name);
+    o->setProperty("controlIndex", index);
     return o;
 }
 
@@ -32,12 +34,13 @@ QGroupBox* rangeFrame(QWidget* parent, int index, const QString& title, const QS
     auto* frame = new QGroupBox(title, parent);
     frame->setObjectName(QStringLiteral("Frame%1").arg(index));
     const QString optionName = QStringLiteral("Option%1").arg(index);
-    options = {option(optionName, QStringLiteral("全部"), frame),
-               option(optionName, fromCaption, frame)};
+    options = {option(optionName, 0, QStringLiteral("全部"), frame),
+               option(optionName, 1, fromCaption, frame)};
     from = EditableValueList(QStringLiteral("Combo%1").arg(2 * index - 1), frame);
     until = EditableValueList(QStringLiteral("Combo%1").arg(2 * index), frame);
     to = new QLabel(QStringLiteral("到："), frame);
     to->setObjectName(QStringLiteral("Label1"));
+    to->setProperty("controlIndex", index - 1);
     auto* grid = new QGridLayout(frame);
     grid->addWidget(options[0], 0, 0);
     grid->addWidget(options[1], 1, 0);
@@ -60,6 +63,21 @@ FrmSelect::FrmSelect(Prompts& prompts, QString dbPath, QWidget* parent)
     m_loadError = !dates.ok() ? dates : numbers;
 }
 
+std::optional<SelectStatement::Result> FrmSelect::chooseQuery(Prompts& prompts,
+                                                              const QString& dbPath,
+                                                              QWidget* parent,
+                                                              StoreResult& refused) {
+    FrmSelect dialog(prompts, dbPath, parent);
+    refused = {};
+    if (dialog.loadError().kind() == StoreResult::Kind::CannotOpen) {
+        refused = dialog.loadError();
+        return std::nullopt;
+    }
+    if (prompts.runDialog(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.m_query;
+}
+
 void FrmSelect::buildControls() {
     Frame1 = rangeFrame(this, 1, QStringLiteral("日期范围："), QStringLiteral("日期范围从："),
                         Option1, Combo1, Label1[0], Combo2);
@@ -68,8 +86,8 @@ void FrmSelect::buildControls() {
 
     Frame3 = new QGroupBox(QStringLiteral("排序优先："), this);
     Frame3->setObjectName(QStringLiteral("Frame3"));
-    Option3 = {option(QStringLiteral("Option3"), QStringLiteral("日期"), Frame3),
-               option(QStringLiteral("Option3"), QStringLiteral("编号"), Frame3)};
+    Option3 = {option(QStringLiteral("Option3"), 0, QStringLiteral("日期"), Frame3),
+               option(QStringLiteral("Option3"), 1, QStringLiteral("编号"), Frame3)};
     auto* orderRow = new QHBoxLayout(Frame3);
     orderRow->addWidget(Option3[0]);
     orderRow->addWidget(Option3[1]);
@@ -148,13 +166,10 @@ void FrmSelect::CmdOK_Click() {
     case SelectStatement::Check::Ok:
         break;
     }
-    const SelectStatement::Result r = SelectStatement::build(choice);
-    Sql = r.sql;
-    OrderKey = r.orderKey;
+    m_query = SelectStatement::build(choice);
     accept();
 }
 
 void FrmSelect::CmdCancle_Click() {
-    Sql.clear();
     reject();
 }

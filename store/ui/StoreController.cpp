@@ -1,6 +1,6 @@
 #include "store/ui/StoreController.h"
 
-#include "common/Clock.h"
+#include "common/LongWork.h"
 #include "common/Prompts.h"
 #include "common/ui/FrmShowRiLI.h"
 #include "common/ui/WaitingPanel.h"
@@ -32,11 +32,13 @@ QVector<UploadSaver::ListRow> uploadRows(const QAbstractItemModel& upload) {
 } // namespace
 
 StoreController::StoreController(QWidget& window, Prompts& prompts, Clock& clock,
-                                 WaitingPanel& panel, QueryPane& pane, QString databasePath)
+                                 const LongWork& work, WaitingPanel& panel, QueryPane& pane,
+                                 QString databasePath)
     : QObject(&window),
       m_window(window),
       m_prompts(prompts),
       m_clock(clock),
+      m_work(work),
       m_panel(panel),
       m_pane(pane),
       m_databasePath(std::move(databasePath)),
@@ -52,35 +54,35 @@ bool StoreController::Save2Mdb(const QAbstractItemModel& upload) {
                           Prompts::Buttons::YesNo,
                           Prompts::Icon::Question) != Prompts::Answer::Yes)
         return false;
-    if (!m_frmShowRiLI)
-        m_frmShowRiLI = new FrmShowRiLI(m_prompts, m_clock, &m_window);
-    m_frmShowRiLI->exec();
-    const QString stamp = m_frmShowRiLI->MyRiLI;
-    if (stamp.isEmpty())
+    const std::optional<SaveChoice> choice =
+        FrmShowRiLI::askSave(m_prompts, m_clock, m_typed, &m_window);
+    if (!choice)
         return false;
 
-    const auto readings = UploadSaver::plan(uploadRows(upload), m_frmShowRiLI->StNum,
-                                            m_frmShowRiLI->EdNum, m_frmShowRiLI->OffsetNum);
-    const StoreResult r = UploadSaver::save(m_databasePath, stamp, readings);
+    const auto readings = UploadSaver::plan(uploadRows(upload), choice->firstNumber,
+                                            choice->lastNumber, choice->offset);
+    const StoreResult r = UploadSaver::save(m_databasePath, choice->dateTime, readings);
     if (!r.ok()) {
-        // Nothing was stored; the dialog keeps its entries and the upload stays in its list
-        // for another try. A server that went away, during the save or since the last one,
-        // is worth another try later, and the engineer must know the upload is not lost.
+        // Nothing was stored; what was typed is offered again and the upload stays in its
+        // list for another try. A server that went away, during the save or since the last
+        // one, is worth another try later, and the engineer must know the upload is not lost.
         QString text = r.message();
         const bool serverAway =
             r.kind() == StoreResult::Kind::ConnectionLost ||
             (r.kind() == StoreResult::Kind::CannotOpen && StoreAddress(m_databasePath).isServer());
         if (serverAway)
             text += QStringLiteral("\n设备数据没有保存，仍在列表中，可以稍后再次保存。");
-        m_prompts.message(&m_window, InfoTitle, text, Prompts::Buttons::Ok,
-                          Prompts::Icon::Warning);
+        warn(text);
         return false;
     }
-    delete m_frmShowRiLI;
-    m_frmShowRiLI = nullptr;
+    m_typed.reset();
     m_prompts.message(&m_window, InfoTitle, QStringLiteral("数据已经存入数据库"),
                       Prompts::Buttons::Ok, Prompts::Icon::Information);
     return true;
+}
+
+void StoreController::warn(const QString& text) {
+    m_prompts.message(&m_window, InfoTitle, text, Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
 QString StoreController::GetUpdownTimeList() const {
@@ -102,35 +104,31 @@ void StoreController::fillQueryPane(const ReadingsLayout& layout, const QString&
     if (!layout.caption().isEmpty())
         m_pane.setQueryCaption(layout.caption());
     if (!r.ok())
-        m_prompts.message(&m_window, InfoTitle, r.message(), Prompts::Buttons::Ok,
-                          Prompts::Icon::Warning);
+        warn(r.message());
 }
 
-template <typename Dialog>
-std::unique_ptr<Dialog> StoreController::execPrepared(const StoreResult& (Dialog::*opened)()
-                                                          const) {
-    m_waitingText = m_panel.waitingText();
+void StoreController::runPrepared(const std::function<StoreResult()>& run) {
+    const QString waitingText = m_panel.waitingText();
     m_panel.showWaiting(QStringLiteral("请稍等，正在准备数据....."), false);
-    m_clock.yield();
-    auto dlg = std::make_unique<Dialog>(m_prompts, m_databasePath, &m_window);
-    const StoreResult failure = (dlg.get()->*opened)();
-    const bool refused = failure.kind() == StoreResult::Kind::CannotOpen;
-    if (!refused)
-        dlg->exec();
+    const StoreResult refused = run();
     m_panel.hideWaiting();
-    m_panel.setWaitingText(m_waitingText);
-    if (!refused)
-        return dlg;
-    m_prompts.message(&m_window, InfoTitle, failure.message(), Prompts::Buttons::Ok,
-                      Prompts::Icon::Warning);
-    return nullptr;
+    m_panel.setWaitingText(waitingText);
+    if (!refused.ok())
+        warn(refused.message());
 }
 
 void StoreController::menu_DefByMyself_Click() {
-    const std::unique_ptr<FrmSelect> dlg = execPrepared(&FrmSelect::loadError);
-    if (!dlg || dlg->Sql.isEmpty())
+    if (m_work.busy())
         return;
-    ChaXun(dlg->Sql, dlg->OrderKey);
+    std::optional<SelectStatement::Result> query;
+    runPrepared([this, &query] {
+        StoreResult refused;
+        query = FrmSelect::chooseQuery(m_prompts, m_databasePath, &m_window, refused);
+        return refused;
+    });
+    if (!query)
+        return;
+    ChaXun(query->sql, query->orderKey);
     m_pane.setQueryCaption(QStringLiteral("自定义查询："));
 }
 
@@ -152,9 +150,17 @@ void StoreController::menu_OrderByTimeId_Click() {
 
 void StoreController::menu_DatabaseSetting_Click() {
     FrmDatabaseSetting dlg(m_prompts, &m_window);
-    dlg.exec();
+    m_prompts.runDialog(dlg);
 }
 
 void StoreController::menu_ClearMdb_Click() {
-    (void)execPrepared(&FrmDataManage::listError);
+    if (m_work.busy())
+        return;
+    runPrepared([this] {
+        FrmDataManage dlg(m_prompts, m_databasePath, &m_window);
+        if (dlg.listError().kind() == StoreResult::Kind::CannotOpen)
+            return dlg.listError();
+        m_prompts.runDialog(dlg);
+        return StoreResult();
+    });
 }

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "common/ui/SaveEntries.h"
 #include "store/ReadingsLayout.h"
 
 #include <QObject>
 #include <QString>
 
-#include <memory>
+#include <functional>
+#include <optional>
 
 class Clock;
-class FrmShowRiLI;
+class LongWork;
 class Prompts;
 class QAbstractItemModel;
 class QueryPane;
@@ -19,12 +21,14 @@ class QWidget;
 
 // The database commands of the main window: saving an upload, the fixed views, the custom
 // query and maintenance. It owns the query pane's rows; the work itself is in the store.
+// The custom query and maintenance show the waiting panel, so they are refused while long
+// work runs.
 class StoreController : public QObject {
     Q_OBJECT
 
 public:
-    StoreController(QWidget& window, Prompts& prompts, Clock& clock, WaitingPanel& panel,
-                    QueryPane& pane, QString databasePath);
+    StoreController(QWidget& window, Prompts& prompts, Clock& clock, const LongWork& work,
+                    WaitingPanel& panel, QueryPane& pane, QString databasePath);
     ~StoreController() override;
 
     // Offers to save the upload's readings (data number, temperature) under a date-time
@@ -50,23 +54,22 @@ public slots:
 
 private:
     void fillQueryPane(const ReadingsLayout& layout, const QString& sql = {});
-    // Makes a dialog that reads the database while it opens, under the waiting panel, and
-    // runs it; the panel goes when the dialog closes. A dialog whose store cannot be opened
-    // (its `opened` says so) is refused with the reason instead, and null returned.
-    template <typename Dialog>
-    std::unique_ptr<Dialog> execPrepared(const StoreResult& (Dialog::*opened)() const);
+    // Runs a dialog that reads the database while it opens, under the waiting panel; the
+    // panel goes when the dialog closes. `run` makes and runs it, and returns why it was
+    // refused when its store could not be opened; that reason is then told.
+    void runPrepared(const std::function<StoreResult()>& run);
+    void warn(const QString& text);
 
     QWidget& m_window;
     Prompts& m_prompts;
     Clock& m_clock;
+    const LongWork& m_work;
     WaitingPanel& m_panel;
     QueryPane& m_pane;
     QString m_databasePath;
     ReadingsModel* m_readingsModel;
     QString m_paneSql;
-    // The date-time dialog of the saves. It survives a cancel, so the next save offers the
-    // cancelled entries again, and is destroyed after a save.
-    FrmShowRiLI* m_frmShowRiLI = nullptr;
-    // The waiting label's text while the panel says it is preparing data.
-    QString m_waitingText;
+    // What was typed into the date-time dialog of a save that was cancelled or failed; the
+    // next save offers it again. Forgotten after a save.
+    std::optional<SaveEntries> m_typed;
 };

@@ -12,6 +12,7 @@
 #include "analysis/ui/frmWenkongFenxi.h"
 #include "app/frmMain.h"
 #include "common/Clock.h"
+#include "common/LongWork.h"
 #include "common/Module1.h"
 #include "curves/ui/ChartPicture.h"
 #include "grouping/GroupDefinitions.h"
@@ -19,9 +20,9 @@
 #include "tests/reports/ReportFakes.h"
 #include "tests/reports/XlsxProbe.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/LongWorkWait.h"
 #include "tests/support/RecordingPanel.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "tests/support/WhenShown.h"
 #include "tests/support/WindowParts.h"
 
 #include <QAbstractItemModelTester>
@@ -72,6 +73,14 @@ QString tableText(const QTableView* view, int row, int column) {
     return view->model()->index(row, column).data().toString();
 }
 
+QTableView* table(const frmWenkongFenxi& w, const char* name) {
+    return Part<QTableView>(w, name);
+}
+
+void click(const QWidget& w, const char* button) {
+    Part<QPushButton>(w, button)->click();
+}
+
 } // namespace
 
 class TestAnalysisWindow : public QObject {
@@ -86,6 +95,7 @@ private slots:
     void stationMissingItsLatestCoreReadingKeepsItsState();
     void emptyPourOpensAndSaysWhatIsMissing();
     void recordSheetIsWrittenAndOpened();
+    void refreshReadsTheReadingsAgainBesideTheWindow();
     void chartPrints();
     void mainWindowOffersTheWindowAndWatchesTheRounds();
 
@@ -95,6 +105,7 @@ private:
     std::unique_ptr<StoreFixture> m_db;
     ScriptedPrompts m_prompts;
     SystemClock m_clock;
+    LongWork m_work;
     FakeLauncher m_launcher;
 };
 
@@ -109,8 +120,8 @@ std::unique_ptr<frmWenkongFenxi> TestAnalysisWindow::openWindow() {
     AnalysisInputs inputs;
     if (!inputs.loadSettings(m_db->dbPath()).ok() || !inputs.loadReadings(m_db->dbPath()).ok())
         return nullptr;
-    auto w = std::make_unique<frmWenkongFenxi>(std::move(inputs), m_prompts, m_clock, m_launcher,
-                                               m_db->dbPath(), m_db->dir());
+    auto w = std::make_unique<frmWenkongFenxi>(std::move(inputs), m_prompts, m_clock, m_work,
+                                               m_launcher, m_db->dbPath(), m_db->dir());
     w->show();
     return w;
 }
@@ -118,28 +129,35 @@ std::unique_ptr<frmWenkongFenxi> TestAnalysisWindow::openWindow() {
 void TestAnalysisWindow::controllerShowsStationsWorstFirstWithTheirBreaches() {
     RecordingPanel panel;
     QWidget parent;
-    AnalysisController controller(&parent, m_prompts, m_clock, panel, m_db->dbPath(), m_db->dir(),
-                                  &m_launcher);
+    AnalysisController controller(&parent, m_prompts, m_clock, m_work, panel, m_db->dbPath(),
+                                  m_db->dir(), &m_launcher);
     QStringList rows;
     QStringList log;
     int overPixels = -1;
     int calmOverPixels = -1;
-    whenShown<frmWenkongFenxi>([&](frmWenkongFenxi* w) {
+    m_prompts.answerDialog<frmWenkongFenxi>([&](frmWenkongFenxi& w) {
         for (int r = 0; r < 2; ++r)
-            rows << tableText(w->tblStations, r, StationTableModel::Name) + QLatin1Char(' ') +
-                        tableText(w->tblStations, r, StationTableModel::State);
-        for (int r = 0; r < w->tblBreaches->model()->rowCount(); ++r) {
+            rows << tableText(table(w, "tblStations"), r, StationTableModel::Name) +
+                        QLatin1Char(' ') +
+                        tableText(table(w, "tblStations"), r, StationTableModel::State);
+        const QTableView* breaches = table(w, "tblBreaches");
+        for (int r = 0; r < breaches->model()->rowCount(); ++r) {
             QStringList cells;
             for (int c = 0; c < 6; ++c)
-                cells << tableText(w->tblBreaches, r, c);
+                cells << tableText(breaches, r, c);
             log << cells.join('|');
         }
-        overPixels = pixelsOf(w->picChart->image(), QColor(255, 0, 0));
-        w->selectStation(1);
-        calmOverPixels = pixelsOf(w->picChart->image(), QColor(255, 0, 0));
-        w->close();
+        const auto* chart = Part<ChartPicture>(w, "picChart");
+        overPixels = pixelsOf(chart->image(), QColor(255, 0, 0));
+        w.selectStation(1);
+        calmOverPixels = pixelsOf(chart->image(), QColor(255, 0, 0));
+        w.close();
     });
     controller.MenuAnalysis_Click();
+    // The pour is read beside the window; a second command meanwhile is refused.
+    controller.MenuAnalysis_Click();
+    QVERIFY(waitForLongWork(m_work));
+    QCOMPARE(m_prompts.asked().size(), 1);
     QCOMPARE(panel.log, (QStringList{AnalysisController::WaitingText, "hide"}));
     QCOMPARE(rows, (QStringList{"0001 超限", "0002 正常"}));
     QCOMPARE(log, (QStringList{"0001|2008-05-01 08:00:00|里表温差（表层）|26.00℃|25℃|超限",
@@ -152,64 +170,67 @@ void TestAnalysisWindow::controllerShowsStationsWorstFirstWithTheirBreaches() {
 void TestAnalysisWindow::settingsDialogsRefuseBadEntriesAndChangeTheVerdict() {
     auto w = openWindow();
     QVERIFY(w);
-    whenShown<FrmAirSensor>([](FrmAirSensor* d) {
-        d->cboSensor->setEditText(QStringLiteral("0009"));
-        d->cmdOK->click();
+    m_prompts.answerDialog<FrmAirSensor>([](FrmAirSensor& d) {
+        d.cboSensor->setEditText(QStringLiteral("0009"));
+        d.cmdOK->click();
     });
-    w->cmdAir->click();
+    click(*w, "cmdAir");
     QCOMPARE(w->result().pour.airSensor, 9);
     QVERIFY(m_prompts.texts().join('\n').contains(QStringLiteral("传感器0009不在任何一次上传中")));
 
     bool stayedOpen = false;
-    whenShown<FrmStationRoles>([&stayedOpen](FrmStationRoles* d) {
+    m_prompts.answerDialog<FrmStationRoles>([&stayedOpen](FrmStationRoles& d) {
         for (int k = 0; k < 3; ++k)
-            d->tblRoles->item(0, FrmStationRoles::FirstDepth + k)->setText(QStringList{"50", "600", "400"}[k]);
-        d->cmdOK->click();
-        stayedOpen = d->isVisible();
-        d->tblRoles->item(0, FrmStationRoles::FirstDepth + 2)->setText(QStringLiteral("1150"));
-        d->cmdOK->click();
+            d.tblRoles->item(0, FrmStationRoles::FirstDepth + k)
+                ->setText(QStringList{"50", "600", "400"}[k]);
+        d.cmdOK->click();
+        stayedOpen = d.isVisible();
+        d.tblRoles->item(0, FrmStationRoles::FirstDepth + 2)->setText(QStringLiteral("1150"));
+        d.cmdOK->click();
     });
-    w->cmdRoles->click();
+    click(*w, "cmdRoles");
     QVERIFY(stayedOpen);
     QVERIFY(m_prompts.texts().join('\n').contains(
         QStringLiteral("站点0001：测点深度必须从表层向底层递增（第3个测点）。")));
     QCOMPARE(*w->result().stations[0].depths[2], 1150.0);
 
-    whenShown<FrmLimitSets>([](FrmLimitSets* d) {
-        d->cmdNew->click();
-        d->txtSetName->setText(QStringLiteral("本工程"));
-        d->txtLimit[static_cast<std::size_t>(LimitKind::CoreSurface)]->setText(QStringLiteral("-5"));
-        d->cmdSave->click();
-        d->txtLimit[static_cast<std::size_t>(LimitKind::CoreSurface)]->setText(QStringLiteral("12"));
-        d->cmdSave->click();
-        d->cboActive->setCurrentText(QStringLiteral("本工程"));
-        d->cmdOK->click();
+    m_prompts.answerDialog<FrmLimitSets>([](FrmLimitSets& d) {
+        d.cmdNew->click();
+        d.txtSetName->setText(QStringLiteral("本工程"));
+        d.txtLimit[static_cast<std::size_t>(LimitKind::CoreSurface)]->setText(QStringLiteral("-5"));
+        d.cmdSave->click();
+        d.txtLimit[static_cast<std::size_t>(LimitKind::CoreSurface)]->setText(QStringLiteral("12"));
+        d.cmdSave->click();
+        d.cboActive->setCurrentText(QStringLiteral("本工程"));
+        d.cmdOK->click();
     });
-    w->cmdLimits->click();
+    click(*w, "cmdLimits");
     QVERIFY(m_prompts.texts().join('\n').contains(QStringLiteral("里表温差的限值必须是正数，或者不填。")));
     QCOMPARE(w->result().limits.name, QStringLiteral("本工程"));
     // 0002's core is 10.5 above its surface at the end: above 80 % of 12.
-    QCOMPARE(tableText(w->tblStations, 1, StationTableModel::Name), QStringLiteral("0002"));
-    QCOMPARE(tableText(w->tblStations, 1, StationTableModel::State), QStringLiteral("预警"));
+    QCOMPARE(tableText(table(*w, "tblStations"), 1, StationTableModel::Name),
+             QStringLiteral("0002"));
+    QCOMPARE(tableText(table(*w, "tblStations"), 1, StationTableModel::State),
+             QStringLiteral("预警"));
 }
 
 void TestAnalysisWindow::pourDialogRefusesAPlacingTimeAfterTheFirstUpload() {
     auto w = openWindow();
     QVERIFY(w);
     QStringList refusals;
-    whenShown<FrmPourData>([this, &refusals](FrmPourData* d) {
-        d->txtProject->setText(QStringLiteral("某大桥承台"));
-        d->chkPlaced->setChecked(true);
-        d->dtpPlaced->setDateTime(QDateTime(QDate(2008, 5, 1), QTime(9, 0), Qt::UTC));
-        d->cmdOK->click();
-        d->dtpPlaced->setDateTime(QDateTime(QDate(2008, 5, 1), QTime(7, 0), Qt::UTC));
-        d->txtPlacingTemperature->setText(QStringLiteral("2O"));
-        d->cmdOK->click();
+    m_prompts.answerDialog<FrmPourData>([this, &refusals](FrmPourData& d) {
+        d.txtProject->setText(QStringLiteral("某大桥承台"));
+        d.chkPlaced->setChecked(true);
+        d.dtpPlaced->setDateTime(QDateTime(QDate(2008, 5, 1), QTime(9, 0), Qt::UTC));
+        d.cmdOK->click();
+        d.dtpPlaced->setDateTime(QDateTime(QDate(2008, 5, 1), QTime(7, 0), Qt::UTC));
+        d.txtPlacingTemperature->setText(QStringLiteral("2O"));
+        d.cmdOK->click();
         refusals = m_prompts.texts();
-        d->txtPlacingTemperature->clear();
-        d->cmdOK->click();
+        d.txtPlacingTemperature->clear();
+        d.cmdOK->click();
     });
-    w->cmdPour->click();
+    click(*w, "cmdPour");
     QCOMPARE(refusals, (QStringList{"浇筑时间不能晚于第一次上传的时间（2008-05-01 08:00:00）。",
                                     "入模温度必须是-20～131之间的数，或者不填。"}));
     const PourSettings& pour = w->result().pour;
@@ -217,32 +238,33 @@ void TestAnalysisWindow::pourDialogRefusesAPlacingTimeAfterTheFirstUpload() {
     QCOMPARE(pour.placedAt, QDateTime(QDate(2008, 5, 1), QTime(7, 0), Qt::UTC));
     QVERIFY(!pour.placingTemperature);
     QVERIFY(w->result().series[0].placingAssumed);
-    QVERIFY(w->lblPour->text().contains(QStringLiteral("未填写（温升为假定值）")));
+    QVERIFY(Part<QLabel>(*w, "lblPour")->text().contains(QStringLiteral("未填写（温升为假定值）")));
 }
 
 void TestAnalysisWindow::stationTableSortsByAnyColumnWithEmptyFiguresLast() {
     auto w = openWindow();
     QVERIFY(w);
-    QAbstractItemModelTester tester(w->tblStations->model(),
+    QTableView* stations = table(*w, "tblStations");
+    QAbstractItemModelTester tester(stations->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
-    const auto names = [&w] {
+    const auto names = [stations] {
         QStringList out;
-        for (int r = 0; r < w->tblStations->model()->rowCount(); ++r)
-            out << tableText(w->tblStations, r, StationTableModel::Name);
+        for (int r = 0; r < stations->model()->rowCount(); ++r)
+            out << tableText(stations, r, StationTableModel::Name);
         return out;
     };
     const int maximum = StationTableModel::FirstFigure + Figures::index(FigureKind::MaxTemperature);
     const int air = StationTableModel::FirstFigure + Figures::index(FigureKind::Air);
-    w->tblStations->sortByColumn(maximum, Qt::AscendingOrder);
+    stations->sortByColumn(maximum, Qt::AscendingOrder);
     QCOMPARE(names(), (QStringList{"0002", "0001"}));
-    w->tblStations->sortByColumn(maximum, Qt::DescendingOrder);
+    stations->sortByColumn(maximum, Qt::DescendingOrder);
     QCOMPARE(names(), (QStringList{"0001", "0002"}));
-    w->tblStations->sortByColumn(StationTableModel::State, Qt::AscendingOrder);
+    stations->sortByColumn(StationTableModel::State, Qt::AscendingOrder);
     QCOMPARE(names(), (QStringList{"0002", "0001"}));
-    w->tblStations->sortByColumn(air, Qt::AscendingOrder);
+    stations->sortByColumn(air, Qt::AscendingOrder);
     QCOMPARE(names().size(), 2);
     // The chart follows the chosen row, whatever the order.
-    w->tblStations->setCurrentIndex(w->tblStations->model()->index(names().indexOf("0002"), 0));
+    stations->setCurrentIndex(stations->model()->index(names().indexOf("0002"), 0));
     QCOMPARE(w->currentStation(), 1);
 }
 
@@ -270,17 +292,15 @@ void TestAnalysisWindow::emptyPourOpensAndSaysWhatIsMissing() {
     m_db->create();
     auto w = openWindow();
     QVERIFY(w);
-    QCOMPARE(w->tblStations->model()->rowCount(), 0);
+    QCOMPARE(table(*w, "tblStations")->model()->rowCount(), 0);
     QCOMPARE(w->currentStation(), -1);
-    QStringList notices;
-    for (int i = 0; i < w->lstNotices->count(); ++i)
-        notices << w->lstNotices->item(i)->text();
+    const QStringList notices = ListTexts(Part<QListWidget>(*w, "lstNotices"));
     QVERIFY(notices.contains(QStringLiteral("数据库中还没有上传数据。")));
     QVERIFY(notices.contains(QStringLiteral("尚未定义分组，没有可分析的站点。")));
-    w->cmdPrint->click();
+    click(*w, "cmdPrint");
     m_prompts.choose(m_db->file(QStringLiteral("空.xlsx")));
-    w->cmdRecord->click();
-    w->cmdRoles->click();
+    click(*w, "cmdRecord");
+    click(*w, "cmdRoles");
     QStringList messages;
     for (const ScriptedPrompts::Question& q : m_prompts.asked())
         if (q.kind == QLatin1String("message"))
@@ -296,15 +316,27 @@ void TestAnalysisWindow::recordSheetIsWrittenAndOpened() {
     QVERIFY(w);
     const QString path = m_db->file(QStringLiteral("记录"));
     m_prompts.choose(path);
-    w->cmdRecord->click();
+    click(*w, "cmdRecord");
     QCOMPARE(m_launcher.workbooks, QStringList{path + QStringLiteral(".xlsx")});
     const XlsxProbe book(path + QStringLiteral(".xlsx"));
     QCOMPARE(book.sheetCount(), 3);
     QCOMPARE(book.text(0, QStringLiteral("J15")), QStringLiteral("有超限"));
 
     m_prompts.choose(QString()); // cancelled: nothing written
-    w->cmdRecord->click();
+    click(*w, "cmdRecord");
     QCOMPARE(m_launcher.workbooks.size(), 1);
+}
+
+void TestAnalysisWindow::refreshReadsTheReadingsAgainBesideTheWindow() {
+    auto w = openWindow();
+    QVERIFY(w);
+    m_db->addReadings({"2008-05-02 14:00:00|1|41"});
+    click(*w, "cmdRefresh");
+    QVERIFY(m_work.busy());
+    click(*w, "cmdRefresh");
+    QVERIFY(waitForLongWork(m_work));
+    QCOMPARE(w->result().readings->uploadCount(), 4);
+    QCOMPARE(m_prompts.asked().size(), 0);
 }
 
 void TestAnalysisWindow::chartPrints() {
@@ -315,7 +347,7 @@ void TestAnalysisWindow::chartPrints() {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
     });
-    w->cmdPrint->click();
+    click(*w, "cmdPrint");
     QVERIFY(QFileInfo(pdf).size() > 1000);
     QCOMPARE(m_prompts.unanswered(), 0);
 }

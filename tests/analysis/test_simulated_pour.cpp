@@ -7,11 +7,11 @@
 #include "app/frmMain.h"
 #include "common/Clock.h"
 #include "common/Module1.h"
-#include "common/ui/FrmShowRiLI.h"
 #include "grouping/GroupDefinitions.h"
 #include "tests/link/sim/SimRun.h"
+#include "tests/support/ConfirmDateTime.h"
+#include "tests/support/LongWorkWait.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "tests/support/WhenShown.h"
 #include "tests/support/WindowParts.h"
 
 #include <QAction>
@@ -66,11 +66,8 @@ private slots:
         for (int round = 0; round < Rounds; ++round) {
             const QDateTime at = start.addSecs(round * 6 * 3600);
             m_prompts.answer(Prompts::Answer::Yes);
-            whenShown<FrmShowRiLI>([at](FrmShowRiLI* d) {
-                d->Text1->setText(at.toString(QStringLiteral("yyyy-MM-dd")));
-                d->Combo1->setEditText(at.toString(QStringLiteral("HH:mm:ss")));
-                d->CmdOK->click();
-            });
+            confirmDateTime(m_prompts, at.toString(QStringLiteral("yyyy-MM-dd")),
+                            at.toString(QStringLiteral("HH:mm:ss")));
             w.actions().menu_Upload->trigger();
             sim.signal(SIGUSR1);
             QTest::qWait(200);
@@ -89,16 +86,18 @@ private slots:
         QStringList states;
         int uploads = 0;
         double coreMaximum = 0;
-        whenShown<frmWenkongFenxi>([&](frmWenkongFenxi* window) {
-            const AnalysisResult& r = window->result();
+        m_prompts.answerDialog<frmWenkongFenxi>([&](frmWenkongFenxi& window) {
+            const AnalysisResult& r = window.result();
             uploads = r.readings->uploadCount();
             for (const UploadFigures& u : r.series[0].uploads)
                 coreMaximum = std::max(coreMaximum, u[FigureKind::Core].value);
+            const QAbstractItemModel* table = Part<QTableView>(window, "tblStations")->model();
             for (int row = 0; row < 2; ++row)
-                states << window->tblStations->model()->index(row, StationTableModel::State).data().toString();
-            window->close();
+                states << table->index(row, StationTableModel::State).data().toString();
+            window.close();
         });
         w.action(QStringLiteral("MenuAnalysis"))->trigger();
+        QVERIFY(waitForLongWork(w.longWork()));
         QCOMPARE(uploads, Rounds);
         // The curves moved on between rounds: the core heated up from its start near 20.
         QVERIFY2(coreMaximum > 40, qPrintable(QString::number(coreMaximum)));

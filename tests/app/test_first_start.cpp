@@ -12,6 +12,7 @@
 #include "tests/support/LoginAnswer.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/WhenShown.h"
+#include "tests/support/WindowParts.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -40,7 +41,8 @@ class TestFirstStart : public QObject {
 
     std::unique_ptr<frmMain> start(const QString& programFolder) {
         InstanceLock lock(m_locks.path());
-        return Startup::Main(m_prompts, m_clock, lock, programFolder, answerLogin());
+        answerLogin(m_prompts);
+        return Startup::Main(m_prompts, m_clock, lock, programFolder);
     }
 
     static QImage paneImage(frmMain& main) {
@@ -86,7 +88,8 @@ private slots:
         main->device().ListView2Ini0();
         m_prompts.answer(Prompts::Answer::Yes);
         m_prompts.answer(Prompts::Answer::Ok);
-        whenShown<FrmShowRiLI>([](FrmShowRiLI* d) { d->CmdOK->click(); });
+        m_prompts.answerDialog<FrmShowRiLI>(
+            [](FrmShowRiLI& d) { Part<QPushButton>(d, "CmdOK")->click(); });
         main->menuSave2Mdb_Click();
         QVERIFY(!main->store().GetUpdownTimeList().isEmpty());
         QVERIFY(list->placeholderText().isEmpty());

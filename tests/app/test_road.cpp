@@ -9,7 +9,6 @@
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "common/Clock.h"
-#include "common/ui/FrmShowRiLI.h"
 #include "curves/MyFunctions.h"
 #include "curves/ui/ChartPicture.h"
 #include "curves/ui/frmWenduQuxian.h"
@@ -26,6 +25,7 @@
 #include "tests/support/ChartProbe.h"
 #include "tests/support/ConfirmDateTime.h"
 #include "tests/support/LoginAnswer.h"
+#include "tests/support/LongWorkWait.h"
 #include "tests/support/PaneRows.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/SimReadings.h"
@@ -103,7 +103,8 @@ class TestRoad : public QObject {
 
     std::unique_ptr<frmMain> start(const QString& password) {
         m_lock = std::make_unique<InstanceLock>(m_dir.path());
-        return Startup::Main(m_prompts, m_clock, *m_lock, m_dir.path(), answerLogin(password));
+        answerLogin(m_prompts, password);
+        return Startup::Main(m_prompts, m_clock, *m_lock, m_dir.path());
     }
 
     // The recorder, with the readings of one upload and its state kept across restarts.
@@ -134,10 +135,8 @@ class TestRoad : public QObject {
     void uploadAndSave(int upload, const QString& dateTime) {
         m_prompts.clear();
         m_prompts.answer(Answer::Yes);
-        whenShown<FrmShowRiLI>([dateTime](FrmShowRiLI* d) {
-            confirmDateTime(d, dateTime.left(10), dateTime.mid(11), QStringLiteral("1"),
-                            QString::number(LastChannel), QString::number(Offset));
-        });
+        confirmDateTime(m_prompts, dateTime.left(10), dateTime.mid(11), QStringLiteral("1"),
+                        QString::number(LastChannel), QString::number(Offset));
         const QString before = info(6);
         m_main->actions().menu_Upload->trigger();
         QCOMPARE(m_prompts.texts(),
@@ -234,12 +233,12 @@ private slots:
         QCOMPARE(numbers.first(), QStringLiteral("101"));
         QCOMPARE(numbers.last(), QStringLiteral("1000"));
 
-        whenShown<FrmSelect>([](FrmSelect* d) {
-            d->Option2[1]->setChecked(true);
-            d->Combo3->setEditText(QStringLiteral("101"));
-            d->Combo4->setEditText(QStringLiteral("103"));
-            d->Option3[1]->setChecked(true);
-            d->CmdOK->click();
+        m_prompts.answerDialog<FrmSelect>([](FrmSelect& d) {
+            PartAt<QRadioButton>(d, "Option2", 1)->setChecked(true);
+            Part<QComboBox>(d, "Combo3")->setEditText(QStringLiteral("101"));
+            Part<QComboBox>(d, "Combo4")->setEditText(QStringLiteral("103"));
+            PartAt<QRadioButton>(d, "Option3", 1)->setChecked(true);
+            Part<QPushButton>(d, "CmdOK")->click();
         });
         action("menu_DefByMyself")->trigger();
         QStringList custom;
@@ -256,20 +255,22 @@ private slots:
         m_prompts.clear();
         m_prompts.answer(Answer::Yes); // replace the stored definitions
         int listed = 0;
-        whenShown<FrmDataGroupDef>([&listed](FrmDataGroupDef* d) {
-            whenShown<FrmDefMore>([](FrmDefMore* more) {
-                QTRY_COMPARE(more->Combo1[1]->count(), 1999);
-                more->Combo3->setEditText(QStringLiteral("3"));
-                more->Combo2->setEditText(QStringLiteral("1"));
-                more->Combo1[0]->setEditText(QString::number(1 + Offset));
-                more->Combo1[1]->setEditText(QString::number(LastChannel + Offset));
-                more->cmdOK->click();
-            });
-            d->CmdMore->click();
-            listed = static_cast<int>(d->listedGroups().size());
-            d->cmdOK->click();
+        m_prompts.answerDialog<FrmDataGroupDef>([&listed](FrmDataGroupDef& d) {
+            Part<QPushButton>(d, "CmdMore")->click();
+            listed = static_cast<int>(d.listedGroups().size());
+            Part<QPushButton>(d, "cmdOK")->click();
+        });
+        m_prompts.answerDialog<FrmDefMore>([](FrmDefMore& more) {
+            QTRY_COMPARE(PartAt<QComboBox>(more, "Combo1", 1)->count(), 1999);
+            Part<QComboBox>(more, "Combo3")->setEditText(QStringLiteral("3"));
+            Part<QComboBox>(more, "Combo2")->setEditText(QStringLiteral("1"));
+            PartAt<QComboBox>(more, "Combo1", 0)->setEditText(QString::number(1 + Offset));
+            PartAt<QComboBox>(more, "Combo1", 1)
+                ->setEditText(QString::number(LastChannel + Offset));
+            Part<QPushButton>(more, "cmdOK")->click();
         });
         action("MenuGroupDEF")->trigger();
+        QVERIFY(waitForLongWork(m_main->longWork()));
         QCOMPARE(listed, Stations);
         QCOMPARE(m_prompts.texts().last(), Done);
         QVERIFY(action("MenuGroupDEF")->isChecked());
@@ -304,16 +305,19 @@ private slots:
         m_prompts.answer(Answer::Yes); // print so many pages
         m_prompts.choose(bmp);
         QImage chart;
-        whenShown<frmWenduQuxian>([&](frmWenduQuxian* w) {
-            const auto close = qScopeGuard([w] { w->cmdExit->click(); });
-            QTRY_COMPARE(w->Text1->toPlainText(), MyFunctions::HasDataText);
-            QCOMPARE(w->Combo1->currentText(), QStringLiteral("0001"));
-            QCOMPARE(w->Combo1->count(), Stations);
-            chart = w->Picture1->image();
-            w->CmdPrn->click();
-            w->cmd2Bmp->click();
-        });
+        whenShown<frmWenduQuxian>(
+            [&](frmWenduQuxian* w) {
+                const auto close = qScopeGuard([w] { w->cmdExit->click(); });
+                QTRY_COMPARE(w->Text1->toPlainText(), MyFunctions::HasDataText);
+                QCOMPARE(w->Combo1->currentText(), QStringLiteral("0001"));
+                QCOMPARE(w->Combo1->count(), Stations);
+                chart = w->Picture1->image();
+                w->CmdPrn->click();
+                w->cmd2Bmp->click();
+            },
+            WhenShownLongWork);
         action("MenuDraw")->trigger();
+        QVERIFY(waitForLongWork(m_main->longWork()));
         QVERIFY(!chart.isNull());
         QCOMPARE(m_prompts.texts().first(), Done); // regrouped before the window opens
         QCOMPARE(m_prompts.texts().last(), QStringLiteral("输出图片文件成功"));
@@ -356,15 +360,18 @@ private slots:
         m_prompts.choose(text);
         m_prompts.choose(book);
         QStringList lines;
-        whenShown<frmWenduBaobiao>([&](frmWenduBaobiao* w) {
-            const auto close = qScopeGuard([w] { w->cmdExit->click(); });
-            QTRY_COMPARE(w->List1->count(), 3);
-            lines = ListTexts(w->List1);
-            w->CmdPrn->click();
-            w->Cmd2ExcelTab->click();
+        m_prompts.answerDialog<frmWenduBaobiao>([&](frmWenduBaobiao& w) {
+            const auto close = qScopeGuard([&w] { Part<QPushButton>(w, "cmdExit")->click(); });
+            auto* list = Part<QListWidget>(w, "List1");
+            QTRY_COMPARE(list->count(), 3);
+            lines = ListTexts(list);
+            Part<QPushButton>(w, "CmdPrn")->click();
+            Part<QPushButton>(w, "Cmd2ExcelTab")->click();
+            QVERIFY(waitForLongWork(m_main->longWork()));
         });
         m_opened.paths.clear();
         action("MenuGroupTables")->trigger();
+        QVERIFY(waitForLongWork(m_main->longWork()));
         QCOMPARE(m_prompts.texts().first(), Done);
         QCOMPARE(lines.size(), 3);
         for (int u = 0; u < 2; ++u) {
@@ -404,6 +411,7 @@ private slots:
         const QString text = file(QStringLiteral("pane.txt"));
         m_prompts.choose(text);
         action("menu_2Txt")->trigger();
+        QVERIFY(waitForLongWork(m_main->longWork()));
         const QStringList lines =
             QString::fromUtf8(StoreFixture::fileBytes(text)).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 2 * LastChannel + 3);
@@ -411,6 +419,7 @@ private slots:
                  (QStringList{SecondUpload.split(' ')} << "101" << whole(simReading(1, 1))));
 
         action("menu_2XLS")->trigger();
+        QVERIFY(waitForLongWork(m_main->longWork()));
         QCOMPARE(m_opened.paths.size(), 2);
         const XlsxProbe probe(m_opened.paths[1]);
         QVERIFY2(probe.sheetCount() == 1, qPrintable(probe.error()));
@@ -431,9 +440,9 @@ private slots:
         m_prompts.clear();
         m_opened.paths.clear();
         m_prompts.choose(sheet);
-        whenShown<frmWenkongFenxi>([&](frmWenkongFenxi* w) {
-            const auto close = qScopeGuard([w] { w->close(); });
-            const QAbstractItemModel* table = w->tblStations->model();
+        m_prompts.answerDialog<frmWenkongFenxi>([&](frmWenkongFenxi& w) {
+            const auto close = qScopeGuard([&w] { w.close(); });
+            const QAbstractItemModel* table = Part<QTableView>(w, "tblStations")->model();
             stations = table->rowCount();
             for (int r = 0; r < stations; ++r) {
                 if (table->index(r, StationTableModel::Name).data().toString() != "0001")
@@ -441,9 +450,10 @@ private slots:
                 for (int c : {0, 1, 2, 5})
                     latest << table->index(r, StationTableModel::FirstFigure + c).data().toString();
             }
-            w->cmdRecord->click();
+            Part<QPushButton>(w, "cmdRecord")->click();
         });
         action("MenuAnalysis")->trigger();
+        QVERIFY(waitForLongWork(m_main->longWork()));
         QCOMPARE(stations, LastChannel / 3);
         QCOMPARE(latest, (QStringList{figure(simReading(3, 1)), figure(simReading(2, 1)),
                                       figure(simReading(1, 1)), figure(simReading(2, 1) - simReading(1, 1))}));
@@ -472,12 +482,12 @@ private slots:
         m_prompts.answer(Answer::Yes); // clear: sure?
         m_prompts.choose(backup);
         int clearedTo = -1;
-        whenShown<FrmDataManage>([&](FrmDataManage* d) {
-            const auto close = qScopeGuard([d] { d->CmdExit->click(); });
-            d->CmdOut->click();
-            d->CmdClearAll->click();
+        m_prompts.answerDialog<FrmDataManage>([&](FrmDataManage& d) {
+            const auto close = qScopeGuard([&d] { d.CmdExit->click(); });
+            d.CmdOut->click();
+            d.CmdClearAll->click();
             clearedTo = static_cast<int>(rows(all).size());
-            d->CmdIn->click();
+            d.CmdIn->click();
         });
         action("menu_ClearMdb")->trigger();
         QCOMPARE(clearedTo, 0);

@@ -7,6 +7,7 @@
 #include "common/Module1.h"
 #include "tests/support/LoginAnswer.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WindowParts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #ifndef Q_OS_WIN
 #include <pwd.h>
@@ -28,7 +28,6 @@ class TestStartup : public QObject {
     ScriptedPrompts m_prompts;
     SystemClock m_clock;
 
-    // Types the password and presses OK once the login is running modally.
     static int topLevelMainWindows() {
         int n = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -56,29 +55,37 @@ private slots:
         QFETCH(bool, accepted);
         QFETCH(bool, factory);
         frmLogin login(m_prompts);
-        login.show();
-        login.txtPassword->setText(password);
-        login.cmdOK_Click();
-        QCOMPARE(login.OK, accepted);
-        QCOMPARE(login.FactoryMode, factory);
-        QCOMPARE(login.isVisible(), !accepted);
+        bool stayedOpen = false;
+        QString kept;
+        QString selected;
+        m_prompts.answerDialog<frmLogin>([&](frmLogin& d) {
+            auto* box = Part<QLineEdit>(d, "txtPassword");
+            box->setText(password);
+            Part<QPushButton>(d, "cmdOK")->click();
+            stayedOpen = d.isVisible();
+            kept = box->text();
+            selected = box->selectedText();
+        });
+        const std::optional<frmLogin::Access> access = login.ask();
+        QCOMPARE(access.has_value(), accepted);
+        QCOMPARE(stayedOpen, !accepted);
         if (accepted) {
-            QVERIFY(m_prompts.asked().isEmpty());
+            QCOMPARE(*access == frmLogin::Access::Factory, factory);
+            QVERIFY(m_prompts.texts().isEmpty());
             return;
         }
-        QCOMPARE(m_prompts.asked().size(), 1);
-        QCOMPARE(m_prompts.asked()[0].title, QStringLiteral("登录"));
-        QCOMPARE(m_prompts.asked()[0].text, QStringLiteral("密码错误，再试一次！"));
+        QCOMPARE(m_prompts.texts(), QStringList{QStringLiteral("密码错误，再试一次！")});
+        QCOMPARE(m_prompts.asked().last().title, QStringLiteral("登录"));
         // The rejected text stays, fully selected, for the next try.
-        QCOMPARE(login.txtPassword->text(), password);
-        QCOMPARE(login.txtPassword->selectedText(), password);
+        QCOMPARE(kept, password);
+        QCOMPARE(selected, password);
     }
 
     void loginMasksThePasswordAndShowsTheUser() {
         qputenv("USER", "engineer");
         frmLogin login(m_prompts);
-        QCOMPARE(login.txtPassword->echoMode(), QLineEdit::Password);
-        QCOMPARE(login.txtUserName->text(), QStringLiteral("engineer"));
+        QCOMPARE(Part<QLineEdit>(login, "txtPassword")->echoMode(), QLineEdit::Password);
+        QCOMPARE(Part<QLineEdit>(login, "txtUserName")->text(), QStringLiteral("engineer"));
         QCOMPARE(login.windowTitle(), QStringLiteral("登录"));
 
 #ifndef Q_OS_WIN
@@ -87,7 +94,8 @@ private slots:
         qunsetenv("LOGNAME");
         const passwd* account = getpwuid(geteuid());
         QVERIFY(account);
-        QCOMPARE(frmLogin(m_prompts).txtUserName->text(), QString::fromLocal8Bit(account->pw_name));
+        QCOMPARE(Part<QLineEdit>(frmLogin(m_prompts), "txtUserName")->text(),
+                 QString::fromLocal8Bit(account->pw_name));
 #endif
     }
 
@@ -95,18 +103,18 @@ private slots:
         QTemporaryDir locks;
         InstanceLock lock(locks.path());
         bool inSight = false;
-        const auto cancelled =
-            Startup::Main(m_prompts, m_clock, lock, locks.path(), [&inSight](frmLogin& login) {
-                const frmSplash* splash = nullptr;
-                for (QWidget* w : QApplication::topLevelWidgets())
-                    splash = splash ? splash : qobject_cast<frmSplash*>(w);
-                QVERIFY(splash);
-                const QLabel* version = splash->lblVersion;
-                const QRect text(version->mapToGlobal(QPoint(0, 0)), version->size());
-                inSight = splash->frameGeometry().contains(text) &&
-                          !login.frameGeometry().intersects(text);
-                QTimer::singleShot(0, &login, [&login] { login.cmdCancel->click(); });
-            });
+        m_prompts.answerDialog<frmLogin>([&inSight](frmLogin& login) {
+            const frmSplash* splash = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                splash = splash ? splash : qobject_cast<frmSplash*>(w);
+            QVERIFY(splash);
+            const QLabel* version = splash->lblVersion;
+            const QRect text(version->mapToGlobal(QPoint(0, 0)), version->size());
+            inSight =
+                splash->frameGeometry().contains(text) && !login.frameGeometry().intersects(text);
+            Part<QPushButton>(login, "cmdCancel")->click();
+        });
+        const auto cancelled = Startup::Main(m_prompts, m_clock, lock, locks.path());
         QVERIFY(!cancelled);
         QVERIFY(inSight);
     }
@@ -115,8 +123,8 @@ private slots:
         QTemporaryDir locks;
         InstanceLock lock(locks.path());
         QTemporaryDir programFolder;
-        auto main = Startup::Main(m_prompts, m_clock, lock, programFolder.path(),
-                                  answerLogin(QStringLiteral("vexil")));
+        answerLogin(m_prompts, QStringLiteral("vexil"));
+        auto main = Startup::Main(m_prompts, m_clock, lock, programFolder.path());
         QVERIFY(main);
         QVERIFY(main->isVisible());
         QVERIFY(main->actions().menu_factory->menuAction()->isVisible());
@@ -131,9 +139,9 @@ private slots:
     void cancelledLoginEndsWithoutAMainWindow() {
         QTemporaryDir locks;
         InstanceLock lock(locks.path());
-        auto main = Startup::Main(m_prompts, m_clock, lock, locks.path(), [](frmLogin& login) {
-            QTimer::singleShot(0, &login, [&login] { login.cmdCancel->click(); });
-        });
+        m_prompts.answerDialog<frmLogin>(
+            [](frmLogin& login) { Part<QPushButton>(login, "cmdCancel")->click(); });
+        auto main = Startup::Main(m_prompts, m_clock, lock, locks.path());
         QVERIFY(!main);
         QCOMPARE(topLevelMainWindows(), 0);
     }
@@ -144,7 +152,8 @@ private slots:
         QVERIFY(running.acquire());
 
         InstanceLock second(locks.path());
-        auto main = Startup::Main(m_prompts, m_clock, second, locks.path(), answerLogin({}));
+        answerLogin(m_prompts);
+        auto main = Startup::Main(m_prompts, m_clock, second, locks.path());
         QVERIFY(!main);
         QCOMPARE(m_prompts.texts(),
                  QStringList{QStringLiteral("内存中已经有一个该程序的实例在运行！")});

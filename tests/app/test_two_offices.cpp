@@ -5,7 +5,6 @@
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "common/Clock.h"
-#include "common/ui/FrmShowRiLI.h"
 #include "curves/MyFunctions.h"
 #include "curves/ui/ChartPicture.h"
 #include "curves/ui/frmWenduQuxian.h"
@@ -16,6 +15,7 @@
 #include "tests/support/ChartProbe.h"
 #include "tests/support/ConfirmDateTime.h"
 #include "tests/support/LoginAnswer.h"
+#include "tests/support/LongWorkWait.h"
 #include "tests/support/PaneRows.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/SimReadings.h"
@@ -83,8 +83,8 @@ class TestTwoOffices : public QObject {
         QVERIFY(!office.recorder->path().isEmpty());
 
         office.lock = std::make_unique<InstanceLock>(office.dir.path());
-        office.main = Startup::Main(office.prompts, office.clock, *office.lock,
-                                    office.dir.path(), answerLogin());
+        answerLogin(office.prompts);
+        office.main = Startup::Main(office.prompts, office.clock, *office.lock, office.dir.path());
         QVERIFY(office.main);
     }
 
@@ -99,10 +99,8 @@ class TestTwoOffices : public QObject {
         office.prompts.clear();
         office.prompts.answer(Answer::Yes);
         const QString when = UploadTimes[static_cast<size_t>(o)];
-        whenShown<FrmShowRiLI>([when](FrmShowRiLI* d) {
-            confirmDateTime(d, when.left(10), when.mid(11), QStringLiteral("1"),
-                            QString::number(Channels), QStringLiteral("0"));
-        });
+        confirmDateTime(office.prompts, when.left(10), when.mid(11), QStringLiteral("1"),
+                        QString::number(Channels), QStringLiteral("0"));
         office.main->actions().menu_Upload->trigger();
         QCOMPARE(office.prompts.texts().last(), QStringLiteral("数据已经存入数据库"));
     }
@@ -148,32 +146,36 @@ private slots:
             office.prompts.clear();
             office.prompts.answer(Answer::Yes); // replace the stored definitions
             int listed = -1;
-            whenShown<FrmDataGroupDef>([o, &listed](FrmDataGroupDef* d) {
-                if (o == 0) {
-                    whenShown<FrmDefMore>([](FrmDefMore* more) {
-                        QTRY_COMPARE(more->Combo1[1]->count(), 1999);
-                        more->Combo3->setEditText(QStringLiteral("3"));
-                        more->Combo2->setEditText(QStringLiteral("1"));
-                        more->Combo1[0]->setEditText(QStringLiteral("1"));
-                        more->Combo1[1]->setEditText(QString::number(Channels));
-                        more->cmdOK->click();
-                    });
-                    d->CmdMore->click();
-                }
-                listed = static_cast<int>(d->listedGroups().size());
-                d->cmdOK->click();
+            office.prompts.answerDialog<FrmDataGroupDef>([o, &listed](FrmDataGroupDef& d) {
+                if (o == 0)
+                    Part<QPushButton>(d, "CmdMore")->click();
+                listed = static_cast<int>(d.listedGroups().size());
+                Part<QPushButton>(d, "cmdOK")->click();
             });
+            if (o == 0)
+                office.prompts.answerDialog<FrmDefMore>([](FrmDefMore& more) {
+                    QTRY_COMPARE(PartAt<QComboBox>(more, "Combo1", 1)->count(), 1999);
+                    Part<QComboBox>(more, "Combo3")->setEditText(QStringLiteral("3"));
+                    Part<QComboBox>(more, "Combo2")->setEditText(QStringLiteral("1"));
+                    PartAt<QComboBox>(more, "Combo1", 0)->setEditText(QStringLiteral("1"));
+                    PartAt<QComboBox>(more, "Combo1", 1)->setEditText(QString::number(Channels));
+                    Part<QPushButton>(more, "cmdOK")->click();
+                });
             QImage chart;
             QString station;
             QString status;
-            whenShown<frmWenduQuxian>([&](frmWenduQuxian* w) {
-                const auto close = qScopeGuard([w] { w->cmdExit->click(); });
-                QTRY_COMPARE(w->Text1->toPlainText(), MyFunctions::HasDataText);
-                station = w->Combo1->currentText();
-                QCOMPARE(w->Combo1->count(), Stations);
-                chart = w->Picture1->image();
-            });
+            // The window opens once the stations have been grouped twice, beside it.
+            whenShown<frmWenduQuxian>(
+                [&](frmWenduQuxian* w) {
+                    const auto close = qScopeGuard([w] { w->cmdExit->click(); });
+                    QTRY_COMPARE(w->Text1->toPlainText(), MyFunctions::HasDataText);
+                    station = w->Combo1->currentText();
+                    QCOMPARE(w->Combo1->count(), Stations);
+                    chart = w->Picture1->image();
+                },
+                WhenShownLongWork);
             office.action("MenuDraw")->trigger();
+            QVERIFY(waitForLongWork(office.main->longWork()));
             QCOMPARE(listed, Stations);
             QCOMPARE(office.prompts.texts().count(QStringLiteral("数据分组完成。")), 2);
             QCOMPARE(station, QStringLiteral("0001"));

@@ -3,14 +3,12 @@
 #include "app/frmMain.h"
 #include "common/Clock.h"
 #include "common/Module1.h"
-#include "common/ui/FrmShowRiLI.h"
 #include "store/ReadingsModel.h"
 #include "store/ui/StoreController.h"
 #include "tests/link/sim/SimRun.h"
 #include "tests/support/ConfirmDateTime.h"
 #include "tests/support/PaneRows.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "tests/support/WhenShown.h"
 #include "tests/support/WindowParts.h"
 
 #include <QAction>
@@ -51,8 +49,7 @@ private slots:
 
         m_prompts.clear();
         m_prompts.answer(Prompts::Answer::Yes);
-        whenShown<FrmShowRiLI>(
-            [](FrmShowRiLI* d) { confirmDateTime(d, "2008-04-30", "14:30:00"); });
+        confirmDateTime(m_prompts, "2008-04-30", "14:30:00");
         w.actions().menu_Upload->trigger();
         QCOMPARE(m_prompts.texts(),
                  (QStringList{"是否被将设备数据保存到计算机数据库中？", "数据已经存入数据库"}));
@@ -69,8 +66,7 @@ private slots:
         editor->selectAll();
         QTest::keyClicks(editor, QStringLiteral("-4.8"));
         m_prompts.answer(Prompts::Answer::Yes);
-        whenShown<FrmShowRiLI>(
-            [](FrmShowRiLI* d) { confirmDateTime(d, "2008-05-01", "08:00:00"); });
+        confirmDateTime(m_prompts, "2008-05-01", "08:00:00");
         w.action(QStringLiteral("menuSave2Mdb"))->trigger();
 
         QCOMPARE(w.store().GetUpdownTimeList(), QStringLiteral("|2008-05-01 08:00:00|2008-04-30 14:30:00"));

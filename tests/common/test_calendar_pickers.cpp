@@ -1,7 +1,9 @@
-#include "common/Clock.h"
 #include "common/ui/FrmShowRiLI.h"
 #include "common/ui/frmRiLi.h"
+#include "tests/link/fakes/StepClock.h"
+#include "tests/support/ConfirmDateTime.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WindowParts.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -13,32 +15,48 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+#include <optional>
+
 class TestCalendarPickers : public QObject {
     Q_OBJECT
 
     ScriptedPrompts m_prompts;
 
-    // A clock standing still at 2008-04-30 14:25:03 (time passes, but far too slowly to
-    // change the seconds during a test).
-    ScaledClock m_clock{1.0, QDateTime(QDate(2008, 4, 30), QTime(14, 25, 3))};
+    // A clock standing still at 2008-04-30 14:25:03.
+    StepClock m_clock{QDateTime(QDate(2008, 4, 30), QTime(14, 25, 3))};
+
+    // Runs the save's date-time dialog with `act` as the user, and with what was typed
+    // before, if anything.
+    std::optional<SaveChoice> ask(std::function<void(FrmShowRiLI&)> act,
+                                  std::optional<SaveEntries>& typed) {
+        m_prompts.answerDialog<FrmShowRiLI>(std::move(act));
+        return FrmShowRiLI::askSave(m_prompts, m_clock, typed, nullptr);
+    }
+    std::optional<SaveChoice> ask(std::function<void(FrmShowRiLI&)> act) {
+        std::optional<SaveEntries> typed;
+        return ask(std::move(act), typed);
+    }
 
 private slots:
     void init() { m_prompts.clear(); }
 
     void opensAtNowAndReturnsTheChosenHalfHour() {
-        FrmShowRiLI dialog(m_prompts, m_clock);
-        QCOMPARE(dialog.Text1->text(), QStringLiteral("2008-04-30"));
-        QCOMPARE(dialog.Combo1->currentText(), QStringLiteral("14:25:03"));
-        QCOMPARE(dialog.Combo1->count(), 48);
-        QCOMPARE(dialog.Combo1->itemText(0), QStringLiteral("00:00:00"));
-        QCOMPARE(dialog.Combo1->itemText(47), QStringLiteral("23:30:00"));
-        dialog.Combo1->setCurrentIndex(dialog.Combo1->findText(QStringLiteral("14:30:00")));
-        dialog.CmdOK->click();
-        QCOMPARE(dialog.MyRiLI, QStringLiteral("2008-04-30 14:30:00"));
-        QCOMPARE(dialog.StNum, qint16(1));
-        QCOMPARE(dialog.EdNum, qint16(999));
-        QCOMPARE(dialog.OffsetNum, qint16(0));
-        QVERIFY(!dialog.isVisible());
+        const std::optional<SaveChoice> choice = ask([](FrmShowRiLI& d) {
+            auto* time = Part<QComboBox>(d, "Combo1");
+            QCOMPARE(Part<QLineEdit>(d, "Text1")->text(), QStringLiteral("2008-04-30"));
+            QCOMPARE(time->currentText(), QStringLiteral("14:25:03"));
+            QCOMPARE(time->count(), 48);
+            QCOMPARE(time->itemText(0), QStringLiteral("00:00:00"));
+            QCOMPARE(time->itemText(47), QStringLiteral("23:30:00"));
+            time->setCurrentIndex(time->findText(QStringLiteral("14:30:00")));
+            Part<QPushButton>(d, "CmdOK")->click();
+        });
+        QVERIFY(choice);
+        QCOMPARE(choice->dateTime, QStringLiteral("2008-04-30 14:30:00"));
+        QCOMPARE(choice->firstNumber, qint16(1));
+        QCOMPARE(choice->lastNumber, qint16(999));
+        QCOMPARE(choice->offset, qint16(0));
     }
 
     void offsetShowsTheShiftedRange_data() {
@@ -73,61 +91,117 @@ private slots:
         QFETCH(QString, first);
         QFETCH(QString, last);
         QFETCH(QString, offset);
-        FrmShowRiLI dialog(m_prompts, m_clock);
-        dialog.Text2[0]->setText(first);
-        dialog.Text2[1]->setText(last);
-        dialog.Text3->setText(offset);
-        QTEST(dialog.Text2[3]->text(), "shiftedFirst");
-        QTEST(dialog.Text2[2]->text(), "shiftedLast");
-        dialog.CmdOK->click();
-        QTEST(int(dialog.OffsetNum), "offsetNum");
+        QString shiftedFirst;
+        QString shiftedLast;
+        const std::optional<SaveChoice> choice = ask([&](FrmShowRiLI& d) {
+            typeDateTime(d, QStringLiteral("2008-04-30"), QStringLiteral("14:30:00"), first, last,
+                         offset);
+            shiftedFirst = Part<QLineEdit>(d, "Text2_3")->text();
+            shiftedLast = Part<QLineEdit>(d, "Text2_2")->text();
+            Part<QPushButton>(d, "CmdOK")->click();
+        });
+        QTEST(shiftedFirst, "shiftedFirst");
+        QTEST(shiftedLast, "shiftedLast");
+        QVERIFY(choice);
+        QTEST(int(choice->offset), "offsetNum");
     }
 
     void halvesRoundToEven() {
-        FrmShowRiLI dialog(m_prompts, m_clock);
-        dialog.Text2[0]->setText(QStringLiteral("2.5"));
-        dialog.Text2[1]->setText(QStringLiteral("3.5"));
-        dialog.CmdOK->click();
-        QCOMPARE(dialog.StNum, qint16(2));
-        QCOMPARE(dialog.EdNum, qint16(4));
+        const std::optional<SaveChoice> choice = ask([](FrmShowRiLI& d) {
+            typeDateTime(d, QStringLiteral("2008-04-30"), QStringLiteral("14:30:00"),
+                         QStringLiteral("2.5"), QStringLiteral("3.5"));
+            Part<QPushButton>(d, "CmdOK")->click();
+        });
+        QVERIFY(choice);
+        QCOMPARE(choice->firstNumber, qint16(2));
+        QCOMPARE(choice->lastNumber, qint16(4));
     }
 
-    void numbersBeyondSixteenBitsAreRefusedAndTheDialogStays() {
-        FrmShowRiLI dialog(m_prompts, m_clock);
-        dialog.show();
-        dialog.Text3->setText(QStringLiteral("40000"));
-        dialog.CmdOK->click();
-        QCOMPARE(m_prompts.asked().size(), 1);
-        QVERIFY(dialog.isVisible());
-        QVERIFY(dialog.MyRiLI.isEmpty());
-        QCOMPARE(dialog.OffsetNum, qint16(0));
+    // Entries no upload could be stored under are refused; the dialog stays open with
+    // them, and answers nothing unless they are put right.
+    void impossibleEntriesAreRefusedAndTheDialogStays_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("30 February")
+            << "2026-02-30"
+            << "12:00:00"
+            << "+0"
+            << "数据采集日期“2026-02-30”不是有效的日期，请按“年-月-日”填写，"
+               "例如 2008-04-30。";
+        QTest::newRow("hour 25") << "2026-02-28"
+                                 << "25:61:00"
+                                 << "+0"
+                                 << "数据采集时间“25:61:00”不是有效的时间，请按“时:分:秒”填写，"
+                                    "例如 14:30:00。";
+        QTest::newRow("not the stored form")
+            << "2026-2-8"
+            << "12:00:00"
+            << "+0"
+            << "数据采集日期“2026-2-8”不是有效的日期，请按“年-月-日”"
+               "填写，例如 2008-04-30。";
+        QTest::newRow("beyond 16 bits") << "2026-02-28"
+                                        << "12:00:00"
+                                        << "40000"
+                                        << "编号和偏移必须在 -32768 到 32767 之间！";
+    }
+    void impossibleEntriesAreRefusedAndTheDialogStays() {
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QString, offset);
+        bool stayedOpen = false;
+        std::optional<SaveEntries> typed;
+        const std::optional<SaveChoice> refused = ask(
+            [&](FrmShowRiLI& d) {
+                typeDateTime(d, date, time, QStringLiteral("1"), QStringLiteral("999"), offset);
+                Part<QPushButton>(d, "CmdOK")->click();
+                stayedOpen = d.isVisible();
+            },
+            typed);
+        QVERIFY(!refused);
+        QVERIFY(stayedOpen);
+        QCOMPARE(m_prompts.texts().size(), 1);
+        QTEST(m_prompts.texts().value(0), "refusal");
+        QVERIFY(typed);
+        QCOMPARE(typed->date, date);
+        QCOMPARE(typed->time, time);
     }
 
-    void everyCancelEmptiesTheDateButKeepsEntriesForTheNextShowing_data() {
+    // A cancel, with the button, Esc or the close box, answers nothing; what was typed is
+    // offered again at the next showing, and its OK answers with it.
+    void everyCancelKeepsTheEntriesForTheNextShowing_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("cancel button") << QStringLiteral("button");
         QTest::newRow("Esc") << QStringLiteral("esc");
         QTest::newRow("close box") << QStringLiteral("close");
     }
-    void everyCancelEmptiesTheDateButKeepsEntriesForTheNextShowing() {
+    void everyCancelKeepsTheEntriesForTheNextShowing() {
         QFETCH(QString, how);
-        FrmShowRiLI dialog(m_prompts, m_clock);
-        dialog.CmdOK->click();
-        QVERIFY(!dialog.MyRiLI.isEmpty());
-        // Shown again, as after a save that failed.
-        dialog.show();
-        dialog.Text2[0]->setText(QStringLiteral("5"));
-        if (how == QLatin1String("button"))
-            dialog.CmdCancle->click();
-        else if (how == QLatin1String("esc"))
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        else
-            dialog.close();
-        QVERIFY(dialog.MyRiLI.isEmpty());
-        QVERIFY(dialog.isHidden());
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(dialog.StNum, qint16(1));
-        QCOMPARE(dialog.Text2[0]->text(), QStringLiteral("5"));
+        std::optional<SaveEntries> typed;
+        const std::optional<SaveChoice> cancelled = ask(
+            [how](FrmShowRiLI& d) {
+                Part<QLineEdit>(d, "Text2_0")->setText(QStringLiteral("5"));
+                if (how == QLatin1String("button"))
+                    Part<QPushButton>(d, "CmdCancle")->click();
+                else if (how == QLatin1String("esc"))
+                    QTest::keyClick(&d, Qt::Key_Escape);
+                else
+                    d.close();
+            },
+            typed);
+        QVERIFY(!cancelled);
+        QString offered;
+        const std::optional<SaveChoice> again = ask(
+            [&offered](FrmShowRiLI& d) {
+                offered = Part<QLineEdit>(d, "Text2_0")->text();
+                Part<QPushButton>(d, "CmdOK")->click();
+            },
+            typed);
+        QCOMPARE(offered, QStringLiteral("5"));
+        QVERIFY(again);
+        QCOMPARE(again->firstNumber, qint16(5));
+        QCOMPARE(again->dateTime, QStringLiteral("2008-04-30 14:25:03"));
     }
 
     void calendarOpensFromTheDateBoxAndWritesTheStoredForm() {
@@ -135,18 +209,18 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const QSize own = dialog.size();
-        QVERIFY(!dialog.Frame2->isVisible());
-        QTest::mouseClick(dialog.Text1, Qt::LeftButton);
-        QVERIFY(dialog.Frame2->isVisible());
-        QCoreApplication::processEvents();
-        QVERIFY(dialog.width() > own.width());
-        QCOMPARE(dialog.Calendar1->selectedDate(), QDate(2008, 4, 30));
-        dialog.Calendar1->setSelectedDate(QDate(2008, 4, 10));
-        emit dialog.Calendar1->clicked(QDate(2008, 4, 10));
-        QCOMPARE(dialog.Text1->text(), QStringLiteral("2008-04-10"));
-        QVERIFY(!dialog.Frame2->isVisible());
-        QCoreApplication::processEvents();
-        QCOMPARE(dialog.size(), own);
+        auto* date = Part<QLineEdit>(dialog, "Text1");
+        auto* calendar = Part<QCalendarWidget>(dialog, "Calendar1");
+        QVERIFY(!calendar->isVisible());
+        QTest::mouseClick(date, Qt::LeftButton);
+        QVERIFY(calendar->isVisible());
+        QTRY_VERIFY(dialog.width() > own.width());
+        QCOMPARE(calendar->selectedDate(), QDate(2008, 4, 30));
+        calendar->setSelectedDate(QDate(2008, 4, 10));
+        emit calendar->clicked(QDate(2008, 4, 10));
+        QCOMPARE(date->text(), QStringLiteral("2008-04-10"));
+        QVERIFY(!calendar->isVisible());
+        QTRY_COMPARE(dialog.size(), own);
     }
 
     void singleDatePickerWritesIntoTheCallersLabel() {

@@ -1,8 +1,10 @@
+#include "common/LongWork.h"
 #include "reports/ui/ReportsController.h"
 #include "tests/link/fakes/StepClock.h"
 #include "tests/reports/ReportFakes.h"
 #include "tests/reports/XlsxProbe.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/LongWorkWait.h"
 #include "tests/support/RecordingPanel.h"
 #include "tests/support/ScriptedPrompts.h"
 
@@ -39,6 +41,7 @@ class TestPaneExports : public QObject {
     ScriptedPrompts m_prompts;
     RecordingPanel m_waiting;
     StepClock m_clock;
+    LongWork m_work;
     FakeLauncher m_launcher;
     PaneQuery m_pane;
     // What the custom query command puts into the pane.
@@ -48,6 +51,7 @@ class TestPaneExports : public QObject {
                                 m_prompts,
                                 m_waiting,
                                 m_clock,
+                                m_work,
                                 m_db.dbPath(),
                                 m_db.dir(),
                                 m_documents.path(),
@@ -63,6 +67,8 @@ class TestPaneExports : public QObject {
         const QString path = m_db.file(QStringLiteral("pane.txt"));
         m_prompts.choose(path);
         m_reports.menu_2Txt_Click();
+        if (!waitForLongWork(m_work))
+            return {};
         return QString::fromUtf8(StoreFixture::fileBytes(path));
     }
 
@@ -128,8 +134,14 @@ private slots:
     void workbookExportOfBothLayouts() {
         m_pane = {ReadingsLayout::of(Fill::BySensorThenTime), {}};
         m_reports.menu_2XLS_Click();
+        // One export at a time: the second waits for the first to be told.
+        m_reports.menu_2XLS_Click();
+        m_reports.menu_2Txt_Click();
+        QCOMPARE(m_prompts.asked().size(), 0);
+        QVERIFY(waitForLongWork(m_work));
         m_pane = {ReadingsLayout::of(Fill::ByTimeThenSensor), {}};
         m_reports.menu_2XLS_Click();
+        QVERIFY(waitForLongWork(m_work));
         QCOMPARE(m_launcher.workbooks.size(), 2);
         QVERIFY(m_launcher.workbooks[0] != m_launcher.workbooks[1]);
         for (const QString& path : m_launcher.workbooks) {
@@ -176,13 +188,14 @@ private slots:
             rows.append(QStringLiteral("2008-04-30 14:25:03|%1|20").arg(n));
         big.addReadings(rows);
         ReportsController reports(
-            &m_window, m_prompts, m_waiting, m_clock, big.dbPath(), big.dir(), big.dir(),
+            &m_window, m_prompts, m_waiting, m_clock, m_work, big.dbPath(), big.dir(), big.dir(),
             [] {
                 return PaneQuery{ReadingsLayout::of(Fill::ByTimeThenSensor), {}};
             },
             [] {}, &m_launcher);
         m_launcher.opens = false;
         reports.menu_2XLS_Click();
+        QVERIFY(waitForLongWork(m_work));
 
         QCOMPARE(m_waiting.texts.first(), ReportsController::WaitingText);
         QCOMPARE(m_waiting.texts.last(), ReportsController::WaitingText + QStringLiteral("100%"));
@@ -205,7 +218,8 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder would go
         blocker.close();
         ReportsController reports(
-            &m_window, m_prompts, m_waiting, m_clock, other.dbPath(), other.dir(), other.dir(),
+            &m_window, m_prompts, m_waiting, m_clock, m_work, other.dbPath(), other.dir(),
+            other.dir(),
             [] {
                 return PaneQuery{ReadingsLayout::of(Fill::UploadTimes), {}};
             },

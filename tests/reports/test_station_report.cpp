@@ -1,3 +1,4 @@
+#include "common/LongWork.h"
 #include "common/ui/frmRiLi.h"
 #include "reports/StationReport.h"
 #include "reports/ui/frmWenduBaobiao.h"
@@ -5,6 +6,7 @@
 #include "tests/reports/ReportFakes.h"
 #include "tests/reports/StationFixture.h"
 #include "tests/reports/XlsxProbe.h"
+#include "tests/support/LongWorkWait.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TmpfsMount.h"
 #include "tests/support/WhenShown.h"
@@ -37,21 +39,41 @@ class TestStationReport : public QObject {
     QTemporaryDir m_documents;
     ScriptedPrompts m_prompts;
     StepClock m_clock{QDateTime(QDate(2008, 4, 30), QTime(15, 0, 0))};
+    LongWork m_work;
     FakeLauncher m_launcher;
+
+    std::unique_ptr<frmWenduBaobiao> window(const QString& dbPath, const QString& programFolder,
+                                            const QString& documents) {
+        return std::make_unique<frmWenduBaobiao>(m_prompts, m_clock, m_work, m_launcher, dbPath,
+                                                 programFolder, documents);
+    }
 
     // The window opened as the main window opens it, once its first fill has run.
     std::unique_ptr<frmWenduBaobiao> opened() {
-        auto w = std::make_unique<frmWenduBaobiao>(m_prompts, m_clock, m_launcher, m_db.dbPath(),
-                                                   m_db.dir(), m_documents.path());
+        auto w = window(m_db.dbPath(), m_db.dir(), m_documents.path());
         w->show();
         // The caller sees an empty list if the first fill never comes.
-        (void)QTest::qWaitFor([&w] { return w->List1->count() > 0; });
+        (void)QTest::qWaitFor([&w] { return list(*w)->count() > 0; });
         return w;
     }
 
+    static QListWidget* list(const frmWenduBaobiao& w) { return Part<QListWidget>(w, "List1"); }
+    static QLineEdit* box(const frmWenduBaobiao& w, const char* name) {
+        return Part<QLineEdit>(w, name);
+    }
+    static void click(const frmWenduBaobiao& w, const char* button) {
+        Part<QPushButton>(w, button)->click();
+    }
+
     void choose(frmWenduBaobiao& w, const QString& station) {
-        w.Combo1->setEditText(station);
-        w.Cmd_Shuaxin->click();
+        Part<QComboBox>(w, "Combo1")->setEditText(station);
+        click(w, "Cmd_刷新");
+    }
+
+    // Starts the workbook export and waits until it has been told.
+    void exportWorkbook(frmWenduBaobiao& w) {
+        click(w, "Cmd2ExcelTab");
+        QVERIFY(waitForLongWork(m_work));
     }
 
 private slots:
@@ -74,43 +96,44 @@ private slots:
     }
 
     void opensOnTheLastTwentyDaysAndFillsStationOneAfterASecond() {
-        frmWenduBaobiao w(m_prompts, m_clock, m_launcher, m_db.dbPath(), m_db.dir(),
-                          m_documents.path());
+        const auto owned = window(m_db.dbPath(), m_db.dir(), m_documents.path());
+        frmWenduBaobiao& w = *owned;
         QCOMPARE(w.objectName(), QStringLiteral("frm温度报表"));
-        QCOMPARE(w.Label1[0]->text(), QStringLiteral("2008-04-10"));
-        QCOMPARE(w.Label1[1]->text(), QStringLiteral("2008-04-30"));
-        QCOMPARE(w.Combo1->currentText(), QStringLiteral("0001"));
+        QCOMPARE(PartAt<QLabel>(w, "Label1", 0)->text(), QStringLiteral("2008-04-10"));
+        QCOMPARE(PartAt<QLabel>(w, "Label1", 1)->text(), QStringLiteral("2008-04-30"));
+        auto* stations = Part<QComboBox>(w, "Combo1");
+        QCOMPARE(stations->currentText(), QStringLiteral("0001"));
         QStringList items;
-        for (int i = 0; i < w.Combo1->count(); ++i)
-            items.append(w.Combo1->itemText(i));
+        for (int i = 0; i < stations->count(); ++i)
+            items.append(stations->itemText(i));
         QCOMPARE(items, (QStringList{QStringLiteral("0001"), QStringLiteral("0002"),
                                      QStringLiteral("0123"), QStringLiteral("2000-所有")}));
-        QCOMPARE(w.List1->count(), 0);
+        QCOMPARE(list(w)->count(), 0);
         w.show();
-        QTRY_COMPARE(w.List1->count(), 3);
-        const QStringList lines = ListTexts(w.List1);
+        QTRY_COMPARE(list(w)->count(), 3);
+        const QStringList lines = ListTexts(list(w));
         QCOMPARE(lines[0], StationReport::ListHeader);
         QCOMPARE(lines[0].size(), 66);
         QVERIFY(lines[1].startsWith(QStringLiteral("2008-04-20 08:00:00         01     22.0")));
         QCOMPARE(lines[2],
                  QStringLiteral("2008-04-30 12:00:00         01     20.5     21.0     故障     "
                                 "23.5      --      (\?\?)     -01.5      -- "));
-        QCOMPARE(w.Text1->text(), QStringLiteral("该站点在设定的时间段内有数据存在！"));
-        QVERIFY(w.Text2->isHidden());
+        QCOMPARE(box(w, "Text1")->text(), QStringLiteral("该站点在设定的时间段内有数据存在！"));
+        QVERIFY(box(w, "Text2")->isHidden());
     }
 
     void aStationWithoutRecordsListsTheHeaderOnly() {
         auto w = opened();
         choose(*w, QStringLiteral("0009"));
-        QCOMPARE(ListTexts(w->List1), QStringList{StationReport::ListHeader});
-        QCOMPARE(w->Text1->text(), NoData);
+        QCOMPARE(ListTexts(list(*w)), QStringList{StationReport::ListHeader});
+        QCOMPARE(box(*w, "Text1")->text(), NoData);
     }
 
     // The lines count a Chinese character as two letters; the list's font must draw them so,
     // or the headings drift away from their figures.
     void theListKeepsHeadingsOverTheirFigures() {
         auto w = opened();
-        const QFontMetrics metrics(w->List1->font());
+        const QFontMetrics metrics(list(*w)->font());
         QCOMPARE(metrics.horizontalAdvance(QStringLiteral("传感器1")),
                  metrics.horizontalAdvance(QStringLiteral("1234567")));
     }
@@ -125,9 +148,9 @@ private slots:
             emit picker->Calendar1->clicked(QDate(2008, 3, 31));
             picker->cmdOK->click();
         });
-        QTest::mouseClick(w->Label1[0], Qt::LeftButton);
-        QCOMPARE(w->Label1[0]->text(), QStringLiteral("2008-03-31"));
-        QCOMPARE(w->List1->count(), 4);
+        QTest::mouseClick(PartAt<QLabel>(*w, "Label1", 0), Qt::LeftButton);
+        QCOMPARE(PartAt<QLabel>(*w, "Label1", 0)->text(), QStringLiteral("2008-03-31"));
+        QCOMPARE(list(*w)->count(), 4);
     }
 
     void textExportCentresTheTitleOverTheList_data() {
@@ -145,14 +168,14 @@ private slots:
         choose(*w, station);
         const QString path = m_db.file(QStringLiteral("outdat"));
         m_prompts.choose(path);
-        w->CmdPrn->click();
+        click(*w, "CmdPrn");
         QCOMPARE(m_prompts.asked().first().title, QStringLiteral("输出数据到文本文件："));
         QCOMPARE(m_prompts.asked().first().startPath,
                  QDir(m_documents.path()).filePath("outdat.txt"));
         QCOMPARE(m_launcher.texts, QStringList{path + QStringLiteral(".txt")});
 
         QStringList expected{QString(indent, QLatin1Char(' ')) + title, QString()};
-        expected += ListTexts(w->List1);
+        expected += ListTexts(list(*w));
         QCOMPARE(StoreFixture::fileBytes(path + QStringLiteral(".txt")),
                  (expected.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     }
@@ -160,7 +183,7 @@ private slots:
     void aTextFileThatCannotBeWrittenIsReported() {
         auto w = opened();
         m_prompts.choose(m_db.file(QStringLiteral("no/such/folder/out.txt")));
-        w->CmdPrn->click();
+        click(*w, "CmdPrn");
         QVERIFY(m_prompts.texts().last().startsWith(QStringLiteral("文件无法写入：")));
         QVERIFY(m_launcher.texts.isEmpty());
     }
@@ -172,8 +195,18 @@ private slots:
         m_prompts.choose(target);
         QString progressAtOpen;
         m_launcher.opens = false;
-        m_launcher.onOpen = [&] { progressAtOpen = w->Text2->text(); };
-        w->Cmd2ExcelTab->click();
+        m_launcher.onOpen = [&] { progressAtOpen = box(*w, "Text2")->text(); };
+        click(*w, "Cmd2ExcelTab");
+        // While it is written the window stays, and neither a second export nor a refresh
+        // starts.
+        QVERIFY(m_work.busy());
+        QVERIFY(!w->close());
+        QTest::keyClick(w.get(), Qt::Key_Escape);
+        click(*w, "Cmd2ExcelTab");
+        choose(*w, QStringLiteral("0009"));
+        QVERIFY(waitForLongWork(m_work));
+        QVERIFY(w->isVisible());
+        QCOMPARE(m_prompts.asked().size(), 2);
 
         const ScriptedPrompts::Question& save = m_prompts.asked().first();
         QCOMPARE(save.title, QStringLiteral("输出数据到Excel文件："));
@@ -183,7 +216,7 @@ private slots:
         QCOMPARE(progressAtOpen, QStringLiteral("进度：1000‰"));
         QCOMPARE(m_prompts.texts().last(), NoWorkbook + QStringLiteral("\n文件已保存到：") +
                                                QDir::toNativeSeparators(target));
-        QVERIFY(w->Text2->isHidden());
+        QVERIFY(box(*w, "Text2")->isHidden());
 
         const XlsxProbe book(target);
         QCOMPARE(book.text(0, QStringLiteral("A2")), QStringLiteral("001号站点混凝土测温数据报表"));
@@ -196,7 +229,7 @@ private slots:
         choose(*w, QStringLiteral("0009"));
         const QString target = m_db.file(QStringLiteral("empty.xlsx"));
         m_prompts.choose(target);
-        w->Cmd2ExcelTab->click();
+        exportWorkbook(*w);
         QCOMPARE(m_prompts.texts().last(), NoData);
         QVERIFY(!QFile::exists(target));
         QVERIFY(m_launcher.workbooks.isEmpty());
@@ -205,17 +238,18 @@ private slots:
     void aMissingTemplateStopsTheExportAndACancelWritesNothing() {
         StationFixture bare; // a program folder without the template
         bare.addStations({QStringLiteral("20080430120000|0001|22,22,22,22,22,22,22,22")});
-        frmWenduBaobiao w(m_prompts, m_clock, m_launcher, bare.dbPath(), bare.dir(), bare.dir());
+        const auto w = window(bare.dbPath(), bare.dir(), bare.dir());
         const QString target = bare.file(QStringLiteral("报表/测温数据报表.xlsx"));
         m_prompts.choose(target);
-        w.Cmd2ExcelTab->click();
+        exportWorkbook(*w);
         QCOMPARE(m_prompts.texts().last(),
                  QStringLiteral("报表模板文件不存在：") +
                      QDir::toNativeSeparators(bare.file(frmWenduBaobiao::TemplateName)));
         QVERIFY(!QFile::exists(target));
 
         m_prompts.clear();
-        w.Cmd2ExcelTab->click(); // no path scripted: the dialog is cancelled
+        click(*w, "Cmd2ExcelTab"); // no path scripted: the dialog is cancelled
+        QVERIFY(!m_work.busy());
         QCOMPARE(m_prompts.asked().size(), 1);
         QVERIFY(QDir(bare.file(QStringLiteral("报表"))).exists());
         QVERIFY(QDir(bare.file(QStringLiteral("报表"))).isEmpty());
@@ -249,10 +283,9 @@ private slots:
             cause = QStringLiteral("文件夹是只读的：");
         }
         const QString target = QDir(folder).filePath(QStringLiteral("report.xlsx"));
-        frmWenduBaobiao w(m_prompts, m_clock, m_launcher, program.dbPath(), program.dir(),
-                          program.dir());
+        const auto w = window(program.dbPath(), program.dir(), program.dir());
         m_prompts.choose(target);
-        w.Cmd2ExcelTab->click();
+        exportWorkbook(*w);
         QCOMPARE(m_prompts.texts().last(),
                  cause.isEmpty()
                      ? QStringLiteral("报表模板文件不是Excel工作簿：") +

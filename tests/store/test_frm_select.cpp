@@ -4,12 +4,16 @@
 #include "store/ui/FrmSelect.h"
 #include "tests/store/StoreFixture.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WindowParts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <functional>
+#include <optional>
 
 using Check = SelectStatement::Check;
 Q_DECLARE_METATYPE(SelectStatement::Check)
@@ -19,8 +23,31 @@ namespace {
 const QString From = QStringLiteral("2008-04-29 10:00:00");
 const QString To = QStringLiteral("2008-04-30 14:25:03");
 
-void type(QComboBox* box, const QString& text) {
-    box->setEditText(text);
+void type(const FrmSelect& dlg, const char* box, const QString& text) {
+    Part<QComboBox>(dlg, box)->setEditText(text);
+}
+
+QComboBox* combo(const FrmSelect& dlg, const char* name) {
+    return Part<QComboBox>(dlg, name);
+}
+
+QRadioButton* option(const FrmSelect& dlg, const char* name, int index) {
+    return PartAt<QRadioButton>(dlg, name, index);
+}
+
+// Runs the dialog on the database with `act` as the user; its answer.
+std::optional<SelectStatement::Result> choose(ScriptedPrompts& prompts, const QString& dbPath,
+                                              std::function<void(FrmSelect&)> act) {
+    prompts.answerDialog<FrmSelect>(std::move(act));
+    StoreResult refused;
+    auto answer = FrmSelect::chooseQuery(prompts, dbPath, nullptr, refused);
+    if (!refused.ok())
+        qFatal("%s", qPrintable(refused.message()));
+    return answer;
+}
+
+void pressOK(FrmSelect& dlg) {
+    Part<QPushButton>(dlg, "CmdOK")->click();
 }
 
 } // namespace
@@ -173,35 +200,36 @@ private slots:
         FrmSelect dlg(prompts, fx.dbPath());
         QCOMPARE(dlg.windowTitle(), QStringLiteral("自定义查询条件"));
         QVERIFY(dlg.loadError().ok());
-        const auto items = [](QComboBox* c) {
+        const auto items = [&dlg](const char* name) {
             QStringList out;
-            for (int i = 0; i < c->count(); ++i)
-                out.append(c->itemText(i));
+            for (int i = 0; i < combo(dlg, name)->count(); ++i)
+                out.append(combo(dlg, name)->itemText(i));
             return out;
         };
-        QCOMPARE(items(dlg.Combo1), (QStringList{From, To}));
-        QCOMPARE(items(dlg.Combo2), (QStringList{From, To}));
-        QCOMPARE(items(dlg.Combo3), (QStringList{"3", "7", "12"}));
-        QCOMPARE(items(dlg.Combo4), (QStringList{"3", "7", "12"}));
-        QVERIFY(dlg.Option1[0]->isChecked());
-        QVERIFY(dlg.Option2[0]->isChecked());
-        QVERIFY(dlg.Option3[0]->isChecked());
-        QVERIFY(dlg.Combo1->currentText().isEmpty());
-        QVERIFY(dlg.Combo4->currentText().isEmpty());
-        QVERIFY(dlg.Sql.isEmpty());
+        QCOMPARE(items("Combo1"), (QStringList{From, To}));
+        QCOMPARE(items("Combo2"), (QStringList{From, To}));
+        QCOMPARE(items("Combo3"), (QStringList{"3", "7", "12"}));
+        QCOMPARE(items("Combo4"), (QStringList{"3", "7", "12"}));
+        for (const char* name : {"Option1", "Option2", "Option3"})
+            QVERIFY(option(dlg, name, 0)->isChecked());
+        QVERIFY(combo(dlg, "Combo1")->currentText().isEmpty());
+        QVERIFY(combo(dlg, "Combo4")->currentText().isEmpty());
     }
 
     void anEmptyTableGivesEmptyListsAndTheStatementForAllRows() {
         StoreFixture fx;
         ScriptedPrompts prompts;
-        FrmSelect dlg(prompts, fx.dbPath());
-        QCOMPARE(dlg.Combo1->count(), 0);
-        QCOMPARE(dlg.Combo3->count(), 0);
-        dlg.CmdOK->click();
-        QCOMPARE(dlg.Sql,
+        int listed = -1;
+        const auto query = choose(prompts, fx.dbPath(), [&listed](FrmSelect& dlg) {
+            listed = combo(dlg, "Combo1")->count() + combo(dlg, "Combo3")->count();
+            pressOK(dlg);
+        });
+        QCOMPARE(listed, 0);
+        QVERIFY(query);
+        QCOMPARE(query->sql,
                  QStringLiteral("select * from [表1] order by [日期时间] asc,val(编号) asc"));
-        QCOMPARE(dlg.OrderKey, QStringLiteral("日期时间"));
-        QVERIFY(prompts.asked().isEmpty());
+        QCOMPARE(query->orderKey, QStringLiteral("日期时间"));
+        QCOMPARE(prompts.texts(), QStringList());
     }
 
     void choosingALowerBoundChoosesTheRangeOption() {
@@ -211,15 +239,15 @@ private slots:
         ScriptedPrompts prompts;
         FrmSelect dlg(prompts, fx.dbPath());
         // A click on an entry makes it current, then reports it.
-        dlg.Combo1->setCurrentIndex(0);
-        emit dlg.Combo1->activated(0);
-        QVERIFY(dlg.Option1[1]->isChecked());
-        dlg.Combo3->setCurrentIndex(0);
-        emit dlg.Combo3->activated(0);
-        QVERIFY(dlg.Option2[1]->isChecked());
-        type(dlg.Combo3, QString());
-        emit dlg.Combo3->activated(0);
-        QVERIFY(dlg.Option2[0]->isChecked());
+        combo(dlg, "Combo1")->setCurrentIndex(0);
+        emit combo(dlg, "Combo1")->activated(0);
+        QVERIFY(option(dlg, "Option1", 1)->isChecked());
+        combo(dlg, "Combo3")->setCurrentIndex(0);
+        emit combo(dlg, "Combo3")->activated(0);
+        QVERIFY(option(dlg, "Option2", 1)->isChecked());
+        type(dlg, "Combo3", QString());
+        emit combo(dlg, "Combo3")->activated(0);
+        QVERIFY(option(dlg, "Option2", 0)->isChecked());
     }
 
     void aWrongRangeIsShownAndTheDialogStaysOpen_data() {
@@ -237,29 +265,31 @@ private slots:
         QFETCH(QString, message);
         StoreFixture fx;
         ScriptedPrompts prompts;
-        FrmSelect dlg(prompts, fx.dbPath());
-        dlg.show();
-        type(dlg.Combo1, dateFrom);
-        type(dlg.Combo2, From);
-        type(dlg.Combo3, numberFrom);
-        type(dlg.Combo4, QStringLiteral("5"));
-        dlg.CmdOK->click();
+        bool stayedOpen = false;
+        QString kept;
+        const auto query = choose(prompts, fx.dbPath(), [&](FrmSelect& dlg) {
+            type(dlg, "Combo1", dateFrom);
+            type(dlg, "Combo2", From);
+            type(dlg, "Combo3", numberFrom);
+            type(dlg, "Combo4", QStringLiteral("5"));
+            pressOK(dlg);
+            stayedOpen = dlg.isVisible();
+            kept = combo(dlg, "Combo1")->currentText();
+            Part<QPushButton>(dlg, "CmdCancle")->click();
+        });
         QCOMPARE(prompts.texts(), QStringList{message});
-        QCOMPARE(prompts.asked().first().title, QStringLiteral("thermbook"));
-        QCOMPARE(prompts.asked().first().buttons, Prompts::Buttons::Ok);
-        QVERIFY(dlg.isVisible());
-        QVERIFY(dlg.Sql.isEmpty());
-        QCOMPARE(dlg.Combo1->currentText(), dateFrom);
+        QCOMPARE(prompts.asked().last().title, QStringLiteral("thermbook"));
+        QCOMPARE(prompts.asked().last().buttons, Prompts::Buttons::Ok);
+        QVERIFY(stayedOpen);
+        QCOMPARE(kept, dateFrom);
+        QVERIFY(!query);
     }
 
-    void cancelLeavesTheStatementEmpty() {
+    void cancelAnswersNothing() {
         StoreFixture fx;
         ScriptedPrompts prompts;
-        FrmSelect dlg(prompts, fx.dbPath());
-        dlg.show();
-        dlg.CmdCancle->click();
-        QVERIFY(!dlg.isVisible());
-        QVERIFY(dlg.Sql.isEmpty());
+        QVERIFY(!choose(prompts, fx.dbPath(),
+                        [](FrmSelect& dlg) { Part<QPushButton>(dlg, "CmdCancle")->click(); }));
     }
 
     void aQuoteInATypedDateStillGivesAWorkingQuery() {
@@ -267,14 +297,16 @@ private slots:
         fx.create();
         fx.addReadings({From + "|1|20", To + "|1|21"});
         ScriptedPrompts prompts;
-        FrmSelect dlg(prompts, fx.dbPath());
-        dlg.Option1[1]->setChecked(true);
-        type(dlg.Combo1, QStringLiteral("2008-04-2' or '1'='1"));
-        type(dlg.Combo2, QStringLiteral("2008-04-30"));
-        dlg.CmdOK->click();
+        const auto query = choose(prompts, fx.dbPath(), [](FrmSelect& dlg) {
+            option(dlg, "Option1", 1)->setChecked(true);
+            type(dlg, "Combo1", QStringLiteral("2008-04-2' or '1'='1"));
+            type(dlg, "Combo2", QStringLiteral("2008-04-30"));
+            pressOK(dlg);
+        });
+        QVERIFY(query);
         ReadingsModel model;
         const StoreResult r =
-            model.fill(fx.dbPath(), ReadingsLayout::forQuery(dlg.OrderKey), dlg.Sql);
+            model.fill(fx.dbPath(), ReadingsLayout::forQuery(query->orderKey), query->sql);
         QVERIFY2(r.ok(), qPrintable(r.message()));
         model.waitUntilLoaded();
         // The quote stays inside the date text, which only From sorts between; had it closed

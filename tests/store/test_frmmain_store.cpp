@@ -14,7 +14,6 @@
 #include "tests/support/ConfirmDateTime.h"
 #include "tests/support/PaneRows.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "tests/support/WhenShown.h"
 #include "tests/support/WindowParts.h"
 
 #include <QApplication>
@@ -58,9 +57,9 @@ private:
     QString offsetOfferedByTheNextSave(frmMain& w) {
         m_prompts.answer(Prompts::Answer::Yes);
         QString offsetShown;
-        whenShown<FrmShowRiLI>([&offsetShown](FrmShowRiLI* d) {
-            offsetShown = d->Text3->text();
-            d->CmdCancle->click();
+        m_prompts.answerDialog<FrmShowRiLI>([&offsetShown](FrmShowRiLI& d) {
+            offsetShown = Part<QLineEdit>(d, "Text3")->text();
+            Part<QPushButton>(d, "CmdCancle")->click();
         });
         w.menuSave2Mdb_Click();
         return offsetShown;
@@ -95,8 +94,7 @@ private slots:
         frmMain w(m_state, m_prompts, m_clock);
         fillDeviceList(w, {"1", "2", "3", "4", "5.5", "E1", "7", "8", "9", "10"});
         m_prompts.answer(Prompts::Answer::Yes);
-        whenShown<FrmShowRiLI>(
-            [](FrmShowRiLI* d) { confirmDateTime(d, "2008-04-30", "14:30:00", "5", "7", "+100"); });
+        confirmDateTime(m_prompts, "2008-04-30", "14:30:00", "5", "7", "+100");
         w.menuSave2Mdb_Click();
         QCOMPARE(m_fx->rows(QStringLiteral("select * from [表1] order by rowid")),
                  (QStringList{"2008-04-30 14:30:00|107|7", "2008-04-30 14:30:00|106|E1",
@@ -114,8 +112,7 @@ private slots:
         fillDeviceList(w, {"20.5", "21"});
         for (int i = 0; i < 2; ++i) {
             m_prompts.answer(Prompts::Answer::Yes);
-            whenShown<FrmShowRiLI>(
-                [](FrmShowRiLI* d) { confirmDateTime(d, "2008-04-30", "14:30:00"); });
+            confirmDateTime(m_prompts, "2008-04-30", "14:30:00");
             w.menuSave2Mdb_Click();
         }
         QCOMPARE(m_fx->readingCount(), 4);
@@ -126,23 +123,37 @@ private slots:
         frmMain w(m_state, m_prompts, m_clock);
         fillDeviceList(w, {"20.5"});
         m_prompts.answer(Prompts::Answer::Yes);
-        whenShown<FrmShowRiLI>([](FrmShowRiLI* d) {
-            d->Text3->setText(QStringLiteral("+100"));
-            d->CmdCancle->click();
+        m_prompts.answerDialog<FrmShowRiLI>([](FrmShowRiLI& d) {
+            Part<QLineEdit>(d, "Text3")->setText(QStringLiteral("+100"));
+            Part<QPushButton>(d, "CmdCancle")->click();
         });
         w.menuSave2Mdb_Click();
-        QCOMPARE(m_prompts.asked().size(), 1);
+        QCOMPARE(m_prompts.texts().size(), 1);
         QVERIFY(!QFile::exists(m_fx->dbPath()));
 
         QCOMPARE(offsetOfferedByTheNextSave(w), QStringLiteral("+100"));
+    }
+
+    // The dialog refuses a date-time that is no real instant and stays open; closed so,
+    // it stores nothing and says nothing was saved.
+    void anImpossibleDateTimeStoresNothing() {
+        m_fx->create();
+        frmMain w(m_state, m_prompts, m_clock);
+        fillDeviceList(w, {"20.5"});
+        m_prompts.answer(Prompts::Answer::Yes);
+        confirmDateTime(m_prompts, "2026-02-30", "25:61:00");
+        w.menuSave2Mdb_Click();
+        QCOMPARE(m_prompts.texts().size(), 2);
+        QVERIFY(m_prompts.texts()[1].startsWith(QStringLiteral("数据采集日期“2026-02-30”")));
+        QCOMPARE(m_prompts.unanswered(), 1); // left open, then closed by the script
+        QCOMPARE(m_fx->readingCount(), 0);
     }
 
     void aTypedQuoteIsStoredAsTyped() {
         frmMain w(m_state, m_prompts, m_clock);
         fillDeviceList(w, {"2'3", "x'); delete * from [表1]; --"});
         m_prompts.answer(Prompts::Answer::Yes);
-        whenShown<FrmShowRiLI>(
-            [](FrmShowRiLI* d) { confirmDateTime(d, "2008-04-30", "14:30:00"); });
+        confirmDateTime(m_prompts, "2008-04-30", "14:30:00");
         w.menuSave2Mdb_Click();
         QCOMPARE(m_fx->rows(QStringLiteral("select [温度值] from [表1] order by rowid")),
                  (QStringList{"x'); delete * from [表1]; --", "2'3"}));
@@ -156,13 +167,14 @@ private slots:
         frmMain w(m_state, m_prompts, m_clock);
         fillDeviceList(w, {"20.5"});
         m_prompts.answer(Prompts::Answer::Yes);
-        whenShown<FrmShowRiLI>(
-            [](FrmShowRiLI* d) { confirmDateTime(d, "2008-04-30", "14:30:00"); });
+        confirmDateTime(m_prompts, "2008-04-30", "14:30:00", "1", "999", "+100");
         w.menuSave2Mdb_Click();
         QCOMPARE(m_prompts.texts().size(), 2);
         QCOMPARE(m_prompts.texts()[1], QStringLiteral("数据库文件无法打开：") + m_fx->dbPath() +
                                            QStringLiteral("\n文件不是有效的数据库。"));
         QCOMPARE(StoreFixture::fileBytes(m_fx->dbPath()), QByteArray(3000, 'z'));
+        // What was typed is offered again for the next try.
+        QCOMPARE(offsetOfferedByTheNextSave(w), QStringLiteral("+100"));
 
         m_prompts.clear();
         w.store().menu_OrderByIdTime_Click();
@@ -234,20 +246,21 @@ private slots:
         const QString caption = w.panes().queryTitle()->text();
         QString shownWhileOpen;
         bool panelWhileOpen = false;
-        whenShown<FrmSelect>([&](FrmSelect* d) {
+        m_prompts.answerDialog<FrmSelect>([&](FrmSelect& d) {
             shownWhileOpen = Part<QLabel>(w, "Label1")->text();
-            panelWhileOpen = Part<QFrame>(w, "PicWaiting")->isVisible();
-            d->CmdCancle->click();
+            panelWhileOpen = !Part<QFrame>(w, "PicWaiting")->isHidden();
+            Part<QPushButton>(d, "CmdCancle")->click();
         });
         w.store().menu_DefByMyself_Click();
         QCOMPARE(w.panes().queryTitle()->text(), caption);
         QCOMPARE(shownWhileOpen, QStringLiteral("请稍等，正在准备数据....."));
+        QVERIFY(panelWhileOpen);
         QVERIFY(Part<QFrame>(w, "PicWaiting")->isHidden());
         QVERIFY(!Part<QProgressBar>(w, "ProgressBar1")->isHidden());
 
-        whenShown<FrmSelect>([](FrmSelect* d) {
-            d->Option3[1]->setChecked(true);
-            d->CmdOK->click();
+        m_prompts.answerDialog<FrmSelect>([](FrmSelect& d) {
+            PartAt<QRadioButton>(d, "Option3", 1)->setChecked(true);
+            Part<QPushButton>(d, "CmdOK")->click();
         });
         w.store().menu_DefByMyself_Click();
         QCOMPARE(w.panes().queryTitle()->text(), QStringLiteral("自定义查询："));
@@ -262,10 +275,10 @@ private slots:
         frmMain w(m_state, m_prompts, m_clock);
         w.store().menu_OrderByIdTime_Click();
         QStringList numbers;
-        whenShown<FrmDataManage>([&numbers](FrmDataManage* d) {
-            for (int i = 0; i < d->Combo1->count(); ++i)
-                numbers.append(d->Combo1->itemText(i));
-            d->CmdExit->click();
+        m_prompts.answerDialog<FrmDataManage>([&numbers](FrmDataManage& d) {
+            for (int i = 0; i < d.Combo1->count(); ++i)
+                numbers.append(d.Combo1->itemText(i));
+            d.CmdExit->click();
         });
         w.store().menu_ClearMdb_Click();
         QCOMPARE(numbers, QStringList{"7"});

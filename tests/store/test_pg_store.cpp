@@ -16,7 +16,6 @@
 #include "tests/store/StoreFixture.h"
 #include "tests/support/ConfirmDateTime.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "tests/support/WhenShown.h"
 #include "tests/support/WindowParts.h"
 #include "tools/pgcluster/PgCluster.h"
 
@@ -263,10 +262,11 @@ private slots:
         frmMain w(state, prompts, clock);
         w.device().uploadReadings().setReadings(QStringList(999, QStringLiteral("20.5")));
         prompts.answer(Prompts::Answer::Yes);
-        whenShown<FrmShowRiLI>([&](FrmShowRiLI* d) {
+        prompts.answerDialog<FrmShowRiLI>([&](FrmShowRiLI& d) {
             if (!midSave)
                 QVERIFY(m_pg.stop());
-            confirmDateTime(d, QStringLiteral("2008-05-01"), QStringLiteral("08:00:00"));
+            typeDateTime(d, QStringLiteral("2008-05-01"), QStringLiteral("08:00:00"));
+            Part<QPushButton>(d, "CmdOK")->click();
         });
         w.menuSave2Mdb_Click();
         QCOMPARE(prompts.texts().size(), 2);
@@ -279,10 +279,11 @@ private slots:
         QVERIFY2(midSave ? m_pg.run(name, QStringLiteral("drop trigger cut on \"表1\"")) : m_pg.restart(),
                  qPrintable(m_pg.error()));
         QCOMPARE(rowsOf(server, QStringLiteral("select count(*) from [表1]")), QStringList{"0"});
-        // The dialog kept its entries: the same upload goes in again, whole.
+        // What was typed is offered again: the same upload goes in again, whole.
         prompts.clear();
         prompts.answer(Prompts::Answer::Yes);
-        whenShown<FrmShowRiLI>([](FrmShowRiLI* d) { d->CmdOK->click(); });
+        prompts.answerDialog<FrmShowRiLI>(
+            [](FrmShowRiLI& d) { Part<QPushButton>(d, "CmdOK")->click(); });
         w.menuSave2Mdb_Click();
         QCOMPARE(prompts.texts().last(), QStringLiteral("数据已经存入数据库"));
         QCOMPARE(rowsOf(server, QStringLiteral("select count(*), min([日期时间]) from [表1]")),

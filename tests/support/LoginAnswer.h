@@ -1,20 +1,17 @@
 #pragma once
 
 #include "app/frmLogin.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WindowParts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
-#include <QTimer>
 
-#include <functional>
-
-// Answers the login dialog once it shows: types `password` and presses OK.
-inline std::function<void(frmLogin&)> answerLogin(const QString& password = {}) {
-    return [password](frmLogin& login) {
-        QTimer::singleShot(0, &login, [&login, password] {
-            login.txtPassword->setText(password);
-            login.cmdOK->click();
-        });
-    };
+// Answers the next login: types `password` and presses OK.
+inline void answerLogin(ScriptedPrompts& prompts, const QString& password = {}) {
+    prompts.answerDialog<frmLogin>([password](frmLogin& login) {
+        Part<QLineEdit>(login, "txtPassword")->setText(password);
+        Part<QPushButton>(login, "cmdOK")->click();
+    });
 }

@@ -68,7 +68,8 @@ int ScriptedPrompts::runDialog(QDialog& dialog) {
 QStringList ScriptedPrompts::texts() const {
     QStringList out;
     for (const Question& q : m_asked)
-        out.append(q.text);
+        if (q.kind != QLatin1String("dialog"))
+            out.append(q.text);
     return out;
 }
 

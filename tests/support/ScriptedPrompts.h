@@ -55,6 +55,8 @@ public:
     }
 
     [[nodiscard]] const QList<Question>& asked() const { return m_asked; }
+    // The texts of the message boxes and the filters of the file choosers asked, in order;
+    // dialogs have no text and are left out.
     [[nodiscard]] QStringList texts() const;
     [[nodiscard]] int unanswered() const { return m_unanswered; }
     [[nodiscard]] int answersLeft() const {

@@ -16,6 +16,15 @@ T* Part(const QObject& window, const char* name) {
     return child;
 }
 
+// Element `index` of a control array: children of one name, told apart by their
+// "controlIndex" property.
+template <typename T> T* PartAt(const QObject& window, const char* name, int index) {
+    for (T* child : window.findChildren<T*>(QString::fromUtf8(name)))
+        if (child->property("controlIndex").toInt() == index)
+            return child;
+    qFatal("no control named %s(%d)", name, index);
+}
+
 // The text of one cell of a list, and its row count, as the list shows them.
 inline QString Cell(const QTreeView* list, int row, int column) {
     return list->model() ? list->model()->index(row, column).data().toString() : QString();

@@ -1,13 +1,8 @@
 #include "tools/screenshot-tour/Tour.h"
 
-#include "analysis/ui/frmWenkongFenxi.h"
 #include "app/frmMain.h"
-#include "common/ui/FrmShowRiLI.h"
 #include "common/ui/frmRiLi.h"
 #include "curves/ui/frmWenduQuxian.h"
-#include "grouping/ui/FrmDataGroupDef.h"
-#include "grouping/ui/FrmDefMore.h"
-#include "reports/ui/frmWenduBaobiao.h"
 #include "store/ui/StoreController.h"
 #include "tools/screenshot-tour/ModalShooter.h"
 
@@ -34,6 +29,14 @@ void clickLabel(QLabel* label) {
                         Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(label, &press);
     QCoreApplication::sendEvent(label, &release);
+}
+
+// A window's control by its name, and by its index in a control array.
+template <typename T> T* control(QWidget* window, const char* name, int index = -1) {
+    for (T* c : window->findChildren<T*>(QString::fromUtf8(name)))
+        if (index < 0 || c->property("controlIndex").toInt() == index)
+            return c;
+    return nullptr;
 }
 
 // The bulk rule of the tour: ten stations of three sensors each.
@@ -118,13 +121,12 @@ void Tour::connectTo(const QString& recorder, const QString& shotSuffix) {
 
 void Tour::uploadAndSave(const QDateTime& when, const QString& shotSuffix) {
     m_shooter.expect(QStringLiteral("save-question") + shotSuffix, "QMessageBox", Answers::yes);
-    m_shooter.expect(QStringLiteral("date-time") + shotSuffix, "FrmShowRiLI",
-                     [when](QWidget* w) {
-                         auto* d = static_cast<FrmShowRiLI*>(w);
-                         d->Text1->setText(when.date().toString(QStringLiteral("yyyy-MM-dd")));
-                         d->Combo1->setEditText(when.time().toString(QStringLiteral("HH:mm:ss")));
-                         d->CmdOK->click();
-                     });
+    m_shooter.expect(QStringLiteral("date-time") + shotSuffix, "FrmShowRiLI", [when](QWidget* d) {
+        control<QLineEdit>(d, "Text1")->setText(when.date().toString(QStringLiteral("yyyy-MM-dd")));
+        control<QComboBox>(d, "Combo1")
+            ->setEditText(when.time().toString(QStringLiteral("HH:mm:ss")));
+        control<QPushButton>(d, "CmdOK")->click();
+    });
     m_shooter.expect(QStringLiteral("saved") + shotSuffix, "QMessageBox", Answers::yes);
     trigger("menu_Upload");
 }
@@ -181,20 +183,21 @@ void Tour::databaseSettings() {
 }
 
 void Tour::groups() {
-    m_shooter.expect(QStringLiteral("group-definition"), "FrmDataGroupDef", [this](QWidget* w) {
-        auto* dialog = static_cast<FrmDataGroupDef*>(w);
-        m_shooter.expect(QStringLiteral("bulk-groups"), "FrmDefMore", [](QWidget* m) {
-            auto* more = static_cast<FrmDefMore*>(m);
-            more->Combo1[1]->setEditText(QString::fromLatin1(BulkLastSensor));
-            more->cmdOK->click();
+    m_shooter.expect(
+        QStringLiteral("group-definition"), "FrmDataGroupDef", [this](QWidget* dialog) {
+            m_shooter.expect(QStringLiteral("bulk-groups"), "FrmDefMore", [](QWidget* more) {
+                control<QComboBox>(more, "Combo1", 1)
+                    ->setEditText(QString::fromLatin1(BulkLastSensor));
+                control<QPushButton>(more, "cmdOK")->click();
+            });
+            control<QPushButton>(dialog, "CmdMore")->click();
+            ModalShooter::settle(300);
+            m_shooter.shoot(dialog, QStringLiteral("group-definition-filled"));
+            m_shooter.expect(QStringLiteral("replace-groups-question"), "QMessageBox",
+                             Answers::yes);
+            m_shooter.expect(QStringLiteral("grouping-done"), "QMessageBox", Answers::yes);
+            control<QPushButton>(dialog, "cmdOK")->click();
         });
-        dialog->CmdMore->click();
-        ModalShooter::settle(300);
-        m_shooter.shoot(dialog, QStringLiteral("group-definition-filled"));
-        m_shooter.expect(QStringLiteral("replace-groups-question"), "QMessageBox", Answers::yes);
-        m_shooter.expect(QStringLiteral("grouping-done"), "QMessageBox", Answers::yes);
-        dialog->cmdOK->click();
-    });
     trigger("MenuGroupDEF");
 }
 
@@ -217,9 +220,9 @@ void Tour::curves() {
 
 void Tour::report() {
     expectRegrouping();
-    m_shooter.expect(QStringLiteral("report"), "frmWenduBaobiao",
-                     [](QWidget* w) { static_cast<frmWenduBaobiao*>(w)->cmdExit->click(); },
-                     1500);
+    m_shooter.expect(
+        QStringLiteral("report"), "frmWenduBaobiao",
+        [](QWidget* w) { control<QPushButton>(w, "cmdExit")->click(); }, 1500);
     trigger("MenuGroupTables");
 }
 
@@ -229,9 +232,8 @@ void Tour::analysis() {
     m_shooter.expect(QStringLiteral("analysis"), "frmWenkongFenxi", [this](QWidget* w) {
         m_shooter.expect(QStringLiteral("record-sheet-save"), "QFileDialog",
                          [](QWidget* d) { static_cast<QDialog*>(d)->accept(); });
-        auto* window = static_cast<frmWenkongFenxi*>(w);
-        window->cmdRecord->click();
-        window->close();
+        control<QPushButton>(w, "cmdRecord")->click();
+        w->close();
     }, 1500);
     trigger("MenuAnalysis");
 }

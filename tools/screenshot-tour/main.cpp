@@ -57,9 +57,8 @@ int walk(const QString& folder, const QStringList& recorders, Office office) {
             if (w->inherits("frmSplash") && w->isVisible())
                 shooter.shoot(w, QStringLiteral("splash"));
         shooter.expect(QStringLiteral("login"), "frmLogin", [](QWidget* w) {
-            auto* l = static_cast<frmLogin*>(w);
-            l->txtPassword->clear();
-            l->cmdOK->click();
+            w->findChild<QLineEdit*>(QStringLiteral("txtPassword"))->clear();
+            w->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         });
         (void)login;
     };
