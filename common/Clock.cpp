@@ -1,5 +1,7 @@
 #include "common/Clock.h"
 
+#include "common/ClockTimer.h"
+
 #include <QCoreApplication>
 #include <QThread>
 
@@ -12,6 +14,18 @@ int Clock::msSinceMidnight() const {
 
 void Clock::yield() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void Clock::arm(ClockTimer& timer, int ms) {
+    timer.m_timer.start(timerInterval(ms));
+}
+
+void Clock::disarm(ClockTimer& timer) {
+    timer.m_timer.stop();
+}
+
+void Clock::fire(ClockTimer& timer) {
+    timer.elapse();
 }
 
 QDateTime SystemClock::now() const {

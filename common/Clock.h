@@ -2,8 +2,10 @@
 
 #include <QDateTime>
 
-// Every wait, sleep and time-out of the program goes through a Clock, so that tests can
-// run the same code with shortened time while the program keeps the real figures.
+class ClockTimer;
+
+// Every time-out and wait of the program goes through a Clock, so that tests can run the
+// same code on shortened or stepped time while the program keeps the real figures.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -22,6 +24,16 @@ public:
 
     // The real interval for a timer meant to fire every ms milliseconds of this clock's time.
     [[nodiscard]] virtual int timerInterval(int ms) const = 0;
+
+protected:
+    friend class ClockTimer;
+
+    // Starts `timer` on its wait of ms milliseconds of this clock's time, or stops it. A clock
+    // on real time hands the wait to the timer's own QTimer; a clock that a test steps keeps
+    // the wait itself and fires the timer when its time gets there.
+    virtual void arm(ClockTimer& timer, int ms);
+    virtual void disarm(ClockTimer& timer);
+    static void fire(ClockTimer& timer);
 };
 
 // The wall clock: real time, real sleeps.
