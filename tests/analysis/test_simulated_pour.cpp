@@ -8,6 +8,7 @@
 #include "common/Clock.h"
 #include "common/Module1.h"
 #include "common/ui/FrmShowRiLI.h"
+#include "device/ui/DeviceController.h"
 #include "grouping/GroupDefinitions.h"
 #include "tests/link/sim/SimRun.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -61,6 +62,7 @@ private slots:
         w.show();
         m_prompts.answer(Prompts::Answer::Ok);
         w.actions().menu_Connect->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!w.device().linkBusy(), 30000);
         QVERIFY(w.actions().menu_Connect->isChecked());
 
         for (int round = 0; round < Rounds; ++round) {
@@ -72,6 +74,7 @@ private slots:
                 d->CmdOK->click();
             });
             w.actions().menu_Upload->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(!w.device().linkBusy(), 30000);
             sim.signal(SIGUSR1);
             QTest::qWait(200);
         }

@@ -5,6 +5,7 @@
 #include "common/ui/FrmShowRiLI.h"
 #include "common/ui/frmRiLi.h"
 #include "curves/ui/frmWenduQuxian.h"
+#include "device/ui/DeviceController.h"
 #include "grouping/ui/FrmDataGroupDef.h"
 #include "grouping/ui/FrmDefMore.h"
 #include "reports/ui/frmWenduBaobiao.h"
@@ -114,6 +115,7 @@ void Tour::connectTo(const QString& recorder, const QString& shotSuffix) {
                      Answers::yes);
     m_shooter.expect(QStringLiteral("connected") + shotSuffix, "QMessageBox", Answers::yes);
     trigger("menu_Connect");
+    waitForTheRecorder();
 }
 
 void Tour::uploadAndSave(const QDateTime& when, const QString& shotSuffix) {
@@ -127,6 +129,12 @@ void Tour::uploadAndSave(const QDateTime& when, const QString& shotSuffix) {
                      });
     m_shooter.expect(QStringLiteral("saved") + shotSuffix, "QMessageBox", Answers::yes);
     trigger("menu_Upload");
+    waitForTheRecorder();
+}
+
+void Tour::waitForTheRecorder() {
+    while (m_window.device().linkBusy())
+        ModalShooter::settle(50);
 }
 
 void Tour::uploads() {

@@ -30,7 +30,6 @@ public:
     }
     // Code that still sleeps moves the clock on by as much.
     void sleep(int ms) override { advance(ms); }
-    [[nodiscard]] qint64 sleptMs() const { return m_elapsedMs; }
 
     // Moves time on from one waiting timer to the next until none waits any more, or until
     // `limitMs` has passed (a timer that repeats for ever); false in that case.
