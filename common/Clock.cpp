@@ -3,7 +3,6 @@
 #include "common/ClockTimer.h"
 
 #include <QCoreApplication>
-#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -32,11 +31,6 @@ QDateTime SystemClock::now() const {
     return QDateTime::currentDateTime();
 }
 
-void SystemClock::sleep(int ms) {
-    if (ms > 0)
-        QThread::msleep(static_cast<unsigned long>(ms));
-}
-
 ScaledClock::ScaledClock(double speed, QDateTime start)
     : m_speed(std::max(speed, 1.0)), m_start(std::move(start)),
       m_realStartMs(QDateTime::currentMSecsSinceEpoch()) {}
@@ -44,14 +38,6 @@ ScaledClock::ScaledClock(double speed, QDateTime start)
 QDateTime ScaledClock::now() const {
     const qint64 realElapsed = QDateTime::currentMSecsSinceEpoch() - m_realStartMs;
     return m_start.addMSecs(static_cast<qint64>(std::llround(realElapsed * m_speed)) + m_offsetMs);
-}
-
-void ScaledClock::sleep(int ms) {
-    if (ms <= 0)
-        return;
-    // Sub-millisecond sleeps still sleep a little, so a polling loop never spins hot.
-    const auto realUs = static_cast<unsigned long>(std::max(50.0, ms * 1000.0 / m_speed));
-    QThread::usleep(realUs);
 }
 
 int ScaledClock::timerInterval(int ms) const {

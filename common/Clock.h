@@ -16,9 +16,6 @@ public:
     // Milliseconds since local midnight, the clock the serial receive rule is measured with.
     [[nodiscard]] int msSinceMidnight() const;
 
-    // Blocks for ms milliseconds of this clock's time, without serving events.
-    virtual void sleep(int ms) = 0;
-
     // Lets the event loop serve pending events (repaints, timers, input).
     virtual void yield();
 
@@ -36,25 +33,23 @@ protected:
     static void fire(ClockTimer& timer);
 };
 
-// The wall clock: real time, real sleeps.
+// The wall clock: real time.
 class SystemClock : public Clock {
 public:
     [[nodiscard]] QDateTime now() const override;
-    void sleep(int ms) override;
     [[nodiscard]] int timerInterval(int ms) const override { return ms; }
 };
 
 // A clock whose time runs `speed` times faster than real time, starting at a chosen moment.
-// Sleeps and timer intervals shrink by the same factor, so every time-out keeps its meaning.
+// Timer intervals shrink by the same factor, so every time-out keeps its meaning.
 class ScaledClock : public Clock {
 public:
     explicit ScaledClock(double speed, QDateTime start = QDateTime::currentDateTime());
 
     [[nodiscard]] QDateTime now() const override;
-    void sleep(int ms) override;
     [[nodiscard]] int timerInterval(int ms) const override;
 
-    // Moves this clock's time by ms without sleeping (for crossing midnight in tests).
+    // Moves this clock's time by ms at once (for crossing midnight in tests).
     void jump(qint64 ms) { m_offsetMs += ms; }
 
 private:
