@@ -87,8 +87,8 @@ void RS_fun::replied(const ExchangeOutcome& outcome) {
         judge();
         return;
     }
-    m_running->reply = outcome.ending == ExchangeOutcome::Ending::Reply ? outcome.bytes
-                                                                         : QByteArray();
+    m_running->reply =
+        outcome.ending == ExchangeOutcome::Ending::Reply ? outcome.bytes : QByteArray();
     const int last = m_running->reply.isEmpty() ? 0 : int(m_running->reply.size()) - 1;
     if (last < m_running->expected) {
         m_grace->start(ShortReplyGraceMs);

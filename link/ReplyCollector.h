@@ -3,10 +3,10 @@
 #include <QByteArray>
 
 // The receive rule of one exchange, kept apart from the port: it is fed the bytes that
-// arrive and the clock's turns, says when the reply is complete, and when to look again. A reply is complete
-// once MORE than the expected number of bytes have arrived, or once the line has been
-// quiet for QuietSeconds (every new byte restarts that wait); either way a settling time
-// follows in which the tail of the reply may still arrive.
+// arrive and the clock's turns, says when the reply is complete, and when to look again.
+// A reply is complete once MORE than the expected number of bytes have arrived, or once the
+// line has been quiet for QuietSeconds (every new byte restarts that wait); either way a
+// settling time follows in which the tail of the reply may still arrive.
 //
 // The quiet wait is measured on the seconds-since-midnight clock and compared as an
 // absolute difference, so an exchange that spans midnight ends at its next quiet turn.
@@ -34,6 +34,6 @@ public:
 private:
     int m_expected;
     QByteArray m_bytes;
-    int m_quietSince;   // seconds since midnight
+    int m_quietSince;      // seconds since midnight
     int m_settleFrom = -1; // ms of day; -1 while still collecting
 };

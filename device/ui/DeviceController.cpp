@@ -72,11 +72,9 @@ DeviceController::DeviceController(QWidget& window, Prompts& prompts, Clock& clo
     m_views.info->header()->setStretchLastSection(false);
 
     connect(m_search.get(), &PortSearch::finished, this, &DeviceController::searchFinished);
-    connect(m_upload.get(), &UploadSequence::blockEnded, this,
-            &DeviceController::uploadBlockEnded);
+    connect(m_upload.get(), &UploadSequence::blockEnded, this, &DeviceController::uploadBlockEnded);
     connect(m_upload.get(), &UploadSequence::stamped, this, &DeviceController::uploadStamped);
-    connect(m_upload.get(), &UploadSequence::finished, this,
-            &DeviceController::showInformation);
+    connect(m_upload.get(), &UploadSequence::finished, this, &DeviceController::showInformation);
     connect(m_format.get(), &FormatWait::second, this,
             [this](int step) { m_panel.setProgress(step); });
     connect(m_format.get(), &FormatWait::finished, this, &DeviceController::formatFinished);
@@ -317,10 +315,9 @@ void DeviceController::sendPowerOffDelay(Frm_PowerDelayTime& dialog, int minutes
         if (shown)
             shown->sendingEnded();
     };
-    m_link.rs().SendCommand(
-        SetPowerOffDelay, this,
-        [this, ended](const CommandResult&) { readInformationWaiting(ended); },
-        {double(minutes)});
+    m_link.rs().SendCommand(SetPowerOffDelay, this,
+                            [this, ended](const CommandResult&) { readInformationWaiting(ended); },
+                            {double(minutes)});
 }
 
 void DeviceController::menu_PowerOff_Click() {

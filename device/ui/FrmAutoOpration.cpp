@@ -37,9 +37,9 @@ void FrmAutoOpration::Timer1_Timer() {
         return;
     }
     const int code = *action.code;
-    m_rs.SendCommand(
-        code, this, [this, code](const CommandResult& result) { commandEnded(code, result); },
-        {action.arg});
+    m_rs.SendCommand(code, this,
+                     [this, code](const CommandResult& result) { commandEnded(code, result); },
+                     {action.arg});
 }
 
 void FrmAutoOpration::commandEnded(int code, const CommandResult& result) {

@@ -17,8 +17,8 @@
 
 namespace {
 
-const QStringList FactoryLines{"得到信息", "清空片内所有数据", "设置序列号",
-                               "设置上传时间", "标定误差",   "得到信息"};
+const QStringList FactoryLines{"得到信息",     "清空片内所有数据", "设置序列号",
+                               "设置上传时间", "标定误差",         "得到信息"};
 const QList<int> FactoryCodes{243, 249, 244, 247, 252, 243, 253};
 
 void type(QLineEdit* box, const QString& text) {
@@ -113,7 +113,8 @@ private slots:
 
     void factorySequenceRunsItsStepsSecondBySecondAndCloses() {
         for (int i = 0; i < 7; ++i)
-            m_link->transport.reply(i == 0 || i == 5 ? RecorderReplies::Info : RecorderReplies::Ack);
+            m_link->transport.reply(i == 0 || i == 5 ? RecorderReplies::Info
+                                                     : RecorderReplies::Ack);
         FrmAutoOpration window(m_link->rs, m_link->clock);
         QCOMPARE(window.windowTitle(), QStringLiteral("工厂自动设置"));
         QStringList serials;
@@ -126,9 +127,9 @@ private slots:
         QCOMPARE(ListTexts(Part<QListWidget>(window, "List1")), FactoryLines);
         // A tick a second; a four-byte answer is no longer than expected, so the step waits
         // a second more for the rest, and the ticks wait with it.
-        QCOMPARE(sent(), (QList<std::pair<int, qint64>>{
-                             {243, 1}, {249, 4}, {244, 40}, {247, 44}, {252, 48}, {243, 52},
-                             {253, 54}}));
+        QCOMPARE(sent(),
+                 (QList<std::pair<int, qint64>>{
+                     {243, 1}, {249, 4}, {244, 40}, {247, 44}, {252, 48}, {243, 52}, {253, 54}}));
         QCOMPARE(m_link->clock.elapsedMs(), 57000);
         QCOMPARE(static_cast<quint8>(m_link->transport.calls().last().frame.at(4)), 5);
         QCOMPARE(serials, (QStringList{"0123456789AB", "0123456789AB"}));

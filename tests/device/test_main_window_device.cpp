@@ -423,8 +423,9 @@ private slots:
         const int maximum = bar->maximum();
         QList<std::pair<qint64, int>> steps; // (ms after the start, bar value)
         const qint64 start = s.clock.elapsedMs();
-        connect(bar, &QProgressBar::valueChanged, this,
-                [&](int v) { steps.append({s.clock.elapsedMs() - start, v}); });
+        connect(bar, &QProgressBar::valueChanged, this, [&](int v) {
+            steps.append({s.clock.elapsedMs() - start, v});
+        });
         s.w.actions().menu_format->trigger();
         // Halfway through the erasing the recorder is left alone.
         s.clock.advance(30000);

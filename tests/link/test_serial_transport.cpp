@@ -62,10 +62,10 @@ private slots:
         QTest::addColumn<int>("expected");
         QTest::addColumn<int>("length");
         QTest::addColumn<int>("marker");
-        QTest::newRow("information") << QStringList{"--serial", "0123456789AB"} << ReadInfoFrame
-                                     << 18 << 20 << 0;
-        QTest::newRow("noise first") << QStringList{"--noise", "5"} << ReadInfoFrame << 18 << 25
-                                     << 5;
+        QTest::newRow("information")
+            << QStringList{"--serial", "0123456789AB"} << ReadInfoFrame << 18 << 20 << 0;
+        QTest::newRow("noise first")
+            << QStringList{"--noise", "5"} << ReadInfoFrame << 18 << 25 << 5;
         QTest::newRow("data block") << QStringList{} << ReadDataFrame << 2002 << 2003 << 0;
     }
     void aReplyLongerThanExpectedEndsAfterTheSettlingTimes() {

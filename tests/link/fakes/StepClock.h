@@ -60,19 +60,18 @@ private:
     };
 
     bool fireNextDueBy(qint64 until) {
-        const auto next = std::min_element(m_waits.begin(), m_waits.end(),
-                                           [](const Wait& a, const Wait& b) {
-                                               return std::pair(a.dueMs, a.order) <
-                                                      std::pair(b.dueMs, b.order);
-                                           });
+        const auto next =
+            std::min_element(m_waits.begin(), m_waits.end(), [](const Wait& a, const Wait& b) {
+                return std::pair(a.dueMs, a.order) < std::pair(b.dueMs, b.order);
+            });
         if (next == m_waits.end() || next->dueMs > until)
             return false;
         const Wait due = *next;
         m_waits.erase(next);
         m_elapsedMs = std::max(m_elapsedMs, due.dueMs);
         if (due.timer->repeating())
-            m_waits.push_back({due.timer, due.dueMs + std::max(due.timer->intervalMs(), 1),
-                               m_order++});
+            m_waits.push_back(
+                {due.timer, due.dueMs + std::max(due.timer->intervalMs(), 1), m_order++});
         fire(*due.timer);
         return true;
     }
