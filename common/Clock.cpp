@@ -1,7 +1,8 @@
 #include "common/Clock.h"
 
+#include "common/ClockTimer.h"
+
 #include <QCoreApplication>
-#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -14,13 +15,20 @@ void Clock::yield() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-QDateTime SystemClock::now() const {
-    return QDateTime::currentDateTime();
+void Clock::arm(ClockTimer& timer, int ms) {
+    timer.m_timer.start(timerInterval(ms));
 }
 
-void SystemClock::sleep(int ms) {
-    if (ms > 0)
-        QThread::msleep(static_cast<unsigned long>(ms));
+void Clock::disarm(ClockTimer& timer) {
+    timer.m_timer.stop();
+}
+
+void Clock::fire(ClockTimer& timer) {
+    timer.elapse();
+}
+
+QDateTime SystemClock::now() const {
+    return QDateTime::currentDateTime();
 }
 
 ScaledClock::ScaledClock(double speed, QDateTime start)
@@ -30,14 +38,6 @@ ScaledClock::ScaledClock(double speed, QDateTime start)
 QDateTime ScaledClock::now() const {
     const qint64 realElapsed = QDateTime::currentMSecsSinceEpoch() - m_realStartMs;
     return m_start.addMSecs(static_cast<qint64>(std::llround(realElapsed * m_speed)) + m_offsetMs);
-}
-
-void ScaledClock::sleep(int ms) {
-    if (ms <= 0)
-        return;
-    // Sub-millisecond sleeps still sleep a little, so a polling loop never spins hot.
-    const auto realUs = static_cast<unsigned long>(std::max(50.0, ms * 1000.0 / m_speed));
-    QThread::usleep(realUs);
 }
 
 int ScaledClock::timerInterval(int ms) const {

@@ -15,15 +15,13 @@ QString SingleText(double value) {
     return QString::fromLatin1(text, static_cast<qsizetype>(end.ptr - text));
 }
 
-QStringList UploadTexts(const QString& uploadList) {
-    const QStringList pieces = uploadList.split(QLatin1Char(';'));
-    // 999 readings and the empty piece after the last ";".
-    if (pieces.size() < ReadingCount + 1)
+QStringList UploadTexts(const QStringList& readings) {
+    if (readings.size() < ReadingCount)
         return {};
     QStringList texts;
     texts.reserve(ReadingCount);
     for (int k = 0; k < ReadingCount; ++k) {
-        const QString& reading = pieces[k];
+        const QString& reading = readings[k];
         const auto single = static_cast<float>(Val(reading));
         const bool shown = reading != QLatin1String("E1") && single > -20.0F && single < 131.0F;
         texts.append(shown ? SingleText(single) : QStringLiteral("E1"));

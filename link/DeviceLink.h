@@ -11,14 +11,14 @@
 
 class Clock;
 
-// The program's link to the recorder: the shared link state, the transport and the
-// command routine, made together so they always agree on the state they share.
+// The program's link to the recorder: the link state, the transport and the command
+// routine, made together so they always agree on the port they share.
 class DeviceLink : public QObject {
     Q_OBJECT
 
 public:
     // Makes the transport of a link; the serial port unless a test hands in another.
-    using TransportFactory = std::function<std::unique_ptr<Transport>(Clock&, LinkState&)>;
+    using TransportFactory = std::function<std::unique_ptr<Transport>(Clock&)>;
 
     explicit DeviceLink(Clock& clock, const TransportFactory& makeTransport = {},
                         QObject* parent = nullptr);

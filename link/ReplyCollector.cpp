@@ -1,10 +1,17 @@
 #include "link/ReplyCollector.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
 
 constexpr int MsPerDay = 24 * 60 * 60 * 1000;
+
+// Milliseconds from `fromMs` to `toMs` of the day, across midnight when `toMs` is smaller.
+int msBetween(int fromMs, int toMs) {
+    const int ms = toMs - fromMs;
+    return ms < 0 ? ms + MsPerDay : ms;
+}
 
 } // namespace
 
@@ -26,8 +33,12 @@ bool ReplyCollector::turn(int msOfDay) {
             return false;
         m_settleFrom = msOfDay;
     }
-    int settled = msOfDay - m_settleFrom;
-    if (settled < 0)
-        settled += MsPerDay;
-    return settled >= SettleMs;
+    return msBetween(m_settleFrom, msOfDay) >= SettleMs;
+}
+
+int ReplyCollector::msUntilNextTurn(int msOfDay) const {
+    if (settling())
+        return std::max(0, SettleMs - msBetween(m_settleFrom, msOfDay));
+    const int quietEnds = (m_quietSince + QuietSeconds) * 1000 - msOfDay;
+    return std::max(0, std::min(quietEnds, MsPerDay - msOfDay));
 }

@@ -77,15 +77,13 @@ QString ReadingText(quint8 integerByte, quint8 fractionByte) {
     return whole + QLatin1Char('.') + QString::number(fractionByte);
 }
 
-std::optional<QString> DecodeDataBlock(const QByteArray& reply, int marker) {
+std::optional<QStringList> DecodeDataBlock(const QByteArray& reply, int marker) {
     // The fraction byte of the last reading ends the block's layout.
     if (!arrived(reply, marker, 1002 + ReadingCount, 1))
         return std::nullopt;
-    QString list;
-    list.reserve(ReadingCount * 7);
-    for (int j = 1; j <= ReadingCount; ++j) {
-        list += ReadingText(at(reply, marker, 2 + j), at(reply, marker, 1002 + j));
-        list += QLatin1Char(';');
-    }
-    return list;
+    QStringList readings;
+    readings.reserve(ReadingCount);
+    for (int j = 1; j <= ReadingCount; ++j)
+        readings.append(ReadingText(at(reply, marker, 2 + j), at(reply, marker, 1002 + j)));
+    return readings;
 }

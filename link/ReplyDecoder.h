@@ -1,20 +1,12 @@
 #pragma once
 
+#include "link/DeviceInfo.h"
+
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
-
-// The fields of an information reply. A field whose bytes did not all arrive is empty;
-// the power-off time is absent then, so the caller can keep what it had.
-struct DeviceInfo {
-    QString serial;
-    QString formatState;
-    QString uploadTime;
-    QString errCorr;
-    QString lastAddr;
-    std::optional<QString> powerOffMin;
-};
 
 // Position of the first EF EE ED in `reply`, or -1. Bytes before it are line noise.
 [[nodiscard]] int FindReplyMarker(const QByteArray& reply);
@@ -22,11 +14,10 @@ struct DeviceInfo {
 // Decodes the information reply whose marker starts at `marker`.
 [[nodiscard]] DeviceInfo DecodeDeviceInfo(const QByteArray& reply, int marker);
 
-// Decodes the data block whose marker starts at `marker` into the 999 reading texts, each
-// followed by ";". A block that ends before its last reading gives nothing: a recorder
-// pulled out mid-block has sent no upload, and readings that never arrived must not be
-// shown or stored as if they had.
-[[nodiscard]] std::optional<QString> DecodeDataBlock(const QByteArray& reply, int marker);
+// Decodes the data block whose marker starts at `marker` into the 999 reading texts. A block that
+// ends before its last reading gives nothing: a recorder pulled out mid-block has sent no upload,
+// and readings that never arrived must not be shown or stored as if they had.
+[[nodiscard]] std::optional<QStringList> DecodeDataBlock(const QByteArray& reply, int marker);
 
 // One reading from its two bytes: the integer part is stored as degrees + 100. Outside
 // -20..130 degrees the reading is "E1".

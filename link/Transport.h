@@ -1,17 +1,29 @@
 #pragma once
 
-#include <QByteArray>
+#include "link/ExchangeOutcome.h"
+
+#include <QObject>
 #include <QString>
 
-// Carries one command frame to the recorder and collects the reply.
-class Transport {
-public:
-    virtual ~Transport() = default;
+#include <functional>
 
-    // Sends the first Sd_Numbs bytes of OutData, then collects the reply until more than
-    // Rcv_Numbs bytes are waiting or the line stays quiet. indata is replaced by every
-    // byte received, and left untouched when nothing was read (Rcv_Numbs below 1, or the
-    // port could not be used). msg0 and msg1 are the caller's notes, for diagnostics.
-    virtual void Send_Rec(int Sd_Numbs, const QByteArray& OutData, const QString& msg0,
-                          int Rcv_Numbs, QByteArray& indata, const QString& msg1) = 0;
+// Carries one command frame to the recorder and collects the reply, one exchange at a time.
+class Transport : public QObject {
+    Q_OBJECT
+
+signals:
+    // Bytes the running exchange has received so far; 0 as it starts to listen.
+    void receivedSoFar(int count);
+
+public:
+    using Done = std::function<void(const ExchangeOutcome&)>;
+
+    using QObject::QObject;
+
+    // Sends `frame` on the port at `portPath`, then collects the reply until MORE than
+    // `expected` bytes have arrived or the line stays quiet; with `expected` below 1 nothing
+    // is read. `done` receives the outcome exactly once: a refusal while another exchange
+    // runs comes at once, every other outcome after this has returned.
+    virtual void exchange(const QString& portPath, const QByteArray& frame, int expected,
+                          Done done) = 0;
 };

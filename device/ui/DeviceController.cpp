@@ -8,6 +8,7 @@
 #include "device/FormatWait.h"
 #include "device/TransferPercent.h"
 #include "device/UploadReadings.h"
+#include "device/UploadSequence.h"
 #include "device/UploadTexts.h"
 #include "device/ui/FrmAutoOpration.h"
 #include "device/ui/Frm_PowerDelayTime.h"
@@ -18,6 +19,7 @@
 #include "link/RegWR.h"
 
 #include <QHeaderView>
+#include <QPointer>
 #include <QStandardItemModel>
 #include <QTreeView>
 
@@ -57,14 +59,25 @@ DeviceController::DeviceController(QWidget& window, Prompts& prompts, Clock& clo
       m_panel(panel),
       m_views(views),
       m_link(clock, makeTransport),
+      m_search(std::make_unique<PortSearch>(m_link.rs(), clock)),
+      m_upload(std::make_unique<UploadSequence>(m_link.rs())),
+      m_format(std::make_unique<FormatWait>(m_link.rs(), clock)),
       m_info(new QStandardItemModel(this)),
-      m_upload(new UploadReadings(this)) {
+      m_readings(new UploadReadings(this)) {
     // The editor lives as long as the list it edits.
-    new UploadListEditor(*views.upload, *views.editor, *m_upload);
+    new UploadListEditor(*views.upload, *views.editor, *m_readings);
     m_views.info->setModel(m_info);
-    m_views.upload->setModel(m_upload);
+    m_views.upload->setModel(m_readings);
     m_views.upload->header()->setStretchLastSection(false);
     m_views.info->header()->setStretchLastSection(false);
+
+    connect(m_search.get(), &PortSearch::finished, this, &DeviceController::searchFinished);
+    connect(m_upload.get(), &UploadSequence::blockEnded, this, &DeviceController::uploadBlockEnded);
+    connect(m_upload.get(), &UploadSequence::stamped, this, &DeviceController::uploadStamped);
+    connect(m_upload.get(), &UploadSequence::finished, this, &DeviceController::showInformation);
+    connect(m_format.get(), &FormatWait::second, this,
+            [this](int step) { m_panel.setProgress(step); });
+    connect(m_format.get(), &FormatWait::finished, this, &DeviceController::formatFinished);
 }
 
 DeviceController::~DeviceController() = default;
@@ -82,8 +95,19 @@ bool DeviceController::requireConnected() {
 }
 
 void DeviceController::setLinked(bool linked) {
-    m_linked = linked;
+    m_link.state().Linked = linked;
     emit linkChanged(linked);
+}
+
+void DeviceController::keepPanel() {
+    m_keptCaption = m_panel.waitingText();
+    m_keptMaximum = m_panel.progressMaximum();
+}
+
+void DeviceController::restorePanel() {
+    m_panel.hideWaiting();
+    m_panel.setProgressRange(0, m_keptMaximum);
+    m_panel.setWaitingText(m_keptCaption);
 }
 
 // --- Driver check and connect ------------------------------------------------------------
@@ -97,7 +121,7 @@ void DeviceController::MenuDrv_Click() {
 void DeviceController::menu_Connect_Click() {
     // A click toggles the check mark by itself; the mark shows the link state, which only
     // the outcome of a connect may change.
-    emit linkChanged(m_linked);
+    emit linkChanged(m_link.state().Linked);
     if (linkBusy())
         return;
     if (!RegWR::DriverInstalled()) {
@@ -110,50 +134,72 @@ void DeviceController::menu_Connect_Click() {
                           Prompts::Icon::Information) != Prompts::Answer::Ok)
         return;
 
-    const QString caption = m_panel.waitingText();
+    keepPanel();
     m_panel.showWaiting(QStringLiteral("请稍等，正在查找设备....."), false);
     const QList<quint8> candidates = CandidatePorts(RegWR::ListSerialPorts(m_link.state().Ports));
-    const PortSearch::Outcome outcome = PortSearch::AuToConfigCom(m_link.rs(), candidates);
-    if (outcome == PortSearch::Outcome::NotFound)
+    if (!m_search->start(candidates))
+        restorePanel();
+}
+
+void DeviceController::searchFinished(bool found, const DeviceInfo& information) {
+    if (!found) {
         m_prompts.message(&m_window, Hint, QStringLiteral("没有检测到有效的设备。"),
                           Prompts::Buttons::Ok, Prompts::Icon::Warning);
-    m_panel.hideWaiting();
-    m_panel.setWaitingText(caption);
-    if (outcome == PortSearch::Outcome::Busy)
-        return;
-
-    if (outcome == PortSearch::Outcome::Found) {
-        emit statusChanged(QStringLiteral("已与设备联机。"));
-        m_prompts.message(&m_window, Detected, QStringLiteral("设备联机成功！"),
-                          Prompts::Buttons::Ok, Prompts::Icon::Information);
-        setLinked(true);
-        // The list shows a fresh reading, not the probe's.
-        m_link.rs().SendCommand(ReadInfo);
-        info_ListView1();
-    } else {
+        restorePanel();
         emit statusChanged(QStringLiteral("与设备联机失败。"));
         m_prompts.message(&m_window, Detected, QStringLiteral("设备联机失败！"),
                           Prompts::Buttons::Ok, Prompts::Icon::Warning);
         m_link.state().ComPortNo = 0;
         setLinked(false);
+        return;
     }
+    restorePanel();
+    m_information.update(information);
+    emit statusChanged(QStringLiteral("已与设备联机。"));
+    m_prompts.message(&m_window, Detected, QStringLiteral("设备联机成功！"), Prompts::Buttons::Ok,
+                      Prompts::Icon::Information);
+    setLinked(true);
+    // The list shows a fresh reading, not the probe's.
+    readInformation();
 }
 
 // --- Information -------------------------------------------------------------------------
 
 void DeviceController::Menu_Info_Click() {
-    if (linkBusy() || !requireConnected())
+    readInformationWaiting({});
+}
+
+void DeviceController::readInformationWaiting(const std::function<void()>& then) {
+    if (linkBusy() || !requireConnected()) {
+        if (then)
+            then();
         return;
+    }
     m_panel.showWaiting(QStringLiteral("正在读取信息..."), true);
-    m_link.rs().SendCommand(ReadInfo);
-    m_panel.hideWaiting();
+    m_link.rs().SendCommand(ReadInfo, this, [this, then](const CommandResult& result) {
+        m_panel.hideWaiting();
+        showInformation(result);
+        if (then)
+            then();
+    });
+}
+
+void DeviceController::readInformation() {
+    m_link.rs().SendCommand(ReadInfo, this,
+                            [this](const CommandResult& result) { showInformation(result); });
+}
+
+void DeviceController::showInformation(const CommandResult& result) {
+    // A request that got no answer leaves what the recorder said before.
+    if (result.ok)
+        m_information.update(result.info);
     info_ListView1();
 }
 
 void DeviceController::info_ListView1() {
     m_info->clear();
     m_info->setHorizontalHeaderLabels({QStringLiteral("当前设备信息"), QStringLiteral("值")});
-    for (const auto& [label, value] : DeviceInfoRows(m_link.state()))
+    for (const auto& [label, value] : DeviceInfoRows(m_information))
         m_info->appendRow({new QStandardItem(label), new QStandardItem(value)});
     setColumnWidths(m_views.info, {2400, 3000});
 }
@@ -166,26 +212,23 @@ void DeviceController::menu_Upload_Click() {
     m_panel.showWaiting(QStringLiteral("请稍等，数据正在传输中......"), true);
     m_panel.setProgressRange(0, 100);
     m_panel.setProgress(0);
-    m_uploading = true;
+    m_upload->start();
+}
 
-    RS_fun& rs = m_link.rs();
-    const bool received = rs.SendCommand(ReadData);
-    // The next exchange starts its byte count afresh; the display must not fall back.
-    m_uploading = false;
-    if (received)
+void DeviceController::uploadBlockEnded(bool whole) {
+    // The stamp that follows counts its own bytes from nought; the display holds at 100 %.
+    if (whole)
         showTransferText(100);
-    // The recorder notes this moment as its last upload, whatever became of the block.
-    rs.SendCommand(SetUploadTime);
+}
 
+void DeviceController::uploadStamped(const QStringList& readings) {
     m_panel.setWaitingText({});
     m_panel.hideWaiting();
-    if (!received)
+    if (readings.isEmpty())
         tellUploadFailed();
-    ShowUploadDatas();
-    if (received)
+    ShowUploadDatas(readings);
+    if (!readings.isEmpty())
         emit uploadShown();
-    rs.SendCommand(ReadInfo);
-    info_ListView1();
 }
 
 void DeviceController::tellUploadFailed() {
@@ -196,24 +239,23 @@ void DeviceController::tellUploadFailed() {
 }
 
 void DeviceController::showUploadRows(const QStringList& temperatures, int temperatureWidthTwips) {
-    m_upload->setReadings(temperatures);
+    m_readings->setReadings(temperatures);
     setColumnWidths(m_views.upload, {1500, temperatureWidthTwips});
 }
 
-void DeviceController::ShowUploadDatas() {
-    showUploadRows(UploadTexts(m_link.state().UploadList), 15000);
+void DeviceController::ShowUploadDatas(const QStringList& readings) {
+    showUploadRows(UploadTexts(readings), 15000);
 }
 
 void DeviceController::ListView2Ini0() {
-    m_link.state().UploadList = QStringLiteral("0;").repeated(999);
     showUploadRows(QStringList(999, QStringLiteral("0")), 1500);
 }
 
 void DeviceController::ShowTransferPercent() {
-    if (!m_uploading)
+    if (!m_upload->receivingBlock())
         return;
     // Past 100 % there is no new value; the bar keeps what it shows.
-    showTransferText(TransferPercent(m_link.state().RecvCount).value_or(m_panel.progress()));
+    showTransferText(TransferPercent(m_upload->bytesReceived()).value_or(m_panel.progress()));
 }
 
 void DeviceController::showTransferText(int percent) {
@@ -233,14 +275,15 @@ void DeviceController::menu_format_Click() {
                           Prompts::Buttons::YesNo,
                           Prompts::Icon::Warning) != Prompts::Answer::Yes)
         return;
-    const QString caption = m_panel.waitingText();
-    const int maximum = m_panel.progressMaximum();
-    m_panel.setProgressRange(1, 60);
+    keepPanel();
+    m_panel.setProgressRange(1, FormatWait::LastStep);
     m_panel.setProgress(1);
     m_panel.showWaiting(QStringLiteral("设备内的数据正在被清空..."), true);
+    if (!m_format->start())
+        restorePanel();
+}
 
-    const bool answered =
-        FormatRecorder(m_link.rs(), [this](int second) { m_panel.setProgress(second); });
+void DeviceController::formatFinished(bool answered) {
     if (answered) {
         m_prompts.message(&m_window, Module1::AppTitle,
                           QStringLiteral("清空数据的命令已被设备执行！"), Prompts::Buttons::Ok,
@@ -251,19 +294,30 @@ void DeviceController::menu_format_Click() {
                                          "确认数据是否已被清空。"),
                           Prompts::Buttons::Ok, Prompts::Icon::Warning);
     }
-    m_panel.hideWaiting();
-    m_panel.setProgressRange(0, maximum);
-    m_panel.setWaitingText(caption);
-    m_link.rs().SendCommand(ReadInfo);
-    info_ListView1();
+    restorePanel();
+    readInformation();
 }
 
 void DeviceController::Menu_PowerDelayTime_Click() {
     if (linkBusy())
         return;
-    Frm_PowerDelayTime dialog(m_link.rs(), &m_window);
-    connect(&dialog, &Frm_PowerDelayTime::settingSent, this, &DeviceController::Menu_Info_Click);
-    dialog.exec();
+    Frm_PowerDelayTime dialog(m_information.powerOffMin.value_or(QString()), &m_window);
+    connect(&dialog, &Frm_PowerDelayTime::sendRequested, this,
+            [this, &dialog](int minutes) { sendPowerOffDelay(dialog, minutes); });
+    m_prompts.runDialog(dialog);
+}
+
+void DeviceController::sendPowerOffDelay(Frm_PowerDelayTime& dialog, int minutes) {
+    // The user may close the dialog before the recorder has answered; the information is
+    // read again all the same.
+    const QPointer<Frm_PowerDelayTime> shown(&dialog);
+    const auto ended = [shown] {
+        if (shown)
+            shown->sendingEnded();
+    };
+    m_link.rs().SendCommand(SetPowerOffDelay, this,
+                            [this, ended](const CommandResult&) { readInformationWaiting(ended); },
+                            {double(minutes)});
 }
 
 void DeviceController::menu_PowerOff_Click() {
@@ -294,5 +348,8 @@ void DeviceController::Menu_AutoOperate_Click() {
     if (linkBusy())
         return;
     FrmAutoOpration dialog(m_link.rs(), m_clock, &m_window);
-    dialog.exec();
+    // The sequence's readings are the recorder's latest; the list shows them next time.
+    connect(&dialog, &FrmAutoOpration::informationRead, this,
+            [this](const DeviceInfo& information) { m_information.update(information); });
+    m_prompts.runDialog(dialog);
 }

@@ -1,9 +1,6 @@
 #include "device/ui/Frm_PowerDelayTime.h"
 
 #include "device/PowerOffMinutes.h"
-#include "link/CommandTable.h"
-#include "link/LinkState.h"
-#include "link/RS_fun.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -14,30 +11,30 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Frm_PowerDelayTime::Frm_PowerDelayTime(RS_fun& rs, QWidget* parent) : QDialog(parent), m_rs(rs) {
+Frm_PowerDelayTime::Frm_PowerDelayTime(const QString& minutes, QWidget* parent)
+    : QDialog(parent),
+      Frame1(new QGroupBox(QStringLiteral("节能设置（范围１～２４０分钟）："), this)),
+      Label1(new QLabel(QStringLiteral("如果设备没有任何操作，请在"), Frame1)),
+      Text1(new QLineEdit(minutes, Frame1)),
+      Label1Second(new QLabel(QStringLiteral("分钟后自动关机。"), Frame1)),
+      Command1(new QPushButton(QStringLiteral("使用默认值"), this)),
+      CMdSend1(new QPushButton(QStringLiteral("发送该设置给设备"), this)),
+      CmdExit(new QPushButton(QStringLiteral("退 出"), this)) {
     setObjectName(QStringLiteral("Frm_PowerDelayTime"));
     setWindowTitle(QStringLiteral("设置设备自动关机时间（分钟数）"));
     setModal(true);
-
-    Frame1 = new QGroupBox(QStringLiteral("节能设置（范围１～２４０分钟）："), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Label1 = new QLabel(QStringLiteral("如果设备没有任何操作，请在"), Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Text1 = new QLineEdit(QStringLiteral("5"), Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->installEventFilter(this);
-    Label1Second = new QLabel(QStringLiteral("分钟后自动关机。"), Frame1);
     Label1Second->setObjectName(QStringLiteral("Label1"));
     auto* line = new QHBoxLayout(Frame1);
     line->addWidget(Label1);
     line->addWidget(Text1);
     line->addWidget(Label1Second);
 
-    Command1 = new QPushButton(QStringLiteral("使用默认值"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    CMdSend1 = new QPushButton(QStringLiteral("发送该设置给设备"), this);
     CMdSend1->setObjectName(QStringLiteral("CMdSend1"));
-    CmdExit = new QPushButton(QStringLiteral("退 出"), this);
     CmdExit->setObjectName(QStringLiteral("CmdExit"));
     // Enter in the minutes box must not close the dialog behind the user's back.
     for (QPushButton* button : {Command1, CMdSend1, CmdExit})
@@ -54,11 +51,12 @@ Frm_PowerDelayTime::Frm_PowerDelayTime(RS_fun& rs, QWidget* parent) : QDialog(pa
     connect(Command1, &QPushButton::clicked, this, &Frm_PowerDelayTime::Command1_Click);
     connect(CMdSend1, &QPushButton::clicked, this, &Frm_PowerDelayTime::CMdSend1_Click);
     connect(CmdExit, &QPushButton::clicked, this, &Frm_PowerDelayTime::CmdExit_Click);
-    Form_Load();
 }
 
-void Frm_PowerDelayTime::Form_Load() {
-    Text1->setText(m_rs.state().DevPowerOffMin);
+Frm_PowerDelayTime::~Frm_PowerDelayTime() {
+    // Closed while the recorder was still being waited for: the busy cursor must not
+    // outlive the dialog.
+    setWaiting(false);
 }
 
 bool Frm_PowerDelayTime::eventFilter(QObject* watched, QEvent* event) {
@@ -84,12 +82,17 @@ void Frm_PowerDelayTime::CMdSend1_Click() {
     // A silent recorder keeps each exchange, the setting and the re-read information,
     // waiting for some eleven seconds.
     setWaiting(true);
-    m_rs.SendCommand(SetPowerOffDelay, minutes);
-    emit settingSent();
+    emit sendRequested(minutes);
+}
+
+void Frm_PowerDelayTime::sendingEnded() {
     setWaiting(false);
 }
 
 void Frm_PowerDelayTime::setWaiting(bool waiting) {
+    if (waiting == m_waiting)
+        return;
+    m_waiting = waiting;
     for (QPushButton* button : {Command1, CMdSend1, CmdExit})
         button->setEnabled(!waiting);
     if (waiting)

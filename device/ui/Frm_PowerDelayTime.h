@@ -6,7 +6,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class RS_fun;
 
 // Sets the recorder's idle power-off time. Stays open after sending, so the user can see
 // the re-read information and send again.
@@ -14,33 +13,35 @@ class Frm_PowerDelayTime : public QDialog {
     Q_OBJECT
 
 signals:
-    // The setting was handed to the recorder; the main window re-reads the information.
-    void settingSent();
+    // The user asked for `minutes` (1..240) to be sent; the dialog looks busy until
+    // sendingEnded().
+    void sendRequested(int minutes);
 
 public:
-    explicit Frm_PowerDelayTime(RS_fun& rs, QWidget* parent = nullptr);
+    // `minutes`: the recorder's power-off time as last read.
+    explicit Frm_PowerDelayTime(const QString& minutes, QWidget* parent = nullptr);
+    ~Frm_PowerDelayTime() override;
 
-    QGroupBox* Frame1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label1Second = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* CMdSend1 = nullptr;
-    QPushButton* CmdExit = nullptr;
-
-public slots:
-    void Command1_Click();
-    void CMdSend1_Click();
-    void CmdExit_Click();
+    // The setting went out and the information was read again: the buttons come back.
+    void sendingEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load();
     void Text1_KeyUp();
+    void Command1_Click();
+    void CMdSend1_Click();
+    void CmdExit_Click();
     // While the recorder is being waited for: a busy cursor and no buttons to press.
     void setWaiting(bool waiting);
 
-    RS_fun& m_rs;
+    QGroupBox* Frame1;
+    QLabel* Label1;
+    QLineEdit* Text1;
+    QLabel* Label1Second;
+    QPushButton* Command1;
+    QPushButton* CMdSend1;
+    QPushButton* CmdExit;
+    bool m_waiting = false;
 };

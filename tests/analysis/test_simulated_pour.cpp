@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "common/Clock.h"
 #include "common/Module1.h"
+#include "device/ui/DeviceController.h"
 #include "grouping/GroupDefinitions.h"
 #include "tests/link/sim/SimRun.h"
 #include "tests/support/ConfirmDateTime.h"
@@ -61,6 +62,7 @@ private slots:
         w.show();
         m_prompts.answer(Prompts::Answer::Ok);
         w.actions().menu_Connect->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!w.device().linkBusy(), 30000);
         QVERIFY(w.actions().menu_Connect->isChecked());
 
         for (int round = 0; round < Rounds; ++round) {
@@ -69,6 +71,7 @@ private slots:
             confirmDateTime(m_prompts, at.toString(QStringLiteral("yyyy-MM-dd")),
                             at.toString(QStringLiteral("HH:mm:ss")));
             w.actions().menu_Upload->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(!w.device().linkBusy(), 30000);
             sim.signal(SIGUSR1);
             QTest::qWait(200);
         }

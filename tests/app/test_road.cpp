@@ -12,6 +12,7 @@
 #include "curves/MyFunctions.h"
 #include "curves/ui/ChartPicture.h"
 #include "curves/ui/frmWenduQuxian.h"
+#include "device/ui/DeviceController.h"
 #include "device/ui/FrmAutoOpration.h"
 #include "grouping/ui/FrmDataGroupDef.h"
 #include "grouping/ui/FrmDefMore.h"
@@ -126,6 +127,7 @@ class TestRoad : public QObject {
         m_prompts.clear();
         m_prompts.answer(Answer::Ok); // the checklist before the search
         m_main->actions().menu_Connect->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_main->device().linkBusy(), 30000);
         QCOMPARE(m_prompts.texts().last(), QStringLiteral("设备联机成功！"));
         QCOMPARE(Part<QLabel>(*m_main, "sbPanel1")->text(), QStringLiteral("已与设备联机。"));
         QCOMPARE(info(1), QStringLiteral("0123456789AB"));
@@ -139,6 +141,7 @@ class TestRoad : public QObject {
                         QString::number(LastChannel), QString::number(Offset));
         const QString before = info(6);
         m_main->actions().menu_Upload->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_main->device().linkBusy(), 30000);
         QCOMPARE(m_prompts.texts(),
                  (QStringList{"是否被将设备数据保存到计算机数据库中？", "数据已经存入数据库"}));
         // The recorder noted the upload at the program's time, and the list shows it.
@@ -507,9 +510,9 @@ private slots:
         QVERIFY(m_main->actions().menu_factory->menuAction()->isVisible());
         connectRecorder();
         QStringList steps;
-        whenShown<FrmAutoOpration>([&steps](FrmAutoOpration* d) {
-            QObject::connect(d, &QDialog::finished, d,
-                             [d, &steps] { steps = ListTexts(d->List1); });
+        m_prompts.answerDialog<FrmAutoOpration>([&steps](FrmAutoOpration& d) {
+            QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 60000);
+            steps = ListTexts(Part<QListWidget>(d, "List1"));
         });
         m_main->actions().Menu_AutoOperate->trigger();
         QCOMPARE(steps, (QStringList{"得到信息", "清空片内所有数据", "设置序列号", "设置上传时间",

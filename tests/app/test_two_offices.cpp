@@ -8,6 +8,7 @@
 #include "curves/MyFunctions.h"
 #include "curves/ui/ChartPicture.h"
 #include "curves/ui/frmWenduQuxian.h"
+#include "device/ui/DeviceController.h"
 #include "grouping/ui/FrmDataGroupDef.h"
 #include "grouping/ui/FrmDefMore.h"
 #include "store/StoreAddress.h"
@@ -94,6 +95,7 @@ class TestTwoOffices : public QObject {
         office.prompts.answer(Answer::Ok); // the checklist before the search
         qputenv("THERMBOOK_SERIAL_PORTS", office.recorder->path().toLocal8Bit());
         office.main->actions().menu_Connect->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!office.main->device().linkBusy(), 30000);
         QCOMPARE(office.prompts.texts().last(), QStringLiteral("设备联机成功！"));
 
         office.prompts.clear();
@@ -102,6 +104,7 @@ class TestTwoOffices : public QObject {
         confirmDateTime(office.prompts, when.left(10), when.mid(11), QStringLiteral("1"),
                         QString::number(Channels), QStringLiteral("0"));
         office.main->actions().menu_Upload->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!office.main->device().linkBusy(), 30000);
         QCOMPARE(office.prompts.texts().last(), QStringLiteral("数据已经存入数据库"));
     }
 

@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "common/Clock.h"
 #include "common/Module1.h"
+#include "device/ui/DeviceController.h"
 #include "store/ReadingsModel.h"
 #include "store/ui/StoreController.h"
 #include "tests/link/sim/SimRun.h"
@@ -45,12 +46,14 @@ private slots:
 
         m_prompts.answer(Prompts::Answer::Ok); // the checklist before the search
         w.actions().menu_Connect->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!w.device().linkBusy(), 30000);
         QVERIFY(w.actions().menu_Connect->isChecked());
 
         m_prompts.clear();
         m_prompts.answer(Prompts::Answer::Yes);
         confirmDateTime(m_prompts, "2008-04-30", "14:30:00");
         w.actions().menu_Upload->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!w.device().linkBusy(), 30000);
         QCOMPARE(m_prompts.texts(),
                  (QStringList{"是否被将设备数据保存到计算机数据库中？", "数据已经存入数据库"}));
         auto* list = Part<QTreeView>(w, "ListView2");

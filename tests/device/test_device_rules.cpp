@@ -4,7 +4,7 @@
 #include "device/PowerOffMinutes.h"
 #include "device/TransferPercent.h"
 #include "device/UploadTexts.h"
-#include "link/LinkState.h"
+#include "link/DeviceInfo.h"
 
 #include <QTest>
 
@@ -104,25 +104,24 @@ private slots:
     void readingsShowAsShortestNumbers() {
         QFETCH(QString, reading);
         QFETCH(QString, shown);
-        const QString list = reading + QStringLiteral(";") + QStringLiteral("20.0;").repeated(998);
-        const QStringList texts = UploadTexts(list);
+        const QStringList texts = UploadTexts(QStringList{reading} + QStringList(998, "20.0"));
         QCOMPARE(texts.size(), 999);
         QCOMPARE(texts.first(), shown);
         QCOMPARE(texts.last(), QStringLiteral("20"));
     }
 
     void anIncompleteListShowsNoRows() {
-        QVERIFY(UploadTexts(QString()).isEmpty());
-        QVERIFY(UploadTexts(QStringLiteral("20.0;").repeated(998)).isEmpty());
-        QCOMPARE(UploadTexts(QStringLiteral("0;").repeated(999)).size(), 999);
+        QVERIFY(UploadTexts({}).isEmpty());
+        QVERIFY(UploadTexts(QStringList(998, "20.0")).isEmpty());
+        QCOMPARE(UploadTexts(QStringList(999, "0")).size(), 999);
     }
 
     void informationRows() {
-        LinkState state;
-        state.DevSerial = QStringLiteral("0123456789AB");
-        state.DevLastAddr = QStringLiteral("无数据");
-        state.DevPowerOffMin = QStringLiteral("0");
-        const auto rows = DeviceInfoRows(state);
+        DeviceInfo info;
+        info.serial = QStringLiteral("0123456789AB");
+        info.lastAddr = QStringLiteral("无数据");
+        info.powerOffMin = QStringLiteral("0");
+        const auto rows = DeviceInfoRows(info);
         QCOMPARE(rows.size(), 7);
         QCOMPARE(rows[0].first, QStringLiteral("记录仪名称："));
         QCOMPARE(rows[0].second, QStringLiteral("Tenvaro(R)便携记忆型电子测温记录仪"));
@@ -133,10 +132,13 @@ private slots:
                  qMakePair(QStringLiteral("空闲自动关机时间(分钟)："), QStringLiteral("5")));
         QCOMPARE(rows[6].first, QStringLiteral("上次上传时间："));
         // Written back, so the power-off dialog starts from the same 5.
-        QCOMPARE(state.DevPowerOffMin, QStringLiteral("5"));
+        QCOMPARE(info.powerOffMin, std::optional(QStringLiteral("5")));
 
-        state.DevPowerOffMin = QStringLiteral("30");
-        QCOMPARE(DeviceInfoRows(state)[5].second, QStringLiteral("30"));
+        info.powerOffMin = QStringLiteral("30");
+        QCOMPARE(DeviceInfoRows(info)[5].second, QStringLiteral("30"));
+        // Nothing read yet shows the default too.
+        DeviceInfo none;
+        QCOMPARE(DeviceInfoRows(none)[5].second, QStringLiteral("5"));
     }
 };
 

@@ -1,4 +1,5 @@
-// The receive rule on its own: bytes and clock turns in, "complete" out, no port.
+// The receive rule on its own: bytes and clock turns in, "complete" and the time of the
+// next look out, no port.
 #include "link/ReplyCollector.h"
 
 #include <QTest>
@@ -26,6 +27,8 @@ private slots:
     void moreThanTheExpectedLengthEndsTheWaitAfterSettling() {
         ReplyCollector reply(18, Noon);
         reply.receive(QByteArray(19, 'x'), Noon + 5);
+        QVERIFY(!reply.turn(Noon + 5));
+        QCOMPARE(reply.msUntilNextTurn(Noon + 45), 60);
         QCOMPARE(completesAt(reply, Noon + 5, Noon + Second), Noon + 105);
         QCOMPARE(reply.count(), 19);
     }
@@ -33,6 +36,7 @@ private slots:
     void exactlyTheExpectedLengthWaitsForTheQuietPeriod() {
         ReplyCollector reply(18, Noon);
         reply.receive(QByteArray(18, 'x'), Noon + 500);
+        QCOMPARE(reply.msUntilNextTurn(Noon + 500), 9500);
         const int done = completesAt(reply, Noon + 500, Noon + 20 * Second);
         // Quiet is judged on whole seconds: ten of them after the last byte's second.
         QCOMPARE(done, Noon + 10 * Second + 100);
@@ -64,10 +68,13 @@ private slots:
         const int beforeMidnight = 24 * 3600 * Second - 2 * Second;
         ReplyCollector reply(18, beforeMidnight);
         QVERIFY(!reply.turn(beforeMidnight + 1500));
+        // The next look is at midnight, not at the end of the quiet period.
+        QCOMPARE(reply.msUntilNextTurn(beforeMidnight + 1500), 500);
         // Just past midnight the clock reads about 0 s: the difference is a day, not 2 s.
-        QVERIFY(!reply.turn(500));
+        QVERIFY(!reply.turn(0));
         QVERIFY(reply.settling());
-        QVERIFY(reply.turn(600));
+        QCOMPARE(reply.msUntilNextTurn(40), 60);
+        QVERIFY(reply.turn(100));
         QCOMPARE(reply.count(), 0);
     }
 };

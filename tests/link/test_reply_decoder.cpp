@@ -23,12 +23,6 @@ void setReading(QByteArray& reply, int marker, int j, quint8 whole, quint8 fract
     reply[marker + 1002 + j] = char(fraction);
 }
 
-QStringList readings(const QString& list) {
-    QStringList pieces = list.split(QLatin1Char(';'));
-    pieces.removeLast(); // after the last ";"
-    return pieces;
-}
-
 } // namespace
 
 class TestReplyDecoder : public QObject {
@@ -138,9 +132,10 @@ private slots:
             setReading(reply, noise, 1, 123, 5);
             setReading(reply, noise, 500, 95, 3);
             setReading(reply, noise, 999, 231, 0);
-            const std::optional<QString> list = DecodeDataBlock(reply, FindReplyMarker(reply));
-            QVERIFY(list && list->endsWith(QLatin1Char(';')));
-            const QStringList texts = readings(*list);
+            const std::optional<QStringList> decoded =
+                DecodeDataBlock(reply, FindReplyMarker(reply));
+            QVERIFY(decoded);
+            const QStringList& texts = *decoded;
             QCOMPARE(texts.size(), 999);
             QCOMPARE(texts[0], QStringLiteral("23.5"));
             QCOMPARE(texts[1], QStringLiteral("20.0"));

@@ -7,33 +7,24 @@
 
 #include <optional>
 
-namespace {
-
-const QByteArray InfoReply = RecorderReplies::Info;
-
-QByteArray dataReply() {
-    return RecorderReplies::DataBlock();
-}
-
-} // namespace
-
 class TestRsFun : public QObject {
     Q_OBJECT
 
 private:
     std::optional<FakeLink> m_link;
 
+    [[nodiscard]] qint64 elapsed() const { return m_link->clock.elapsedMs(); }
+
 private slots:
     void init() { m_link.emplace(); }
 
     void sendsTheTenByteFrameAndWaitsForTheCodesLength() {
-        m_link->transport.reply(InfoReply);
-        QVERIFY(m_link->rs.SendCommand(243));
-        m_link->transport.reply(QByteArray::fromHex("EFEEED00"));
-        QVERIFY(m_link->rs.SendCommand(253, 30));
+        m_link->transport.reply(RecorderReplies::Info);
+        QVERIFY(m_link->send(243)->ok);
+        m_link->transport.reply(RecorderReplies::Ack);
+        QVERIFY(m_link->send(253, {30})->ok);
         QCOMPARE(m_link->transport.calls().size(), 2);
         const FakeTransport::Call info = m_link->transport.calls()[0];
-        QCOMPARE(info.sendCount, 10);
         QCOMPARE(info.frame.toHex(' '), QByteArray("f0 f1 f2 f3 08 04 1e 0a 33 02"));
         QCOMPARE(info.expected, 18);
         QCOMPARE(m_link->transport.calls()[1].frame.left(6).toHex(' '),
@@ -42,130 +33,156 @@ private slots:
         QVERIFY(!m_link->rs.CommandBusy());
     }
 
-    void informationReplyFillsTheDeviceState() {
-        m_link->transport.reply(InfoReply);
-        QVERIFY(m_link->rs.SendCommand(243));
-        QCOMPARE(m_link->state.DevSerial, QStringLiteral("0123456789AB"));
-        QCOMPARE(m_link->state.DevFormatState, QStringLiteral("已有保存的数据"));
-        QCOMPARE(m_link->state.DevUploadTime, QStringLiteral("08年04月30日10时51分"));
-        QCOMPARE(m_link->state.DevErrCorr, QStringLiteral("+5"));
-        QCOMPARE(m_link->state.DevLastAddr, QStringLiteral("300"));
-        QCOMPARE(m_link->state.DevPowerOffMin, QStringLiteral("10"));
+    void informationIsHandedToTheCaller() {
+        m_link->transport.reply(RecorderReplies::Info);
+        const CommandResult result = *m_link->send(243);
+        QVERIFY(result.ok);
+        QCOMPARE(result.info.serial, QStringLiteral("0123456789AB"));
+        QCOMPARE(result.info.formatState, QStringLiteral("已有保存的数据"));
+        QCOMPARE(result.info.uploadTime, QStringLiteral("08年04月30日10时51分"));
+        QCOMPARE(result.info.errCorr, QStringLiteral("+5"));
+        QCOMPARE(result.info.lastAddr, QStringLiteral("300"));
+        QCOMPARE(result.info.powerOffMin, std::optional(QStringLiteral("10")));
         // A complete reply needs no grace period.
-        QCOMPARE(m_link->clock.sleptMs(), 0);
+        QCOMPARE(elapsed(), 0);
     }
 
-    void unknownCodesAreRefusedWithoutSending() {
-        for (int code : {250, 251, 254, 242, 256})
-            QVERIFY(!m_link->rs.SendCommand(code));
+    void refusalsComeAtOnceAndSendNothing() {
+        for (int code : {250, 251, 254, 242, 256}) {
+            bool refused = false;
+            m_link->rs.SendCommand(code, nullptr, [&](const CommandResult& r) { refused = !r.ok; });
+            QVERIFY(refused);
+        }
         QVERIFY(m_link->transport.calls().isEmpty());
         QVERIFY(!m_link->rs.CommandBusy());
-    }
 
-    void aNestedCommandIsRefusedWhileOneRuns() {
-        bool nested = true;
+        // A command given while another waits for its reply.
         bool busyInside = false;
+        std::optional<CommandResult> nested;
         m_link->transport.duringExchange([&] {
             busyInside = m_link->rs.CommandBusy();
-            nested = m_link->rs.SendCommand(248);
+            m_link->rs.SendCommand(248, nullptr, [&](const CommandResult& r) { nested = r; });
         });
-        m_link->transport.reply(InfoReply);
-        QVERIFY(m_link->rs.SendCommand(243));
+        m_link->transport.reply(RecorderReplies::Info);
+        QVERIFY(m_link->send(243)->ok);
         QVERIFY(busyInside);
-        QVERIFY(!nested);
+        QVERIFY(nested && !nested->ok);
         QCOMPARE(m_link->transport.codes(), QList<int>{243});
-        QVERIFY(!m_link->rs.CommandBusy());
+        QCOMPARE(m_link->transport.refused(), 0);
         m_link->transport.duringExchange({});
-        m_link->transport.reply(QByteArray::fromHex("EFEEED00"));
-        QVERIFY(m_link->rs.SendCommand(248));
+        m_link->transport.reply(RecorderReplies::Ack);
+        QVERIFY(m_link->send(248)->ok);
     }
 
     void thePortSearchHoldsTheLinkFromFirstProbeToLast() {
         // The first port is silent; the second answers. Nothing may cut in meanwhile.
-        m_link->transport.reply(QByteArray()); // wake-up, port 3
-        m_link->transport.reply(QByteArray()); // information, port 3: nothing
-        m_link->transport.reply(QByteArray()); // wake-up, port 7
-        m_link->transport.reply(InfoReply);
+        m_link->transport.reply({}); // wake-up, port 3
+        m_link->transport.reply({}); // information, port 3: nothing
+        m_link->transport.reply({}); // wake-up, port 7
+        m_link->transport.reply(RecorderReplies::Info);
         int refused = 0;
-        m_link->transport.duringExchange([&] { refused += !m_link->rs.SendCommand(248); });
-        QCOMPARE(PortSearch::AuToConfigCom(m_link->rs, {3, 7}), PortSearch::Outcome::Found);
+        m_link->transport.duringExchange([&] {
+            m_link->rs.SendCommand(248, nullptr, [&](const CommandResult& r) { refused += !r.ok; });
+        });
+        PortSearch search(m_link->rs, m_link->clock);
+        std::optional<std::pair<bool, QString>> outcome;
+        connect(&search, &PortSearch::finished, this, [&](bool found, const DeviceInfo& info) {
+            outcome = {found, info.serial};
+            QVERIFY(!m_link->rs.CommandBusy());
+        });
+        QVERIFY(search.start({3, 7}));
+        QVERIFY(!search.start({9}));
+        QVERIFY(m_link->clock.runTimers());
+        QCOMPARE(outcome, std::optional(std::pair(true, QStringLiteral("0123456789AB"))));
         QCOMPARE(refused, 4);
         QCOMPARE(m_link->state.ComPortNo, quint8(7));
         QCOMPARE(m_link->transport.codes(), (QList<int>{255, 243, 255, 243}));
-        QVERIFY(!m_link->rs.CommandBusy());
+        // Each recorder gets its second between the wake-up and the question; the silent
+        // one's question also costs the grace of a missing reply.
+        const auto at = [this](int call) { return m_link->transport.calls()[call].atMs; };
+        QCOMPARE(at(1) - at(0), 1000);
+        QCOMPARE(at(2) - at(1), 1000);
+        QCOMPARE(at(3) - at(2), 1000);
 
-        m_link->transport.duringExchange([&] {
-            QCOMPARE(PortSearch::AuToConfigCom(m_link->rs, {9}), PortSearch::Outcome::Busy);
-        });
-        QVERIFY(!m_link->rs.SendCommand(243));
-        QCOMPARE(m_link->state.ComPortNo, quint8(7));
+        m_link->transport.duringExchange({});
+        m_link->transport.answer(243, {});
+        QVERIFY(search.start({9}));
+        QVERIFY(m_link->clock.runTimers());
+        QCOMPARE(outcome->first, false);
+        QCOMPARE(m_link->state.ComPortNo, quint8(0));
     }
 
-    void noReplyWaitsASecondAndKeepsThePreviousState() {
-        m_link->transport.reply(InfoReply);
-        QVERIFY(m_link->rs.SendCommand(243));
-        QVERIFY(!m_link->rs.SendCommand(243)); // nothing arrives
-        QCOMPARE(m_link->clock.sleptMs(), 1000);
-        QCOMPARE(m_link->state.DevSerial, QStringLiteral("0123456789AB"));
+    void aMissingReplyGetsASecondsGrace() {
+        std::optional<CommandResult> result;
+        m_link->rs.SendCommand(243, nullptr, [&](const CommandResult& r) { result = r; });
+        m_link->clock.advance(999);
+        QVERIFY(!result);
+        QVERIFY(m_link->rs.CommandBusy());
+        m_link->clock.advance(1);
+        QVERIFY(result && !result->ok);
         QVERIFY(!m_link->rs.CommandBusy());
-    }
 
-    void oneByteIsNoReply() {
         m_link->transport.reply(QByteArray::fromHex("EF"));
-        QVERIFY(!m_link->rs.SendCommand(245));
-        QCOMPARE(m_link->clock.sleptMs(), 1000);
+        QVERIFY(!m_link->send(245)->ok);
+        QCOMPARE(elapsed(), 2000);
     }
 
-    void replyWithoutMarkerFails() {
+    void noMarkerOrNoReplyExpectedFailsWithoutGrace() {
         m_link->transport.reply(QByteArray::fromHex("0102030405060708090A0B0C0D0E0F101112131415"));
-        QVERIFY(!m_link->rs.SendCommand(243));
-        QCOMPARE(m_link->clock.sleptMs(), 0);
-        QVERIFY(m_link->state.DevSerial.isEmpty());
+        QVERIFY(!m_link->send(243)->ok);
+        QVERIFY(!m_link->send(255)->ok);
+        QCOMPARE(m_link->transport.calls()[1].expected, 0);
+        QCOMPARE(elapsed(), 0);
     }
 
-    void wakeUpReadsNothingAndReturnsAtOnce() {
-        QVERIFY(!m_link->rs.SendCommand(255));
-        QCOMPARE(m_link->transport.calls().size(), 1);
-        QCOMPARE(m_link->transport.calls()[0].expected, 0);
-        QCOMPARE(m_link->clock.sleptMs(), 0);
-    }
-
-    void shortReplyDecodesWhatArrivedAfterTheGrace() {
-        m_link->state.DevPowerOffMin = QStringLiteral("7");
-        m_link->state.DevLastAddr = QStringLiteral("999");
+    void aShortReplyDecodesWhatArrivedAfterTheGrace() {
         m_link->transport.reply(QByteArray::fromHex("EFEEED0123456789AB0108041E0A330105"));
-        QVERIFY(m_link->rs.SendCommand(243));
-        QCOMPARE(m_link->clock.sleptMs(), 1000);
-        QCOMPARE(m_link->state.DevErrCorr, QStringLiteral("+5"));
-        QVERIFY(m_link->state.DevLastAddr.isEmpty());
-        QCOMPARE(m_link->state.DevPowerOffMin, QStringLiteral("7"));
+        const CommandResult result = *m_link->send(243);
+        QVERIFY(result.ok);
+        QCOMPARE(elapsed(), 1000);
+        QCOMPARE(result.info.errCorr, QStringLiteral("+5"));
+        QVERIFY(result.info.lastAddr.isEmpty());
+        // The power-off time known before stays, the lost fields go.
+        DeviceInfo kept;
+        kept.lastAddr = QStringLiteral("999");
+        kept.powerOffMin = QStringLiteral("7");
+        kept.update(result.info);
+        QVERIFY(kept.lastAddr.isEmpty());
+        QCOMPARE(kept.powerOffMin, std::optional(QStringLiteral("7")));
     }
 
-    void dataBlockFillsUploadList() {
-        m_link->transport.reply(dataReply());
-        QVERIFY(m_link->rs.SendCommand(246));
+    void aDataBlockIsHandedOverAsItsReadings() {
+        m_link->transport.reply(RecorderReplies::DataBlock());
+        const CommandResult result = *m_link->send(246);
         QCOMPARE(m_link->transport.calls()[0].expected, 2002);
-        QVERIFY(m_link->state.UploadList.startsWith(QStringLiteral("23.5;20.0;20.0;")));
-        QCOMPARE(m_link->state.UploadList.count(QLatin1Char(';')), 999);
+        QVERIFY(result.ok);
+        QCOMPARE(result.readings.size(), 999);
+        QCOMPARE(result.readings.mid(0, 3), (QStringList{"23.5", "20.0", "20.0"}));
     }
 
-    void aFailedBlockReadLeavesNoStaleReadings() {
-        m_link->transport.reply(dataReply());
-        QVERIFY(m_link->rs.SendCommand(246));
-        QVERIFY(!m_link->rs.SendCommand(246)); // silent
-        QVERIFY(m_link->state.UploadList.isEmpty());
+    void aFailedBlockGivesNoReadings_data() {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("silent") << QByteArray();
+        QTest::newRow("no marker") << QByteArray(30, '\x11');
+        QTest::newRow("pulled out mid-block") << RecorderReplies::DataBlock().left(1200);
+    }
+    void aFailedBlockGivesNoReadings() {
+        QFETCH(QByteArray, reply);
+        m_link->transport.reply(reply);
+        const CommandResult result = *m_link->send(246);
+        QVERIFY(!result.ok);
+        QVERIFY(result.readings.isEmpty());
+        QVERIFY(!m_link->rs.CommandBusy());
+    }
 
-        m_link->transport.reply(dataReply());
-        QVERIFY(m_link->rs.SendCommand(246));
-        m_link->transport.reply(QByteArray(30, '\x11')); // no marker
-        QVERIFY(!m_link->rs.SendCommand(246));
-        QVERIFY(m_link->state.UploadList.isEmpty());
-
-        m_link->transport.reply(dataReply());
-        QVERIFY(m_link->rs.SendCommand(246));
-        m_link->transport.reply(dataReply().left(1200)); // pulled out mid-block
-        QVERIFY(!m_link->rs.SendCommand(246));
-        QVERIFY(m_link->state.UploadList.isEmpty());
+    void aCallerGoneBeforeTheReplyHearsNothing() {
+        auto caller = std::make_unique<QObject>();
+        bool heard = false;
+        m_link->transport.duringExchange([&caller] { caller.reset(); });
+        m_link->transport.reply(RecorderReplies::Info);
+        m_link->rs.SendCommand(243, caller.get(), [&heard](const CommandResult&) { heard = true; });
+        QVERIFY(m_link->clock.runTimers());
+        QVERIFY(!heard);
         QVERIFY(!m_link->rs.CommandBusy());
     }
 };

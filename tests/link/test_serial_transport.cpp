@@ -1,24 +1,20 @@
 // The real serial transport against the recorder simulator on a pseudo-terminal. The
-// clock runs 20 times fast, so the 10-second quiet period takes half a second.
-#include "common/Clock.h"
-#include "link/LinkState.h"
+// bytes come in real time; the transport's own time, its quiet period and its settling,
+// runs on a clock the test steps, once the bytes it waits for are in.
 #include "link/SerialTransport.h"
+#include "tests/link/fakes/StepClock.h"
 #include "tests/link/sim/SimRun.h"
 
-#include <QElapsedTimer>
 #include <QTest>
-#include <QTimer>
+
+#include <optional>
 
 namespace {
 
-constexpr double Speed = 20.0;
+using Ending = ExchangeOutcome::Ending;
+
 const QByteArray ReadInfoFrame = QByteArray::fromHex("F0F1F2F308041E0A3302");
 const QByteArray ReadDataFrame = QByteArray::fromHex("F0F1F2F608041E0A3302");
-const QByteArray Untouched("untouched");
-// The quiet period is counted in whole seconds of the clock, so ten of them may take
-// a little over nine seconds.
-constexpr double QuietAtLeast = 9.0;
-// Runs start at noon, so no run spans midnight by chance, whenever the suite is run.
 const QDateTime Noon(QDate(2008, 4, 30), QTime(12, 0, 0));
 
 } // namespace
@@ -27,143 +23,141 @@ class TestSerialTransport : public QObject {
     Q_OBJECT
 
 private:
-    LinkState m_state;
+    std::optional<StepClock> m_clock;
+    std::optional<SerialTransport> m_transport;
+    std::optional<ExchangeOutcome> m_outcome;
+    QList<int> m_counts;
 
-    // Runs one exchange; returns how long it took in the clock's seconds.
-    double exchange(Clock& clock, const QByteArray& frame, int expected, QByteArray& indata) {
-        SerialTransport transport(clock, m_state);
-        const QDateTime start = clock.now();
-        transport.Send_Rec(10, frame, QStringLiteral("send..."), expected, indata,
-                           QStringLiteral("receiving"));
-        return start.msecsTo(clock.now()) / 1000.0;
+    void begin(const QDateTime& start = Noon) {
+        m_outcome.reset();
+        m_counts.clear();
+        m_transport.reset();
+        m_clock.emplace(start);
+        m_transport.emplace(*m_clock);
+        connect(&*m_transport, &Transport::receivedSoFar, this,
+                [this](int count) { m_counts.append(count); });
+    }
+
+    void exchange(const QString& path, const QByteArray& frame, int expected) {
+        m_transport->exchange(path, frame, expected,
+                              [this](const ExchangeOutcome& outcome) { m_outcome = outcome; });
+    }
+
+    // Waits in real time until `count` bytes of the reply are in.
+    [[nodiscard]] bool received(int count) {
+        return QTest::qWaitFor([&] { return !m_counts.isEmpty() && m_counts.last() >= count; },
+                               20000);
+    }
+
+    // Steps the clock by `ms` and tells whether the exchange is still running then.
+    [[nodiscard]] bool runningAfter(qint64 ms) {
+        m_clock->advance(ms);
+        return !m_outcome;
     }
 
 private slots:
-    void init() {
-        m_state = LinkState{};
-        m_state.ComPortNo = 0;
+    void aReplyLongerThanExpectedEndsAfterTheSettlingTimes_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("marker");
+        QTest::newRow("information")
+            << QStringList{"--serial", "0123456789AB"} << ReadInfoFrame << 18 << 20 << 0;
+        QTest::newRow("noise first")
+            << QStringList{"--noise", "5"} << ReadInfoFrame << 18 << 25 << 5;
+        QTest::newRow("data block") << QStringList{} << ReadDataFrame << 2002 << 2003 << 0;
     }
-
-    void collectsTheInformationReplyWithoutWaitingForQuiet() {
-        SimRun sim({QStringLiteral("--serial"), QStringLiteral("0123456789AB")});
+    void aReplyLongerThanExpectedEndsAfterTheSettlingTimes() {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, frame);
+        QFETCH(int, expected);
+        QFETCH(int, length);
+        QFETCH(int, marker);
+        SimRun sim(options);
         QVERIFY(!sim.path().isEmpty());
-        sim.connect(m_state);
-        ScaledClock clock(Speed, Noon);
-        QByteArray indata;
-        const double took = exchange(clock, ReadInfoFrame, 18, indata);
-        QCOMPARE(indata.size(), 20);
-        QCOMPARE(indata.left(9).toHex(), QByteArray("efeeed0123456789ab"));
-        QCOMPARE(m_state.RecvLength, 20);
-        QVERIFY2(took < 8.0, qPrintable(QString::number(took)));
+        begin();
+        exchange(sim.path(), frame, expected);
+        QVERIFY(received(length));
+        // 100 ms for the tail to arrive, 100 ms for the line after closing.
+        QVERIFY(runningAfter(199));
+        QVERIFY(!runningAfter(1));
+        QCOMPARE(m_outcome->ending, Ending::Reply);
+        QCOMPARE(m_outcome->bytes.size(), length);
+        QCOMPARE(m_outcome->bytes.indexOf(QByteArray::fromHex("EFEEED")), marker);
+        if (options.contains("--serial"))
+            QCOMPARE(m_outcome->bytes.left(9).toHex(), QByteArray("efeeed0123456789ab"));
+        QCOMPARE(m_counts.first(), 0);
+        QCOMPARE(m_counts.last(), length);
     }
 
-    void dataBlockEndsOnceMoreThanItsLengthIsWaiting() {
-        SimRun sim;
-        sim.connect(m_state);
-        ScaledClock clock(Speed, Noon);
-        QByteArray indata;
-        const double took = exchange(clock, ReadDataFrame, 2002, indata);
-        QCOMPARE(indata.size(), 2003);
-        QCOMPARE(indata.left(3).toHex(), QByteArray("efeeed"));
-        QCOMPARE(m_state.RecvLength, 2003);
-        QVERIFY2(took < 8.0, qPrintable(QString::number(took)));
+    void aReplyNoLongerThanExpectedEndsThroughTheQuietPeriod_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("length");
+        QTest::newRow("exact length") << "--exact" << 2002;
+        QTest::newRow("cut short") << "--cut=1000" << 1000;
+        QTest::newRow("silent") << "--silent" << 0;
     }
-
-    void exactLengthReplyEndsOnlyThroughTheQuietPeriod() {
-        SimRun sim({QStringLiteral("--exact")});
-        sim.connect(m_state);
-        ScaledClock clock(Speed, Noon);
-        QByteArray indata;
-        const double took = exchange(clock, ReadDataFrame, 2002, indata);
-        QCOMPARE(indata.size(), 2002);
-        QVERIFY2(took >= QuietAtLeast && took < 14.0, qPrintable(QString::number(took)));
-    }
-
-    void silentLineEndsAfterTenQuietSecondsWithNothing() {
-        SimRun sim({QStringLiteral("--silent")});
-        sim.connect(m_state);
-        ScaledClock clock(Speed, Noon);
-        m_state.RecvLength = 77;
-        QByteArray indata = Untouched;
-        const double took = exchange(clock, ReadInfoFrame, 18, indata);
-        QVERIFY(indata.isEmpty());
-        QCOMPARE(m_state.RecvLength, 0);
-        QVERIFY2(took >= QuietAtLeast && took < 14.0, qPrintable(QString::number(took)));
-    }
-
-    void noiseBeforeTheMarkerIsCollectedToo() {
-        SimRun sim({QStringLiteral("--noise"), QStringLiteral("5")});
-        sim.connect(m_state);
-        ScaledClock clock(Speed, Noon);
-        QByteArray indata;
-        exchange(clock, ReadInfoFrame, 18, indata);
-        QCOMPARE(indata.size(), 25);
-        QCOMPARE(indata.indexOf(QByteArray::fromHex("EFEEED")), 5);
-    }
-
-    void cutReplyIsReadAfterTheQuietPeriod() {
-        SimRun sim({QStringLiteral("--cut"), QStringLiteral("1000")});
-        sim.connect(m_state);
-        ScaledClock clock(Speed, Noon);
-        QByteArray indata;
-        const double took = exchange(clock, ReadDataFrame, 2002, indata);
-        QCOMPARE(indata.size(), 1000);
-        QVERIFY2(took >= QuietAtLeast, qPrintable(QString::number(took)));
+    void aReplyNoLongerThanExpectedEndsThroughTheQuietPeriod() {
+        QFETCH(QString, option);
+        QFETCH(int, length);
+        SimRun sim(option.split(QLatin1Char('=')));
+        begin();
+        exchange(sim.path(), ReadDataFrame, 2002);
+        QVERIFY(received(length));
+        // Ten quiet seconds, then both settling times.
+        QVERIFY(runningAfter(10199));
+        QVERIFY(!runningAfter(1));
+        QCOMPARE(m_outcome->ending, length ? Ending::Reply : Ending::NoReply);
+        QCOMPARE(m_outcome->bytes.size(), length);
     }
 
     void everyNewByteRestartsTheQuietPeriod() {
-        // 60 ms of real time between bytes is 1.2 s of the clock's; 19 bytes take far
-        // longer than one quiet period, yet the wait holds until they are there.
-        SimRun sim({QStringLiteral("--drip"), QStringLiteral("60")});
-        sim.connect(m_state);
-        ScaledClock clock(Speed, Noon);
-        QList<int> seen;
-        QTimer sampler;
-        connect(&sampler, &QTimer::timeout, this, [&] { seen.append(m_state.RecvCount); });
-        sampler.start(100);
-        QByteArray indata;
-        const double took = exchange(clock, ReadInfoFrame, 18, indata);
-        QVERIFY2(indata.size() >= 19, qPrintable(QString::number(indata.size())));
-        QCOMPARE(indata.left(3).toHex(), QByteArray("efeeed"));
-        QVERIFY2(took > 15.0, qPrintable(QString::number(took)));
-        // The live count grew while the bytes came in.
-        QVERIFY(std::any_of(seen.begin(), seen.end(), [](int n) { return n > 0 && n < 19; }));
+        SimRun sim({QStringLiteral("--drip"), QStringLiteral("500")});
+        begin();
+        exchange(sim.path(), ReadInfoFrame, 18);
+        QVERIFY(received(1));
+        for (int restart = 0; restart < 2; ++restart) {
+            QVERIFY(runningAfter(9000));
+            // A byte that comes now, nine seconds into the quiet, starts it afresh.
+            QVERIFY(received(m_counts.last() + 1));
+        }
+        QVERIFY(runningAfter(9000));
     }
 
-    void nothingIsReadWhenNoReplyIsExpected() {
-        SimRun sim;
-        sim.connect(m_state);
-        ScaledClock clock(Speed, Noon);
-        QByteArray indata = Untouched;
-        m_state.RecvLength = 77;
-        const double took = exchange(clock, ReadInfoFrame, 0, indata);
-        QCOMPARE(indata, Untouched);
-        QCOMPARE(m_state.RecvLength, 77);
-        QVERIFY(took < 2.0);
-    }
-
-    void aMissingPortSendsNothingAndReadsNothing() {
-        m_state.ComPortNo = m_state.Ports.NumberFor(QStringLiteral("/dev/thermbook-no-such-port"));
-        ScaledClock clock(Speed, Noon);
-        QByteArray indata = Untouched;
-        m_state.RecvLength = 77;
-        const double took = exchange(clock, ReadInfoFrame, 18, indata);
-        QCOMPARE(indata, Untouched);
-        QCOMPARE(m_state.RecvLength, 77);
-        QVERIFY(took < 2.0);
-
-        m_state.ComPortNo = 0;
-        exchange(clock, ReadInfoFrame, 18, indata);
-        QCOMPARE(indata, Untouched);
-    }
-
-    void quietPeriodAcrossMidnightEndsAtOnce() {
+    void aQuietPeriodAcrossMidnightEndsThere() {
         SimRun sim({QStringLiteral("--silent")});
-        sim.connect(m_state);
-        ScaledClock clock(Speed, QDateTime(QDate(2008, 4, 30), QTime(23, 59, 58)));
-        QByteArray indata;
-        const double took = exchange(clock, ReadInfoFrame, 18, indata);
-        QVERIFY2(took < 8.0, qPrintable(QString::number(took)));
+        begin(QDateTime(QDate(2008, 4, 30), QTime(23, 59, 58)));
+        exchange(sim.path(), ReadInfoFrame, 18);
+        QVERIFY(runningAfter(2199));
+        QVERIFY(!runningAfter(1));
+        QCOMPARE(m_outcome->ending, Ending::NoReply);
+    }
+
+    void nothingIsReadWhereNothingIsExpectedOrNoPortOpens() {
+        SimRun sim;
+        for (const QString& path :
+             {sim.path(), QStringLiteral("/dev/thermbook-no-such-port"), QString()}) {
+            begin();
+            exchange(path, ReadInfoFrame, path == sim.path() ? 0 : 18);
+            QVERIFY(runningAfter(99));
+            QVERIFY(!runningAfter(1));
+            QCOMPARE(m_outcome->ending, Ending::NoReply);
+            QVERIFY(m_counts.isEmpty());
+        }
+    }
+
+    void aSecondExchangeWhileOneRunsIsRefusedAtOnce() {
+        SimRun sim({QStringLiteral("--silent")});
+        begin();
+        exchange(sim.path(), ReadInfoFrame, 18);
+        std::optional<ExchangeOutcome> second;
+        m_transport->exchange(sim.path(), ReadInfoFrame, 18,
+                              [&second](const ExchangeOutcome& outcome) { second = outcome; });
+        QVERIFY(second && second->ending == Ending::Busy);
+        QVERIFY(!m_outcome);
+        QVERIFY(m_clock->runTimers());
+        QCOMPARE(m_outcome->ending, Ending::NoReply);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "common/ui/frmRiLi.h"
 #include "curves/ui/frmWenduQuxian.h"
+#include "device/ui/DeviceController.h"
 #include "store/ui/StoreController.h"
 #include "tools/screenshot-tour/ModalShooter.h"
 
@@ -117,6 +118,7 @@ void Tour::connectTo(const QString& recorder, const QString& shotSuffix) {
                      Answers::yes);
     m_shooter.expect(QStringLiteral("connected") + shotSuffix, "QMessageBox", Answers::yes);
     trigger("menu_Connect");
+    waitForTheRecorder();
 }
 
 void Tour::uploadAndSave(const QDateTime& when, const QString& shotSuffix) {
@@ -129,6 +131,12 @@ void Tour::uploadAndSave(const QDateTime& when, const QString& shotSuffix) {
     });
     m_shooter.expect(QStringLiteral("saved") + shotSuffix, "QMessageBox", Answers::yes);
     trigger("menu_Upload");
+    waitForTheRecorder();
+}
+
+void Tour::waitForTheRecorder() {
+    while (m_window.device().linkBusy())
+        ModalShooter::settle(50);
 }
 
 void Tour::uploads() {

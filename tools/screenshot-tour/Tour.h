@@ -40,6 +40,8 @@ private:
     void shootMain(const QString& name);
     void connectTo(const QString& recorder, const QString& shotSuffix);
     void uploadAndSave(const QDateTime& when, const QString& shotSuffix);
+    // Device commands run on as the recorder answers; the next stop waits for their end.
+    void waitForTheRecorder();
     void expectRegrouping();
 
     // The stops.

@@ -1,7 +1,5 @@
 #include "tests/link/sim/SimRun.h"
 
-#include "link/LinkState.h"
-
 #include <QFile>
 
 #include <csignal>
@@ -23,10 +21,6 @@ SimRun::~SimRun() {
     if (!m_process.waitForFinished(3000))
         m_process.kill();
     m_process.waitForFinished(3000);
-}
-
-void SimRun::connect(LinkState& link) const {
-    link.ComPortNo = link.Ports.NumberFor(m_path);
 }
 
 void SimRun::signal(int number) const {

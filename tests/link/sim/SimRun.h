@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-struct LinkState;
-
 // One run of the recorder simulator on a pseudo-terminal, for as long as this object
 // lives. The simulator prints the terminal's path as its first line.
 class SimRun {
@@ -17,9 +15,6 @@ public:
 
     // The terminal to open, or empty when the simulator did not start.
     [[nodiscard]] QString path() const { return m_path; }
-
-    // Claims a COM number for the terminal and makes it the link's connected port.
-    void connect(LinkState& link) const;
 
     // Sends the simulator a signal (SIGUSR1: the next measuring round).
     void signal(int number) const;
