@@ -2,17 +2,12 @@
 
 #include "common/ClockTimer.h"
 
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
 
 int Clock::msSinceMidnight() const {
     return now().time().msecsSinceStartOfDay();
-}
-
-void Clock::yield() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void Clock::arm(ClockTimer& timer, int ms) {

@@ -16,9 +16,6 @@ public:
     // Milliseconds since local midnight, the clock the serial receive rule is measured with.
     [[nodiscard]] int msSinceMidnight() const;
 
-    // Lets the event loop serve pending events (repaints, timers, input).
-    virtual void yield();
-
     // The real interval for a timer meant to fire every ms milliseconds of this clock's time.
     [[nodiscard]] virtual int timerInterval(int ms) const = 0;
 

@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(pacer.figure(0, 250), 0);
         QCOMPARE(pacer.figure(1, 250), -1); // still 0 %
         QCOMPARE(pacer.figure(5, 250), -1); // 2 %, but no time has passed
-        clock.sleep(100);
+        clock.advance(100);
         QCOMPARE(pacer.figure(6, 250), -1); // held back figures wait for the next change
         QCOMPARE(pacer.figure(8, 250), 3);
         QCOMPARE(pacer.figure(250, 250), 100);

@@ -28,8 +28,6 @@ public:
         }
         m_elapsedMs = until;
     }
-    // The word the report tests use for advance.
-    void sleep(int ms) { advance(ms); }
 
     // Moves time on from one waiting timer to the next until none waits any more, or until
     // `limitMs` has passed (a timer that repeats for ever); false in that case.
