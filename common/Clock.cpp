@@ -2,7 +2,6 @@
 
 #include "common/ClockTimer.h"
 
-
 #include <algorithm>
 #include <cmath>
 
