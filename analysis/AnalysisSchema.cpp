@@ -1,7 +1,7 @@
 #include "analysis/AnalysisSchema.h"
 
 #include "store/StoreDb.h"
-#include "store/StoreSchema.h"
+#include "store/ServerDialect.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -41,7 +41,7 @@ StoreResult ensure(StoreDb& db) {
     QStringList names;
     if (r.ok())
         r = db.tableNames(names);
-    const QString text = db.isServer() ? StoreSchema::ServerTextType : QStringLiteral("text");
+    const QString text = db.isServer() ? ServerDialect::TextType : QStringLiteral("text");
     for (const auto& [table, sql] : tableStatements(text)) {
         if (!r.ok())
             break;

@@ -3,6 +3,7 @@
 #include "store/JetSql.h"
 #include "store/JetValFunction.h"
 #include "store/RowCopy.h"
+#include "store/ServerDialect.h"
 #include "store/StoreSchema.h"
 
 #include <QFile>
@@ -74,8 +75,8 @@ QString StoreDb::reasonText(int sqliteCode, const QString& engineText) {
     }
 }
 
-JetSql::Dialect StoreDb::dialect() const {
-    return isServer() ? JetSql::Dialect::PostgreSQL : JetSql::Dialect::SQLite;
+JetSql::Translation StoreDb::translate(const QString& sql) const {
+    return isServer() ? ServerDialect::translate(sql) : JetSql::translate(sql);
 }
 
 StoreResult StoreDb::statementFailure(const QSqlError& error) const {
@@ -207,14 +208,14 @@ StoreResult StoreDb::prepareServer() {
     r = begin();
     if (r.ok())
         r = lockForTransaction(SchemaLockKey);
-    for (const QString& sql : StoreSchema::createTableStatements(StoreSchema::ServerTextType) +
+    for (const QString& sql : StoreSchema::createTableStatements(ServerDialect::TextType) +
                                   StoreSchema::createIndexStatements()) {
         if (!r.ok())
             break;
         r = exec(sql);
     }
     if (r.ok() && !haveVal)
-        r = execNative(StoreSchema::serverValFunction());
+        r = execNative(ServerDialect::valFunction());
     if (r.ok())
         return commit();
     rollback();
@@ -344,7 +345,7 @@ StoreResult StoreDb::prepare(const QString& sql, QSqlQuery& query) {
     if (sql.trimmed().isEmpty())
         return StoreResult::failure(StoreResult::Kind::Failed,
                                     QStringLiteral("数据库操作失败：没有语句。"));
-    const JetSql::Translation t = JetSql::translate(sql, dialect());
+    const JetSql::Translation t = translate(sql);
     query = QSqlQuery(m_db);
     query.setForwardOnly(true);
     if (!query.prepare(t.sql))
@@ -394,7 +395,7 @@ StoreResult StoreDb::select(const QString& sql, QSqlQuery& query, const QVariant
 }
 
 StoreResult StoreDb::exec(const QString& sql, const QVariantList& values) {
-    const JetSql::Translation t = JetSql::translate(sql, dialect());
+    const JetSql::Translation t = translate(sql);
     if (t.attachFile.isEmpty()) {
         // A server prepares only statements that read or change rows; the rest (making
         // tables, transaction settings) go as they are.

@@ -16,7 +16,8 @@ struct sqlite3;
 // One connection to one database, for the length of one operation: opened at its start,
 // closed (and its Qt connection removed) when the object goes out of scope. The database is
 // a file, or a PostgreSQL server when the path is a server address (StoreAddress). Every
-// statement is written in the program's SQL form and translated by JetSql for the engine;
+// statement is written in the program's SQL form and translated for the engine (JetSql,
+// ServerDialect);
 // val() is registered on a file's connection before anything runs, and created on a server
 // with its tables.
 //
@@ -72,7 +73,6 @@ public:
 
     [[nodiscard]] const QString& path() const { return m_path; }
     [[nodiscard]] bool isServer() const { return m_address.isServer(); }
-    [[nodiscard]] JetSql::Dialect dialect() const;
     // The SQLite connection of a file; null on a server.
     [[nodiscard]] sqlite3* handle() const;
 
@@ -104,6 +104,7 @@ private:
     [[nodiscard]] StoreResult statementFailure(const QSqlError& error) const;
     [[nodiscard]] StoreResult connectServer(Access access);
     [[nodiscard]] StoreResult prepareServer();
+    [[nodiscard]] JetSql::Translation translate(const QString& sql) const;
     // Runs a statement exactly as written, without translation.
     [[nodiscard]] StoreResult execNative(const QString& sql);
 

@@ -4,6 +4,7 @@
 #include "bench/support/BenchSupport.h"
 #include "grouping/GroupData2Mdb.h"
 #include "store/JetSql.h"
+#include "store/ServerDialect.h"
 #include "store/ReadingLists.h"
 #include "store/StoreDb.h"
 #include "store/UploadSaver.h"
@@ -36,7 +37,7 @@ ServerColumn::ServerColumn(QString dir, int uploads, QString program)
     : m_dir(std::move(dir)), m_uploads(uploads), m_program(std::move(program)) {}
 
 QString ServerColumn::serverSql(const QString& sql) {
-    return JetSql::translate(sql, JetSql::Dialect::PostgreSQL).sql;
+    return ServerDialect::translate(sql).sql;
 }
 
 double ServerColumn::psql(const QStringList& commands) const {

@@ -2,7 +2,7 @@
 
 #include "grouping/BulkGroups.h"
 #include "grouping/GroupDefinitions.h"
-#include "store/JetSql.h"
+#include "store/ServerDialect.h"
 #include "store/StoreDb.h"
 #include "store/UploadSaver.h"
 
@@ -200,7 +200,7 @@ void Bench::PrintPlan(const QString& db, const QString& sql) {
         QByteArray plan;
         if (PsqlMs(db,
                    {QStringLiteral("explain ") +
-                    JetSql::translate(sql, JetSql::Dialect::PostgreSQL).sql},
+                    ServerDialect::translate(sql).sql},
                    &plan) >= 0)
             steps = QString::fromUtf8(plan).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     } else if (s.openDatabase(StoreDb::Access::ReadOnly).ok()) {
