@@ -5,7 +5,7 @@
 // Turns the statements the program is written in (bracketed names, single-quoted texts,
 // val(), #date# literals, "delete * from", "Insert Into [t] in 'file' select ...") into
 // statements SQLite runs. SQLite already takes bracketed names, single-quoted texts and
-// non-ASCII bare names; val() is a function registered on every connection (StoreDb).
+// non-ASCII bare names; val() is a function registered on every connection (FileStore).
 // Only the remaining forms are rewritten, and never inside quoted texts or brackets.
 // Another engine rewrites more through a Rewrite of its own (ServerDialect).
 class JetSql {

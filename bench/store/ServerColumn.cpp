@@ -4,7 +4,6 @@
 #include "bench/support/BenchSupport.h"
 #include "grouping/GroupData2Mdb.h"
 #include "store/JetSql.h"
-#include "store/ServerDialect.h"
 #include "store/ReadingLists.h"
 #include "store/StoreDb.h"
 #include "store/UploadSaver.h"
@@ -36,8 +35,8 @@ QString include(const QString& script) {
 ServerColumn::ServerColumn(QString dir, int uploads, QString program)
     : m_dir(std::move(dir)), m_uploads(uploads), m_program(std::move(program)) {}
 
-QString ServerColumn::serverSql(const QString& sql) {
-    return ServerDialect::translate(sql).sql;
+QString ServerColumn::serverSql(const QString& sql) const {
+    return StoreDb(m_address).nativeSql(sql);
 }
 
 double ServerColumn::psql(const QStringList& commands) const {
