@@ -16,6 +16,12 @@ namespace {
 constexpr qint64 GroupingLockKey = 0x7462677270;
 constexpr qint64 SchemaLockKey = 0x7462736368;
 
+StoreResult retryable(StoreResult r) {
+    if (r.kind() == StoreResult::Kind::CannotOpen || r.kind() == StoreResult::Kind::ConnectionLost)
+        r.markRetryable();
+    return r;
+}
+
 } // namespace
 
 ServerStore::ServerStore(QString path, int busyTimeoutMs)
@@ -35,10 +41,10 @@ StoreResult ServerStore::statementFailure(const QSqlError& error) {
         lost = !probe.exec(QStringLiteral("select 1"));
     }
     if (lost)
-        return StoreResult::failure(
+        return retryable(StoreResult::failure(
             StoreResult::Kind::ConnectionLost,
             QStringLiteral("与数据库服务器的连接中断：") + m_address.serverName() +
-                QStringLiteral("\n操作没有完成，服务器上的数据没有改变。"));
+                QStringLiteral("\n操作没有完成，服务器上的数据没有改变。")));
     return failed(error.databaseText());
 }
 
@@ -103,7 +109,7 @@ StoreResult ServerStore::connect(Access access) {
 }
 
 StoreResult ServerStore::openFile(Access access) {
-    return connect(access);
+    return retryable(connect(access));
 }
 
 StoreResult ServerStore::openDatabase(Access access) {
@@ -112,7 +118,7 @@ StoreResult ServerStore::openDatabase(Access access) {
         r = prepareDatabase();
     if (!r.ok())
         close();
-    return r;
+    return retryable(r);
 }
 
 StoreResult ServerStore::execNative(const QString& sql) {

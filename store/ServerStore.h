@@ -5,7 +5,7 @@
 
 // A database on a PostgreSQL server, named by a StoreAddress. The first connection that may
 // write makes the three tables and val() in an empty database; statements are translated by
-// ServerDialect.
+// ServerDialect. A failure to reach the server, or a connection lost on the way, is retryable.
 class ServerStore : public StoreConnection {
 public:
     explicit ServerStore(QString path, int busyTimeoutMs = DefaultBusyTimeoutMs);
