@@ -10,7 +10,6 @@ struct sqlite3;
 class FileStore : public StoreConnection {
 public:
     explicit FileStore(QString path, int busyTimeoutMs = DefaultBusyTimeoutMs);
-    ~FileStore() override = default;
 
     [[nodiscard]] StoreResult openDatabase(Access access) override;
     [[nodiscard]] StoreResult openFile(Access access) override;

@@ -9,7 +9,6 @@
 class ServerStore : public StoreConnection {
 public:
     explicit ServerStore(QString path, int busyTimeoutMs = DefaultBusyTimeoutMs);
-    ~ServerStore() override = default;
 
     [[nodiscard]] StoreResult openDatabase(Access access) override;
     [[nodiscard]] StoreResult openFile(Access access) override;
