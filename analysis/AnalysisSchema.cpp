@@ -1,7 +1,6 @@
 #include "analysis/AnalysisSchema.h"
 
 #include "store/StoreDb.h"
-#include "store/StoreSchema.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -37,12 +36,11 @@ StoreResult ensure(StoreDb& db) {
     // copies making them at once take turns under the server lock.
     StoreResult r = db.begin();
     if (r.ok())
-        r = db.lockForTransaction(StoreDb::SchemaLockKey);
+        r = db.lockForTransaction(StoreDb::Lock::Schema);
     QStringList names;
     if (r.ok())
         r = db.tableNames(names);
-    const QString text = db.isServer() ? StoreSchema::ServerTextType : QStringLiteral("text");
-    for (const auto& [table, sql] : tableStatements(text)) {
+    for (const auto& [table, sql] : tableStatements(db.textType())) {
         if (!r.ok())
             break;
         if (!names.contains(table))

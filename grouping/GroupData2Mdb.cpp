@@ -10,20 +10,9 @@
 
 namespace {
 
-// The whole sensor number of a value: the nearest integer, halves away from zero. A
-// server's integer cast fails on a number beyond its range rather than saturating, so there
-// such numbers, which have no slot anyway, become -1.
-QString wholeNumberOf(const StoreDb& db, const QString& value) {
-    if (!db.isServer())
-        return QStringLiteral("cast(round(%1) as integer)").arg(value);
-    return QStringLiteral("case when abs(%1) < 1e9 then cast(round(cast(%1 as numeric)) as "
-                          "integer) else -1 end")
-        .arg(value);
-}
-
 // The whole sensor number of a text.
 QString wholeNumber(const StoreDb& db, const QString& column) {
-    return wholeNumberOf(db, QStringLiteral("val(%1)").arg(column));
+    return db.wholeNumber(QStringLiteral("val(%1)").arg(column));
 }
 
 // The distinct upload date-times, newest first.
@@ -59,39 +48,10 @@ StoreResult fillUploadTimes(StoreDb& db, const QStringList& times) {
     return r;
 }
 
-// SensorSlots: every upload's value per whole sensor number 0..1999. Rows go in in the
-// order they were stored, so for a sensor held twice the later reading replaces the
-// earlier one.
+// SensorSlots: every upload's value per whole sensor number 0..1999; for a sensor held
+// twice, the reading stored later.
 StoreResult fillSensorSlots(StoreDb& db) {
-    if (db.isServer()) {
-        // The server's equivalent of replacing: of the rows of one sensor and upload, the
-        // last stored is kept. The inner query works out each val() once, on all the
-        // server's cores, which only a new table's query may use; without the fence (offset
-        // 0) the server would copy the number's expression into every comparison made on
-        // it, and call val() again for each.
-        StoreResult r = db.exec(
-            QStringLiteral(
-                "create temp table [SensorSlots] as select distinct on (d, n) d as [日期时间], "
-                "n as [编号], v as [温度值] from (select d, %1 as n, v, c from (select "
-                "[日期时间] as d, val([编号]) as nv, val([温度值]) as v, ctid as c from [表1] "
-                "where [日期时间] <> '' offset 0) r) s where n between 0 and 1999 "
-                "order by d, n, c desc")
-                .arg(wholeNumberOf(db, QStringLiteral("nv"))));
-        if (r.ok())
-            r = db.exec(QStringLiteral(
-                "alter table [SensorSlots] add primary key ([日期时间], [编号])"));
-        return r;
-    }
-    const QString number = wholeNumber(db, QStringLiteral("[编号]"));
-    StoreResult r = db.exec(QStringLiteral(
-        "create temp table [SensorSlots] ([日期时间] text not null, [编号] integer not null, "
-        "[温度值], primary key ([日期时间], [编号])) without rowid"));
-    if (!r.ok())
-        return r;
-    return db.exec(QStringLiteral("insert or replace into [SensorSlots] select [日期时间], %1, "
-                                  "val([温度值]) from [表1] where [日期时间] <> '' and %1 between "
-                                  "0 and 1999 order by rowid")
-                       .arg(number));
+    return db.makeLatestReadings(QStringLiteral("SensorSlots"), 1999);
 }
 
 // Stations: the groups in the order their records are written, each slot as its whole
@@ -144,7 +104,7 @@ GroupingRun GroupData2Mdb(const QString& dbPath) {
         return run;
     // Two runs from two computers take turns; readers see the old records until the new
     // ones are committed.
-    if (r = db.lockForTransaction(StoreDb::GroupingLockKey); !r.ok()) {
+    if (r = db.lockForTransaction(StoreDb::Lock::Grouping); !r.ok()) {
         db.rollback();
         return run;
     }

@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QVector>
 
+#include <optional>
+
 namespace {
 
 enum class TokenKind { Space, Quoted, Bracket, DoubleQuoted, Date, Word, Other };
@@ -82,6 +84,19 @@ QString unquote(const QString& quoted) {
         quoted.mid(1, quoted.size() >= 2 && quoted.endsWith(QLatin1Char('\'')) ? quoted.size() - 2
                                                                                : quoted.size() - 1);
     return inner.replace(QStringLiteral("''"), QStringLiteral("'"));
+}
+
+std::optional<JetSql::Piece> pieceOf(TokenKind kind) {
+    switch (kind) {
+    case TokenKind::Bracket:
+        return JetSql::Piece::Bracketed;
+    case TokenKind::DoubleQuoted:
+        return JetSql::Piece::DoubleQuoted;
+    case TokenKind::Word:
+        return JetSql::Piece::Word;
+    default:
+        return std::nullopt;
+    }
 }
 
 // Indexes of the tokens that carry meaning (not blanks).
@@ -173,31 +188,13 @@ QString JetSql::dateLiteralText(const QString& inner) {
     return out;
 }
 
-QString JetSql::serverName(const QString& name) {
-    QString lower = name;
-    for (QChar& c : lower)
-        if (c.unicode() < 0x80)
-            c = c.toLower();
-    return QLatin1Char('"') + lower.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-           QLatin1Char('"');
-}
-
-JetSql::Translation JetSql::translate(const QString& jetSql, Dialect dialect) {
+JetSql::Translation JetSql::translate(const QString& jetSql, Rewrite rewrite) {
     QVector<Token> tokens = tokenize(jetSql);
     for (Token& t : tokens) {
-        if (t.kind == TokenKind::Date) {
+        if (t.kind == TokenKind::Date)
             t.text = quoted(dateLiteralText(t.text.mid(1, t.text.size() - 2)));
-        } else if (dialect == Dialect::PostgreSQL) {
-            if (t.kind == TokenKind::Bracket)
-                t.text = serverName(t.text.mid(1, t.text.endsWith(QLatin1Char(']'))
-                                                      ? t.text.size() - 2
-                                                      : t.text.size() - 1));
-            else if (t.kind == TokenKind::DoubleQuoted)
-                t.text = quoted(t.text.mid(1, t.text.size() - 2).replace(QStringLiteral("\"\""),
-                                                                         QStringLiteral("\"")));
-            else if (isWord(t, "rowid"))
-                t.text = QStringLiteral("ctid");
-        }
+        else if (const std::optional<Piece> piece = pieceOf(t.kind); rewrite && piece)
+            t.text = rewrite(*piece, t.text);
     }
     dropDeleteStar(tokens);
     Translation out;

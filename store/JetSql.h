@@ -5,17 +5,15 @@
 // Turns the statements the program is written in (bracketed names, single-quoted texts,
 // val(), #date# literals, "delete * from", "Insert Into [t] in 'file' select ...") into
 // statements SQLite runs. SQLite already takes bracketed names, single-quoted texts and
-// non-ASCII bare names; val() is a function registered on every connection (StoreDb).
+// non-ASCII bare names; val() is a function registered on every connection (FileStore).
 // Only the remaining forms are rewritten, and never inside quoted texts or brackets.
-//
-// For a PostgreSQL server more is rewritten: bracketed names become quoted names in lower
-// case, as the server folds bare names, so names stay case-insensitive as they are in the
-// statement language; double-quoted texts become single-quoted ones; rowid, the stored
-// order of SQLite's rows, becomes the server's row position ctid. val() is a function the
-// program creates on the server.
+// Another engine rewrites more through a Rewrite of its own (ServerDialect).
 class JetSql {
 public:
-    enum class Dialect { SQLite, PostgreSQL };
+    // The pieces of a statement an engine may read differently from SQLite.
+    enum class Piece { Bracketed, DoubleQuoted, Word };
+    // Returns the engine's text for a piece, given as written (with its brackets or quotes).
+    using Rewrite = QString (*)(Piece piece, const QString& text);
 
     struct Translation {
         QString sql;
@@ -26,11 +24,7 @@ public:
 
     static inline const QString AttachedSchema = QStringLiteral("jet_in");
 
-    [[nodiscard]] static Translation translate(const QString& jetSql,
-                                             Dialect dialect = Dialect::SQLite);
-
-    // A name as the server stores it: quoted, ASCII letters in lower case.
-    [[nodiscard]] static QString serverName(const QString& name);
+    [[nodiscard]] static Translation translate(const QString& jetSql, Rewrite rewrite = nullptr);
 
     // A text as a single-quoted SQL literal, inner quotes doubled.
     [[nodiscard]] static QString quoted(const QString& text);

@@ -2,14 +2,11 @@
 
 #include "store/ReadingTexts.h"
 #include "store/RowTexts.h"
-#include "store/StoreAddress.h"
 #include "store/StoreDb.h"
 
 #include <QElapsedTimer>
 
 #include <algorithm>
-
-#include <sqlite3.h>
 
 namespace {
 
@@ -33,11 +30,10 @@ ReadingsLoader::~ReadingsLoader() {
 }
 
 void ReadingsLoader::start() {
-    // A server works out every row's place for the limited statement as for the whole one;
-    // run side by side, each would take the server's time from the other and the first
-    // screen would wait for both. So there the whole statement follows the limited one, on
-    // the same connection.
-    if (StoreAddress(m_dbPath).isServer()) {
+    // Where the limited statement costs as much as the whole one, run side by side each
+    // would take the engine's time from the other and the first screen would wait for both.
+    // There the whole statement follows the limited one, on the same connection.
+    if (!StoreDb(m_dbPath).quickPreview()) {
         m_thread = std::thread([this] {
             {
                 StoreDb db(m_dbPath);
@@ -67,9 +63,9 @@ void ReadingsLoader::start() {
 void ReadingsLoader::cancel() {
     m_cancelled = true;
     const std::lock_guard<std::mutex> lock(m_mutex);
-    for (sqlite3* handle : m_handles)
-        if (handle)
-            sqlite3_interrupt(handle);
+    for (StoreDb* reading : m_reading)
+        if (reading)
+            reading->interrupt();
 }
 
 void ReadingsLoader::wait() {
@@ -79,9 +75,9 @@ void ReadingsLoader::wait() {
         m_previewThread.join();
 }
 
-void ReadingsLoader::setHandle(Reading reading, sqlite3* handle) {
+void ReadingsLoader::setReading(Reading reading, StoreDb* db) {
     const std::lock_guard<std::mutex> lock(m_mutex);
-    m_handles[reading == Reading::Preview ? 0 : 1] = handle;
+    m_reading[reading == Reading::Preview ? 0 : 1] = db;
 }
 
 bool ReadingsLoader::takeBatch(Batch& out) {
@@ -151,10 +147,10 @@ QString ReadingsLoader::previewStatement(const QString& sql) {
 }
 
 void ReadingsLoader::runPreview(StoreDb& db) {
-    setHandle(Reading::Preview, db.handle());
+    setReading(Reading::Preview, &db);
     // A statement that cannot be limited this way simply shows nothing early.
     (void)read(db, Reading::Preview, previewStatement(m_sql));
-    setHandle(Reading::Preview, nullptr);
+    setReading(Reading::Preview, nullptr);
 }
 
 void ReadingsLoader::runWhole(StoreDb& db, const StoreResult& opened) {
@@ -163,9 +159,9 @@ void ReadingsLoader::runWhole(StoreDb& db, const StoreResult& opened) {
         m_error = opened;
         return;
     }
-    setHandle(Reading::Whole, db.handle());
+    setReading(Reading::Whole, &db);
     const qint64 rows = read(db, Reading::Whole, m_sql);
-    setHandle(Reading::Whole, nullptr);
+    setReading(Reading::Whole, nullptr);
     const std::lock_guard<std::mutex> lock(m_mutex);
     m_total = rows;
 }
@@ -174,8 +170,8 @@ void ReadingsLoader::finish() {
     // The preview may still be sorting; its rows are not wanted any more.
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_handles[0])
-            sqlite3_interrupt(m_handles[0]);
+        if (m_reading[0])
+            m_reading[0]->interrupt();
     }
     if (m_previewThread.joinable())
         m_previewThread.join();

@@ -16,7 +16,6 @@
 class ReadingTexts;
 class RowTexts;
 class StoreDb;
-struct sqlite3;
 
 // Reads the rows of one fill on threads of their own, with connections of their own, and
 // hands them over in batches. The window thread never waits for the table to be sorted or
@@ -24,10 +23,10 @@ struct sqlite3;
 // SQLite finds without sorting the whole table, so the first screen shows at once; and the
 // whole statement, whose rows replace the first ones (identical unless rows tie in the
 // order) and continue the list. Once the whole statement hands rows, the limited one's
-// later rows are dropped. On a server the two run one after the other on one
-// connection, since there each costs a pass over every row.
+// later rows are dropped. Where the engine's limited statement is no quicker (a server),
+// the two run one after the other on one connection.
 //
-// Rows are read straight from SQLite (through Qt SQL from a server) and kept as the texts of their row of 表1, each text
+// Rows are read through RowTexts and kept as the texts of their row of 表1, each text
 // stored once; the pane's cells are made from them only for the rows that are looked at.
 // The reading thread never waits for the window thread.
 class ReadingsLoader {
@@ -92,7 +91,8 @@ private:
     qint64 consume(Reading reading, RowTexts& rows);
     qint64 failed(Reading reading, const StoreResult& why);
     void hand(Batch& local, Reading reading, bool last);
-    void setHandle(Reading reading, sqlite3* handle);
+    // The connection `reading` runs on, which cancel() interrupts; null when none.
+    void setReading(Reading reading, StoreDb* db);
 
     QString m_dbPath;
     ReadingsLayout::Fill m_fill;
@@ -112,5 +112,5 @@ private:
     // text indexes follow them.
     quint32 m_previewTexts = 0;
     bool m_wholeHanded = false;
-    sqlite3* m_handles[2] = {nullptr, nullptr};
+    StoreDb* m_reading[2] = {nullptr, nullptr};
 };

@@ -14,10 +14,10 @@ public:
     // Deletes every reading of the upload with exactly this date-time text.
     [[nodiscard]] static StoreResult deleteUpload(const QString& dbPath, const QString& dateTime);
 
-    // Copies the database file to `target`, replacing a file already there. The copy is
-    // taken page by page through SQLite, so it is whole and consistent even if another
-    // connection is reading or a crashed save left its journal behind, and it is built
-    // beside the target and renamed into place, so a failure never leaves half a file.
+    // Copies the database to the file `target`, replacing a file already there. The copy is
+    // whole and consistent even if another connection is reading or a crashed save left its
+    // journal behind, and it is built beside the target and renamed into place, so a
+    // failure never leaves half a file.
     [[nodiscard]] static StoreResult backup(const QString& dbPath, const QString& target);
 
     // Appends every reading of the backup file's 表1 to the database, duplicates included,

@@ -1,6 +1,6 @@
 #include "store/RowCopy.h"
 
-#include "store/StoreDb.h"
+#include "store/StoreConnection.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -28,7 +28,7 @@ QString insertStatement(const QString& table, const QStringList& columns, int ro
 
 } // namespace
 
-RowCopy::Inserter::Inserter(StoreDb& to, QString table, QStringList columns)
+RowCopy::Inserter::Inserter(StoreConnection& to, QString table, QStringList columns)
     : m_to(to), m_table(std::move(table)), m_columns(std::move(columns)) {}
 
 StoreResult RowCopy::Inserter::add(const QVariant& value) {
@@ -45,10 +45,10 @@ StoreResult RowCopy::Inserter::flush() {
     return done;
 }
 
-StoreResult RowCopy::append(StoreDb& from, const QString& select, StoreDb& to,
+StoreResult RowCopy::append(StoreConnection& from, const QString& select, StoreConnection& to,
                             const QString& table) {
     QSqlQuery source;
-    StoreResult r = from.select(select, source);
+    StoreResult r = from.select(select, source, {});
     if (!r.ok())
         return r;
     const QSqlRecord record = source.record();
@@ -66,8 +66,7 @@ StoreResult RowCopy::append(StoreDb& from, const QString& select, StoreDb& to,
         }
     }
     if (r.ok() && source.lastError().isValid())
-        return StoreResult::failure(StoreResult::Kind::Failed,
-                                    QStringLiteral("数据库操作失败：") + source.lastError().text());
+        return StoreConnection::failed(source.lastError().text());
     if (r.ok())
         r = insert.flush();
     return r;

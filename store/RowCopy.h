@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QVariantList>
 
-class StoreDb;
+class StoreConnection;
 
 // Copies rows between two databases of either engine, a file and a server or two of a
 // kind: the rows of a select on one connection are appended to a table on the other, many
@@ -18,14 +18,14 @@ namespace RowCopy {
 // rows to a statement.
 class Inserter {
 public:
-    Inserter(StoreDb& to, QString table, QStringList columns);
+    Inserter(StoreConnection& to, QString table, QStringList columns);
     // Takes the next value; inserts once a statement's worth of rows is waiting.
     [[nodiscard]] StoreResult add(const QVariant& value);
     // Inserts the rows still waiting.
     [[nodiscard]] StoreResult flush();
 
 private:
-    StoreDb& m_to;
+    StoreConnection& m_to;
     QString m_table;
     QStringList m_columns;
     QVariantList m_values;
@@ -33,7 +33,7 @@ private:
 
 // Appends every row of `select` on `from` to `table` of `to`, each value in the column of
 // the same name.
-[[nodiscard]] StoreResult append(StoreDb& from, const QString& select, StoreDb& to,
+[[nodiscard]] StoreResult append(StoreConnection& from, const QString& select, StoreConnection& to,
                                  const QString& table);
 
 } // namespace RowCopy

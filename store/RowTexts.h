@@ -2,21 +2,19 @@
 
 #include "store/StoreResult.h"
 
-#include <QByteArray>
-#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
 class StoreDb;
-struct sqlite3_stmt;
+class TextCursor;
 
 // Walks the rows of one select on an open store and hands the texts of the chosen columns
-// as UTF-8. Millions of rows pass through here: a file's statement is stepped directly,
-// without a QVariant per value, and its texts are read in place; a server's go through
-// Qt SQL.
+// as UTF-8. Millions of rows pass through here: the engine walks them its quickest way
+// (TextCursor), and a text is read in place, without a copy per value where it can be.
 class RowTexts {
 public:
     // `columns` are found in the statement's result by name, in any case; one it lacks
@@ -41,10 +39,6 @@ public:
 private:
     StoreDb& m_db;
     QStringList m_columns;
-    sqlite3_stmt* m_statement = nullptr;
-    int m_step = 0;
-    QSqlQuery m_query;
-    std::vector<int> m_fields;
+    std::unique_ptr<TextCursor> m_cursor;
     std::vector<std::string_view> m_cells;
-    std::vector<QByteArray> m_bytes;
 };

@@ -5,7 +5,7 @@
 // Where the readings are kept: a database file on this computer, or a database on a
 // PostgreSQL server written as "postgresql://user@host:port/database". Every window and
 // operation is handed this one text as "the database path" and passes it on unchanged;
-// only StoreDb looks inside it.
+// only the store looks inside it (StoreDb to choose the engine, ServerStore to connect).
 //
 // The program never stores a password. One in the address (from the environment) is used
 // as it is; otherwise libpq reads ~/.pgpass or PGPASSFILE, and a password the user types

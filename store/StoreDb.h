@@ -1,42 +1,42 @@
 #pragma once
 
-#include "store/JetSql.h"
-#include "store/StoreAddress.h"
+#include "store/StoreConnection.h"
 #include "store/StoreResult.h"
 
-#include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <QVector>
 
-class QSqlError;
-class QSqlQuery;
-struct sqlite3;
+#include <memory>
 
-// One connection to one database, for the length of one operation: opened at its start,
-// closed (and its Qt connection removed) when the object goes out of scope. The database is
-// a file, or a PostgreSQL server when the path is a server address (StoreAddress). Every
-// statement is written in the program's SQL form and translated by JetSql for the engine;
-// val() is registered on a file's connection before anything runs, and created on a server
-// with its tables.
+class QSqlQuery;
+class TextCursor;
+
+// One connection to the readings' database, for the length of one operation: opened at its
+// start, closed (and its Qt connection removed) when the object goes out of scope. The path
+// names a database file (FileStore) or a PostgreSQL server (StoreAddress, ServerStore).
+// Callers say what they need and the engine behind decides how; none asks which it is.
+// Statements are written in the program's SQL form (JetSql) and translated for the engine.
 //
 // Queries made through a StoreDb must be destroyed before it; declaring them after it in
 // the same scope does that.
 class StoreDb {
 public:
-    enum class Access { ReadWrite, ReadOnly };
+    using Access = StoreConnection::Access;
+    using Lock = StoreConnection::Lock;
 
-    // How long a statement waits for another connection's lock before it fails. A view
-    // still reading in the background holds a read lock for a moment; writers wait for it.
-    static constexpr int DefaultBusyTimeoutMs = 10000;
-
-    explicit StoreDb(QString path, int busyTimeoutMs = DefaultBusyTimeoutMs);
+    // `busyTimeoutMs`: how long a statement waits for another connection's lock before it
+    // fails. A view still reading in the background holds a read lock for a moment; writers
+    // wait for it.
+    explicit StoreDb(const QString& path,
+                     int busyTimeoutMs = StoreConnection::DefaultBusyTimeoutMs);
     ~StoreDb();
     StoreDb(const StoreDb&) = delete;
     StoreDb& operator=(const StoreDb&) = delete;
 
-    // The program's database: made with its three empty tables when the file is missing.
-    // A file that is locked, unreadable, not a database or lacks a table is refused with
+    // The program's database: a file is made with its three empty tables when it is missing;
+    // one that is locked, unreadable, not a database or lacks a table is refused with
     // CannotOpen and left exactly as it was. A server database without the tables gets them
     // and val(); a server that cannot be reached or refuses the user gives CannotOpen, or
     // NeedsPassword when it wants a password nobody has given.
@@ -57,9 +57,14 @@ public:
     [[nodiscard]] StoreResult run(QSqlQuery& query);
     // Checks, without running it, that a statement can run and only reads rows.
     [[nodiscard]] StoreResult checkSelect(const QString& sql);
+    // Starts a select whose rows are walked as the UTF-8 texts of `columns` (RowTexts).
+    [[nodiscard]] StoreResult selectTexts(const QString& sql, const QStringList& columns,
+                                          std::unique_ptr<TextCursor>& rows);
 
-    // The file's own tables by name, in their stored order (SQLite's tables left out).
+    // The database's own tables by name, in their stored order (the engine's left out).
     [[nodiscard]] StoreResult tableNames(QStringList& names);
+    // The column type of the program's text columns in a table it makes.
+    [[nodiscard]] QString textType() const;
 
     // Replaces every row of `table` with `rows`, each a value per column in order (a null
     // value stored as empty text), all in one transaction: a failure leaves the old rows.
@@ -69,48 +74,41 @@ public:
     [[nodiscard]] StoreResult begin();
     [[nodiscard]] StoreResult commit();
     void rollback();
+    // Waits, on a server, until no other copy of the program holds `lock`, and holds it
+    // until the transaction ends; a file's writers already take turns.
+    [[nodiscard]] StoreResult lockForTransaction(Lock lock);
 
-    [[nodiscard]] const QString& path() const { return m_path; }
-    [[nodiscard]] bool isServer() const { return m_address.isServer(); }
-    [[nodiscard]] JetSql::Dialect dialect() const;
-    // The SQLite connection of a file; null on a server.
-    [[nodiscard]] sqlite3* handle() const;
+    // An expression for the whole number nearest to the number `value`, halves away from
+    // zero; one far beyond any sensor number may come out as -1.
+    [[nodiscard]] QString wholeNumber(const QString& value) const;
+    // Makes the temporary table `table` ([日期时间], [编号], [温度值]) of the readings of 表1
+    // that have a date-time and whose whole sensor number lies in 0..lastNumber: that
+    // number and val() of the temperature, one row per upload and number, where a sensor
+    // was read twice in one upload the reading stored later.
+    [[nodiscard]] StoreResult makeLatestReadings(const QString& table, int lastNumber);
 
-    // The key of the server-side lock of the grouping run.
-    static constexpr qint64 GroupingLockKey = 0x7462677270;
-    // The key of the lock under which a first connection makes the tables.
-    static constexpr qint64 SchemaLockKey = 0x7462736368;
+    // Whether the first rows of a select, read on a second connection beside the whole
+    // select, come at once: there a limited read shows the first screen early.
+    [[nodiscard]] bool quickPreview() const;
+    // Makes a statement running on this connection stop soon; callable from any thread
+    // while the connection is open.
+    void interrupt();
 
-    // Waits for the server-side lock `key` until the transaction ends; nothing on a file,
-    // whose writers already take turns.
-    [[nodiscard]] StoreResult lockForTransaction(qint64 key);
+    // Writes the whole database into `file`, a new database file of the program's form,
+    // consistent even while others read or write. A failure's message gives only the reason.
+    [[nodiscard]] StoreResult backupInto(const QString& file);
+    // Appends every reading of table `table` of the database file `backupFile` to 表1, all
+    // or none. A backup file that cannot be opened gives CannotOpen.
+    [[nodiscard]] StoreResult appendReadings(const QString& backupFile, const QString& table);
 
-    // "数据库文件无法打开：" + path + reason.
-    [[nodiscard]] static QString cannotOpenText(const QString& path, const QString& reason);
-    // The reason of a failed statement in words, from SQLite's result code.
-    [[nodiscard]] static QString reasonText(const QSqlError& error);
-    // The same from SQLite's own result code, and the engine's words for anything else.
-    [[nodiscard]] static QString reasonText(int sqliteCode, const QString& engineText);
+    // The engine's plan for a statement, one line per step.
+    [[nodiscard]] StoreResult queryPlan(const QString& sql, QStringList& steps);
+    // A statement as the engine is given it.
+    [[nodiscard]] QString nativeSql(const QString& sql) const;
+
     // A query's failed read: "数据库操作失败：" + its reason.
     [[nodiscard]] static StoreResult readFailure(const QSqlQuery& query);
 
 private:
-    // Makes a new database file at path with the three empty tables and the indexes. The
-    // file is built under another name and renamed into place, so a crash never leaves a
-    // half-made database behind.
-    [[nodiscard]] static StoreResult createFile(const QString& path);
-    [[nodiscard]] StoreResult connect(Access access);
-    [[nodiscard]] StoreResult checkTables(Access access);
-    [[nodiscard]] StoreResult statementFailure(const QSqlError& error) const;
-    [[nodiscard]] StoreResult connectServer(Access access);
-    [[nodiscard]] StoreResult prepareServer();
-    // Runs a statement exactly as written, without translation.
-    [[nodiscard]] StoreResult execNative(const QString& sql);
-
-    QString m_path;
-    StoreAddress m_address;
-    bool m_readOnly = false;
-    QString m_name;
-    int m_busyTimeoutMs;
-    QSqlDatabase m_db;
+    std::unique_ptr<StoreConnection> m_store;
 };

@@ -37,7 +37,13 @@ public:
     // The complete text for a message box; empty on success.
     [[nodiscard]] const QString& message() const { return m_message; }
 
+    // A database on the network that could not be reached, refused the connection or went
+    // away: nothing was changed, and the same operation may pass when tried again later.
+    [[nodiscard]] bool retryable() const { return m_retryable; }
+    void markRetryable() { m_retryable = true; }
+
 private:
     Kind m_kind = Kind::Ok;
     QString m_message;
+    bool m_retryable = false;
 };

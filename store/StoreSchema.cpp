@@ -28,21 +28,3 @@ QStringList StoreSchema::createIndexStatements() {
     return {QStringLiteral("Create Index If Not Exists [%1] On [表1] ([日期时间])")
                 .arg(indexNames().first())};
 }
-
-QString StoreSchema::serverValFunction() {
-    // Short plain numbers convert directly; only an exponent or a very long number can leave
-    // the range of a double, and only those pay for catching the conversion's error.
-    return QStringLiteral(
-        "create or replace function val(t text) returns double precision "
-        "language plpgsql immutable strict parallel safe as $val$\n"
-        "declare m text := substring(t from "
-        "'^[ \\t]*([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)');\n"
-        "begin\n"
-        "  if m is null then return 0; end if;\n"
-        "  if length(m) < 300 and m !~* 'e' then return m::double precision; end if;\n"
-        "  begin\n"
-        "    return m::double precision;\n"
-        "  exception when others then return 0;\n"
-        "  end;\n"
-        "end $val$");
-}

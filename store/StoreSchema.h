@@ -12,8 +12,10 @@ public:
     static inline const QString Stations = QStringLiteral("测量数据");
 
     [[nodiscard]] static QStringList tables() { return {Readings, Groups, Stations}; }
+    // The columns of 表1 in their order, as a statement lists them.
+    static inline const QString ReadingColumns = QStringLiteral("[日期时间],[编号],[温度值]");
     // `textType` is the columns' type: "text" in the file; on a server, text compared byte by
-    // byte, so that every order is the file's.
+    // byte, so that every order is the file's (ServerDialect::TextType).
     // Each leaves a table that already exists as it is: a server database may hold some.
     [[nodiscard]] static QStringList createTableStatements(const QString& textType = QStringLiteral("text"));
 
@@ -24,12 +26,4 @@ public:
     // be written at all; the views show their first screen without it (ReadingsLoader).
     [[nodiscard]] static QStringList indexNames();
     [[nodiscard]] static QStringList createIndexStatements();
-
-    // A server's text columns sort by code point, as the file's do, whatever the database's
-    // locale (the database is UTF-8, where that is byte order).
-    static inline const QString ServerTextType = QStringLiteral("text collate ucs_basic");
-    // val() on a server, with the rule of JetVal::leadingNumber: blanks and tabs, a sign,
-    // digits with a fraction, an exponent only when digits follow; 0 when there is no
-    // number or it lies outside the range of a double. Immutable, so an index may use it.
-    [[nodiscard]] static QString serverValFunction();
 };

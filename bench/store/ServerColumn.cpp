@@ -35,8 +35,8 @@ QString include(const QString& script) {
 ServerColumn::ServerColumn(QString dir, int uploads, QString program)
     : m_dir(std::move(dir)), m_uploads(uploads), m_program(std::move(program)) {}
 
-QString ServerColumn::serverSql(const QString& sql) {
-    return JetSql::translate(sql, JetSql::Dialect::PostgreSQL).sql;
+QString ServerColumn::serverSql(const QString& sql) const {
+    return StoreDb(m_address).nativeSql(sql);
 }
 
 double ServerColumn::psql(const QStringList& commands) const {

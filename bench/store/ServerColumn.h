@@ -27,7 +27,8 @@ private:
     // psql on the bench database, running statements in the program's SQL form (translated
     // for the server) or backslash commands as they are.
     [[nodiscard]] double psql(const QStringList& commands) const;
-    [[nodiscard]] static QString serverSql(const QString& sql);
+    // A statement in the program's SQL form as the server is given it.
+    [[nodiscard]] QString serverSql(const QString& sql) const;
 
     QString m_dir;
     int m_uploads;

@@ -2,7 +2,6 @@
 
 #include "grouping/BulkGroups.h"
 #include "grouping/GroupDefinitions.h"
-#include "store/JetSql.h"
 #include "store/StoreDb.h"
 #include "store/UploadSaver.h"
 
@@ -195,20 +194,8 @@ Bench::Timings Bench::MedianRuns(int runs, const std::function<double(int)>& our
 void Bench::PrintPlan(const QString& db, const QString& sql) {
     QStringList steps;
     StoreDb s(db);
-    if (s.isServer()) {
-        // The server's driver prepares every statement, and an explain cannot be prepared.
-        QByteArray plan;
-        if (PsqlMs(db,
-                   {QStringLiteral("explain ") +
-                    JetSql::translate(sql, JetSql::Dialect::PostgreSQL).sql},
-                   &plan) >= 0)
-            steps = QString::fromUtf8(plan).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    } else if (s.openDatabase(StoreDb::Access::ReadOnly).ok()) {
-        QSqlQuery q;
-        if (s.select(QStringLiteral("explain query plan ") + sql, q).ok())
-            while (q.next())
-                steps.append(q.value(3).toString());
-    }
+    if (s.openDatabase(StoreDb::Access::ReadOnly).ok())
+        (void)s.queryPlan(sql, steps);
     for (const QString& step : steps)
         std::printf("    plan: %s\n", qPrintable(step));
 }

@@ -6,7 +6,6 @@
 #include "common/ui/WaitingPanel.h"
 #include "store/ReadingLists.h"
 #include "store/ReadingsModel.h"
-#include "store/StoreAddress.h"
 #include "store/UploadSaver.h"
 #include "store/ui/FrmDataManage.h"
 #include "store/ui/FrmDatabaseSetting.h"
@@ -67,10 +66,7 @@ bool StoreController::Save2Mdb(const QAbstractItemModel& upload) {
         // list for another try. A server that went away, during the save or since the last
         // one, is worth another try later, and the engineer must know the upload is not lost.
         QString text = r.message();
-        const bool serverAway =
-            r.kind() == StoreResult::Kind::ConnectionLost ||
-            (r.kind() == StoreResult::Kind::CannotOpen && StoreAddress(m_databasePath).isServer());
-        if (serverAway)
+        if (r.retryable())
             text += QStringLiteral("\n设备数据没有保存，仍在列表中，可以稍后再次保存。");
         warn(text);
         return false;

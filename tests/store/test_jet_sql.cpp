@@ -1,5 +1,6 @@
 #include "common/NumberText.h"
 #include "store/JetSql.h"
+#include "store/ServerDialect.h"
 #include "store/StoreDb.h"
 #include "tests/store/StoreFixture.h"
 
@@ -7,7 +8,7 @@
 #include <QSqlRecord>
 #include <QTest>
 
-// The statements the program is written in, and what SQLite is given for them.
+// The statements the program is written in, and what SQLite and a server are given for them.
 class TestJetSql : public QObject {
     Q_OBJECT
 
@@ -91,6 +92,28 @@ private slots:
         const JetSql::Translation t = JetSql::translate(jet);
         QCOMPARE(t.sql, sqlite);
         QCOMPARE(t.attachFile, attach);
+    }
+
+    void serverReadsNamesInLowerCaseAndRowOrderAsCtid_data() {
+        QTest::addColumn<QString>("jet");
+        QTest::addColumn<QString>("server");
+        QTest::newRow("bracketed names, ASCII folded")
+            << "select [MyId], [表1].[T1] from [表1] order by ROWID"
+            << "select \"myid\", \"表1\".\"t1\" from \"表1\" order by ctid";
+        QTest::newRow("double-quoted text") << "select \"a'b\"\"c\" as X, 'rowid'"
+                                            << "select 'a''b\"c' as X, 'rowid'";
+        QTest::newRow("quote in a name") << "select [a\"b]" << "select \"a\"\"b\"";
+        QTest::newRow("delete star, date literal")
+            << "delete * from [表1] where [日期时间] < #4/30/2008#"
+            << "delete from \"表1\" where \"日期时间\" < '2008-04-30'";
+        QTest::newRow("insert into another file")
+            << "Insert Into [表1] in 'b.mdb' select * from [表1]"
+            << "Insert Into jet_in.\"表1\" select * from \"表1\"";
+    }
+    void serverReadsNamesInLowerCaseAndRowOrderAsCtid() {
+        QFETCH(QString, jet);
+        QFETCH(QString, server);
+        QCOMPARE(ServerDialect::translate(jet).sql, server);
     }
 
     void valReadsTheLeadingNumber_data() {

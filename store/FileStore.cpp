@@ -1,0 +1,302 @@
+#include "store/FileStore.h"
+
+#include "store/FileTextCursor.h"
+#include "store/JetValFunction.h"
+#include "store/SqliteReason.h"
+#include "store/StoreAddress.h"
+#include "store/StoreSchema.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlResult>
+
+#include <sqlite3.h>
+
+FileStore::FileStore(QString path, int busyTimeoutMs)
+    : StoreConnection(std::move(path), busyTimeoutMs) {}
+
+StoreResult FileStore::cannotOpen(const QString& path, const QString& reason) {
+    return StoreResult::failure(StoreResult::Kind::CannotOpen,
+                                QStringLiteral("数据库文件无法打开：") + path + QLatin1Char('\n') +
+                                    reason);
+}
+
+JetSql::Translation FileStore::translate(const QString& sql) const {
+    return JetSql::translate(sql);
+}
+
+StoreResult FileStore::statementFailure(const QSqlError& error) {
+    return failed(reasonText(error));
+}
+
+QString FileStore::reasonText(const QSqlError& error) const {
+    return SqliteReason::of(error);
+}
+
+QString FileStore::tableNamesStatement() const {
+    return QStringLiteral("select name from sqlite_master where type = 'table' and "
+                          "name not like 'sqlite%'");
+}
+
+StoreResult FileStore::connect(Access access) {
+    (void)addConnection(QStringLiteral("QSQLITE"));
+    m_db.setDatabaseName(m_path);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs);
+    if (access == Access::ReadOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    m_db.setConnectOptions(options);
+    if (!m_db.open()) {
+        const QString reason = reasonText(m_db.lastError());
+        close();
+        return cannotOpen(m_path, reason);
+    }
+    sqlite3* h = handle();
+    if (!h || JetVal::registerSqlFunction(h) != SQLITE_OK) {
+        close();
+        return cannotOpen(m_path, QStringLiteral("数据库引擎无法使用。"));
+    }
+    return {};
+}
+
+StoreResult FileStore::openFile(Access access) {
+    // SQLite would quietly make an empty file where none is; a chosen file must exist.
+    if (!QFileInfo(m_path).isFile())
+        return cannotOpen(m_path, QStringLiteral("文件不存在。"));
+    return connect(access);
+}
+
+StoreResult FileStore::openDatabase(Access access) {
+    if (!QFileInfo::exists(m_path)) {
+        StoreResult made = createFile(m_path);
+        if (!made.ok())
+            return made;
+    }
+    StoreResult r = openFile(access);
+    if (r.ok())
+        r = checkTables(access);
+    // With a write-ahead log, a write never waits for a view still reading, nor a view for
+    // a write. Where the file system cannot keep one (some network shares) the file keeps
+    // its rollback journal, and writers wait for readers as before.
+    if (r.ok() && access == Access::ReadWrite)
+        (void)exec(QStringLiteral("pragma journal_mode=wal"), {});
+    if (!r.ok())
+        close();
+    return r;
+}
+
+StoreResult FileStore::checkTables(Access access) {
+    QStringList names;
+    StoreResult r = tableNames(names);
+    if (!r.ok())
+        return cannotOpen(m_path, r.message());
+    for (const QString& table : StoreSchema::tables())
+        if (!names.contains(table))
+            return cannotOpen(m_path, QStringLiteral("缺少数据表“%1”。").arg(table));
+
+    if (access == Access::ReadWrite) {
+        // A file made elsewhere (or by an earlier version) gets the indexes on its first
+        // writable use. They only make reading quicker, so a failure here is no failure of
+        // the operation; the operation's own statements report any real problem.
+        QStringList missing = StoreSchema::indexNames();
+        QSqlQuery q(m_db);
+        q.exec(QStringLiteral("select name from sqlite_master where type = 'index'"));
+        while (q.next())
+            missing.removeAll(q.value(0).toString());
+        q.finish();
+        if (!missing.isEmpty())
+            for (const QString& sql : StoreSchema::createIndexStatements())
+                (void)exec(sql, {});
+    }
+    return {};
+}
+
+StoreResult FileStore::createFile(const QString& path) {
+    const QString building = path + QStringLiteral(".new");
+    QFile::remove(building);
+    {
+        // SQLite reads an empty file as an empty database.
+        QFile empty(building);
+        if (!empty.open(QIODevice::WriteOnly))
+            return cannotOpen(path, QStringLiteral("无法创建该文件。") + empty.errorString());
+    }
+    {
+        FileStore db(building);
+        StoreResult r = db.openFile(Access::ReadWrite);
+        if (r.ok())
+            r = db.begin();
+        for (const QString& sql :
+             StoreSchema::createTableStatements() + StoreSchema::createIndexStatements()) {
+            if (!r.ok())
+                break;
+            r = db.exec(sql, {});
+        }
+        if (r.ok())
+            r = db.commit();
+        if (!r.ok()) {
+            db.close();
+            QFile::remove(building);
+            return cannotOpen(path, QStringLiteral("无法创建该文件。"));
+        }
+    }
+    // Another start may have made the file meanwhile; then that one is used.
+    if (!QFile::rename(building, path)) {
+        QFile::remove(building);
+        if (!QFileInfo::exists(path))
+            return cannotOpen(path, QStringLiteral("无法创建该文件。"));
+    }
+    return {};
+}
+
+sqlite3* FileStore::handle() const {
+    if (!m_db.isOpen())
+        return nullptr;
+    const QVariant v = m_db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(v.constData());
+}
+
+StoreResult FileStore::exec(const QString& sql, const QVariantList& values) {
+    const JetSql::Translation t = translate(sql);
+    return t.attachFile.isEmpty() ? execTranslated(t.sql, values) : execAttached(t, values);
+}
+
+StoreResult FileStore::execAttached(const JetSql::Translation& t, const QVariantList& values) {
+    // Rows go between a server and a file only through a copy (RowCopy).
+    if (StoreAddress(t.attachFile).isServer())
+        return crossEngineRefusal();
+    // Attaching a missing file would make an empty one; the target must already exist.
+    if (!QFileInfo(t.attachFile).isFile())
+        return failed(t.attachFile + QStringLiteral(" 不存在。"));
+    QSqlQuery attach(m_db);
+    attach.prepare(QStringLiteral("attach database ? as ") + JetSql::AttachedSchema);
+    attach.addBindValue(t.attachFile);
+    if (!attach.exec())
+        return statementFailure(attach.lastError());
+    attach.finish();
+    const StoreResult r = execTranslated(t.sql, values);
+    QSqlQuery detach(m_db);
+    detach.exec(QStringLiteral("detach database ") + JetSql::AttachedSchema);
+    return r;
+}
+
+StoreResult FileStore::checkSelect(const QString& sql) {
+    QSqlQuery query;
+    StoreResult r = prepare(sql, query);
+    if (!r.ok())
+        return r;
+    const QVariant v = query.result()->handle();
+    sqlite3_stmt* stmt = v.isValid() && qstrcmp(v.typeName(), "sqlite3_stmt*") == 0
+                             ? *static_cast<sqlite3_stmt* const*>(v.constData())
+                             : nullptr;
+    if (!stmt || !sqlite3_stmt_readonly(stmt) || sqlite3_column_count(stmt) == 0)
+        return notAQuery();
+    return {};
+}
+
+StoreResult FileStore::lockForTransaction(Lock) {
+    // A file's writers already take turns.
+    return {};
+}
+
+QString FileStore::textType() const {
+    return QStringLiteral("text");
+}
+
+QString FileStore::wholeNumber(const QString& value) const {
+    return QStringLiteral("cast(round(%1) as integer)").arg(value);
+}
+
+StoreResult FileStore::makeLatestReadings(const QString& table, int lastNumber) {
+    StoreResult r = exec(QStringLiteral("create temp table [%1] ([日期时间] text not null, [编号] "
+                                        "integer not null, [温度值], primary key ([日期时间], "
+                                        "[编号])) without rowid")
+                             .arg(table),
+                         {});
+    if (!r.ok())
+        return r;
+    // Rows go in in the order they were stored, so for a sensor held twice the later reading
+    // replaces the earlier one.
+    return exec(QStringLiteral("insert or replace into [%1] select [日期时间], %2, val([温度值]) "
+                               "from [表1] where [日期时间] <> '' and %2 between 0 and %3 order "
+                               "by rowid")
+                    .arg(table, wholeNumber(QStringLiteral("val([编号])")))
+                    .arg(lastNumber),
+                {});
+}
+
+StoreResult FileStore::selectTexts(const QString& sql, const QStringList& columns,
+                                   std::unique_ptr<TextCursor>& rows) {
+    return FileTextCursor::start(handle(), translate(sql).sql, columns, rows);
+}
+
+bool FileStore::quickPreview() const {
+    return true;
+}
+
+void FileStore::interrupt() {
+    if (sqlite3* h = handle())
+        sqlite3_interrupt(h);
+}
+
+int FileStore::copyPages(FileStore& copy) const {
+    sqlite3_backup* job = sqlite3_backup_init(copy.handle(), "main", handle(), "main");
+    if (!job)
+        return sqlite3_errcode(copy.handle());
+    int rc = sqlite3_backup_step(job, -1);
+    const int finish = sqlite3_backup_finish(job);
+    if (rc == SQLITE_DONE)
+        rc = finish;
+    // A backup is a single file of its own, readable wherever it is carried, whatever
+    // journal the program's database keeps.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(copy.handle(), "pragma journal_mode=delete", nullptr, nullptr, nullptr);
+    return rc;
+}
+
+StoreResult FileStore::backupInto(const QString& file) {
+    {
+        QFile empty(file);
+        if (!empty.open(QIODevice::WriteOnly))
+            return StoreResult::failure(StoreResult::Kind::Failed, empty.errorString());
+    }
+    int rc = SQLITE_ERROR;
+    {
+        FileStore copy(file);
+        if (copy.openFile(Access::ReadWrite).ok())
+            rc = copyPages(copy);
+    }
+    if (rc != SQLITE_OK)
+        return StoreResult::failure(StoreResult::Kind::Failed,
+                                    QString::fromUtf8(sqlite3_errstr(rc)));
+    return {};
+}
+
+StoreResult FileStore::appendReadings(const QString& backupFile, const QString& table) {
+    const QString& columns = StoreSchema::ReadingColumns;
+    if (QFileInfo(backupFile).canonicalFilePath() == QFileInfo(m_path).canonicalFilePath()) {
+        // The database itself was chosen: its readings are appended once more, and the file
+        // is not attached to itself.
+        return exec(QStringLiteral("Insert Into [表1](%1) select %1 from [表1]").arg(columns), {});
+    }
+    // Columns are named rather than taken with *, so a backup whose table lists them in
+    // another order still lands each value in its own column.
+    FileStore backup(backupFile);
+    if (StoreResult r = backup.openFile(Access::ReadWrite); !r.ok())
+        return r;
+    return backup.exec(QStringLiteral("Insert Into [表1](%1) in %2 select %1 from [%3]")
+                           .arg(columns, JetSql::quoted(m_path), table),
+                       {});
+}
+
+StoreResult FileStore::queryPlan(const QString& sql, QStringList& steps) {
+    QSqlQuery q;
+    if (StoreResult r = select(QStringLiteral("explain query plan ") + sql, q, {}); !r.ok())
+        return r;
+    while (q.next())
+        steps.append(q.value(3).toString());
+    return {};
+}

@@ -1,0 +1,316 @@
+#include "store/ServerStore.h"
+
+#include "store/FileStore.h"
+#include "store/QueryTextCursor.h"
+#include "store/RowCopy.h"
+#include "store/ServerDialect.h"
+#include "store/StoreSchema.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+// The keys of the server-side locks.
+constexpr qint64 GroupingLockKey = 0x7462677270;
+constexpr qint64 SchemaLockKey = 0x7462736368;
+
+StoreResult retryable(StoreResult r) {
+    if (r.kind() == StoreResult::Kind::CannotOpen || r.kind() == StoreResult::Kind::ConnectionLost)
+        r.markRetryable();
+    return r;
+}
+
+} // namespace
+
+ServerStore::ServerStore(QString path, int busyTimeoutMs)
+    : StoreConnection(std::move(path), busyTimeoutMs), m_address(m_path) {}
+
+JetSql::Translation ServerStore::translate(const QString& sql) const {
+    return ServerDialect::translate(sql);
+}
+
+StoreResult ServerStore::statementFailure(const QSqlError& error) {
+    const QString code = error.nativeErrorCode();
+    // Class 08 is a broken connection, 57P0x a server shutting down; a failure without
+    // any code is a connection that no longer answers.
+    bool lost = code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P"));
+    if (!lost && code.isEmpty()) {
+        QSqlQuery probe(m_db);
+        lost = !probe.exec(QStringLiteral("select 1"));
+    }
+    if (lost)
+        return retryable(StoreResult::failure(
+            StoreResult::Kind::ConnectionLost,
+            QStringLiteral("与数据库服务器的连接中断：") + m_address.serverName() +
+                QStringLiteral("\n操作没有完成，服务器上的数据没有改变。")));
+    return failed(error.databaseText());
+}
+
+QString ServerStore::reasonText(const QSqlError& error) const {
+    return error.text();
+}
+
+QString ServerStore::tableNamesStatement() const {
+    return QStringLiteral("select c.relname from pg_class c join pg_namespace n on n.oid = "
+                          "c.relnamespace where n.nspname = current_schema() and c.relkind in "
+                          "('r', 'p') order by c.oid");
+}
+
+StoreResult ServerStore::refused(StoreResult::Kind kind, const QString& reason) {
+    close();
+    return StoreResult::failure(kind, QStringLiteral("无法连接数据库服务器：") +
+                                          m_address.serverName() + QLatin1Char('\n') + reason);
+}
+
+StoreResult ServerStore::refusal(const QString& engineText) {
+    const auto says = [&engineText](const char* words) {
+        return engineText.contains(QLatin1String(words), Qt::CaseInsensitive);
+    };
+    if (says("no password supplied"))
+        return refused(StoreResult::Kind::NeedsPassword,
+                       QStringLiteral("服务器要求用户“%1”的密码。").arg(m_address.user()));
+    if (says("password authentication failed") || says("authentication failed"))
+        return refused(StoreResult::Kind::CannotOpen,
+                       QStringLiteral("用户名“%1”或密码不对。").arg(m_address.user()));
+    if (says("database") && says("does not exist"))
+        return refused(StoreResult::Kind::CannotOpen,
+                       QStringLiteral("服务器上没有数据库“%1”。").arg(m_address.database()));
+    if (says("role") && says("does not exist"))
+        return refused(StoreResult::Kind::CannotOpen,
+                       QStringLiteral("服务器上没有用户“%1”。").arg(m_address.user()));
+    return refused(
+        StoreResult::Kind::CannotOpen,
+        QStringLiteral("服务器没有应答。请检查服务器地址、端口和网络，以及服务器是否在运行。"));
+}
+
+StoreResult ServerStore::connect(Access access) {
+    m_readOnly = access == Access::ReadOnly;
+    if (!addConnection(QStringLiteral("QPSQL")))
+        return refused(StoreResult::Kind::CannotOpen,
+                       QStringLiteral("本程序缺少 PostgreSQL 数据库驱动。"));
+    m_db.setHostName(m_address.host());
+    m_db.setPort(m_address.port());
+    m_db.setDatabaseName(m_address.database());
+    m_db.setUserName(m_address.user());
+    const QString password = m_address.password();
+    if (!password.isEmpty())
+        m_db.setPassword(password);
+    QString options = QStringLiteral("connect_timeout=%1;application_name=thermbook")
+                          .arg(std::max(1, m_busyTimeoutMs / 1000));
+    // A view's connection cannot write, whatever statement the user typed.
+    if (access == Access::ReadOnly)
+        options += QStringLiteral(";options=--default_transaction_read_only=on");
+    m_db.setConnectOptions(options);
+    if (m_db.open())
+        return {};
+    return refusal(m_db.lastError().databaseText() + m_db.lastError().driverText());
+}
+
+StoreResult ServerStore::openFile(Access access) {
+    return retryable(connect(access));
+}
+
+StoreResult ServerStore::openDatabase(Access access) {
+    StoreResult r = connect(access);
+    if (r.ok())
+        r = prepareDatabase();
+    if (!r.ok())
+        close();
+    return retryable(r);
+}
+
+StoreResult ServerStore::execNative(const QString& sql) {
+    QSqlQuery q(m_db);
+    if (!q.exec(sql))
+        return statementFailure(q.lastError());
+    return {};
+}
+
+StoreResult ServerStore::prepareDatabase() {
+    QStringList names;
+    StoreResult r = tableNames(names);
+    if (!r.ok())
+        return r;
+    bool haveVal = false;
+    {
+        QSqlQuery q(m_db);
+        if (q.exec(QStringLiteral("select to_regprocedure('val(text)') is not null")) && q.next())
+            haveVal = q.value(0).toBool();
+    }
+    QStringList missing;
+    for (const QString& table : StoreSchema::tables())
+        if (!names.contains(table))
+            missing.append(table);
+    if (missing.isEmpty() && haveVal)
+        return {};
+    // A reading connection cannot make anything; a writing one makes it first.
+    if (m_readOnly) {
+        r = ServerStore(m_path).openDatabase(Access::ReadWrite);
+        return r.ok() ? prepareDatabase() : r;
+    }
+    return makeMissing(haveVal, missing);
+}
+
+StoreResult ServerStore::makeMissing(bool haveVal, const QStringList& missing) {
+    // Two copies starting on an empty database at once take turns; the second finds
+    // everything made and makes nothing twice.
+    StoreResult r = begin();
+    if (r.ok())
+        r = lockForTransaction(Lock::Schema);
+    for (const QString& sql : StoreSchema::createTableStatements(ServerDialect::TextType) +
+                                  StoreSchema::createIndexStatements()) {
+        if (!r.ok())
+            break;
+        r = exec(sql, {});
+    }
+    if (r.ok() && !haveVal)
+        r = execNative(ServerDialect::valFunction());
+    if (r.ok())
+        return commit();
+    rollback();
+    const QString what =
+        missing.isEmpty() ? QStringLiteral("函数 val()")
+                          : QStringLiteral("数据表“%1”").arg(missing.join(QStringLiteral("”、“")));
+    return StoreResult::failure(
+        StoreResult::Kind::CannotOpen,
+        QStringLiteral(
+            "数据库服务器 %1 上还没有本程序的%2，用户“%3”也无权建立它们（需要在数据库的 public "
+            "模式中建立对象的权限）。\n请数据库管理员按说明书中的脚本准备数据库。\n")
+                .arg(m_address.serverName(), what, m_address.user()) +
+            r.message());
+}
+
+StoreResult ServerStore::exec(const QString& sql, const QVariantList& values) {
+    const JetSql::Translation t = translate(sql);
+    // Rows go between a server and a file only through a copy (RowCopy).
+    if (!t.attachFile.isEmpty())
+        return crossEngineRefusal();
+    // A server prepares only statements that read or change rows; the rest (making
+    // tables, transaction settings) go as they are.
+    return values.isEmpty() ? execNative(t.sql) : execTranslated(t.sql, values);
+}
+
+StoreResult ServerStore::checkSelect(const QString& sql) {
+    QSqlQuery query;
+    StoreResult r = prepare(sql, query);
+    if (!r.ok())
+        return r;
+    // The server has parsed the statement; the views read on connections that cannot
+    // write, so a statement that would write fails there rather than changing anything.
+    const QString head = sql.trimmed().section(QRegularExpression(QStringLiteral("[\\s(]")), 0, 0,
+                                               QString::SectionSkipEmpty);
+    if (head.compare(QLatin1String("select"), Qt::CaseInsensitive) != 0 &&
+        head.compare(QLatin1String("with"), Qt::CaseInsensitive) != 0)
+        return notAQuery();
+    return {};
+}
+
+StoreResult ServerStore::lockForTransaction(Lock lock) {
+    // Waits for the lock until the transaction ends.
+    const qint64 key = lock == Lock::Grouping ? GroupingLockKey : SchemaLockKey;
+    return execNative(QStringLiteral("select pg_advisory_xact_lock(%1)").arg(key));
+}
+
+QString ServerStore::textType() const {
+    return ServerDialect::TextType;
+}
+
+QString ServerStore::wholeNumber(const QString& value) const {
+    // The integer cast fails on a number beyond its range rather than saturating, so such
+    // numbers become -1.
+    return QStringLiteral("case when abs(%1) < 1e9 then cast(round(cast(%1 as numeric)) as "
+                          "integer) else -1 end")
+        .arg(value);
+}
+
+StoreResult ServerStore::makeLatestReadings(const QString& table, int lastNumber) {
+    // Of the rows of one sensor and upload, the last stored is kept. The inner query works
+    // out each val() once, on all the server's cores, which only a new table's query may
+    // use; without the fence (offset 0) the server would copy the number's expression into
+    // every comparison made on it, and call val() again for each.
+    StoreResult r = exec(
+        QStringLiteral(
+            "create temp table [%1] as select distinct on (d, n) d as [日期时间], n as [编号], "
+            "v as [温度值] from (select d, %2 as n, v, c from (select [日期时间] as d, "
+            "val([编号]) as nv, val([温度值]) as v, ctid as c from [表1] where [日期时间] <> '' "
+            "offset 0) r) s where n between 0 and %3 order by d, n, c desc")
+            .arg(table, wholeNumber(QStringLiteral("nv")))
+            .arg(lastNumber),
+        {});
+    if (r.ok())
+        r = exec(QStringLiteral("alter table [%1] add primary key ([日期时间], [编号])").arg(table),
+                 {});
+    return r;
+}
+
+StoreResult ServerStore::selectTexts(const QString& sql, const QStringList& columns,
+                                     std::unique_ptr<TextCursor>& rows) {
+    QSqlQuery query;
+    if (StoreResult r = select(sql, query, {}); !r.ok())
+        return r;
+    rows = std::make_unique<QueryTextCursor>(std::move(query), columns);
+    return {};
+}
+
+bool ServerStore::quickPreview() const {
+    // The server works out every row's place for a limited statement as for the whole one.
+    return false;
+}
+
+void ServerStore::interrupt() {
+    // A statement on the server runs to its end; the reader stops taking its rows.
+}
+
+StoreResult ServerStore::backupInto(const QString& file) {
+    // The tables are written into a new file of the program's form. The reads share one
+    // snapshot, so the copy is consistent while other computers keep saving.
+    StoreResult r = begin();
+    if (r.ok())
+        r = exec(QStringLiteral("set transaction isolation level repeatable read"), {});
+    if (!r.ok())
+        return r;
+    FileStore copy(file);
+    r = copy.openDatabase(Access::ReadWrite);
+    if (r.ok())
+        r = copy.begin();
+    for (const QString& table : StoreSchema::tables()) {
+        if (!r.ok())
+            break;
+        r = RowCopy::append(*this, QStringLiteral("select * from [%1]").arg(table), copy, table);
+    }
+    if (r.ok())
+        r = copy.commit();
+    rollback();
+    if (r.ok())
+        r = copy.exec(QStringLiteral("pragma journal_mode=delete"), {});
+    return r;
+}
+
+StoreResult ServerStore::appendReadings(const QString& backupFile, const QString& table) {
+    // The server cannot read the file: its rows are read here and sent over.
+    FileStore backup(backupFile);
+    StoreResult r = backup.openFile(Access::ReadOnly);
+    if (!r.ok())
+        return r;
+    r = begin();
+    if (r.ok())
+        r = RowCopy::append(
+            backup, QStringLiteral("select %1 from [%2]").arg(StoreSchema::ReadingColumns, table),
+            *this, StoreSchema::Readings);
+    if (r.ok())
+        return commit();
+    rollback();
+    return r;
+}
+
+StoreResult ServerStore::queryPlan(const QString& sql, QStringList& steps) {
+    // An explain cannot be prepared; it goes as it is.
+    QSqlQuery q(m_db);
+    if (!q.exec(QStringLiteral("explain ") + translate(sql).sql))
+        return statementFailure(q.lastError());
+    while (q.next())
+        steps.append(q.value(0).toString());
+    return {};
+}

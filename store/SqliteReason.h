@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class QSqlError;
+
+// The reason of a failed SQLite call in the user's words, from SQLite's result code.
+class SqliteReason {
+public:
+    // From SQLite's own result code, and the engine's words for anything else.
+    [[nodiscard]] static QString of(int sqliteCode, const QString& engineText);
+    // The same for a failure reported through Qt SQL.
+    [[nodiscard]] static QString of(const QSqlError& error);
+};
