@@ -362,5 +362,5 @@ void frmMain::mnuHelpContents_Click() {
 
 void frmMain::mnuHelpAbout_Click() {
     frmAbout about(m_state, this);
-    about.exec();
+    m_prompts.runDialog(about);
 }

@@ -1,24 +1,10 @@
 #include "common/Clock.h"
 
-#include "common/ClockTimer.h"
-
 #include <algorithm>
 #include <cmath>
 
 int Clock::msSinceMidnight() const {
     return now().time().msecsSinceStartOfDay();
-}
-
-void Clock::arm(ClockTimer& timer, int ms) {
-    timer.m_timer.start(timerInterval(ms));
-}
-
-void Clock::disarm(ClockTimer& timer) {
-    timer.m_timer.stop();
-}
-
-void Clock::fire(ClockTimer& timer) {
-    timer.elapse();
 }
 
 QDateTime SystemClock::now() const {

@@ -22,11 +22,13 @@ public:
 protected:
     friend class ClockTimer;
 
-    // Starts `timer` on its wait of ms milliseconds of this clock's time, or stops it. A clock
-    // on real time hands the wait to the timer's own QTimer; a clock that a test steps keeps
-    // the wait itself and fires the timer when its time gets there.
-    virtual void arm(ClockTimer& timer, int ms);
-    virtual void disarm(ClockTimer& timer);
+    // A clock on real time leaves each timer to wait on its own QTimer and answers false. A
+    // clock that a test steps keeps the wait itself, answers true, and fires the timer when its
+    // time gets there.
+    [[nodiscard]] virtual bool holdWait(ClockTimer& /*timer*/, int /*ms*/) { return false; }
+    virtual void dropWait(ClockTimer& /*timer*/) {}
+    // Ends a held wait: the timer times out as if its own QTimer had. Defined beside the timer,
+    // so that a clock need not know a timer's inside.
     static void fire(ClockTimer& timer);
 };
 

@@ -23,14 +23,16 @@ void ClockTimer::start(int ms) {
     stop();
     m_ms = ms > 0 ? ms : 0;
     m_active = true;
-    m_clock.arm(*this, m_ms);
+    if (!m_clock.holdWait(*this, m_ms))
+        m_timer.start(m_clock.timerInterval(m_ms));
 }
 
 void ClockTimer::stop() {
     if (!m_active)
         return;
     m_active = false;
-    m_clock.disarm(*this);
+    m_timer.stop();
+    m_clock.dropWait(*this);
 }
 
 void ClockTimer::elapse() {
@@ -39,4 +41,8 @@ void ClockTimer::elapse() {
     if (!m_repeating)
         m_active = false;
     emit timeout();
+}
+
+void Clock::fire(ClockTimer& timer) {
+    timer.elapse();
 }

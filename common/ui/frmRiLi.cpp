@@ -1,5 +1,7 @@
 #include "common/ui/frmRiLi.h"
 
+#include "common/Prompts.h"
+
 #include <QCalendarWidget>
 #include <QDate>
 #include <QLabel>
@@ -51,7 +53,7 @@ QLabel* frmRiLi::DateLabel(int index, const QString& tip, QWidget* parent, QObje
     return label;
 }
 
-void frmRiLi::PickInto(QWidget* owner, int index) {
+void frmRiLi::PickInto(Prompts& prompts, QWidget* owner, int index) {
     frmRiLi picker(owner);
     picker.tag = index;
     picker.Obj = owner;
@@ -65,7 +67,7 @@ void frmRiLi::PickInto(QWidget* owner, int index) {
     picker.Calendar1->setSelectedDate(QDate::fromString(shown, QStringLiteral("yyyy-MM-dd")));
     // The stored form, not the system's short date, so the label can always be read back.
     picker.Label1->setText(shown);
-    picker.exec();
+    prompts.runDialog(picker);
 }
 
 QLabel* frmRiLi::ArrayLabel(QWidget* owner, const QString& name, int index) {

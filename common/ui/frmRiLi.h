@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class Prompts;
 class QCalendarWidget;
 class QLabel;
 class QPushButton;
@@ -32,7 +33,7 @@ public:
                                            QObject* clicks);
     // Lets the user pick the date of `owner`'s date label `index` (0 the start, 1 the end)
     // and writes it there.
-    static void PickInto(QWidget* owner, int index);
+    static void PickInto(Prompts& prompts, QWidget* owner, int index);
 
 public slots:
     void cmdOK_Click();

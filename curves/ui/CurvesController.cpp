@@ -1,5 +1,6 @@
 #include "curves/ui/CurvesController.h"
 
+#include "common/Prompts.h"
 #include "curves/ui/frmWenduQuxian.h"
 
 #include <QWidget>
@@ -11,5 +12,5 @@ CurvesController::CurvesController(QWidget* parent, Prompts& prompts, Clock& clo
 
 void CurvesController::MenuDraw_Click() {
     frmWenduQuxian window(m_chart, m_prompts, m_clock, m_parent);
-    window.exec();
+    m_prompts.runDialog(window);
 }

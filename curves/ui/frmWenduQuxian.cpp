@@ -247,7 +247,7 @@ bool frmWenduQuxian::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmWenduQuxian::Label1_Click(int index) {
-    frmRiLi::PickInto(this, index);
+    frmRiLi::PickInto(m_prompts, this, index);
     if (index == 0)
         setLabelDate(1, labelDate(0).addDays(1));
     else

@@ -165,7 +165,7 @@ void frmWenduBaobiao::Label1_Click(int index) {
     // The list and the notices stay as they are while the workbook is written from them.
     if (m_work.busy())
         return;
-    frmRiLi::PickInto(this, index);
+    frmRiLi::PickInto(m_prompts, this, index);
     GetData();
 }
 

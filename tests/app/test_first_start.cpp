@@ -11,7 +11,6 @@
 #include "tests/store/StoreFixture.h"
 #include "tests/support/LoginAnswer.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "tests/support/WhenShown.h"
 #include "tests/support/WindowParts.h"
 
 #include <QAbstractItemModel>
@@ -110,9 +109,9 @@ private slots:
         auto main = start(db.dir());
         QVERIFY(main);
         QString told;
-        whenShown<frmAbout>([&told](frmAbout* about) {
-            told = about->lblDataPlace->text();
-            about->cmdOK->click();
+        m_prompts.answerDialog<frmAbout>([&told](frmAbout& about) {
+            told = about.lblDataPlace->text();
+            about.cmdOK->click();
         });
         main->action(QStringLiteral("mnuHelpAbout"))->trigger();
         QVERIFY2(told.contains(QDir::toNativeSeparators(db.dbPath())), qPrintable(told));

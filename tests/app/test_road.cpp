@@ -30,7 +30,6 @@
 #include "tests/support/PaneRows.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/SimReadings.h"
-#include "tests/support/WhenShown.h"
 #include "tests/support/WindowParts.h"
 
 #include <QAction>
@@ -308,17 +307,15 @@ private slots:
         m_prompts.answer(Answer::Yes); // print so many pages
         m_prompts.choose(bmp);
         QImage chart;
-        whenShown<frmWenduQuxian>(
-            [&](frmWenduQuxian* w) {
-                const auto close = qScopeGuard([w] { w->cmdExit->click(); });
-                QTRY_COMPARE(w->Text1->toPlainText(), MyFunctions::HasDataText);
-                QCOMPARE(w->Combo1->currentText(), QStringLiteral("0001"));
-                QCOMPARE(w->Combo1->count(), Stations);
-                chart = w->Picture1->image();
-                w->CmdPrn->click();
-                w->cmd2Bmp->click();
-            },
-            WhenShownLongWork);
+        m_prompts.answerDialog<frmWenduQuxian>([&](frmWenduQuxian& w) {
+            const auto close = qScopeGuard([&w] { w.cmdExit->click(); });
+            QTRY_COMPARE(w.Text1->toPlainText(), MyFunctions::HasDataText);
+            QCOMPARE(w.Combo1->currentText(), QStringLiteral("0001"));
+            QCOMPARE(w.Combo1->count(), Stations);
+            chart = w.Picture1->image();
+            w.CmdPrn->click();
+            w.cmd2Bmp->click();
+        });
         action("MenuDraw")->trigger();
         QVERIFY(waitForLongWork(m_main->longWork()));
         QVERIFY(!chart.isNull());

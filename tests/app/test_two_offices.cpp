@@ -20,7 +20,6 @@
 #include "tests/support/PaneRows.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/SimReadings.h"
-#include "tests/support/WhenShown.h"
 #include "tests/support/WindowParts.h"
 #include "tools/pgcluster/PgCluster.h"
 
@@ -168,15 +167,13 @@ private slots:
             QString station;
             QString status;
             // The window opens once the stations have been grouped twice, beside it.
-            whenShown<frmWenduQuxian>(
-                [&](frmWenduQuxian* w) {
-                    const auto close = qScopeGuard([w] { w->cmdExit->click(); });
-                    QTRY_COMPARE(w->Text1->toPlainText(), MyFunctions::HasDataText);
-                    station = w->Combo1->currentText();
-                    QCOMPARE(w->Combo1->count(), Stations);
-                    chart = w->Picture1->image();
-                },
-                WhenShownLongWork);
+            office.prompts.answerDialog<frmWenduQuxian>([&](frmWenduQuxian& w) {
+                const auto close = qScopeGuard([&w] { w.cmdExit->click(); });
+                QTRY_COMPARE(w.Text1->toPlainText(), MyFunctions::HasDataText);
+                station = w.Combo1->currentText();
+                QCOMPARE(w.Combo1->count(), Stations);
+                chart = w.Picture1->image();
+            });
             office.action("MenuDraw")->trigger();
             QVERIFY(waitForLongWork(office.main->longWork()));
             QCOMPARE(listed, Stations);

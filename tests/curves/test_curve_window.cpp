@@ -9,7 +9,6 @@
 #include "tests/store/StationRecordRows.h"
 #include "tests/store/StoreFixture.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "tests/support/WhenShown.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCalendarWidget>
@@ -149,12 +148,12 @@ private slots:
         w.Label1[1]->setText(QStringLiteral("2008-04-11"));
         QString shownTitle;
         QString shownDate;
-        whenShown<frmRiLi>([&](frmRiLi* picker) {
-            shownTitle = picker->windowTitle();
-            shownDate = picker->Label1->text();
-            picker->Calendar1->setSelectedDate(picked);
-            emit picker->Calendar1->clicked(picked);
-            picker->cmdOK->click();
+        m_prompts.answerDialog<frmRiLi>([&](frmRiLi& picker) {
+            shownTitle = picker.windowTitle();
+            shownDate = picker.Label1->text();
+            picker.Calendar1->setSelectedDate(picked);
+            emit picker.Calendar1->clicked(picked);
+            picker.cmdOK->click();
         });
         QTest::mouseClick(w.Label1[index], Qt::LeftButton);
         QCOMPARE(shownTitle, title);
@@ -284,9 +283,9 @@ private slots:
     void controllerShowsTheWindowModally() {
         CurvesController controller(nullptr, m_prompts, m_clock, m_store.dbPath());
         QString shown;
-        whenShown<frmWenduQuxian>([&shown](frmWenduQuxian* w) {
-            shown = w->objectName();
-            w->cmdExit->click();
+        m_prompts.answerDialog<frmWenduQuxian>([&shown](frmWenduQuxian& w) {
+            shown = w.objectName();
+            w.cmdExit->click();
         });
         controller.MenuDraw_Click();
         QCOMPARE(shown, QStringLiteral("frm温度曲线"));

@@ -9,7 +9,6 @@
 #include "tests/support/LongWorkWait.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TmpfsMount.h"
-#include "tests/support/WhenShown.h"
 #include "tests/support/WindowParts.h"
 
 #include <QCalendarWidget>
@@ -140,13 +139,13 @@ private slots:
 
     void theCalendarSetsTheStartDateAndRefreshes() {
         auto w = opened();
-        whenShown<frmRiLi>([](frmRiLi* picker) {
-            QCOMPARE(picker->windowTitle(), QStringLiteral("图形开始日期设定："));
-            QCOMPARE(picker->Label2->text(), QStringLiteral("图形开始日期设定于："));
-            QCOMPARE(picker->Calendar1->selectedDate(), QDate(2008, 4, 10));
-            picker->Calendar1->setSelectedDate(QDate(2008, 3, 31));
-            emit picker->Calendar1->clicked(QDate(2008, 3, 31));
-            picker->cmdOK->click();
+        m_prompts.answerDialog<frmRiLi>([](frmRiLi& picker) {
+            QCOMPARE(picker.windowTitle(), QStringLiteral("图形开始日期设定："));
+            QCOMPARE(picker.Label2->text(), QStringLiteral("图形开始日期设定于："));
+            QCOMPARE(picker.Calendar1->selectedDate(), QDate(2008, 4, 10));
+            picker.Calendar1->setSelectedDate(QDate(2008, 3, 31));
+            emit picker.Calendar1->clicked(QDate(2008, 3, 31));
+            picker.cmdOK->click();
         });
         QTest::mouseClick(PartAt<QLabel>(*w, "Label1", 0), Qt::LeftButton);
         QCOMPARE(PartAt<QLabel>(*w, "Label1", 0)->text(), QStringLiteral("2008-03-31"));

@@ -13,5 +13,3 @@ inline constexpr int LongWorkLimitMs = 120000;
     return QTest::qWaitFor([&work] { return !work.busy(); }, LongWorkLimitMs);
 }
 
-// The tries of whenShown() for a window that opens once long work has ended.
-inline constexpr int WhenShownLongWork = LongWorkLimitMs / 10;

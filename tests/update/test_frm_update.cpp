@@ -1,6 +1,5 @@
 #include "common/Clock.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "tests/support/WhenShown.h"
 #include "tests/update/TestHttpServer.h"
 #include "tests/update/TestSigner.h"
 #include "update/ui/FrmUpdate.h"
@@ -38,14 +37,14 @@ private slots:
         UpdateController controller(&owner, prompts, clock, {dir.filePath("program"), false},
                                     [&ended] { ended = true; }, {signer.publicKey()});
         QStringList lines;
-        whenShown<FrmUpdate>([&lines](FrmUpdate* form) {
-            const auto closeAnyway = qScopeGuard([form] { form->CmdExit->click(); });
-            QCOMPARE(form->windowTitle(), QString("在线升级："));
-            form->CmdDo->click();
-            QVERIFY(!form->CmdDo->isEnabled());
-            QTRY_COMPARE_WITH_TIMEOUT(form->CmdDo->text(), QString("执行完毕。"), 30000);
-            for (int i = 0; i < form->List1->count(); ++i)
-                lines << form->List1->item(i)->text();
+        prompts.answerDialog<FrmUpdate>([&lines](FrmUpdate& form) {
+            const auto closeAnyway = qScopeGuard([&form] { form.CmdExit->click(); });
+            QCOMPARE(form.windowTitle(), QString("在线升级："));
+            form.CmdDo->click();
+            QVERIFY(!form.CmdDo->isEnabled());
+            QTRY_COMPARE_WITH_TIMEOUT(form.CmdDo->text(), QString("执行完毕。"), 30000);
+            for (int i = 0; i < form.List1->count(); ++i)
+                lines << form.List1->item(i)->text();
         });
         controller.menu_Update_Click();
 
@@ -55,7 +54,7 @@ private slots:
                                      "正在获取升级引擎……", "获取到可用的升级引擎！"}));
         QCOMPARE(prompts.texts(),
                  QStringList{"升级引擎需要关闭正在运行的主程序才能执行下一步操作，同意吗？"});
-        QCOMPARE(prompts.asked().first().title, QString("提示："));
+        QCOMPARE(prompts.asked().last().title, QString("提示："));
         QVERIFY(ended);
         // The engine runs on its own; its record appears once it has run.
         const auto recorded = [&argumentRecord] {

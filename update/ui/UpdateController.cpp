@@ -1,5 +1,6 @@
 #include "update/ui/UpdateController.h"
 
+#include "common/Prompts.h"
 #include "common/Version.h"
 #include "update/UpdateCheck.h"
 #include "update/ui/FrmUpdate.h"
@@ -19,5 +20,5 @@ void UpdateController::menu_Update_Click() {
                        m_signingKeys, m_endProgram},
                       m_clock);
     FrmUpdate form(check, m_prompts, m_parent);
-    form.exec();
+    m_prompts.runDialog(form);
 }

@@ -41,10 +41,11 @@ public:
     [[nodiscard]] bool waiting() const { return !m_waits.empty(); }
 
 protected:
-    void arm(ClockTimer& timer, int ms) override {
+    bool holdWait(ClockTimer& timer, int ms) override {
         m_waits.push_back({&timer, m_elapsedMs + ms, m_order++});
+        return true;
     }
-    void disarm(ClockTimer& timer) override {
+    void dropWait(ClockTimer& timer) override {
         m_waits.erase(std::remove_if(m_waits.begin(), m_waits.end(),
                                      [&timer](const Wait& w) { return w.timer == &timer; }),
                       m_waits.end());
