@@ -13,6 +13,8 @@
 
 #include <optional>
 
+namespace analysis {
+
 namespace {
 
 using ChartAxes::Frame;
@@ -198,3 +200,5 @@ void AnalysisChart::drawTimeAxis(ChartSurface& s, const QRect& plot, int bottom)
         s.print(x - s.textWidth(label) / 2.0, bottom + 80, label);
     }
 }
+
+} // namespace analysis

@@ -6,6 +6,8 @@
 #include "analysis/StationRoleStore.h"
 #include "grouping/GroupDefinitions.h"
 
+namespace analysis {
+
 StoreResult AnalysisInputs::loadSettings(const QString& dbPath) {
     // A file that cannot be opened has no stations to show.
     groups.clear();
@@ -29,3 +31,5 @@ StoreResult AnalysisInputs::loadReadings(const QString& dbPath,
         readings = std::move(loaded);
     return r;
 }
+
+} // namespace analysis

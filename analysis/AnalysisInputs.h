@@ -12,6 +12,8 @@
 
 #include <memory>
 
+namespace analysis {
+
 // Everything the analysis reads from the database: the readings of 表1, the stations of
 // 分组定义, and the pour's own settings, roles and limit sets. The readings are the large
 // part; a change of settings reloads only the rest.
@@ -26,3 +28,5 @@ struct AnalysisInputs {
     [[nodiscard]] StoreResult loadReadings(const QString& dbPath,
                                            const PourReadingsLoader::Progress& progress = {});
 };
+
+} // namespace analysis

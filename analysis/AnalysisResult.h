@@ -14,6 +14,8 @@
 
 #include <memory>
 
+namespace analysis {
+
 // The whole analysis of the pour: per station its figures at every upload, the breach
 // log, the gaps in the schedule, the suspect sensors, and what the engineer should know
 // about the input (a station without readings, a placing time after the first upload...).
@@ -31,3 +33,5 @@ struct AnalysisResult {
 
     [[nodiscard]] const QVector<QDateTime>& times() const { return readings->times(); }
 };
+
+} // namespace analysis

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+namespace analysis {
+
 namespace {
 
 // Each table with the statement that makes it, its columns of the engine's text type.
@@ -87,3 +89,5 @@ StoreResult AnalysisSchema::readRows(StoreDb& db, const QStringList& tables, con
         row(q);
     return q.lastError().isValid() ? StoreDb::readFailure(q) : StoreResult();
 }
+
+} // namespace analysis

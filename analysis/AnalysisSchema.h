@@ -10,6 +10,8 @@
 class QSqlQuery;
 class StoreDb;
 
+namespace analysis {
+
 // The analysis keeps its settings in tables of its own beside the three of the readings,
 // which keep their shapes. They are made on the first save; a file without them reads as
 // a pour with nothing set.
@@ -36,3 +38,5 @@ using Reader = std::function<StoreResult(StoreDb& db, const QStringList& tables)
                                    const std::function<void(const QSqlQuery&)>& row);
 
 } // namespace AnalysisSchema
+
+} // namespace analysis

@@ -13,6 +13,8 @@
 #include <limits>
 #include <vector>
 
+namespace analysis {
+
 namespace {
 
 // A column's values, or null for a slot that never reads.
@@ -111,3 +113,5 @@ StationSeries FigureCalculator::compute(const Station& s, const PourReadings& r,
     }
     return out;
 }
+
+} // namespace analysis

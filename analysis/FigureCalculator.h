@@ -2,6 +2,8 @@
 
 #include "analysis/StationSeries.h"
 
+namespace analysis {
+
 class PourReadings;
 struct LimitSet;
 struct PourSettings;
@@ -21,3 +23,5 @@ namespace FigureCalculator {
                                     const PourSettings& pour, const LimitSet& limits);
 
 } // namespace FigureCalculator
+
+} // namespace analysis

@@ -7,6 +7,8 @@
 
 #include <QSet>
 
+namespace analysis {
+
 namespace {
 
 void noteInput(const AnalysisInputs& in, const AnalysisResult& out, bool setFound,
@@ -86,3 +88,5 @@ AnalysisResult PourAnalysis::compute(const AnalysisInputs& in, const QDateTime& 
     out.suspects = SuspectSensor::find(*out.readings, out.stations, out.pour);
     return out;
 }
+
+} // namespace analysis

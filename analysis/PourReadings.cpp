@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <numeric>
 
+namespace analysis {
+
 PourReadings::PourReadings() : m_columnOf(SensorLimit, -1) {}
 
 int PourReadings::uploadAt(const QDateTime& moment) {
@@ -85,3 +87,5 @@ QVector<int> PourReadings::listedSensors() const {
             out.append(sensor);
     return out;
 }
+
+} // namespace analysis

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace analysis {
+
 // Every upload of 表1 as one moment, in time order, with the temperature of each sensor
 // at it. Sensors are the whole numbers 0..1999 the station definitions use. Texts that
 // name the same moment in different forms are one upload.
@@ -50,3 +52,5 @@ private:
     std::vector<int> m_columnOf;
     std::vector<std::vector<double>> m_columns;
 };
+
+} // namespace analysis

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <string_view>
 
+namespace analysis {
+
 namespace {
 
 constexpr qint64 ProgressEvery = 1 << 16;
@@ -92,3 +94,5 @@ StoreResult PourReadingsLoader::load(const QString& dbPath, PourReadings& out,
         out.finish();
     return r;
 }
+
+} // namespace analysis

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace analysis {
+
 class PourReadings;
 
 // Reads every row of 表1 once, in stored order, into the uploads and their temperatures,
@@ -19,3 +21,5 @@ using Progress = std::function<void(qint64 rows)>;
                                const Progress& progress = {});
 
 } // namespace PourReadingsLoader
+
+} // namespace analysis

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace analysis {
+
 // The pour the database holds: the data of the inspector's sheet and everything the
 // analysis is set to. Date-times carry no time zone: they are the site's wall clock, as
 // the uploads are stamped.
@@ -33,3 +35,5 @@ struct PourSettings {
     // A change between uploads close together above this many degrees marks a sensor.
     double jumpLimit = 10.0;
 };
+
+} // namespace analysis

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+namespace analysis {
+
 namespace {
 
 using Items = std::vector<std::pair<QString, QString>>;
@@ -88,3 +90,5 @@ StoreResult PourSettingsStore::save(const QString& dbPath, const PourSettings& p
     return db.replaceRows(QStringLiteral("浇筑信息"),
                           {QStringLiteral("项目"), QStringLiteral("内容")}, rows);
 }
+
+} // namespace analysis

@@ -7,6 +7,8 @@
 
 class StoreDb;
 
+namespace analysis {
+
 // The pour's data and settings, table 浇筑信息: one row per item, its name and its text.
 namespace PourSettingsStore {
 
@@ -18,3 +20,5 @@ namespace PourSettingsStore {
 [[nodiscard]] StoreResult save(const QString& dbPath, const PourSettings& pour);
 
 } // namespace PourSettingsStore
+
+} // namespace analysis

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+namespace analysis {
+
 namespace {
 
 constexpr int FirstSlotColumn = 2;
@@ -217,3 +219,5 @@ ExportResult RecordSheet::write(const QString& path, const AnalysisResult& r,
         return {ExportResult::Kind::CannotWrite, {}, 0};
     return {};
 }
+
+} // namespace analysis

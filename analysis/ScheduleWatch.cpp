@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace analysis {
+
 QString ScheduleWatch::span(qint64 seconds) {
     const qint64 minutes = std::max<qint64>(0, seconds / 60);
     if (minutes < 60)
@@ -24,3 +26,5 @@ QString ScheduleWatch::text(const QDateTime& lastUpload, double intervalHours,
     return QStringLiteral("距上次上传：") + span(lastUpload.secsTo(now)) +
            QStringLiteral("　下次测温：") + ReadingTime::shortText(due) + state;
 }
+
+} // namespace analysis

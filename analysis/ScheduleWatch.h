@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+namespace analysis {
+
 // The status bar's watch over the measuring rounds: how long ago the last upload was
 // saved and when the next round is due.
 namespace ScheduleWatch {
@@ -16,3 +18,5 @@ namespace ScheduleWatch {
 [[nodiscard]] QString span(qint64 seconds);
 
 } // namespace ScheduleWatch
+
+} // namespace analysis

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace analysis {
+
 int StationSeries::latest() const {
     for (int i = static_cast<int>(uploads.size()) - 1; i >= 0; --i)
         if (uploads[i].read())
@@ -22,3 +24,5 @@ FigureState StationSeries::standing() const {
         }
     return state;
 }
+
+} // namespace analysis

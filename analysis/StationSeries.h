@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace analysis {
+
 // A station's figures at every upload, in time order, and the placing temperature its rise
 // is built on.
 struct StationSeries {
@@ -21,3 +23,5 @@ struct StationSeries {
     // the readings before it showed.
     [[nodiscard]] FigureState standing() const;
 };
+
+} // namespace analysis

@@ -5,6 +5,8 @@
 
 #include <QtNumeric>
 
+namespace analysis {
+
 StationSummary StationSummary::of(const StationSeries& series) {
     StationSummary s{qQNaN(), qQNaN(), qQNaN(), qQNaN()};
     bool read = false;
@@ -44,3 +46,5 @@ QString StationSummary::verdictText(Verdict verdict) {
     }
     return {};
 }
+
+} // namespace analysis

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace analysis {
+
 struct StationSeries;
 
 // A station over the whole monitoring: its largest figures, how often it was in warning
@@ -25,3 +27,5 @@ struct StationSummary {
     // "无数据", "正常", "有预警" or "有超限".
     [[nodiscard]] static QString verdictText(Verdict verdict);
 };
+
+} // namespace analysis

@@ -10,6 +10,8 @@
 
 #include <cmath>
 
+namespace analysis {
+
 namespace {
 
 struct JumpRule {
@@ -80,3 +82,5 @@ QVector<SuspectSensor> SuspectSensor::find(const PourReadings& readings,
     }
     return out;
 }
+
+} // namespace analysis

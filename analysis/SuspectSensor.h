@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+namespace analysis {
+
 class PourReadings;
 struct PourSettings;
 struct Station;
@@ -33,3 +35,5 @@ struct SuspectSensor {
     [[nodiscard]] static QVector<SuspectSensor>
     find(const PourReadings& readings, const QVector<Station>& stations, const PourSettings& pour);
 };
+
+} // namespace analysis

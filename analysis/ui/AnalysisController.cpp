@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QWidget>
 
+using namespace analysis;
+
 // The pour as read on the long-work thread, and how the reading went.
 struct AnalysisController::Read {
     AnalysisInputs inputs;

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace analysis;
+
 FrmAirSensor::FrmAirSensor(Prompts& prompts, QString dbPath, const PourSettings& pour,
                            const QVector<int>& listed, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)), m_pour(pour),

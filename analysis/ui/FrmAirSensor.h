@@ -17,7 +17,7 @@ class FrmAirSensor : public QDialog {
 
 public:
     // listed: the sensors that appear in some upload, offered in the list.
-    FrmAirSensor(Prompts& prompts, QString dbPath, const PourSettings& pour,
+    FrmAirSensor(Prompts& prompts, QString dbPath, const analysis::PourSettings& pour,
                  const QVector<int>& listed, QWidget* parent = nullptr);
 
     QComboBox* cboSensor = nullptr;
@@ -30,6 +30,6 @@ public slots:
 private:
     Prompts& m_prompts;
     QString m_dbPath;
-    PourSettings m_pour;
+    analysis::PourSettings m_pour;
     QVector<int> m_listed;
 };

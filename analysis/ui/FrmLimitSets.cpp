@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace analysis;
+
 FrmLimitSets::FrmLimitSets(Prompts& prompts, QString dbPath, const PourSettings& pour,
                            const QVector<LimitSet>& custom, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)), m_pour(pour),

@@ -20,12 +20,12 @@ class FrmLimitSets : public QDialog {
     Q_OBJECT
 
 public:
-    FrmLimitSets(Prompts& prompts, QString dbPath, const PourSettings& pour,
-                 const QVector<LimitSet>& custom, QWidget* parent = nullptr);
+    FrmLimitSets(Prompts& prompts, QString dbPath, const analysis::PourSettings& pour,
+                 const QVector<analysis::LimitSet>& custom, QWidget* parent = nullptr);
 
     QListWidget* lstSets = nullptr;
     QLineEdit* txtSetName = nullptr;
-    std::array<QLineEdit*, LimitCount> txtLimit{};
+    std::array<QLineEdit*, analysis::LimitCount> txtLimit{};
     QPushButton* cmdNew = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdDelete = nullptr;
@@ -44,11 +44,11 @@ public slots:
 private:
     [[nodiscard]] QWidget* buildEditor();
     void fillLists(const QString& select);
-    [[nodiscard]] const LimitSet* chosen() const;
+    [[nodiscard]] const analysis::LimitSet* chosen() const;
     void warn(const QString& text);
 
     Prompts& m_prompts;
     QString m_dbPath;
-    PourSettings m_pour;
-    QVector<LimitSet> m_custom;
+    analysis::PourSettings m_pour;
+    QVector<analysis::LimitSet> m_custom;
 };

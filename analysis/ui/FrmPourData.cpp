@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace analysis;
+
 namespace {
 
 QWidget* withCheck(QCheckBox* check, QWidget* box, QWidget* parent) {

@@ -19,7 +19,7 @@ class FrmPourData : public QDialog {
 public:
     // firstUpload: the earliest upload, which the placing time may not follow; invalid
     // when there is none.
-    FrmPourData(Prompts& prompts, QString dbPath, const PourSettings& pour,
+    FrmPourData(Prompts& prompts, QString dbPath, const analysis::PourSettings& pour,
                 const QDateTime& firstUpload, QWidget* parent = nullptr);
 
     QLineEdit* txtName = nullptr;
@@ -43,10 +43,10 @@ public slots:
 
 private:
     // The entries as settings; empty text and the reason when one is wrong.
-    [[nodiscard]] QString read(PourSettings& out) const;
+    [[nodiscard]] QString read(analysis::PourSettings& out) const;
 
     Prompts& m_prompts;
     QString m_dbPath;
-    PourSettings m_pour;
+    analysis::PourSettings m_pour;
     QDateTime m_firstUpload;
 };

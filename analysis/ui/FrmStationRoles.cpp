@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+using namespace analysis;
+
 FrmStationRoles::FrmStationRoles(Prompts& prompts, QString dbPath, const QVector<GroupRow>& groups,
                                  const QVector<StationRole>& roles, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)), m_groups(groups) {

@@ -21,7 +21,7 @@ public:
     enum Column { Name, Surface, Bottom, FirstDepth, ColumnCount = FirstDepth + GroupRow::Slots };
 
     FrmStationRoles(Prompts& prompts, QString dbPath, const QVector<GroupRow>& groups,
-                    const QVector<StationRole>& roles, QWidget* parent = nullptr);
+                    const QVector<analysis::StationRole>& roles, QWidget* parent = nullptr);
 
     QTableWidget* tblRoles = nullptr;
     QPushButton* cmdOK = nullptr;
@@ -34,9 +34,9 @@ public slots:
     void cmdOK_Click();
 
 private:
-    void fillRow(int row, const GroupRow& group, const StationRole* role);
+    void fillRow(int row, const GroupRow& group, const analysis::StationRole* role);
     // The role a row says; an empty text and the reason when a depth is not a number.
-    [[nodiscard]] QString readRow(int row, StationRole& out) const;
+    [[nodiscard]] QString readRow(int row, analysis::StationRole& out) const;
 
     Prompts& m_prompts;
     QString m_dbPath;

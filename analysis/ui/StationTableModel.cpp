@@ -12,6 +12,8 @@
 #include <numeric>
 #include <tuple>
 
+using namespace analysis;
+
 namespace {
 
 FigureKind figureOf(int column) {

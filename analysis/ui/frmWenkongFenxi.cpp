@@ -35,6 +35,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using namespace analysis;
+
 namespace {
 
 constexpr int ProfileWidth = 6000;

@@ -32,12 +32,12 @@ class frmWenkongFenxi : public QDialog {
     Q_OBJECT
 
 public:
-    frmWenkongFenxi(AnalysisInputs inputs, Prompts& prompts, Clock& clock, LongWork& work,
+    frmWenkongFenxi(analysis::AnalysisInputs inputs, Prompts& prompts, Clock& clock, LongWork& work,
                     FileLauncher& launcher, QString databasePath, QString documentsFolder,
                     QWidget* parent = nullptr);
     ~frmWenkongFenxi() override;
 
-    [[nodiscard]] const AnalysisResult& result() const { return m_result; }
+    [[nodiscard]] const analysis::AnalysisResult& result() const { return m_result; }
     // The station the chart shows; -1 when there is none.
     [[nodiscard]] int currentStation() const { return m_station; }
     void selectStation(int station);
@@ -69,7 +69,7 @@ private:
     void drawChart();
     void drawProfile();
     void warn(const QString& text);
-    void readingsRead(const std::shared_ptr<const PourReadings>& readings,
+    void readingsRead(const std::shared_ptr<const analysis::PourReadings>& readings,
                       const StoreResult& result);
 
     QLabel* lblPour = nullptr;
@@ -91,8 +91,8 @@ private:
     QTreeWidget* lstGaps = nullptr;
     QTreeWidget* lstSuspects = nullptr;
     QListWidget* lstNotices = nullptr;
-    AnalysisInputs m_inputs;
-    AnalysisResult m_result;
+    analysis::AnalysisInputs m_inputs;
+    analysis::AnalysisResult m_result;
     Prompts& m_prompts;
     Clock& m_clock;
     LongWork& m_work;

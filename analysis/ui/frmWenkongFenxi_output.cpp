@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+using namespace analysis;
+
 namespace {
 
 constexpr int PageMargin = 720;

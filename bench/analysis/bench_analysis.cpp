@@ -22,6 +22,8 @@
 #include <cmath>
 #include <cstdio>
 
+using namespace analysis;
+
 namespace {
 
 constexpr int Runs = 3;
@@ -99,14 +101,14 @@ Timing analyse(const QString& path, AnalysisResult& result) {
 }
 
 // The maturity, strength and forecasts of every station on the analysed readings, in ms.
-double strengthMs(const AnalysisResult& result, analysis::PourStrength& strength) {
-    analysis::Mix mix;
+double strengthMs(const AnalysisResult& result, PourStrength& strength) {
+    Mix mix;
     mix.name = QStringLiteral("C40");
     mix.designStrength = 40.0;
     mix.pairs = {{1, 10}, {3, 20}, {7, 28}, {28, 40}};
     QElapsedTimer t;
     t.start();
-    strength = analysis::PourStrength::compute(*result.readings, result.stations, result.pour, mix);
+    strength = PourStrength::compute(*result.readings, result.stations, result.pour, mix);
     return t.nsecsElapsed() / 1e6;
 }
 
@@ -131,7 +133,7 @@ int main(int argc, char** argv) {
     double strengthBest = -1;
     double shell = -1;
     AnalysisResult result;
-    analysis::PourStrength strength;
+    PourStrength strength;
     for (int run = 0; run < Runs; ++run) {
         const Timing a = analyse(base, result);
         const double m = a.total > 0 ? strengthMs(result, strength) : -1;

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace analysis;
+
 QDateTime PourBuilder::start() {
     return QDateTime(QDate(2008, 5, 1), QTime(8, 0), Qt::UTC);
 }

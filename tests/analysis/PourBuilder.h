@@ -20,11 +20,11 @@ public:
     PourBuilder& station(const QString& name, const QList<int>& sensors);
     PourBuilder& upload(double hour, const QStringList& readings);
 
-    [[nodiscard]] AnalysisInputs& inputs() { return m_inputs; }
+    [[nodiscard]] analysis::AnalysisInputs& inputs() { return m_inputs; }
     // Hands the readings over; the builder's uploads are done.
-    [[nodiscard]] AnalysisInputs build();
+    [[nodiscard]] analysis::AnalysisInputs build();
 
 private:
-    AnalysisInputs m_inputs;
-    PourReadings m_readings;
+    analysis::AnalysisInputs m_inputs;
+    analysis::PourReadings m_readings;
 };

@@ -41,6 +41,8 @@
 #include <QListWidget>
 #include <QtTest>
 
+using namespace analysis;
+
 namespace {
 
 // Station 0001 (sensors 1-3) cools 3 degrees in a day and is 26 degrees hotter inside

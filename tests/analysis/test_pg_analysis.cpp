@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace analysis;
+
 namespace {
 
 const QString Own = QStringLiteral("本工程");

@@ -15,6 +15,8 @@
 
 #include <QtTest>
 
+using namespace analysis;
+
 namespace {
 
 AnalysisResult analyseFile(const QString& dbPath) {

@@ -25,6 +25,8 @@
 
 #include <csignal>
 
+using namespace analysis;
+
 namespace {
 
 constexpr int Rounds = 12;

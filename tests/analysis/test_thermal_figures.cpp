@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+using namespace analysis;
+
 namespace {
 
 // Sensors 1 (surface), 2 (core), 3 (bottom) and the air sensor 9.

@@ -464,7 +464,7 @@ private slots:
         // Summary of station 0001: its hottest reading, its largest core-to-surface
         // difference, and a rise over the first core reading, which stands in for the
         // placing temperature nobody entered.
-        const QStringList summary = book.rowTexts(0, RecordSheet::SummaryHeaderRow + 1, u'E');
+        const QStringList summary = book.rowTexts(0, analysis::RecordSheet::SummaryHeaderRow + 1, u'E');
         QCOMPARE(summary.value(0), QStringLiteral("0001"));
         QCOMPARE(summary.value(1).toDouble(), simReading(3, 1));
         QCOMPARE(summary.value(2).toDouble(), simReading(2, 0) - simReading(1, 0));
