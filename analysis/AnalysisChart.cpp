@@ -116,7 +116,7 @@ void AnalysisChart::drawPanel(ChartSurface& s, const Panel& panel, const QRect& 
     for (const UploadFigures& u : uploads)
         for (const Line& line : panel.lines)
             values.append(u[line.kind].value);
-    const double share = m_result.pour.warningShare;
+    const double share = m_result.pour.settings.warningShare;
     if (panel.limit)
         values << *panel.limit << share * *panel.limit;
     const ValueScale scale(values);

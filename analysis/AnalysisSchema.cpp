@@ -1,5 +1,6 @@
 #include "analysis/AnalysisSchema.h"
 
+#include "analysis/PourStore.h"
 #include "store/StoreDb.h"
 #include "store/StoreSchema.h"
 
@@ -24,6 +25,13 @@ std::vector<std::pair<QString, QString>> tableStatements(const QString& text) {
     return {
         {AnalysisSchema::Pour,
          QStringLiteral("Create Table If Not Exists [浇筑信息] ([项目] %1 primary key, [内容] %1)")
+             .arg(text)},
+        {AnalysisSchema::Pours,
+         QStringLiteral("Create Table If Not Exists [浇筑] ([浇筑编号] %1, [项目] %1, [内容] %1, "
+                        "primary key ([浇筑编号], [项目]))")
+             .arg(text)},
+        {AnalysisSchema::PourStations,
+         QStringLiteral("Create Table If Not Exists [浇筑站点] ([组名] %1 primary key, [浇筑编号] %1)")
              .arg(text)},
         {AnalysisSchema::Roles, roles},
         {AnalysisSchema::LimitSets,
@@ -50,6 +58,8 @@ StoreResult ensure(StoreDb& db) {
         if (!names.contains(table))
             r = db.exec(sql);
     }
+    if (r.ok() && !names.contains(AnalysisSchema::Pours))
+        r = PourStore::upgrade(db, names);
     if (r.ok())
         return db.commit();
     db.rollback();

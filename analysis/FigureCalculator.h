@@ -16,7 +16,8 @@ struct Station;
 // - core minus surface, core minus bottom, and the rise over the placing temperature;
 // - the cooling rate: the largest 24-hour fall of any interior slot;
 // - surface minus air, judged only from the insulation's removal on.
-// A figure whose parts are missing is empty; an empty figure has no state.
+// A figure whose parts are missing is empty; an empty figure has no state, and neither has
+// one after the end of monitoring.
 namespace FigureCalculator {
 
 [[nodiscard]] StationSeries compute(const Station& station, const PourReadings& readings,

@@ -14,6 +14,9 @@ namespace ScheduleWatch {
 [[nodiscard]] QString text(const QDateTime& lastUpload, double intervalHours,
                            const QDateTime& now);
 
+// When the round after one at `last` is due.
+[[nodiscard]] QDateTime due(const QDateTime& last, double intervalHours);
+
 // A span in hours and minutes, "5小时12分" or "48分".
 [[nodiscard]] QString span(qint64 seconds);
 

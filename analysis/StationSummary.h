@@ -8,8 +8,8 @@ namespace analysis {
 
 struct StationSeries;
 
-// A station over the whole monitoring: its largest figures, how often it was in warning
-// and over a limit, and the verdict.
+// A station over the monitoring, up to its end: its largest figures, how often it was in
+// warning and over a limit, and the verdict.
 struct StationSummary {
     enum class Verdict { NoData, Within, Warning, Over };
 

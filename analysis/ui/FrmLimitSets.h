@@ -14,7 +14,7 @@ class QListWidget;
 class QPushButton;
 
 // "限值组": the built-in and the users' own limit sets; the users' sets are made, changed
-// and deleted here, and OK makes the chosen set and the warning share the pour's. A limit
+// and deleted here, and OK answers with the chosen set and the warning share for the pour. A limit
 // that is not a positive number is refused with its name.
 class FrmLimitSets : public QDialog {
     Q_OBJECT
@@ -22,6 +22,9 @@ class FrmLimitSets : public QDialog {
 public:
     FrmLimitSets(Prompts& prompts, QString dbPath, const analysis::PourSettings& pour,
                  const QVector<analysis::LimitSet>& custom, QWidget* parent = nullptr);
+
+    // The settings with the chosen set and warning share, once accepted.
+    [[nodiscard]] const analysis::PourSettings& settings() const { return m_pour; }
 
     QListWidget* lstSets = nullptr;
     QLineEdit* txtSetName = nullptr;

@@ -13,7 +13,8 @@ class QTableWidget;
 
 // "站点角色": per station, which slot is the surface point and which the bottom point
 // ("自动" leaves it to the rule), and each slot's depth in mm. OK checks every station
-// and names the first whose roles do not fit; nothing is saved then.
+// and names the first whose roles do not fit; nothing is saved then. The roles of stations
+// not shown are kept as they are.
 class FrmStationRoles : public QDialog {
     Q_OBJECT
 
@@ -41,4 +42,5 @@ private:
     Prompts& m_prompts;
     QString m_dbPath;
     QVector<GroupRow> m_groups;
+    QVector<analysis::StationRole> m_kept;
 };

@@ -21,6 +21,8 @@ public:
     PourBuilder& upload(double hour, const QStringList& readings);
 
     [[nodiscard]] analysis::AnalysisInputs& inputs() { return m_inputs; }
+    // The settings of the one pour, id 1, that holds every station.
+    [[nodiscard]] analysis::PourSettings& settings() { return m_inputs.pour.settings; }
     // Hands the readings over; the builder's uploads are done.
     [[nodiscard]] analysis::AnalysisInputs build();
 
