@@ -3,8 +3,6 @@
 #include "analysis/AnalysisResult.h"
 #include "analysis/KeepLarger.h"
 
-#include <QtNumeric>
-
 #include <algorithm>
 
 namespace analysis {
@@ -12,7 +10,7 @@ namespace analysis {
 PourSummary PourSummary::of(const AnalysisResult& result) {
     const PourSettings& p = result.pour.settings;
     PourSummary out{result.pour.title(), p.project, p.element, p.placedAt, p.monitoringEndsAt,
-                    static_cast<int>(result.stations.size()), qQNaN(), qQNaN(), qQNaN()};
+                    static_cast<int>(result.stations.size())};
     for (const StationSeries& series : result.series) {
         const StationSummary s = StationSummary::of(series);
         keepLarger(out.maxTemperature, s.maxTemperature);

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QtNumeric>
 
 namespace analysis {
 
@@ -20,9 +21,9 @@ struct PourSummary {
     QDateTime monitoringEndsAt;
     int stations = 0;
     // NaN where no station had the figure.
-    double maxTemperature;
-    double maxCoreDifference;
-    double maxCoolingRate;
+    double maxTemperature = qQNaN();
+    double maxCoreDifference = qQNaN();
+    double maxCoolingRate = qQNaN();
     int warnings = 0;
     int overs = 0;
     StationSummary::Verdict verdict = StationSummary::Verdict::NoData;

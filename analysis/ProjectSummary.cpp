@@ -45,8 +45,7 @@ void writeRow(XlsxSheet& sheet, int row, const PourSummary& p) {
 } // namespace
 
 StoreResult ProjectSummary::collect(const QString& dbPath, const AnalysisInputs& settings,
-                                    const QDateTime& now, QVector<PourSummary>& out,
-                                    const std::function<void(int done)>& done) {
+                                    const QDateTime& now, QVector<PourSummary>& out) {
     out.clear();
     AnalysisInputs in = settings;
     for (const Pour& pour : settings.pours) {
@@ -54,8 +53,6 @@ StoreResult ProjectSummary::collect(const QString& dbPath, const AnalysisInputs&
         if (const StoreResult r = in.loadReadings(dbPath); !r.ok())
             return r;
         out << PourSummary::of(PourAnalysis::compute(in, now));
-        if (done)
-            done(static_cast<int>(out.size()));
     }
     return {};
 }

@@ -8,8 +8,6 @@
 #include <QString>
 #include <QVector>
 
-#include <functional>
-
 namespace analysis {
 
 struct AnalysisInputs;
@@ -23,10 +21,8 @@ inline const QString BookName = QStringLiteral("项目汇总");
 inline constexpr int HeaderRow = 4;
 
 // Every pour of `settings` analysed in turn from its own readings; `now` as for one pour.
-// `done` is told the pours done so far.
 [[nodiscard]] StoreResult collect(const QString& dbPath, const AnalysisInputs& settings,
-                                  const QDateTime& now, QVector<PourSummary>& out,
-                                  const std::function<void(int done)>& done = {});
+                                  const QDateTime& now, QVector<PourSummary>& out);
 
 // NoData when there is no pour; nothing is written then.
 [[nodiscard]] ExportResult write(const QString& path, const QVector<PourSummary>& pours,

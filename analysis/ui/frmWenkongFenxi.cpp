@@ -303,6 +303,8 @@ void frmWenkongFenxi::warn(const QString& text) {
 void frmWenkongFenxi::cmdRoles_Click() {
     if (m_inputs.groups.isEmpty())
         return warn(QStringLiteral("尚未定义分组，请先在“分组定义”中定义站点。"));
+    if (!havePour())
+        return;
     if (m_inputs.pourGroups().isEmpty())
         return warn(QStringLiteral("本浇筑还没有站点，请先用“分配站点”分配站点。"));
     FrmStationRoles dialog(m_prompts, m_databasePath, m_inputs.pourGroups(), m_inputs.roles, this);
@@ -320,11 +322,13 @@ void frmWenkongFenxi::cmdAir_Click() {
 void frmWenkongFenxi::cmdLimits_Click() {
     FrmLimitSets dialog(m_prompts, m_databasePath, m_inputs.pour.settings, m_inputs.customSets, this);
     const int result = m_prompts.runDialog(dialog);
-    // Sets saved or deleted count even when the dialog is cancelled, or there is no pour.
+    // Sets saved or deleted count even when the dialog is cancelled; the set chosen needs a
+    // pour to be kept for.
     if (result == QDialog::Accepted && !m_inputs.pours.isEmpty())
-        saveShown(result, dialog.settings());
-    else
-        reload(m_inputs.pour.id);
+        return saveShown(result, dialog.settings());
+    if (result == QDialog::Accepted)
+        warn(QStringLiteral("尚未建立浇筑，所选限值组和预警比例没有保存；限值组的修改已保存。"));
+    reload(m_inputs.pour.id);
 }
 
 void frmWenkongFenxi::cmdRefresh_Click() {

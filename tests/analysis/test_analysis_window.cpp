@@ -378,6 +378,12 @@ void TestAnalysisWindow::emptyPourOpensAndSaysWhatIsMissing() {
                                     "尚未定义分组，请先在“分组定义”中定义站点。"}));
     click(*w, "cmdSummary");
     QCOMPARE(m_prompts.texts().last(), QStringLiteral("尚未建立浇筑，没有可以汇总的内容。"));
+    // Without a pour the set chosen has nowhere to be kept: said, not lost in silence.
+    m_prompts.answerDialog<FrmLimitSets>([](FrmLimitSets& d) { d.cmdOK->click(); });
+    click(*w, "cmdLimits");
+    QVERIFY(waitForLongWork(m_work));
+    QCOMPARE(m_prompts.texts().last(),
+             QStringLiteral("尚未建立浇筑，所选限值组和预警比例没有保存；限值组的修改已保存。"));
     QVERIFY(!QFileInfo::exists(m_db->file(QStringLiteral("空.xlsx"))));
     QVERIFY(m_launcher.workbooks.isEmpty());
 }
