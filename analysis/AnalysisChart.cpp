@@ -13,6 +13,8 @@
 
 #include <optional>
 
+namespace analysis {
+
 namespace {
 
 using ChartAxes::Frame;
@@ -114,7 +116,7 @@ void AnalysisChart::drawPanel(ChartSurface& s, const Panel& panel, const QRect& 
     for (const UploadFigures& u : uploads)
         for (const Line& line : panel.lines)
             values.append(u[line.kind].value);
-    const double share = m_result.pour.warningShare;
+    const double share = m_result.pour.settings.warningShare;
     if (panel.limit)
         values << *panel.limit << share * *panel.limit;
     const ValueScale scale(values);
@@ -198,3 +200,5 @@ void AnalysisChart::drawTimeAxis(ChartSurface& s, const QRect& plot, int bottom)
         s.print(x - s.textWidth(label) / 2.0, bottom + 80, label);
     }
 }
+
+} // namespace analysis

@@ -4,6 +4,9 @@
 
 class ChartSurface;
 class QPainter;
+
+namespace analysis {
+
 struct AnalysisResult;
 
 // The chart of one station over the monitoring, drawn in twips through the curves' chart
@@ -31,3 +34,5 @@ private:
     const AnalysisResult& m_result;
     int m_station;
 };
+
+} // namespace analysis

@@ -3,7 +3,7 @@
 #include "analysis/Breach.h"
 #include "analysis/LimitSet.h"
 #include "analysis/PourReadings.h"
-#include "analysis/PourSettings.h"
+#include "analysis/Pour.h"
 #include "analysis/Station.h"
 #include "analysis/StationSeries.h"
 #include "analysis/SuspectSensor.h"
@@ -14,11 +14,13 @@
 
 #include <memory>
 
-// The whole analysis of the pour: per station its figures at every upload, the breach
-// log, the gaps in the schedule, the suspect sensors, and what the engineer should know
-// about the input (a station without readings, a placing time after the first upload...).
+namespace analysis {
+
+// The whole analysis of one pour: per station its figures at every upload from placing on,
+// the breach log, the gaps in the schedule, the suspect sensors, and what the engineer
+// should know about the input (a station without readings, a pour without stations...).
 struct AnalysisResult {
-    PourSettings pour;
+    Pour pour;
     LimitSet limits;
     std::shared_ptr<const PourReadings> readings = std::make_shared<PourReadings>();
     QVector<Station> stations;
@@ -31,3 +33,5 @@ struct AnalysisResult {
 
     [[nodiscard]] const QVector<QDateTime>& times() const { return readings->times(); }
 };
+
+} // namespace analysis

@@ -1,5 +1,6 @@
 #include "analysis/AnalysisSchema.h"
 
+#include "analysis/PourStore.h"
 #include "store/StoreDb.h"
 
 #include <QSqlError>
@@ -7,6 +8,8 @@
 
 #include <utility>
 #include <vector>
+
+namespace analysis {
 
 namespace {
 
@@ -21,6 +24,13 @@ std::vector<std::pair<QString, QString>> tableStatements(const QString& text) {
     return {
         {AnalysisSchema::Pour,
          QStringLiteral("Create Table If Not Exists [浇筑信息] ([项目] %1 primary key, [内容] %1)")
+             .arg(text)},
+        {AnalysisSchema::Pours,
+         QStringLiteral("Create Table If Not Exists [浇筑] ([浇筑编号] %1, [项目] %1, [内容] %1, "
+                        "primary key ([浇筑编号], [项目]))")
+             .arg(text)},
+        {AnalysisSchema::PourStations,
+         QStringLiteral("Create Table If Not Exists [浇筑站点] ([组名] %1 primary key, [浇筑编号] %1)")
              .arg(text)},
         {AnalysisSchema::Roles, roles},
         {AnalysisSchema::LimitSets,
@@ -46,6 +56,8 @@ StoreResult ensure(StoreDb& db) {
         if (!names.contains(table))
             r = db.exec(sql);
     }
+    if (r.ok() && !names.contains(AnalysisSchema::Pours))
+        r = PourStore::upgrade(db, names);
     if (r.ok())
         return db.commit();
     db.rollback();
@@ -85,3 +97,5 @@ StoreResult AnalysisSchema::readRows(StoreDb& db, const QStringList& tables, con
         row(q);
     return q.lastError().isValid() ? StoreDb::readFailure(q) : StoreResult();
 }
+
+} // namespace analysis

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace analysis {
+
 QVector<Breach> Breach::collect(const QVector<StationSeries>& stations, const LimitSet& limits) {
     QVector<Breach> log;
     for (int s = 0; s < stations.size(); ++s) {
@@ -23,3 +25,5 @@ QVector<Breach> Breach::collect(const QVector<StationSeries>& stations, const Li
                      [](const Breach& a, const Breach& b) { return a.upload < b.upload; });
     return log;
 }
+
+} // namespace analysis

@@ -5,6 +5,8 @@
 
 #include <QVector>
 
+namespace analysis {
+
 struct LimitSet;
 struct StationSeries;
 
@@ -22,3 +24,5 @@ struct Breach {
     [[nodiscard]] static QVector<Breach> collect(const QVector<StationSeries>& stations,
                                                  const LimitSet& limits);
 };
+
+} // namespace analysis

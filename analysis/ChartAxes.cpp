@@ -5,6 +5,8 @@
 
 #include <QRect>
 
+namespace analysis {
+
 void ChartAxes::drawValueTicks(ChartSurface& s, const ValueScale& scale, const QRect& plot,
                                double from, double to, QString (*label)(double)) {
     for (double tick : scale.ticks()) {
@@ -14,3 +16,5 @@ void ChartAxes::drawValueTicks(ChartSurface& s, const ValueScale& scale, const Q
         s.print(plot.left() - 100 - s.textWidth(text), y - s.lineHeight() / 2.0, text);
     }
 }
+
+} // namespace analysis

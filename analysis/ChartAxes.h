@@ -5,6 +5,9 @@
 
 class ChartSurface;
 class QRect;
+
+namespace analysis {
+
 class ValueScale;
 
 // What the analysis charts share around their plots: the frame and grid shades and the
@@ -20,3 +23,5 @@ void drawValueTicks(ChartSurface& s, const ValueScale& scale, const QRect& plot,
                     double to, QString (*label)(double));
 
 } // namespace ChartAxes
+
+} // namespace analysis

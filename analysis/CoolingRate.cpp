@@ -2,6 +2,8 @@
 
 #include <QtNumeric>
 
+namespace analysis {
+
 std::vector<double> CoolingRate::of(const QVector<qint64>& moments,
                                     const std::vector<double>& values) {
     const qint64* seconds = moments.constData();
@@ -32,3 +34,5 @@ std::vector<double> CoolingRate::of(const QVector<qint64>& moments,
     }
     return rates;
 }
+
+} // namespace analysis

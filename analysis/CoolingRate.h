@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace analysis {
+
 // The cooling rate of one slot at each upload: the fall of its temperature over the 24
 // hours before, in degrees per day. The temperature 24 hours back is interpolated linearly
 // between the readings around that moment. NaN where the slot has no temperature, or where
@@ -18,3 +20,5 @@ inline constexpr qint64 DaySeconds = 24 * 3600;
                                      const std::vector<double>& values);
 
 } // namespace CoolingRate
+
+} // namespace analysis

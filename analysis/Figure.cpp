@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace analysis {
+
 namespace {
 
 constexpr double Tolerance = 1e-6;
@@ -35,3 +37,5 @@ QString FigureStates::name(FigureState state) {
     }
     return {};
 }
+
+} // namespace analysis

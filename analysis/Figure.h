@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtNumeric>
 
+namespace analysis {
+
 // How a figure stands against its limit. None: no limit applies, or the figure is empty.
 enum class FigureState : quint8 { None, Within, Warning, Over };
 
@@ -28,3 +30,5 @@ namespace FigureStates {
 [[nodiscard]] QString name(FigureState state);
 
 } // namespace FigureStates
+
+} // namespace analysis

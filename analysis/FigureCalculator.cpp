@@ -13,6 +13,8 @@
 #include <limits>
 #include <vector>
 
+namespace analysis {
+
 namespace {
 
 // A column's values, or null for a slot that never reads.
@@ -70,6 +72,7 @@ StationSeries FigureCalculator::compute(const Station& s, const PourReadings& r,
     const std::vector<Judged> judged = judgedFigures(limits);
     const qint64 placed = secondsOr(pour.placedAt, std::numeric_limits<qint64>::min());
     const qint64 removed = secondsOr(pour.insulationRemovedAt, std::numeric_limits<qint64>::max());
+    const qint64 ends = secondsOr(pour.monitoringEndsAt, std::numeric_limits<qint64>::max());
     const qint64* seconds = r.seconds().constData();
 
     StationSeries out;
@@ -104,6 +107,9 @@ StationSeries FigureCalculator::compute(const Station& s, const PourReadings& r,
             out.placingTemperature = core;
         if (out.placingTemperature)
             set(FigureKind::Rise, core - *out.placingTemperature);
+        if (seconds[i] > ends)
+            continue;
+        out.judged = i + 1;
         const bool airJudged = seconds[i] >= removed;
         for (const Judged& j : judged)
             if (airJudged || j.figure != Figures::index(FigureKind::SurfaceAir))
@@ -111,3 +117,5 @@ StationSeries FigureCalculator::compute(const Station& s, const PourReadings& r,
     }
     return out;
 }
+
+} // namespace analysis

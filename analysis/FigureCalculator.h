@@ -2,6 +2,8 @@
 
 #include "analysis/StationSeries.h"
 
+namespace analysis {
+
 class PourReadings;
 struct LimitSet;
 struct PourSettings;
@@ -14,10 +16,13 @@ struct Station;
 // - core minus surface, core minus bottom, and the rise over the placing temperature;
 // - the cooling rate: the largest 24-hour fall of any interior slot;
 // - surface minus air, judged only from the insulation's removal on.
-// A figure whose parts are missing is empty; an empty figure has no state.
+// A figure whose parts are missing is empty; an empty figure has no state, and neither has
+// one after the end of monitoring.
 namespace FigureCalculator {
 
 [[nodiscard]] StationSeries compute(const Station& station, const PourReadings& readings,
                                     const PourSettings& pour, const LimitSet& limits);
 
 } // namespace FigureCalculator
+
+} // namespace analysis

@@ -1,5 +1,7 @@
 #include "analysis/FigureKind.h"
 
+namespace analysis {
+
 QString Figures::name(FigureKind kind) {
     switch (kind) {
     case FigureKind::MaxTemperature:
@@ -76,3 +78,5 @@ QString Figures::limitName(LimitKind kind) {
 QString Figures::limitUnit(LimitKind kind) {
     return kind == LimitKind::CoolingRate ? QStringLiteral("℃/d") : QStringLiteral("℃");
 }
+
+} // namespace analysis

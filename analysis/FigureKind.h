@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace analysis {
+
 // The figures worked out for a station at every upload, in the order the tables show them.
 enum class FigureKind : int {
     MaxTemperature,
@@ -46,3 +48,5 @@ namespace Figures {
 [[nodiscard]] QString limitUnit(LimitKind kind);
 
 } // namespace Figures
+
+} // namespace analysis

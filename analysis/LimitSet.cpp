@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <utility>
 
+namespace analysis {
+
 namespace {
 
 LimitSet fixedSet(const QString& name, std::initializer_list<std::pair<LimitKind, double>> limits) {
@@ -67,3 +69,5 @@ QString LimitSet::describe() const {
     }
     return parts.isEmpty() ? QStringLiteral("（没有限值）") : parts.join(QStringLiteral("；"));
 }
+
+} // namespace analysis

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+namespace analysis {
+
 // A named list of optional limits on the figures. The two sets of the field's rules are
 // built in; users add their own, which are kept in the database.
 struct LimitSet {
@@ -45,3 +47,5 @@ struct LimitSet {
     // The limits in words, "温升≤50℃；里表温差≤25℃；…", for headers and the window.
     [[nodiscard]] QString describe() const;
 };
+
+} // namespace analysis

@@ -6,6 +6,8 @@
 
 #include <QSqlQuery>
 
+namespace analysis {
+
 namespace {
 
 // The limit columns in the order of LimitKind.
@@ -73,3 +75,5 @@ StoreResult LimitSetStore::remove(const QString& dbPath, const QString& name) {
         return r;
     return db.exec(QStringLiteral("delete from [限值组] where [名称] = ?"), {name});
 }
+
+} // namespace analysis

@@ -8,6 +8,8 @@
 
 class StoreDb;
 
+namespace analysis {
+
 // The users' own limit sets, table 限值组. The built-in sets are never stored.
 namespace LimitSetStore {
 
@@ -21,3 +23,5 @@ namespace LimitSetStore {
 [[nodiscard]] StoreResult remove(const QString& dbPath, const QString& name);
 
 } // namespace LimitSetStore
+
+} // namespace analysis

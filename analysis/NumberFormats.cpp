@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace analysis {
+
 QString NumberFormats::figure(double value) {
     if (qIsNaN(value))
         return {};
@@ -14,3 +16,5 @@ QString NumberFormats::figure(double value) {
 double NumberFormats::rounded(double value) {
     return std::round(value * 1000.0) / 1000.0;
 }
+
+} // namespace analysis

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace analysis {
+
 // How the analysis writes figures: with the decimals a reading has.
 namespace NumberFormats {
 
@@ -13,3 +15,5 @@ namespace NumberFormats {
 [[nodiscard]] double rounded(double value);
 
 } // namespace NumberFormats
+
+} // namespace analysis

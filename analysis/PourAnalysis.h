@@ -2,6 +2,8 @@
 
 #include "analysis/AnalysisResult.h"
 
+namespace analysis {
+
 struct AnalysisInputs;
 
 // Turns what the database holds into the analysis of the pour. `now` is the wall-clock
@@ -11,3 +13,5 @@ namespace PourAnalysis {
 [[nodiscard]] AnalysisResult compute(const AnalysisInputs& inputs, const QDateTime& now);
 
 } // namespace PourAnalysis
+
+} // namespace analysis

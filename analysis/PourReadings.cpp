@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <numeric>
 
-PourReadings::PourReadings() : m_columnOf(SensorLimit, -1) {}
+namespace analysis {
+
+PourReadings::PourReadings() : m_columnOf(SensorLimit, -1), m_listed(SensorLimit, false) {}
 
 int PourReadings::uploadAt(const QDateTime& moment) {
     const qint64 s = ReadingTime::seconds(moment);
@@ -24,6 +26,7 @@ int PourReadings::uploadAt(const QDateTime& moment) {
 void PourReadings::set(int upload, int sensor, double value) {
     if (sensor < 0 || sensor >= SensorLimit)
         return;
+    m_listed[static_cast<std::size_t>(sensor)] = true;
     int& c = m_columnOf[static_cast<std::size_t>(sensor)];
     if (c < 0) {
         c = static_cast<int>(m_columns.size());
@@ -34,6 +37,11 @@ void PourReadings::set(int upload, int sensor, double value) {
     if (column.size() <= u)
         column.resize(std::max(u + 1, 2 * column.size()), qQNaN());
     column[u] = value;
+}
+
+void PourReadings::list(int sensor) {
+    if (sensor >= 0 && sensor < SensorLimit)
+        m_listed[static_cast<std::size_t>(sensor)] = true;
 }
 
 void PourReadings::finish() {
@@ -74,14 +82,24 @@ double PourReadings::at(int upload, int sensor) const {
     return (*column)[static_cast<std::size_t>(upload)];
 }
 
-bool PourReadings::everListed(int sensor) const {
-    return series(sensor) != nullptr;
+PourReadings PourReadings::since(const QDateTime& moment) const {
+    const auto first = static_cast<int>(
+        std::lower_bound(m_seconds.cbegin(), m_seconds.cend(), ReadingTime::seconds(moment)) -
+        m_seconds.cbegin());
+    PourReadings out = *this;
+    out.m_times = m_times.mid(first);
+    out.m_seconds = m_seconds.mid(first);
+    for (std::vector<double>& column : out.m_columns)
+        column.erase(column.begin(), column.begin() + first);
+    return out;
 }
 
 QVector<int> PourReadings::listedSensors() const {
     QVector<int> out;
     for (int sensor = 0; sensor < SensorLimit; ++sensor)
-        if (m_columnOf[static_cast<std::size_t>(sensor)] >= 0)
+        if (everListed(sensor))
             out.append(sensor);
     return out;
 }
+
+} // namespace analysis

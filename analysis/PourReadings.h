@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace analysis {
+
 // Every upload of 表1 as one moment, in time order, with the temperature of each sensor
 // at it. Sensors are the whole numbers 0..1999 the station definitions use. Texts that
 // name the same moment in different forms are one upload.
@@ -21,7 +23,12 @@ public:
     // in time order and must come last.
     [[nodiscard]] int uploadAt(const QDateTime& moment);
     void set(int upload, int sensor, double value);
+    // A sensor in some upload whose readings are not kept.
+    void list(int sensor);
     void finish();
+
+    // The uploads from that moment on, with the readings kept at them.
+    [[nodiscard]] PourReadings since(const QDateTime& moment) const;
 
     [[nodiscard]] int uploadCount() const { return static_cast<int>(m_times.size()); }
     [[nodiscard]] const QVector<QDateTime>& times() const { return m_times; }
@@ -33,7 +40,9 @@ public:
     // The sensor's temperature at every upload, in time order; null when it is in none.
     [[nodiscard]] const std::vector<double>* series(int sensor) const;
     // The sensor appears in some upload, even if only as "E1".
-    [[nodiscard]] bool everListed(int sensor) const;
+    [[nodiscard]] bool everListed(int sensor) const {
+        return sensor >= 0 && sensor < SensorLimit && m_listed[static_cast<std::size_t>(sensor)];
+    }
     // Every sensor that appears in some upload, by number.
     [[nodiscard]] QVector<int> listedSensors() const;
 
@@ -49,4 +58,7 @@ private:
     // sensors keeps 100 columns, not 2000, and a station reads its slots as whole columns.
     std::vector<int> m_columnOf;
     std::vector<std::vector<double>> m_columns;
+    std::vector<bool> m_listed;
 };
+
+} // namespace analysis

@@ -7,7 +7,9 @@
 
 #include <optional>
 
-// The pour the database holds: the data of the inspector's sheet and everything the
+namespace analysis {
+
+// One pour's data: the data of the inspector's sheet and everything the
 // analysis is set to. Date-times carry no time zone: they are the site's wall clock, as
 // the uploads are stamped.
 struct PourSettings {
@@ -32,4 +34,16 @@ struct PourSettings {
     double intervalHours = 6.0;
     // A change between uploads close together above this many degrees marks a sensor.
     double jumpLimit = 10.0;
+
+    // Readings before placing belong to whatever stood there before: they never count for
+    // the pour. Without a placing time every reading counts.
+    [[nodiscard]] bool placedBy(const QDateTime& moment) const {
+        return !placedAt.isValid() || moment >= placedAt;
+    }
+    // Readings after the end of monitoring are shown but not judged.
+    [[nodiscard]] bool monitoredAt(const QDateTime& moment) const {
+        return !monitoringEndsAt.isValid() || moment <= monitoringEndsAt;
+    }
 };
+
+} // namespace analysis

@@ -4,17 +4,22 @@
 #include "analysis/StoredText.h"
 #include "store/StoreDb.h"
 
-#include <QHash>
 #include <QSqlQuery>
 
-#include <utility>
-#include <vector>
+namespace analysis {
 
 namespace {
 
-using Items = std::vector<std::pair<QString, QString>>;
+// A stored number where one is set, the default otherwise; only positive values count.
+void positive(const QHash<QString, QString>& items, const char* key, double& target) {
+    const auto value = StoredText::toNumber(items.value(QString::fromUtf8(key)));
+    if (value && *value > 0)
+        target = *value;
+}
 
-Items itemsOf(const PourSettings& p) {
+} // namespace
+
+PourSettingsStore::Items PourSettingsStore::items(const PourSettings& p) {
     return {
         {QStringLiteral("名称"), p.name},
         {QStringLiteral("工程名称"), p.project},
@@ -32,15 +37,9 @@ Items itemsOf(const PourSettings& p) {
     };
 }
 
-// A stored number where one is set, the default otherwise; only positive values count.
-void positive(const QHash<QString, QString>& items, const char* key, double& target) {
-    const auto value = StoredText::toNumber(items.value(QString::fromUtf8(key)));
-    if (value && *value > 0)
-        target = *value;
-}
-
-void apply(const QHash<QString, QString>& items, PourSettings& p) {
+PourSettings PourSettingsStore::fromItems(const QHash<QString, QString>& items) {
     const auto text = [&items](const char* key) { return items.value(QString::fromUtf8(key)); };
+    PourSettings p;
     p.name = text("名称");
     p.project = text("工程名称");
     p.element = text("结构部位");
@@ -55,36 +54,18 @@ void apply(const QHash<QString, QString>& items, PourSettings& p) {
     positive(items, "预警比例", p.warningShare);
     positive(items, "测温间隔", p.intervalHours);
     positive(items, "跳变阈值", p.jumpLimit);
-}
-
-} // namespace
-
-StoreResult PourSettingsStore::load(const QString& dbPath, PourSettings& out) {
-    out = PourSettings();
-    return AnalysisSchema::readFrom(
-        dbPath, [&out](StoreDb& db, const QStringList& tables) { return load(db, tables, out); });
+    return p;
 }
 
 StoreResult PourSettingsStore::load(StoreDb& db, const QStringList& tables, PourSettings& out) {
-    out = PourSettings();
-    QHash<QString, QString> items;
+    QHash<QString, QString> stored;
     const StoreResult r = AnalysisSchema::readRows(
         db, tables, AnalysisSchema::Pour, QStringLiteral("select [项目], [内容] from [浇筑信息]"),
-        [&items](const QSqlQuery& q) {
-            items.insert(q.value(0).toString(), q.value(1).toString());
+        [&stored](const QSqlQuery& q) {
+            stored.insert(q.value(0).toString(), q.value(1).toString());
         });
-    if (r.ok())
-        apply(items, out);
+    out = fromItems(stored);
     return r;
 }
 
-StoreResult PourSettingsStore::save(const QString& dbPath, const PourSettings& pour) {
-    StoreDb db(dbPath);
-    if (const StoreResult r = AnalysisSchema::openToWrite(db); !r.ok())
-        return r;
-    QVector<QVariantList> rows;
-    for (const auto& [key, value] : itemsOf(pour))
-        rows << QVariantList{key, value};
-    return db.replaceRows(QStringLiteral("浇筑信息"),
-                          {QStringLiteral("项目"), QStringLiteral("内容")}, rows);
-}
+} // namespace analysis

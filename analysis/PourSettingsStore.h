@@ -3,18 +3,29 @@
 #include "analysis/PourSettings.h"
 #include "store/StoreResult.h"
 
+#include <QHash>
 #include <QStringList>
+
+#include <utility>
+#include <vector>
 
 class StoreDb;
 
-// The pour's data and settings, table 浇筑信息: one row per item, its name and its text.
+namespace analysis {
+
+// A pour's data and settings as items, each a name and a text: the rows of the table
+// 浇筑信息 of the older stores, which held one pour, and of each pour in 浇筑.
 namespace PourSettingsStore {
 
-// A file without the table, or without an item, gives the defaults.
-[[nodiscard]] StoreResult load(const QString& dbPath, PourSettings& out);
-// The same on an open file whose tables are `tables`.
+using Items = std::vector<std::pair<QString, QString>>;
+
+[[nodiscard]] Items items(const PourSettings& pour);
+// An item missing, or a number that is not positive, gives the default.
+[[nodiscard]] PourSettings fromItems(const QHash<QString, QString>& items);
+
+// The pour of an older store, from 浇筑信息; a file without the table gives the defaults.
 [[nodiscard]] StoreResult load(StoreDb& db, const QStringList& tables, PourSettings& out);
-// Replaces every item in one transaction.
-[[nodiscard]] StoreResult save(const QString& dbPath, const PourSettings& pour);
 
 } // namespace PourSettingsStore
+
+} // namespace analysis

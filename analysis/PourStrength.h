@@ -9,11 +9,11 @@
 
 #include <optional>
 
+namespace analysis {
+
 class PourReadings;
 struct PourSettings;
 struct Station;
-
-namespace analysis {
 
 struct Mix;
 struct SensorMaturity;

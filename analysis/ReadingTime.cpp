@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+namespace analysis {
+
 namespace {
 
 const QRegularExpression& form() {
@@ -48,3 +50,5 @@ QDateTime ReadingTime::wallClock(const QDateTime& local) {
 qint64 ReadingTime::seconds(const QDateTime& value) {
     return value.toSecsSinceEpoch();
 }
+
+} // namespace analysis

@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QString>
 
+namespace analysis {
+
 // Upload date-times as date-times. They were typed in the save dialog, so besides the
 // usual 2008-04-30 14:25:03 they come as 2008-4-30 9:05, 2008/04/30 14:25, 2008.4.30,
 // 2008年4月30日 14时25分 or a date alone (midnight). They carry no time zone: all
@@ -27,3 +29,5 @@ namespace ReadingTime {
 [[nodiscard]] qint64 seconds(const QDateTime& value);
 
 } // namespace ReadingTime
+
+} // namespace analysis

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+namespace analysis {
+
 namespace {
 
 constexpr int FirstSlotColumn = 2;
@@ -35,13 +37,13 @@ void writeMoment(XlsxSheet& sheet, int row, const QString& label, const QDateTim
 }
 
 void writeHeader(XlsxSheet& sheet, const AnalysisResult& r, const QDateTime& madeAt) {
-    const PourSettings& p = r.pour;
+    const PourSettings& p = r.pour.settings;
     sheet.setColumnWidth(1, 18);
     sheet.setColumnWidth(2, 18);
     sheet.writeText(1, 1, RecordSheet::BookName);
     const QStringList labels = {QStringLiteral("工程名称"), QStringLiteral("结构部位"),
                                 QStringLiteral("施工单位"), QStringLiteral("浇筑名称")};
-    const QStringList values = {p.project, p.element, p.contractor, p.name};
+    const QStringList values = {p.project, p.element, p.contractor, r.pour.title()};
     for (int i = 0; i < labels.size(); ++i) {
         sheet.writeText(2 + i, 1, labels[i]);
         sheet.writeText(2 + i, 2, values[i]);
@@ -109,9 +111,9 @@ void writeStationHead(XlsxSheet& sheet, const AnalysisResult& r, int s) {
     sheet.setColumnWidth(1, 18);
     sheet.writeText(1, 1, QStringLiteral("站点") + st.name + QStringLiteral(" 测温记录"));
     sheet.writeText(2, 1, QStringLiteral("工程名称"));
-    sheet.writeText(2, 2, r.pour.project);
+    sheet.writeText(2, 2, r.pour.settings.project);
     sheet.writeText(2, 5, QStringLiteral("结构部位"));
-    sheet.writeText(2, 6, r.pour.element);
+    sheet.writeText(2, 6, r.pour.settings.element);
     sheet.writeText(3, 1, QStringLiteral("表层测点"));
     sheet.writeText(3, 2, roleText(st, st.surface));
     sheet.writeText(3, 5, QStringLiteral("底层测点"));
@@ -217,3 +219,5 @@ ExportResult RecordSheet::write(const QString& path, const AnalysisResult& r,
         return {ExportResult::Kind::CannotWrite, {}, 0};
     return {};
 }
+
+} // namespace analysis

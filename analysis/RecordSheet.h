@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+namespace analysis {
+
 struct AnalysisResult;
 
 // The record an inspector asks for, as the workbook "测温记录表": a summary sheet headed
@@ -25,3 +27,5 @@ inline constexpr int StationHeaderRow = 5;
                                  const QDateTime& madeAt);
 
 } // namespace RecordSheet
+
+} // namespace analysis

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+namespace analysis {
+
 // The status bar's watch over the measuring rounds: how long ago the last upload was
 // saved and when the next round is due.
 namespace ScheduleWatch {
@@ -12,7 +14,12 @@ namespace ScheduleWatch {
 [[nodiscard]] QString text(const QDateTime& lastUpload, double intervalHours,
                            const QDateTime& now);
 
+// When the round after one at `last` is due.
+[[nodiscard]] QDateTime due(const QDateTime& last, double intervalHours);
+
 // A span in hours and minutes, "5小时12分" or "48分".
 [[nodiscard]] QString span(qint64 seconds);
 
 } // namespace ScheduleWatch
+
+} // namespace analysis

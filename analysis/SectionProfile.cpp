@@ -10,6 +10,8 @@
 
 #include <QPainter>
 
+namespace analysis {
+
 namespace {
 
 using ChartAxes::Frame;
@@ -89,3 +91,5 @@ void SectionProfile::draw(QPainter& painter, const QRect& box, const AnalysisRes
     s.polyline(points, Curve);
     s.setPenWidth(1);
 }
+
+} // namespace analysis

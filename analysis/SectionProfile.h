@@ -4,6 +4,9 @@
 #include <QString>
 
 class QPainter;
+
+namespace analysis {
+
 struct AnalysisResult;
 
 // The section of one station at one upload: each slot's temperature against its depth
@@ -18,3 +21,5 @@ void draw(QPainter& painter, const QRect& box, const AnalysisResult& result, int
           int upload);
 
 } // namespace SectionProfile
+
+} // namespace analysis

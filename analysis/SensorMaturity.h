@@ -4,9 +4,9 @@
 
 #include <vector>
 
-class PourReadings;
-
 namespace analysis {
+
+class PourReadings;
 
 class MaturityRates;
 struct MaturityStart;

@@ -1,5 +1,7 @@
 #include "analysis/StateColours.h"
 
+namespace analysis {
+
 QColor StateColours::text(FigureState state) {
     switch (state) {
     case FigureState::Warning:
@@ -23,3 +25,5 @@ QColor StateColours::background(FigureState state) {
         return {};
     }
 }
+
+} // namespace analysis

@@ -4,6 +4,8 @@
 
 #include <QColor>
 
+namespace analysis {
+
 // The colours of the states wherever figures are shown: tables, charts and the record
 // sheet. Invalid (the surface's own colour) for within and for no state.
 namespace StateColours {
@@ -13,3 +15,5 @@ namespace StateColours {
 [[nodiscard]] QColor background(FigureState state);
 
 } // namespace StateColours
+
+} // namespace analysis

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace analysis {
+
 namespace {
 
 std::array<int, Station::Slots> sensorsOf(const GroupRow& group) {
@@ -110,3 +112,5 @@ QString Station::problemOf(Station s, const StationRole& role) {
     }
     return {};
 }
+
+} // namespace analysis

@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 
+namespace analysis {
+
 // One station as the analysis sees it: the sensor of each filled slot, which slot is the
 // surface point and which the bottom point, the interior slots strictly between them, and
 // the depths. Slot indexes here count from 0.
@@ -45,3 +47,5 @@ private:
     // checkRole on the group's station as it stands without a role.
     [[nodiscard]] static QString problemOf(Station s, const StationRole& role);
 };
+
+} // namespace analysis

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+namespace analysis {
+
 // What the engineer says about one station's slots: which is the surface point, which the
 // bottom point, and how deep each lies below the top face, in mm. Slots count from 1; 0
 // leaves the choice to the rule (the first filled slot is the surface, the last the bottom).
@@ -30,3 +32,5 @@ struct StationRole {
         return nullptr;
     }
 };
+
+} // namespace analysis

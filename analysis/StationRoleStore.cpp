@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QSqlQuery>
 
+namespace analysis {
+
 namespace {
 
 QString columns() {
@@ -73,3 +75,5 @@ StoreResult StationRoleStore::save(const QString& dbPath, const QVector<StationR
     }
     return db.replaceRows(QStringLiteral("站点角色"), columns, rows);
 }
+
+} // namespace analysis

@@ -8,6 +8,8 @@
 
 class StoreDb;
 
+namespace analysis {
+
 // The station roles, table 站点角色: one row per station that the engineer has set.
 namespace StationRoleStore {
 
@@ -21,3 +23,5 @@ namespace StationRoleStore {
 [[nodiscard]] StoreResult save(const QString& dbPath, const QVector<StationRole>& roles);
 
 } // namespace StationRoleStore
+
+} // namespace analysis

@@ -1,6 +1,9 @@
 #include "analysis/StationSeries.h"
 
+#include <algorithm>
 #include <array>
+
+namespace analysis {
 
 int StationSeries::latest() const {
     for (int i = static_cast<int>(uploads.size()) - 1; i >= 0; --i)
@@ -12,7 +15,7 @@ int StationSeries::latest() const {
 FigureState StationSeries::standing() const {
     FigureState state = FigureState::None;
     std::array<bool, FigureCount> found{};
-    for (int i = latest(); i >= 0; --i)
+    for (int i = std::min(latest(), judged - 1); i >= 0; --i)
         for (std::size_t f = 0; f < found.size(); ++f) {
             const Figure& figure = uploads[i].figures[f];
             if (found[f] || !figure.has())
@@ -22,3 +25,5 @@ FigureState StationSeries::standing() const {
         }
     return state;
 }
+
+} // namespace analysis

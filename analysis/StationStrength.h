@@ -8,10 +8,10 @@
 
 #include <vector>
 
+namespace analysis {
+
 class PourReadings;
 struct Station;
-
-namespace analysis {
 
 class Calibration;
 class MaturityRates;

@@ -5,10 +5,13 @@
 
 #include <QtNumeric>
 
+namespace analysis {
+
 StationSummary StationSummary::of(const StationSeries& series) {
     StationSummary s{qQNaN(), qQNaN(), qQNaN(), qQNaN()};
     bool read = false;
-    for (const UploadFigures& u : series.uploads) {
+    for (int i = 0; i < series.judged; ++i) {
+        const UploadFigures& u = series.uploads[i];
         read = read || u.read();
         keepLarger(s.maxTemperature, u[FigureKind::MaxTemperature].value);
         keepLarger(s.maxCoreDifference, u[FigureKind::CoreSurface].value);
@@ -44,3 +47,5 @@ QString StationSummary::verdictText(Verdict verdict) {
     }
     return {};
 }
+
+} // namespace analysis

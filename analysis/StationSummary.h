@@ -4,10 +4,12 @@
 
 #include <QString>
 
+namespace analysis {
+
 struct StationSeries;
 
-// A station over the whole monitoring: its largest figures, how often it was in warning
-// and over a limit, and the verdict.
+// A station over the monitoring, up to its end: its largest figures, how often it was in
+// warning and over a limit, and the verdict.
 struct StationSummary {
     enum class Verdict { NoData, Within, Warning, Over };
 
@@ -25,3 +27,5 @@ struct StationSummary {
     // "无数据", "正常", "有预警" or "有超限".
     [[nodiscard]] static QString verdictText(Verdict verdict);
 };
+
+} // namespace analysis

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace analysis {
+
 QString StoredText::ofDateTime(const QDateTime& value) {
     return value.isValid() ? ReadingTime::text(value) : QString();
 }
@@ -24,3 +26,5 @@ std::optional<double> StoredText::toNumber(const QString& text) {
         return std::nullopt;
     return value;
 }
+
+} // namespace analysis

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace analysis {
+
 // How the analysis tables hold values: every column is text, as in the rest of the file.
 namespace StoredText {
 
@@ -17,3 +19,5 @@ namespace StoredText {
 [[nodiscard]] std::optional<double> toNumber(const QString& text);
 
 } // namespace StoredText
+
+} // namespace analysis

@@ -10,11 +10,15 @@
 
 #include <cmath>
 
+namespace analysis {
+
 namespace {
 
 struct JumpRule {
     qint64 windowSeconds;
     double limit;
+    // The last upload judged, at the end of monitoring.
+    int last;
 };
 
 void check(const PourReadings& r, SuspectSensor base, const JumpRule& jump,
@@ -22,7 +26,7 @@ void check(const PourReadings& r, SuspectSensor base, const JumpRule& jump,
     const std::vector<double>* values = r.series(base.sensor);
     if (!values)
         return;
-    const int last = r.uploadCount() - 1;
+    const int last = jump.last;
     int previous = -1;
     for (int i = 0; i <= last; ++i) {
         const double v = (*values)[static_cast<std::size_t>(i)];
@@ -63,7 +67,10 @@ QString SuspectSensor::description() const {
 QVector<SuspectSensor> SuspectSensor::find(const PourReadings& readings,
                                            const QVector<Station>& stations,
                                            const PourSettings& pour) {
-    const JumpRule jump{std::llround(pour.intervalHours * 3600.0), pour.jumpLimit};
+    int last = readings.uploadCount() - 1;
+    while (last >= 0 && !pour.monitoredAt(readings.times()[last]))
+        --last;
+    const JumpRule jump{std::llround(pour.intervalHours * 3600.0), pour.jumpLimit, last};
     QVector<SuspectSensor> out;
     for (const Station& station : stations)
         for (int k : station.filledSlots()) {
@@ -80,3 +87,5 @@ QVector<SuspectSensor> SuspectSensor::find(const PourReadings& readings,
     }
     return out;
 }
+
+} // namespace analysis

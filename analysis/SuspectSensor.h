@@ -4,13 +4,16 @@
 #include <QString>
 #include <QVector>
 
+namespace analysis {
+
 class PourReadings;
 struct PourSettings;
 struct Station;
 
 // A sensor whose readings look wrong: its latest reading is missing or "E1" while it read
 // before, or it jumped more than the pour's jump limit between readings at most one
-// measuring interval apart. Readings further apart may differ by any amount.
+// measuring interval apart. Readings further apart may differ by any amount, and those after
+// the end of monitoring are not looked at.
 struct SuspectSensor {
     enum class Reason { LatestMissing, Jump };
 
@@ -33,3 +36,5 @@ struct SuspectSensor {
     [[nodiscard]] static QVector<SuspectSensor>
     find(const PourReadings& readings, const QVector<Station>& stations, const PourSettings& pour);
 };
+
+} // namespace analysis

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+namespace analysis {
+
 namespace {
 
 bool isDigit(char c) {
@@ -46,3 +48,5 @@ std::optional<double> TemperatureText::parse(const char* text, std::size_t lengt
         return std::nullopt;
     return value;
 }
+
+} // namespace analysis

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace analysis {
+
 // The figures of one station at one upload.
 struct UploadFigures {
     std::array<Figure, FigureCount> figures{};
@@ -20,3 +22,5 @@ struct UploadFigures {
     // Some slot of the station had a temperature.
     [[nodiscard]] bool read() const { return (*this)[FigureKind::MaxTemperature].has(); }
 };
+
+} // namespace analysis

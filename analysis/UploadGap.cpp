@@ -1,5 +1,7 @@
 #include "analysis/UploadGap.h"
 
+namespace analysis {
+
 QVector<UploadGap> UploadGap::find(const QVector<QDateTime>& uploads, const QDateTime& placedAt,
                                    const QDateTime& monitoringEndsAt, const QDateTime& now,
                                    double intervalHours) {
@@ -23,3 +25,5 @@ QVector<UploadGap> UploadGap::find(const QVector<QDateTime>& uploads, const QDat
         check(end, open);
     return gaps;
 }
+
+} // namespace analysis

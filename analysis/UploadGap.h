@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QVector>
 
+namespace analysis {
+
 // A stretch between placing and the end of monitoring without an upload for longer than
 // the measuring interval.
 struct UploadGap {
@@ -20,3 +22,5 @@ struct UploadGap {
                                                  const QDateTime& monitoringEndsAt,
                                                  const QDateTime& now, double intervalHours);
 };
+
+} // namespace analysis

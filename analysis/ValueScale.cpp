@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace analysis {
+
 ValueScale::ValueScale(const QVector<double>& values, int lines) {
     double lo = qQNaN();
     double hi = qQNaN();
@@ -38,3 +40,5 @@ QVector<double> ValueScale::ticks() const {
         out.append(m_low + i * m_step);
     return out;
 }
+
+} // namespace analysis

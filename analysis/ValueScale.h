@@ -2,6 +2,8 @@
 
 #include <QVector>
 
+namespace analysis {
+
 // A vertical (or horizontal) scale with round steps over the values a chart shows: 1, 2 or
 // 5 times a power of ten, chosen so about `lines` grid lines fit.
 class ValueScale {
@@ -24,3 +26,5 @@ private:
     double m_high = 10;
     double m_step = 2;
 };
+
+} // namespace analysis

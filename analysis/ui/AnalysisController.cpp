@@ -1,9 +1,9 @@
 #include "analysis/ui/AnalysisController.h"
 
 #include "analysis/AnalysisInputs.h"
-#include "analysis/PourSettingsStore.h"
+#include "analysis/PourStore.h"
+#include "analysis/PourWatch.h"
 #include "analysis/ReadingTime.h"
-#include "analysis/ScheduleWatch.h"
 #include "analysis/ui/frmWenkongFenxi.h"
 #include "common/Clock.h"
 #include "common/LongWork.h"
@@ -14,6 +14,8 @@
 
 #include <QTimer>
 #include <QWidget>
+
+using namespace analysis;
 
 // The pour as read on the long-work thread, and how the reading went.
 struct AnalysisController::Read {
@@ -49,15 +51,14 @@ void AnalysisController::refreshWatch() {
                 m_lastUpload = t;
         }
     }
-    PourSettings pour;
-    if (stored && PourSettingsStore::load(m_databasePath, pour).ok())
-        m_intervalHours = pour.intervalHours;
+    QVector<Pour> pours;
+    if (!stored || PourStore::load(m_databasePath, pours).ok())
+        m_pours = pours;
     showWatch();
 }
 
 void AnalysisController::showWatch() {
-    const QString text =
-        ScheduleWatch::text(m_lastUpload, m_intervalHours, ReadingTime::wallClock(m_clock.now()));
+    const QString text = PourWatch::text(m_pours, m_lastUpload, ReadingTime::wallClock(m_clock.now()));
     if (text == m_watchText)
         return;
     m_watchText = text;
@@ -68,11 +69,15 @@ void AnalysisController::MenuAnalysis_Click() {
     if (m_work.busy())
         return;
     m_waiting.showWaiting(WaitingText, false);
+    const QDateTime now = ReadingTime::wallClock(m_clock.now());
     (void)m_work.start<Read>(
         this,
-        [dbPath = m_databasePath](const LongWork::Report&) {
+        [dbPath = m_databasePath, shown = m_pourShown, last = m_lastUpload, now](const LongWork::Report&) {
             Read read;
             read.result = read.inputs.loadSettings(dbPath);
+            const Pour* due = PourWatch::dueFirst(read.inputs.pours, last, now);
+            if (!read.inputs.choose(shown) && due)
+                read.inputs.choose(due->id);
             if (read.result.ok())
                 read.result = read.inputs.loadReadings(dbPath);
             return read;
@@ -91,6 +96,7 @@ void AnalysisController::showAnalysis(Read read) {
         frmWenkongFenxi window(std::move(read.inputs), m_prompts, m_clock, m_work, m_launcher,
                                m_databasePath, m_documentsFolder, m_parent);
         m_prompts.runDialog(window);
+        m_pourShown = window.currentPour();
     }
     refreshWatch();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/Pour.h"
 #include "reports/DesktopFileLauncher.h"
 
 #include <QDateTime>
@@ -15,8 +16,9 @@ class QWidget;
 class WaitingPanel;
 
 // The thermal-control commands of the main window: the window "温控分析" and the status
-// bar's watch over the measuring rounds (time since the last upload, next round due). The
-// pour is read as long work; while any runs, "温控分析" is refused.
+// bar's watch over the measuring rounds of the pour due first (time since the last upload,
+// next round due). The pour is read as long work; while any runs, "温控分析" is refused.
+// The window opens on the pour it showed last, or else on the pour due first.
 class AnalysisController : public QObject {
     Q_OBJECT
 
@@ -37,7 +39,7 @@ public:
 public slots:
     // "温控分析": reads the pour behind the waiting panel and shows the window modally.
     void MenuAnalysis_Click();
-    // Reads the newest upload and the interval again, after uploads were saved or deleted.
+    // Reads the newest upload and the pours again, after uploads were saved or deleted.
     void refreshWatch();
 
 private:
@@ -56,6 +58,7 @@ private:
     FileLauncher& m_launcher;
     QTimer* m_minute = nullptr;
     QDateTime m_lastUpload;
-    double m_intervalHours = 6.0;
+    QVector<analysis::Pour> m_pours;
+    int m_pourShown = 0;
     QString m_watchText;
 };

@@ -6,6 +6,8 @@
 #include "analysis/StateColours.h"
 #include "common/NumberText.h"
 
+using namespace analysis;
+
 BreachLogModel::BreachLogModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void BreachLogModel::setResult(const AnalysisResult* result) {

@@ -2,7 +2,9 @@
 
 #include <QAbstractTableModel>
 
+namespace analysis {
 struct AnalysisResult;
+}
 
 // The log of warnings and breaches: station, time, figure, value, limit and whether it
 // was a warning or over the limit, in time order.
@@ -15,7 +17,7 @@ public:
     explicit BreachLogModel(QObject* parent = nullptr);
 
     // Shows a new analysis; the result must outlive the model's use of it.
-    void setResult(const AnalysisResult* result);
+    void setResult(const analysis::AnalysisResult* result);
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
@@ -24,5 +26,5 @@ public:
                                       int role) const override;
 
 private:
-    const AnalysisResult* m_result = nullptr;
+    const analysis::AnalysisResult* m_result = nullptr;
 };

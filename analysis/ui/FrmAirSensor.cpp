@@ -1,6 +1,5 @@
 #include "analysis/ui/FrmAirSensor.h"
 
-#include "analysis/PourSettingsStore.h"
 #include "analysis/SensorText.h"
 #include "analysis/ui/AnalysisControls.h"
 #include "common/Prompts.h"
@@ -12,10 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FrmAirSensor::FrmAirSensor(Prompts& prompts, QString dbPath, const PourSettings& pour,
-                           const QVector<int>& listed, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)), m_pour(pour),
-      m_listed(listed) {
+using namespace analysis;
+
+FrmAirSensor::FrmAirSensor(Prompts& prompts, const PourSettings& pour, const QVector<int>& listed,
+                           QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_pour(pour), m_listed(listed) {
     setObjectName(QStringLiteral("FrmAirSensor"));
     setWindowTitle(QStringLiteral("大气传感器"));
     cboSensor = new QComboBox(this);
@@ -46,12 +46,6 @@ void FrmAirSensor::cmdOK_Click() {
         return;
     }
     m_pour.airSensor = sensor;
-    const StoreResult saved = PourSettingsStore::save(m_dbPath, m_pour);
-    if (!saved.ok()) {
-        m_prompts.message(this, QStringLiteral("提示："), saved.message(), Prompts::Buttons::Ok,
-                          Prompts::Icon::Warning);
-        return;
-    }
     if (sensor > 0 && !m_listed.contains(sensor))
         m_prompts.message(this, QStringLiteral("提示："),
                           QStringLiteral("传感器%1不在任何一次上传中，大气温度暂时为空。")

@@ -17,8 +17,11 @@ class FrmAirSensor : public QDialog {
 
 public:
     // listed: the sensors that appear in some upload, offered in the list.
-    FrmAirSensor(Prompts& prompts, QString dbPath, const PourSettings& pour,
-                 const QVector<int>& listed, QWidget* parent = nullptr);
+    FrmAirSensor(Prompts& prompts, const analysis::PourSettings& pour, const QVector<int>& listed,
+                 QWidget* parent = nullptr);
+
+    // The settings with the chosen sensor, once accepted.
+    [[nodiscard]] const analysis::PourSettings& settings() const { return m_pour; }
 
     QComboBox* cboSensor = nullptr;
     QPushButton* cmdOK = nullptr;
@@ -29,7 +32,6 @@ public slots:
 
 private:
     Prompts& m_prompts;
-    QString m_dbPath;
-    PourSettings m_pour;
+    analysis::PourSettings m_pour;
     QVector<int> m_listed;
 };

@@ -1,7 +1,6 @@
 #include "analysis/ui/FrmLimitSets.h"
 
 #include "analysis/LimitSetStore.h"
-#include "analysis/PourSettingsStore.h"
 #include "analysis/StoredText.h"
 #include "analysis/ui/AnalysisControls.h"
 #include "common/NumberText.h"
@@ -16,6 +15,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+using namespace analysis;
 
 FrmLimitSets::FrmLimitSets(Prompts& prompts, QString dbPath, const PourSettings& pour,
                            const QVector<LimitSet>& custom, QWidget* parent)
@@ -163,8 +164,5 @@ void FrmLimitSets::cmdOK_Click() {
         return warn(QStringLiteral("预警比例必须是大于0、不大于100的数（%）。"));
     m_pour.limitSetName = cboActive->currentText();
     m_pour.warningShare = *share / 100.0;
-    const StoreResult saved = PourSettingsStore::save(m_dbPath, m_pour);
-    if (!saved.ok())
-        return warn(saved.message());
     accept();
 }

@@ -14,18 +14,21 @@ class QListWidget;
 class QPushButton;
 
 // "限值组": the built-in and the users' own limit sets; the users' sets are made, changed
-// and deleted here, and OK makes the chosen set and the warning share the pour's. A limit
+// and deleted here, and OK answers with the chosen set and the warning share for the pour. A limit
 // that is not a positive number is refused with its name.
 class FrmLimitSets : public QDialog {
     Q_OBJECT
 
 public:
-    FrmLimitSets(Prompts& prompts, QString dbPath, const PourSettings& pour,
-                 const QVector<LimitSet>& custom, QWidget* parent = nullptr);
+    FrmLimitSets(Prompts& prompts, QString dbPath, const analysis::PourSettings& pour,
+                 const QVector<analysis::LimitSet>& custom, QWidget* parent = nullptr);
+
+    // The settings with the chosen set and warning share, once accepted.
+    [[nodiscard]] const analysis::PourSettings& settings() const { return m_pour; }
 
     QListWidget* lstSets = nullptr;
     QLineEdit* txtSetName = nullptr;
-    std::array<QLineEdit*, LimitCount> txtLimit{};
+    std::array<QLineEdit*, analysis::LimitCount> txtLimit{};
     QPushButton* cmdNew = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdDelete = nullptr;
@@ -44,11 +47,11 @@ public slots:
 private:
     [[nodiscard]] QWidget* buildEditor();
     void fillLists(const QString& select);
-    [[nodiscard]] const LimitSet* chosen() const;
+    [[nodiscard]] const analysis::LimitSet* chosen() const;
     void warn(const QString& text);
 
     Prompts& m_prompts;
     QString m_dbPath;
-    PourSettings m_pour;
-    QVector<LimitSet> m_custom;
+    analysis::PourSettings m_pour;
+    QVector<analysis::LimitSet> m_custom;
 };

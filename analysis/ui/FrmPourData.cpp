@@ -1,7 +1,5 @@
 #include "analysis/ui/FrmPourData.h"
 
-#include "analysis/PourSettingsStore.h"
-#include "analysis/ReadingTime.h"
 #include "analysis/StoredText.h"
 #include "analysis/TemperatureText.h"
 #include "analysis/ui/AnalysisControls.h"
@@ -17,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+using namespace analysis;
 
 namespace {
 
@@ -37,15 +37,13 @@ QCheckBox* check(const QString& name, const QString& caption, QWidget* parent) {
 
 } // namespace
 
-FrmPourData::FrmPourData(Prompts& prompts, QString dbPath, const PourSettings& pour,
-                         const QDateTime& firstUpload, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)), m_pour(pour),
-      m_firstUpload(firstUpload) {
+FrmPourData::FrmPourData(Prompts& prompts, const Pour& stored, const QVector<Pour>& pours,
+                         const QDateTime& fallback, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_pour(stored), m_pours(pours) {
     using namespace AnalysisControls;
     setObjectName(QStringLiteral("FrmPourData"));
-    setWindowTitle(QStringLiteral("浇筑信息"));
-    const QDateTime fallback = firstUpload.isValid() ? firstUpload
-                                                     : QDateTime(QDate(2008, 1, 1), QTime(8, 0), Qt::UTC);
+    setWindowTitle(stored.id == 0 ? QStringLiteral("新建浇筑") : QStringLiteral("编辑浇筑"));
+    const PourSettings& pour = stored.settings;
     txtName = textBox(QStringLiteral("txtName"), pour.name, this);
     txtProject = textBox(QStringLiteral("txtProject"), pour.project, this);
     txtElement = textBox(QStringLiteral("txtElement"), pour.element, this);
@@ -82,8 +80,13 @@ FrmPourData::FrmPourData(Prompts& prompts, QString dbPath, const PourSettings& p
 
 QString FrmPourData::read(PourSettings& p) const {
     using AnalysisControls::moment;
-    p = m_pour;
+    p = m_pour.settings;
     p.name = txtName->text().trimmed();
+    if (p.name.isEmpty())
+        return QStringLiteral("请填写浇筑名称。");
+    for (const Pour& other : m_pours)
+        if (other.id != m_pour.id && other.settings.name.trimmed() == p.name)
+            return QStringLiteral("已有名为“%1”的浇筑，请换一个名称。").arg(p.name);
     p.project = txtProject->text().trimmed();
     p.element = txtElement->text().trimmed();
     p.contractor = txtContractor->text().trimmed();
@@ -103,9 +106,6 @@ QString FrmPourData::read(PourSettings& p) const {
     if (!jump || *jump <= 0)
         return QStringLiteral("传感器跳变阈值必须是正数（℃）。");
     p.jumpLimit = *jump;
-    if (p.placedAt.isValid() && m_firstUpload.isValid() && p.placedAt > m_firstUpload)
-        return QStringLiteral("浇筑时间不能晚于第一次上传的时间（%1）。")
-            .arg(ReadingTime::text(m_firstUpload));
     if (p.placedAt.isValid() && p.insulationRemovedAt.isValid() && p.insulationRemovedAt < p.placedAt)
         return QStringLiteral("保温拆除时间不能早于浇筑时间。");
     if (p.placedAt.isValid() && p.monitoringEndsAt.isValid() && p.monitoringEndsAt < p.placedAt)
@@ -115,15 +115,12 @@ QString FrmPourData::read(PourSettings& p) const {
 
 void FrmPourData::cmdOK_Click() {
     PourSettings pour;
-    QString problem = read(pour);
-    if (problem.isEmpty()) {
-        const StoreResult saved = PourSettingsStore::save(m_dbPath, pour);
-        problem = saved.message();
-    }
+    const QString problem = read(pour);
     if (!problem.isEmpty()) {
         m_prompts.message(this, QStringLiteral("提示："), problem, Prompts::Buttons::Ok,
                           Prompts::Icon::Warning);
         return;
     }
+    m_pour.settings = pour;
     accept();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/PourSettings.h"
+#include "analysis/Pour.h"
 
 #include <QDialog>
 
@@ -10,17 +10,21 @@ class QDateTimeEdit;
 class QLineEdit;
 class QPushButton;
 
-// "浇筑信息": the pour's name and sheet header, placing time and temperature, insulation
-// removal, end of monitoring, the measuring interval and the jump a sensor may make. OK
-// checks the entries and saves them; a wrong entry is named and the dialog stays open.
+// "新建浇筑" and "编辑浇筑": the pour's name and sheet header, placing time and temperature,
+// insulation removal, end of monitoring, the measuring interval and the jump a sensor may
+// make. OK checks the entries; a wrong entry, or a name another pour has, is named and the
+// dialog stays open.
 class FrmPourData : public QDialog {
     Q_OBJECT
 
 public:
-    // firstUpload: the earliest upload, which the placing time may not follow; invalid
-    // when there is none.
-    FrmPourData(Prompts& prompts, QString dbPath, const PourSettings& pour,
-                const QDateTime& firstUpload, QWidget* parent = nullptr);
+    // A pour of id 0 is a new one; `pours` are those stored, whose names it may not take.
+    // A moment not set yet is offered as `proposed` once its box is checked.
+    FrmPourData(Prompts& prompts, const analysis::Pour& pour, const QVector<analysis::Pour>& pours,
+                const QDateTime& proposed, QWidget* parent = nullptr);
+
+    // The entries, once accepted.
+    [[nodiscard]] const analysis::PourSettings& settings() const { return m_pour.settings; }
 
     QLineEdit* txtName = nullptr;
     QLineEdit* txtProject = nullptr;
@@ -43,10 +47,9 @@ public slots:
 
 private:
     // The entries as settings; empty text and the reason when one is wrong.
-    [[nodiscard]] QString read(PourSettings& out) const;
+    [[nodiscard]] QString read(analysis::PourSettings& out) const;
 
     Prompts& m_prompts;
-    QString m_dbPath;
-    PourSettings m_pour;
-    QDateTime m_firstUpload;
+    analysis::Pour m_pour;
+    QVector<analysis::Pour> m_pours;
 };

@@ -16,9 +16,15 @@
 
 #include <algorithm>
 
+using namespace analysis;
+
 FrmStationRoles::FrmStationRoles(Prompts& prompts, QString dbPath, const QVector<GroupRow>& groups,
                                  const QVector<StationRole>& roles, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)), m_groups(groups) {
+    for (const StationRole& role : roles)
+        if (std::none_of(groups.cbegin(), groups.cend(),
+                         [&role](const GroupRow& g) { return g.name == role.station; }))
+            m_kept << role;
     setObjectName(QStringLiteral("FrmStationRoles"));
     setWindowTitle(QStringLiteral("站点角色"));
     tblRoles = new QTableWidget(static_cast<int>(groups.size()), ColumnCount, this);
@@ -89,7 +95,7 @@ QString FrmStationRoles::readRow(int row, StationRole& role) const {
 }
 
 void FrmStationRoles::cmdOK_Click() {
-    QVector<StationRole> roles;
+    QVector<StationRole> roles = m_kept;
     for (int r = 0; r < m_groups.size(); ++r) {
         StationRole role;
         const QString problem = readRow(r, role);

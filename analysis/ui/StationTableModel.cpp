@@ -12,6 +12,8 @@
 #include <numeric>
 #include <tuple>
 
+using namespace analysis;
+
 namespace {
 
 FigureKind figureOf(int column) {
@@ -84,7 +86,7 @@ QVariant StationTableModel::headerData(int section, Qt::Orientation orientation,
         return QStringLiteral("超限次数");
     default: {
         const FigureKind kind = figureOf(section);
-        return Figures::heading(kind, m_result && !m_result->pour.placingTemperature);
+        return Figures::heading(kind, m_result && !m_result->pour.settings.placingTemperature);
     }
     }
 }

@@ -5,7 +5,9 @@
 #include <QAbstractTableModel>
 #include <QVector>
 
+namespace analysis {
 struct AnalysisResult;
+}
 
 // The stations with their latest figures, one row each, every figure cell shaded by its
 // state. The state column shows where the station stands, and says when one of its
@@ -22,7 +24,7 @@ public:
     explicit StationTableModel(QObject* parent = nullptr);
 
     // Shows a new analysis; the result must outlive the model's use of it.
-    void setResult(const AnalysisResult* result);
+    void setResult(const analysis::AnalysisResult* result);
     // The row that shows a station.
     [[nodiscard]] int rowOf(int station) const;
     [[nodiscard]] int stationAt(int row) const { return m_order.value(row, -1); }
@@ -39,13 +41,13 @@ private:
         int latest = -1;
         int warnings = 0;
         int overs = 0;
-        FigureState state = FigureState::None;
+        analysis::FigureState state = analysis::FigureState::None;
         bool readingMissing = false;
     };
     [[nodiscard]] bool worseFirst(int a, int b) const;
     [[nodiscard]] double sortValue(int station, int column) const;
 
-    const AnalysisResult* m_result = nullptr;
+    const analysis::AnalysisResult* m_result = nullptr;
     QVector<Row> m_rows;
     QVector<int> m_order;
 };

@@ -35,6 +35,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using namespace analysis;
+
 namespace {
 
 constexpr int ProfileWidth = 6000;
@@ -84,38 +86,64 @@ frmWenkongFenxi::frmWenkongFenxi(AnalysisInputs inputs, Prompts& prompts, Clock&
     lblPour->setObjectName(QStringLiteral("lblPour"));
     lblPour->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildPourBar());
     layout->addWidget(buildButtons());
     layout->addWidget(lblPour);
     layout->addWidget(body, 1);
     connect(tblStations->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &frmWenkongFenxi::tblStations_Click);
     resize(1200, 820);
+    fillPours();
     recompute();
 }
 
 frmWenkongFenxi::~frmWenkongFenxi() = default;
 
+QWidget* frmWenkongFenxi::buildPourBar() {
+    using AnalysisControls::button;
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    cboPour = new QComboBox(bar);
+    cboPour->setObjectName(QStringLiteral("cboPour"));
+    cboPour->setMinimumContentsLength(16);
+    cmdNewPour = button(QStringLiteral("cmdNewPour"), QStringLiteral("新建浇筑"), bar);
+    cmdPour = button(QStringLiteral("cmdPour"), QStringLiteral("编辑"), bar);
+    cmdDeletePour = button(QStringLiteral("cmdDeletePour"), QStringLiteral("删除"), bar);
+    cmdAssign = button(QStringLiteral("cmdAssign"), QStringLiteral("分配站点…"), bar);
+    row->addWidget(new QLabel(QStringLiteral("浇筑："), bar));
+    row->addWidget(cboPour);
+    for (QPushButton* b : {cmdNewPour, cmdPour, cmdDeletePour, cmdAssign})
+        row->addWidget(b);
+    row->addStretch(1);
+    connect(cboPour, &QComboBox::activated, this, &frmWenkongFenxi::cboPour_Click);
+    connect(cmdNewPour, &QPushButton::clicked, this, &frmWenkongFenxi::cmdNewPour_Click);
+    connect(cmdPour, &QPushButton::clicked, this, &frmWenkongFenxi::cmdPour_Click);
+    connect(cmdDeletePour, &QPushButton::clicked, this, &frmWenkongFenxi::cmdDeletePour_Click);
+    connect(cmdAssign, &QPushButton::clicked, this, &frmWenkongFenxi::cmdAssign_Click);
+    return bar;
+}
+
 QWidget* frmWenkongFenxi::buildButtons() {
     using AnalysisControls::button;
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
-    cmdPour = button(QStringLiteral("cmdPour"), QStringLiteral("浇筑信息…"), bar);
     cmdRoles = button(QStringLiteral("cmdRoles"), QStringLiteral("站点角色…"), bar);
     cmdAir = button(QStringLiteral("cmdAir"), QStringLiteral("大气传感器…"), bar);
     cmdLimits = button(QStringLiteral("cmdLimits"), QStringLiteral("限值组…"), bar);
     cmdRefresh = button(QStringLiteral("cmdRefresh"), QStringLiteral("刷新"), bar);
     cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("打印曲线"), bar);
     cmdRecord = button(QStringLiteral("cmdRecord"), QStringLiteral("输出测温记录表"), bar);
+    cmdSummary = button(QStringLiteral("cmdSummary"), QStringLiteral("输出项目汇总"), bar);
     cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("退 出"), bar);
-    for (QPushButton* b : {cmdPour, cmdRoles, cmdAir, cmdLimits, cmdRefresh, cmdPrint, cmdRecord, cmdExit})
+    for (QPushButton* b : {cmdRoles, cmdAir, cmdLimits, cmdRefresh, cmdPrint, cmdRecord, cmdSummary, cmdExit})
         row->addWidget(b);
-    connect(cmdPour, &QPushButton::clicked, this, &frmWenkongFenxi::cmdPour_Click);
     connect(cmdRoles, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRoles_Click);
     connect(cmdAir, &QPushButton::clicked, this, &frmWenkongFenxi::cmdAir_Click);
     connect(cmdLimits, &QPushButton::clicked, this, &frmWenkongFenxi::cmdLimits_Click);
     connect(cmdRefresh, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRefresh_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmWenkongFenxi::cmdPrint_Click);
     connect(cmdRecord, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRecord_Click);
+    connect(cmdSummary, &QPushButton::clicked, this, &frmWenkongFenxi::cmdSummary_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmWenkongFenxi::cmdExit_Click);
     return bar;
 }
@@ -189,7 +217,7 @@ void frmWenkongFenxi::recompute() {
 }
 
 void frmWenkongFenxi::showPour() {
-    const PourSettings& p = m_result.pour;
+    const PourSettings& p = m_result.pour.settings;
     const QString placed = p.placedAt.isValid() ? ReadingTime::text(p.placedAt) : QStringLiteral("未填写");
     const QString placing = p.placingTemperature
                                 ? PlainNumber(*p.placingTemperature) + QStringLiteral("℃")
@@ -197,7 +225,8 @@ void frmWenkongFenxi::showPour() {
     const QString air = p.airSensor > 0 ? sensorText(p.airSensor) : QStringLiteral("未指定");
     lblPour->setText(QStringLiteral("浇筑：%1　浇筑时间：%2　入模温度：%3　大气传感器：%4　"
                                     "测温间隔：%5小时　限值组：%6（%7，预警比例%8%）")
-                         .arg(p.name.isEmpty() ? QStringLiteral("未命名") : p.name, placed, placing, air,
+                         .arg(m_inputs.pours.isEmpty() ? QStringLiteral("（尚未建立）") : m_result.pour.title(),
+                              placed, placing, air,
                               PlainNumber(p.intervalHours), m_result.limits.name,
                               m_result.limits.describe(), PlainNumber(p.warningShare * 100)));
 }
@@ -271,66 +300,39 @@ void frmWenkongFenxi::warn(const QString& text) {
     m_prompts.message(this, QStringLiteral("提示："), text, Prompts::Buttons::Ok, Prompts::Icon::Warning);
 }
 
-void frmWenkongFenxi::settingsChanged() {
-    const StoreResult r = m_inputs.loadSettings(m_databasePath);
-    if (!r.ok())
-        warn(r.message());
-    recompute();
-}
-
-void frmWenkongFenxi::cmdPour_Click() {
-    const QDateTime first = m_result.times().isEmpty() ? QDateTime() : m_result.times().first();
-    FrmPourData dialog(m_prompts, m_databasePath, m_inputs.pour, first, this);
-    if (m_prompts.runDialog(dialog) == QDialog::Accepted)
-        settingsChanged();
-}
-
 void frmWenkongFenxi::cmdRoles_Click() {
     if (m_inputs.groups.isEmpty())
         return warn(QStringLiteral("尚未定义分组，请先在“分组定义”中定义站点。"));
-    FrmStationRoles dialog(m_prompts, m_databasePath, m_inputs.groups, m_inputs.roles, this);
+    if (!havePour())
+        return;
+    if (m_inputs.pourGroups().isEmpty())
+        return warn(QStringLiteral("本浇筑还没有站点，请先用“分配站点”分配站点。"));
+    FrmStationRoles dialog(m_prompts, m_databasePath, m_inputs.pourGroups(), m_inputs.roles, this);
     if (m_prompts.runDialog(dialog) == QDialog::Accepted)
-        settingsChanged();
+        reload(m_inputs.pour.id);
 }
 
 void frmWenkongFenxi::cmdAir_Click() {
-    FrmAirSensor dialog(m_prompts, m_databasePath, m_inputs.pour, m_inputs.readings->listedSensors(), this);
-    if (m_prompts.runDialog(dialog) == QDialog::Accepted)
-        settingsChanged();
+    if (!havePour())
+        return;
+    FrmAirSensor dialog(m_prompts, m_inputs.pour.settings, m_inputs.readings->listedSensors(), this);
+    saveShown(m_prompts.runDialog(dialog), dialog.settings());
 }
 
 void frmWenkongFenxi::cmdLimits_Click() {
-    FrmLimitSets dialog(m_prompts, m_databasePath, m_inputs.pour, m_inputs.customSets, this);
-    // Sets saved or deleted count even when the dialog is cancelled afterwards.
-    m_prompts.runDialog(dialog);
-    settingsChanged();
+    FrmLimitSets dialog(m_prompts, m_databasePath, m_inputs.pour.settings, m_inputs.customSets, this);
+    const int result = m_prompts.runDialog(dialog);
+    // Sets saved or deleted count even when the dialog is cancelled; the set chosen needs a
+    // pour to be kept for.
+    if (result == QDialog::Accepted && !m_inputs.pours.isEmpty())
+        return saveShown(result, dialog.settings());
+    if (result == QDialog::Accepted)
+        warn(QStringLiteral("尚未建立浇筑，所选限值组和预警比例没有保存；限值组的修改已保存。"));
+    reload(m_inputs.pour.id);
 }
 
 void frmWenkongFenxi::cmdRefresh_Click() {
-    using Read = std::pair<std::shared_ptr<const PourReadings>, StoreResult>;
-    const bool started = m_work.start<Read>(
-        this,
-        [dbPath = m_databasePath](const LongWork::Report&) {
-            AnalysisInputs fresh;
-            const StoreResult r = fresh.loadReadings(dbPath);
-            return Read{fresh.readings, r};
-        },
-        {}, [this](const Read& read) { readingsRead(read.first, read.second); });
-    if (started)
-        setCursor(Qt::WaitCursor);
-}
-
-void frmWenkongFenxi::readingsRead(const std::shared_ptr<const PourReadings>& readings,
-                                   const StoreResult& result) {
-    unsetCursor();
-    StoreResult r = result;
-    if (r.ok()) {
-        m_inputs.readings = readings;
-        r = m_inputs.loadSettings(m_databasePath);
-    }
-    if (!r.ok())
-        warn(r.message());
-    recompute();
+    reload(m_inputs.pour.id);
 }
 
 void frmWenkongFenxi::cmdExit_Click() {

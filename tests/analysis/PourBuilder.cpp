@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace analysis;
+
 QDateTime PourBuilder::start() {
     return QDateTime(QDate(2008, 5, 1), QTime(8, 0), Qt::UTC);
 }
@@ -19,6 +21,7 @@ PourBuilder& PourBuilder::station(const QString& name, const QList<int>& sensors
         row.sensors[static_cast<std::size_t>(k)] =
             sensors[k] > 0 ? QStringLiteral("%1").arg(sensors[k], 4, 10, QLatin1Char('0')) : QString();
     m_inputs.groups.append(row);
+    m_inputs.pour.stations.append(name);
     return *this;
 }
 
@@ -35,6 +38,8 @@ PourBuilder& PourBuilder::upload(double h, const QStringList& readings) {
 
 AnalysisInputs PourBuilder::build() {
     m_readings.finish();
+    m_inputs.pour.id = 1;
+    m_inputs.pours = {m_inputs.pour};
     m_inputs.readings = std::make_shared<PourReadings>(m_readings);
     return m_inputs;
 }

@@ -20,11 +20,13 @@ public:
     PourBuilder& station(const QString& name, const QList<int>& sensors);
     PourBuilder& upload(double hour, const QStringList& readings);
 
-    [[nodiscard]] AnalysisInputs& inputs() { return m_inputs; }
+    [[nodiscard]] analysis::AnalysisInputs& inputs() { return m_inputs; }
+    // The settings of the one pour, id 1, that holds every station.
+    [[nodiscard]] analysis::PourSettings& settings() { return m_inputs.pour.settings; }
     // Hands the readings over; the builder's uploads are done.
-    [[nodiscard]] AnalysisInputs build();
+    [[nodiscard]] analysis::AnalysisInputs build();
 
 private:
-    AnalysisInputs m_inputs;
-    PourReadings m_readings;
+    analysis::AnalysisInputs m_inputs;
+    analysis::PourReadings m_readings;
 };

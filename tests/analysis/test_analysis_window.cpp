@@ -2,7 +2,7 @@
 // controller and the main window's menu item and status-bar watch.
 #include "analysis/AnalysisInputs.h"
 #include "analysis/PourAnalysis.h"
-#include "analysis/PourSettingsStore.h"
+#include "analysis/PourStore.h"
 #include "analysis/ui/AnalysisController.h"
 #include "analysis/ui/FrmAirSensor.h"
 #include "analysis/ui/FrmLimitSets.h"
@@ -16,7 +16,9 @@
 #include "common/Module1.h"
 #include "curves/ui/ChartPicture.h"
 #include "grouping/GroupDefinitions.h"
+#include "analysis/ui/FrmPourStations.h"
 #include "tests/analysis/PourBuilder.h"
+#include "tests/analysis/PourDump.h"
 #include "tests/reports/ReportFakes.h"
 #include "tests/reports/XlsxProbe.h"
 #include "tests/store/StoreFixture.h"
@@ -41,6 +43,8 @@
 #include <QListWidget>
 #include <QtTest>
 
+using namespace analysis;
+
 namespace {
 
 // Station 0001 (sensors 1-3) cools 3 degrees in a day and is 26 degrees hotter inside
@@ -53,12 +57,13 @@ void makePour(const StoreFixture& db) {
                     "2008-05-01 14:00:00|4|30", "2008-05-01 14:00:00|5|41", "2008-05-01 14:00:00|6|35",
                     "2008-05-02 08:00:00|1|40", "2008-05-02 08:00:00|2|57", "2008-05-02 08:00:00|3|49",
                     "2008-05-02 08:00:00|4|30", "2008-05-02 08:00:00|5|40.5", "2008-05-02 08:00:00|6|35"});
+    Pour pour{0, {}, {"0001", "0002"}};
+    pour.settings.name = QStringLiteral("底板");
+    pour.settings.placingTemperature = 20;
+    QVERIFY(PourStore::save(db.dbPath(), pour).ok());
     QVERIFY(GroupDefinitions::save(db.dbPath(), {GroupRow::of("0001", {"0001", "0002", "0003"}),
                                                  GroupRow::of("0002", {"0004", "0005", "0006"})})
                 .ok());
-    PourSettings pour;
-    pour.placingTemperature = 20;
-    QVERIFY(PourSettingsStore::save(db.dbPath(), pour).ok());
 }
 
 int pixelsOf(const QImage& image, const QColor& colour) {
@@ -90,7 +95,8 @@ private slots:
     void init();
     void controllerShowsStationsWorstFirstWithTheirBreaches();
     void settingsDialogsRefuseBadEntriesAndChangeTheVerdict();
-    void pourDialogRefusesAPlacingTimeAfterTheFirstUpload();
+    void pourDialogRefusesBadEntries();
+    void poursAreMadeGivenStationsAndDeletedFromTheWindow();
     void stationTableSortsByAnyColumnWithEmptyFiguresLast();
     void stationMissingItsLatestCoreReadingKeepsItsState();
     void emptyPourOpensAndSaysWhatIsMissing();
@@ -175,7 +181,8 @@ void TestAnalysisWindow::settingsDialogsRefuseBadEntriesAndChangeTheVerdict() {
         d.cmdOK->click();
     });
     click(*w, "cmdAir");
-    QCOMPARE(w->result().pour.airSensor, 9);
+    QVERIFY(waitForLongWork(m_work));
+    QCOMPARE(w->result().pour.settings.airSensor, 9);
     QVERIFY(m_prompts.texts().join('\n').contains(QStringLiteral("传感器0009不在任何一次上传中")));
 
     bool stayedOpen = false;
@@ -189,6 +196,7 @@ void TestAnalysisWindow::settingsDialogsRefuseBadEntriesAndChangeTheVerdict() {
         d.cmdOK->click();
     });
     click(*w, "cmdRoles");
+    QVERIFY(waitForLongWork(m_work));
     QVERIFY(stayedOpen);
     QVERIFY(m_prompts.texts().join('\n').contains(
         QStringLiteral("站点0001：测点深度必须从表层向底层递增（第3个测点）。")));
@@ -205,6 +213,7 @@ void TestAnalysisWindow::settingsDialogsRefuseBadEntriesAndChangeTheVerdict() {
         d.cmdOK->click();
     });
     click(*w, "cmdLimits");
+    QVERIFY(waitForLongWork(m_work));
     QVERIFY(m_prompts.texts().join('\n').contains(QStringLiteral("里表温差的限值必须是正数，或者不填。")));
     QCOMPARE(w->result().limits.name, QStringLiteral("本工程"));
     // 0002's core is 10.5 above its surface at the end: above 80 % of 12.
@@ -214,15 +223,16 @@ void TestAnalysisWindow::settingsDialogsRefuseBadEntriesAndChangeTheVerdict() {
              QStringLiteral("预警"));
 }
 
-void TestAnalysisWindow::pourDialogRefusesAPlacingTimeAfterTheFirstUpload() {
+void TestAnalysisWindow::pourDialogRefusesBadEntries() {
     auto w = openWindow();
     QVERIFY(w);
     QStringList refusals;
     m_prompts.answerDialog<FrmPourData>([this, &refusals](FrmPourData& d) {
+        d.txtName->clear();
+        d.cmdOK->click();
+        d.txtName->setText(QStringLiteral("底板"));
         d.txtProject->setText(QStringLiteral("某大桥承台"));
         d.chkPlaced->setChecked(true);
-        d.dtpPlaced->setDateTime(QDateTime(QDate(2008, 5, 1), QTime(9, 0), Qt::UTC));
-        d.cmdOK->click();
         d.dtpPlaced->setDateTime(QDateTime(QDate(2008, 5, 1), QTime(7, 0), Qt::UTC));
         d.txtPlacingTemperature->setText(QStringLiteral("2O"));
         d.cmdOK->click();
@@ -231,14 +241,73 @@ void TestAnalysisWindow::pourDialogRefusesAPlacingTimeAfterTheFirstUpload() {
         d.cmdOK->click();
     });
     click(*w, "cmdPour");
-    QCOMPARE(refusals, (QStringList{"浇筑时间不能晚于第一次上传的时间（2008-05-01 08:00:00）。",
-                                    "入模温度必须是-20～131之间的数，或者不填。"}));
-    const PourSettings& pour = w->result().pour;
+    QVERIFY(waitForLongWork(m_work));
+    QCOMPARE(refusals, (QStringList{"请填写浇筑名称。", "入模温度必须是-20～131之间的数，或者不填。"}));
+    const PourSettings& pour = w->result().pour.settings;
     QCOMPARE(pour.project, QStringLiteral("某大桥承台"));
     QCOMPARE(pour.placedAt, QDateTime(QDate(2008, 5, 1), QTime(7, 0), Qt::UTC));
     QVERIFY(!pour.placingTemperature);
     QVERIFY(w->result().series[0].placingAssumed);
     QVERIFY(Part<QLabel>(*w, "lblPour")->text().contains(QStringLiteral("未填写（温升为假定值）")));
+}
+
+void TestAnalysisWindow::poursAreMadeGivenStationsAndDeletedFromTheWindow() {
+    auto w = openWindow();
+    QVERIFY(w);
+    const QStringList tables = ReadingTables(m_db->dbPath());
+    const auto stations = [&w] {
+        QStringList names;
+        for (const Station& s : w->result().stations)
+            names << s.name;
+        return names;
+    };
+    m_prompts.answerDialog<FrmPourData>([](FrmPourData& d) {
+        d.txtName->setText(QStringLiteral("底板"));
+        d.cmdOK->click();
+        d.txtName->setText(QStringLiteral("二期"));
+        d.cmdOK->click();
+    });
+    click(*w, "cmdNewPour");
+    QVERIFY(waitForLongWork(m_work));
+    QCOMPARE(Part<QComboBox>(*w, "cboPour")->currentText(), QStringLiteral("二期"));
+    QVERIFY(stations().isEmpty());
+    QVERIFY(w->result().notices.contains(QStringLiteral("浇筑“二期”还没有站点，请用“分配站点”把站点分配给它。")));
+
+    // Station 0002 moves from the first pour once the user agrees.
+    m_prompts.answer(Prompts::Answer::Yes);
+    m_prompts.answerDialog<FrmPourStations>([](FrmPourStations& d) {
+        Part<QLineEdit>(d, "txtRange")->setText(QStringLiteral("2–9"));
+        Part<QPushButton>(d, "cmdRange")->click();
+        Part<QPushButton>(d, "cmdOK")->click();
+    });
+    click(*w, "cmdAssign");
+    QVERIFY(waitForLongWork(m_work));
+    QCOMPARE(stations(), QStringList{"0002"});
+    QVERIFY(m_prompts.texts().last().contains(QStringLiteral("0002（底板）")));
+    auto* pours = Part<QComboBox>(*w, "cboPour");
+    pours->setCurrentIndex(pours->findText(QStringLiteral("底板")));
+    w->cboPour_Click();
+    QVERIFY(waitForLongWork(m_work));
+    QCOMPARE(stations(), QStringList{"0001"});
+
+    // Deleted on another computer while this one shows it.
+    QVERIFY(PourStore::remove(m_db->dbPath(), w->currentPour()).ok());
+    click(*w, "cmdRefresh");
+    QVERIFY(waitForLongWork(m_work));
+    QCOMPARE(m_prompts.texts().last(),
+             QStringLiteral("所选浇筑已不存在（可能已在另一台计算机上删除）。现在显示浇筑“二期”。"));
+    QVERIFY(w->result().notices.contains(QStringLiteral("有1个站点未分配到任何浇筑：0001。")));
+
+    m_prompts.answer(Prompts::Answer::No);
+    click(*w, "cmdDeletePour");
+    QCOMPARE(pours->count(), 1);
+    m_prompts.answer(Prompts::Answer::Yes);
+    click(*w, "cmdDeletePour");
+    QVERIFY(waitForLongWork(m_work));
+    QCOMPARE(pours->count(), 0);
+    QVERIFY(stations().isEmpty());
+    QCOMPARE(ReadingTables(m_db->dbPath()), tables);
+    QCOMPARE(m_prompts.unanswered(), 0);
 }
 
 void TestAnalysisWindow::stationTableSortsByAnyColumnWithEmptyFiguresLast() {
@@ -271,7 +340,7 @@ void TestAnalysisWindow::stationTableSortsByAnyColumnWithEmptyFiguresLast() {
 void TestAnalysisWindow::stationMissingItsLatestCoreReadingKeepsItsState() {
     PourBuilder p;
     p.station(QStringLiteral("0001"), {1, 2, 3}).station(QStringLiteral("0002"), {4, 5, 6});
-    p.inputs().pour.placingTemperature = 20;
+    p.settings().placingTemperature = 20;
     // 0001 is 26 degrees hotter inside than at its surface, then its core reads E1; the core
     // of 0002 never reads.
     p.upload(0, {"1=34", "2=60", "3=50", "4=30", "5=E1", "6=35"});
@@ -307,6 +376,14 @@ void TestAnalysisWindow::emptyPourOpensAndSaysWhatIsMissing() {
             messages << q.text;
     QCOMPARE(messages, (QStringList{"没有可以打印的站点。", "没有可以输出的站点或上传数据。",
                                     "尚未定义分组，请先在“分组定义”中定义站点。"}));
+    click(*w, "cmdSummary");
+    QCOMPARE(m_prompts.texts().last(), QStringLiteral("尚未建立浇筑，没有可以汇总的内容。"));
+    // Without a pour the set chosen has nowhere to be kept: said, not lost in silence.
+    m_prompts.answerDialog<FrmLimitSets>([](FrmLimitSets& d) { d.cmdOK->click(); });
+    click(*w, "cmdLimits");
+    QVERIFY(waitForLongWork(m_work));
+    QCOMPARE(m_prompts.texts().last(),
+             QStringLiteral("尚未建立浇筑，所选限值组和预警比例没有保存；限值组的修改已保存。"));
     QVERIFY(!QFileInfo::exists(m_db->file(QStringLiteral("空.xlsx"))));
     QVERIFY(m_launcher.workbooks.isEmpty());
 }
@@ -364,7 +441,7 @@ void TestAnalysisWindow::mainWindowOffersTheWindowAndWatchesTheRounds() {
     const QList<QAction*> siblings = Part<QMenu>(w, "MenuGroup")->actions();
     QCOMPARE(siblings.indexOf(item), siblings.indexOf(w.action(QStringLiteral("MenuDraw"))) + 1);
     QCOMPARE(Part<QLabel>(w, "sbWatch")->text(),
-             QStringLiteral("距上次上传：5小时0分　下次测温：05-02 14:00（还有1小时0分）"));
+             QStringLiteral("浇筑“底板”　距上次上传：5小时0分　下次测温：05-02 14:00（还有1小时0分）"));
 
     m_db->addReadings({"2008-05-02 12:30:00|1|40"});
     AnalysisController& controller = *w.findChild<AnalysisController*>();
@@ -372,7 +449,7 @@ void TestAnalysisWindow::mainWindowOffersTheWindowAndWatchesTheRounds() {
     controller.refreshWatch();
     QCOMPARE(changed.size(), 1);
     QCOMPARE(Part<QLabel>(w, "sbWatch")->text(),
-             QStringLiteral("距上次上传：30分　下次测温：05-02 18:30（还有5小时30分）"));
+             QStringLiteral("浇筑“底板”　距上次上传：30分　下次测温：05-02 18:30（还有5小时30分）"));
 }
 
 QTEST_MAIN(TestAnalysisWindow)

@@ -29,7 +29,7 @@ PourBuilder steadyPour(const QList<int>& sensors, const QStringList& temperature
                        double step = 6) {
     PourBuilder p;
     p.station(QStringLiteral("0001"), sensors);
-    p.inputs().pour.placedAt = PourBuilder::hour(0);
+    p.settings().placedAt = PourBuilder::hour(0);
     for (double h = 0; h <= hours; h += step) {
         QStringList readings;
         for (int k = 0; k < sensors.size(); ++k)
@@ -44,7 +44,7 @@ PourStrength strengthOf(const AnalysisInputs& in, const Mix& mix,
     QVector<Station> stations;
     for (const GroupRow& group : in.groups)
         stations.append(Station::resolve(group, nullptr));
-    return PourStrength::compute(*in.readings, stations, in.pour, mix, targets);
+    return PourStrength::compute(*in.readings, stations, in.pour.settings, mix, targets);
 }
 
 // "1:10 3:20" as lab pairs of days and MPa.
@@ -121,9 +121,9 @@ void TestMaturity::eachIntervalTakesTheMeanOfItsReadings() {
     QFETCH(double, at18);
     PourBuilder p;
     p.station(QStringLiteral("0001"), {1});
-    p.inputs().pour.placedAt = PourBuilder::hour(placedHour);
+    p.settings().placedAt = PourBuilder::hour(placedHour);
     if (!qIsNaN(placingTemperature))
-        p.inputs().pour.placingTemperature = placingTemperature;
+        p.settings().placingTemperature = placingTemperature;
     p.upload(0, {"1=10"}).upload(6, {"1=20"}).upload(18, {"1=40"});
     Mix mix;
     mix.maturity.datum = datum;
@@ -135,7 +135,7 @@ void TestMaturity::eachIntervalTakesTheMeanOfItsReadings() {
 void TestMaturity::missingReadingsAreBridgedAndLongStretchesMarked() {
     PourBuilder p;
     p.station(QStringLiteral("0001"), {1, 2});
-    p.inputs().pour.placedAt = PourBuilder::hour(0);
+    p.settings().placedAt = PourBuilder::hour(0);
     // Sensor 2 reads 50 °C every 6 h to hour 48. Sensor 1 has an "E1" at 6 h (30 by its
     // neighbours), no temperature from 12 h to 42 h, and a 255 at the end.
     const QStringList one{"10", "E1", "50", "E1", "E1", "", "E1", "50", "255"};
@@ -247,7 +247,7 @@ void TestMaturity::badInputGivesAMessageAndNoEstimate() {
     QFETCH(double, placedHour);
     QFETCH(QString, message);
     PourBuilder p = steadyPour({1}, {"20"}, 24);
-    p.inputs().pour.placedAt = PourBuilder::hour(placedHour);
+    p.settings().placedAt = PourBuilder::hour(placedHour);
     Mix mix = labMix();
     mix.pairs = pairsOf(pairs);
     mix.calibrationTemperature = curing;

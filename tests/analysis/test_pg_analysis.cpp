@@ -1,21 +1,27 @@
 // The analysis on a PostgreSQL server beside the same analysis on a file: its tables made
-// on the server, the pour data, roles and a replaced limit set read back, and the figures
-// of the same readings coming out the same.
-#include "analysis/AnalysisInputs.h"
+// on the server, two pours, roles and a replaced limit set read back, and the figures of the
+// same readings coming out the same; a store of the older form upgraded on the server.
 #include "analysis/LimitSetStore.h"
-#include "analysis/PourAnalysis.h"
-#include "analysis/PourSettingsStore.h"
+#include "analysis/PourStore.h"
 #include "analysis/ReadingTime.h"
 #include "analysis/StationRoleStore.h"
 #include "grouping/GroupDefinitions.h"
 #include "store/StoreAddress.h"
+#include "store/StoreDb.h"
+#include "store/StoreSchema.h"
 #include "store/UploadSaver.h"
+#include "tests/analysis/OlderStore.h"
 #include "tests/analysis/PourBuilder.h"
+#include "tests/analysis/PourDump.h"
 #include "tools/pgcluster/PgCluster.h"
 
 #include <QRegularExpression>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using namespace analysis;
 
 namespace {
 
@@ -33,9 +39,7 @@ const QVector<QPair<double, QStringList>> Uploads = {
 };
 
 StoreResult writePour(const QString& address) {
-    StoreResult r = GroupDefinitions::save(
-        address, {GroupRow::of("0001", {"0001", "0002", "0003"}),
-                  GroupRow::of("0002", {"0004", "0005", "0006"})});
+    StoreResult r;
     for (const auto& [hour, values] : Uploads) {
         QVector<UploadSaver::Reading> readings;
         for (int k = 0; k < values.size(); ++k)
@@ -43,7 +47,9 @@ StoreResult writePour(const QString& address) {
         if (r.ok())
             r = UploadSaver::save(address, ReadingTime::text(PourBuilder::hour(hour)), readings);
     }
-    PourSettings pour;
+    Pour firstPour{0, {}, {"0001"}};
+    PourSettings& pour = firstPour.settings;
+    pour.name = QStringLiteral("一期");
     pour.project = QStringLiteral("某大桥承台");
     pour.placedAt = PourBuilder::hour(-1);
     pour.placingTemperature = 25;
@@ -51,8 +57,18 @@ StoreResult writePour(const QString& address) {
     pour.airSensor = 7;
     pour.limitSetName = Own;
     pour.warningShare = 0.9;
+    // The second pour reads only its own uploads, found by their texts on either engine.
+    Pour secondPour{0, {}, {"0002"}};
+    secondPour.settings.name = QStringLiteral("二期");
+    secondPour.settings.placedAt = PourBuilder::hour(12);
     if (r.ok())
-        r = PourSettingsStore::save(address, pour);
+        r = PourStore::save(address, firstPour);
+    if (r.ok())
+        r = PourStore::save(address, secondPour);
+    // Defined once the pours are, so that no pour of the older form holds them first.
+    if (r.ok())
+        r = GroupDefinitions::save(address, {GroupRow::of("0001", {"0001", "0002", "0003"}),
+                                             GroupRow::of("0002", {"0004", "0005", "0006"})});
     // Station 0002 is named twice; its first role is the one kept.
     StationRole second, again, first;
     second.station = again.station = QStringLiteral("0002");
@@ -76,48 +92,41 @@ StoreResult writePour(const QString& address) {
     return r;
 }
 
-QString number(std::optional<double> value) {
-    return value ? QString::number(*value, 'g', 10) : QStringLiteral("-");
-}
-
-// What the analysis reads back from the store and works out of it, in words.
-QStringList readBack(const QString& address) {
-    AnalysisInputs in;
-    StoreResult r = in.loadSettings(address);
-    if (r.ok())
-        r = in.loadReadings(address);
-    if (!r.ok())
-        return {QStringLiteral("failed: ") + r.message()};
-    const PourSettings& p = in.pour;
-    QStringList out{QStringList{p.project, ReadingTime::text(p.placedAt),
-                                number(p.placingTemperature), ReadingTime::text(p.insulationRemovedAt),
-                                QString::number(p.airSensor), p.limitSetName,
-                                number(p.warningShare)}
-                        .join('|')};
-    for (const StationRole& role : in.roles) {
-        QStringList cells{role.station, QString::number(role.surfaceSlot),
-                          QString::number(role.bottomSlot)};
-        for (const auto& depth : role.depths)
-            cells << number(depth);
-        out << cells.join('|');
-    }
-    for (const LimitSet& set : in.customSets) {
-        QStringList cells{set.name};
-        for (const auto& limit : set.limits)
-            cells << number(limit);
-        out << cells.join('|');
-    }
-    const AnalysisResult result = PourAnalysis::compute(in, PourBuilder::hour(40));
-    for (int s = 0; s < result.stations.size(); ++s)
-        for (int u = 0; u < result.times().size(); ++u) {
-            QStringList cells{result.stations[s].name, ReadingTime::text(result.times()[u])};
-            for (const Figure& f : result.series[s].uploads[u].figures)
-                cells << (f.has() ? QString::number(f.value, 'g', 10) : QStringLiteral("-")) +
-                             QLatin1Char('/') + QString::number(static_cast<int>(f.state));
-            out << cells.join('|');
+// The tables and rows of a file, copied to a server database as they are, each table the
+// file's own made with its keys, as the version that wrote the file made it on a server.
+bool copyStore(const QString& file, const QString& server) {
+    StoreDb from(file);
+    StoreDb to(server);
+    QStringList tables;
+    if (!from.openDatabase(StoreDb::Access::ReadOnly).ok() || !to.openDatabase().ok() ||
+        !from.tableNames(tables).ok())
+        return false;
+    for (const QString& table : tables) {
+        QSqlQuery made;
+        if (!StoreSchema::tables().contains(table) &&
+            (!from.select(QStringLiteral("select sql from sqlite_master where name = ?"), made, {table}).ok() ||
+             !made.next() ||
+             !to.exec(made.value(0).toString().replace(QStringLiteral(" text"),
+                                                         QLatin1Char(' ') + StoreSchema::ServerTextType))
+                  .ok()))
+            return false;
+        QSqlQuery q;
+        if (!from.select(QStringLiteral("select * from [%1]").arg(table), q).ok())
+            return false;
+        QStringList columns;
+        for (int c = 0; c < q.record().count(); ++c)
+            columns << QLatin1Char('[') + q.record().fieldName(c) + QLatin1Char(']');
+        const QString insert = QStringLiteral("insert into [%1] (%2) values (%3)")
+                                   .arg(table, columns.join(','), QStringList(columns.size(), "?").join(','));
+        while (q.next()) {
+            QVariantList values;
+            for (int c = 0; c < columns.size(); ++c)
+                values << q.value(c);
+            if (!to.exec(insert, values).ok())
+                return false;
         }
-    out << QStringLiteral("breaches %1").arg(result.breaches.size());
-    return out;
+    }
+    return true;
 }
 
 } // namespace
@@ -145,8 +154,13 @@ private slots:
             const StoreResult r = writePour(address);
             QVERIFY2(r.ok(), qPrintable(r.message()));
         }
-        const QStringList fromFile = readBack(file);
-        QCOMPARE(readBack(server), fromFile);
+        const QDateTime now = PourBuilder::hour(40);
+        const QStringList fromFile = PourDump(file, 1, now);
+        QCOMPARE(PourDump(server, 1, now), fromFile);
+        const QStringList secondFromFile = PourDump(file, 2, now);
+        QCOMPARE(PourDump(server, 2, now), secondFromFile);
+        // From its placing at hour 12 on: three uploads, the two saves of hour 30 being one.
+        QCOMPARE(secondFromFile.filter(QStringLiteral("0002|2008")).size(), 3);
 
         // One limit set, with the limits of its second save; one role per station.
         QVERIFY2(fromFile.contains(QStringLiteral("本工程|-|40|20|1.5|-")), qPrintable(fromFile.join('\n')));
@@ -158,6 +172,25 @@ private slots:
         // before, so it cools by 0; surface minus air 22 has no limit in this set.
         QCOMPARE(fromFile.filter(QStringLiteral("0001|2008-05-02 14:00:00")),
                  QStringList{"0001|2008-05-02 14:00:00|55/0|55/0|30/0|39/0|8/0|25/3|16/1|30/1|0/1|22/0"});
+    }
+
+    void anOlderStoreUpgradesAndLosesNothing() {
+        const QString server = m_pg.createDatabase(QStringLiteral("older"));
+        QVERIFY2(!server.isEmpty(), qPrintable(m_pg.error()));
+        QVERIFY(copyStore(OlderStore::copyTo(m_dir.path()), server));
+        QVERIFY(AddStationRecord(server));
+        const QStringList tables = ReadingTables(server);
+        QCOMPARE(PourDump(server, 0, OlderStore::now()), OlderStore::figures());
+        QVector<LimitSet> sets;
+        QVERIFY(LimitSetStore::load(server, sets).ok());
+        const StoreResult saved = LimitSetStore::save(server, sets.value(0));
+        QVERIFY2(saved.ok(), qPrintable(saved.message()));
+        QCOMPARE(PourDump(server, 1, OlderStore::now()), OlderStore::figures());
+        QVERIFY(PourStore::remove(server, 1).ok());
+        QVector<Pour> pours;
+        QVERIFY(PourStore::load(server, pours).ok());
+        QVERIFY(pours.isEmpty());
+        QCOMPARE(ReadingTables(server), tables);
     }
 
     void aUserWhoMayOnlyWriteRowsKeepsThePourData() {
@@ -176,7 +209,7 @@ private slots:
         QVector<LimitSet> sets;
         QVERIFY(LimitSetStore::load(clerk, sets).ok());
         QCOMPARE(sets.size(), 1);
-        QCOMPARE(number(sets[0].limit(LimitKind::Rise)), QStringLiteral("45"));
+        QCOMPARE(sets[0].limit(LimitKind::Rise).value_or(0), 45.0);
     }
 };
 

@@ -1,19 +1,23 @@
-// The analysis against real database files and the record sheet read back by an
-// independent reader.
+// The analysis against real database files, with their pours and the upgrade of a store of
+// the older form, and the record sheet read back by an independent reader.
 #include "analysis/AnalysisInputs.h"
 #include "analysis/LimitSetStore.h"
 #include "analysis/PourAnalysis.h"
-#include "analysis/PourSettingsStore.h"
+#include "analysis/PourStore.h"
 #include "analysis/ReadingTime.h"
 #include "analysis/RecordSheet.h"
 #include "analysis/Station.h"
 #include "analysis/StationRoleStore.h"
 #include "grouping/GroupDefinitions.h"
+#include "tests/analysis/OlderStore.h"
 #include "tests/analysis/PourBuilder.h"
+#include "tests/analysis/PourDump.h"
 #include "tests/reports/XlsxProbe.h"
 #include "tests/store/StoreFixture.h"
 
 #include <QtTest>
+
+using namespace analysis;
 
 namespace {
 
@@ -33,7 +37,9 @@ class TestPourRecords : public QObject {
 
 private slots:
     void rawReadingsAreReadAsDateTimes();
-    void settingsRolesAndLimitSetsAreKept();
+    void poursRolesAndLimitSetsAreKept();
+    void olderStoreOpensAsOnePourWithItsFiguresUnchanged();
+    void deletingAPourLeavesReadingsAndStationsAsTheyWere();
     void badInputGetsAClearMessage_data();
     void badInputGetsAClearMessage();
     void rolesThatDoNotFitAreRefused_data();
@@ -52,6 +58,7 @@ void TestPourRecords::rawReadingsAreReadAsDateTimes() {
                     "2008-05-01 21:30:00|2.4|41"});
     QVERIFY(GroupDefinitions::save(db.dbPath(), {GroupRow::of("0001", {"0001", "0002"})}).ok());
     AnalysisInputs in;
+    QVERIFY(in.loadSettings(db.dbPath()).ok());
     QVERIFY(in.loadReadings(db.dbPath()).ok());
     const PourReadings& r = *in.readings;
     QCOMPARE(r.uploadCount(), 3);
@@ -67,24 +74,30 @@ void TestPourRecords::rawReadingsAreReadAsDateTimes() {
     QCOMPARE(r.unreadableExample, QStringLiteral("not a time"));
 }
 
-void TestPourRecords::settingsRolesAndLimitSetsAreKept() {
+void TestPourRecords::poursRolesAndLimitSetsAreKept() {
     StoreFixture db;
     db.create();
-    PourSettings read;
-    QVERIFY(PourSettingsStore::load(db.dbPath(), read).ok());
-    QCOMPARE(read.limitSetName, LimitSet::GbName);
-    QVERIFY(!read.placingTemperature);
-    QVERIFY(db.rows(QStringLiteral("select name from sqlite_master where name = '浇筑信息'")).isEmpty());
+    QVector<Pour> pours;
+    QVERIFY(PourStore::load(db.dbPath(), pours).ok());
+    QVERIFY(pours.isEmpty());
+    QVERIFY(db.rows(QStringLiteral("select name from sqlite_master where name like '浇筑%'")).isEmpty());
 
-    PourSettings pour;
-    pour.project = QStringLiteral("某大桥承台");
-    pour.placedAt = PourBuilder::hour(-2);
-    pour.placingTemperature = 18.5;
-    pour.airSensor = 50;
-    pour.limitSetName = QStringLiteral("本工程");
-    pour.warningShare = 0.9;
-    pour.intervalHours = 4;
-    QVERIFY(PourSettingsStore::save(db.dbPath(), pour).ok());
+    Pour pour{0, {}, {"0001", "0002"}};
+    PourSettings& p = pour.settings;
+    p.name = QStringLiteral("一期底板");
+    p.project = QStringLiteral("某大桥承台");
+    p.placedAt = PourBuilder::hour(-2);
+    p.placingTemperature = 18.5;
+    p.airSensor = 50;
+    p.limitSetName = QStringLiteral("本工程");
+    p.warningShare = 0.9;
+    p.intervalHours = 4;
+    QVERIFY(PourStore::save(db.dbPath(), pour).ok());
+    QCOMPARE(pour.id, 1);
+    Pour second{0, {}, {"0002"}};
+    second.settings.name = QStringLiteral("二期底板");
+    QVERIFY(PourStore::save(db.dbPath(), second).ok());
+    QCOMPARE(second.id, 2);
     StationRole role;
     role.station = QStringLiteral("0001");
     role.surfaceSlot = 2;
@@ -98,9 +111,15 @@ void TestPourRecords::settingsRolesAndLimitSetsAreKept() {
     own.setLimit(LimitKind::CoolingRate, 1.5);
     QVERIFY(LimitSetStore::save(db.dbPath(), own).ok());
 
-    QVERIFY(PourSettingsStore::load(db.dbPath(), read).ok());
-    QCOMPARE(read.project, pour.project);
-    QCOMPARE(read.placedAt, pour.placedAt);
+    // A station is in one pour: 0002 went to the second.
+    QVERIFY(PourStore::load(db.dbPath(), pours).ok());
+    QCOMPARE(pours.size(), 2);
+    QCOMPARE(pours[0].stations, QStringList{"0001"});
+    QCOMPARE(pours[1].stations, QStringList{"0002"});
+    const PourSettings& read = pours[0].settings;
+    QCOMPARE(read.name, p.name);
+    QCOMPARE(read.project, p.project);
+    QCOMPARE(read.placedAt, p.placedAt);
     QCOMPARE(*read.placingTemperature, 18.5);
     QCOMPARE(read.airSensor, 50);
     QCOMPARE(read.warningShare, 0.9);
@@ -121,41 +140,102 @@ void TestPourRecords::settingsRolesAndLimitSetsAreKept() {
     QVERIFY(LimitSetStore::remove(db.dbPath(), own.name).ok());
     QVERIFY(LimitSetStore::load(db.dbPath(), sets).ok());
     QVERIFY(sets.isEmpty());
+
+    // Two pours of one name, and a pour deleted while another window still shows it.
+    second.settings.name = QStringLiteral(" 一期底板 ");
+    QCOMPARE(PourStore::save(db.dbPath(), second).message(), QStringLiteral("已有名为“ 一期底板 ”的浇筑，请换一个名称。"));
+    QVERIFY(PourStore::remove(db.dbPath(), 2).ok());
+    second.settings.name = QStringLiteral("二期");
+    QCOMPARE(PourStore::save(db.dbPath(), second).message(),
+             QStringLiteral("浇筑“二期”已不存在（可能已在另一台计算机上删除），请重新选择浇筑。"));
+    QCOMPARE(PourStore::assign(db.dbPath(), 2, {"0002"}).message(),
+             QStringLiteral("所选浇筑已不存在（可能已在另一台计算机上删除），请重新选择浇筑。"));
+    QVERIFY(PourStore::load(db.dbPath(), pours).ok());
+    QCOMPARE(pours.size(), 1);
+}
+
+void TestPourRecords::olderStoreOpensAsOnePourWithItsFiguresUnchanged() {
+    QTemporaryDir dir;
+    const QString path = OlderStore::copyTo(dir.path());
+    QVERIFY(!path.isEmpty());
+    const QStringList before = ReadingTables(path);
+    // As the older version worked it out, before anything is written...
+    QCOMPARE(PourDump(path, 0, OlderStore::now()), OlderStore::figures());
+    QVERIFY(StoreFixture::rowsAt(path, QStringLiteral("select name from sqlite_master where name = '浇筑'")).isEmpty());
+    // ...and once the first setting saved, the limit set as it was, has stored the pour.
+    QVector<LimitSet> sets;
+    QVERIFY(LimitSetStore::load(path, sets).ok());
+    QVERIFY(LimitSetStore::save(path, sets.value(0)).ok());
+    QVector<Pour> pours;
+    QVERIFY(PourStore::load(path, pours).ok());
+    QCOMPARE(pours.size(), 1);
+    QCOMPARE(pours[0].stations, (QStringList{"0001", "0002"}));
+    QCOMPARE(pours[0].settings.project, QStringLiteral("某大桥承台"));
+    QCOMPARE(PourDump(path, 1, OlderStore::now()), OlderStore::figures());
+    QCOMPARE(ReadingTables(path), before);
+    QCOMPARE(StoreFixture::rowsAt(path, QStringLiteral("select count(*) from [浇筑信息]")), QStringList{"13"});
+}
+
+void TestPourRecords::deletingAPourLeavesReadingsAndStationsAsTheyWere() {
+    QTemporaryDir dir;
+    const QString path = OlderStore::copyTo(dir.path());
+    QVERIFY(AddStationRecord(path));
+    const QStringList before = ReadingTables(path);
+    QCOMPARE(before.filter(QStringLiteral("测量数据|")).size(), 1);
+    QVERIFY(PourStore::assign(path, 1, {"0001"}).ok());
+    QVERIFY(PourStore::remove(path, 1).ok());
+    QVector<Pour> pours;
+    QVERIFY(PourStore::load(path, pours).ok());
+    QVERIFY(pours.isEmpty());
+    QCOMPARE(ReadingTables(path), before);
+    // Stations in no pour are named, and no figure is worked out for them.
+    AnalysisInputs in;
+    QVERIFY(in.loadSettings(path).ok());
+    QCOMPARE(in.unassigned(), (QStringList{"0001", "0002"}));
+    const AnalysisResult r = PourAnalysis::compute(in, OlderStore::now());
+    QVERIFY(r.stations.isEmpty());
+    QVERIFY(r.notices.contains(QStringLiteral("尚未建立浇筑，请点“新建浇筑”，再用“分配站点”把站点分配给它。")));
 }
 
 void TestPourRecords::badInputGetsAClearMessage_data() {
     QTest::addColumn<QStringList>("readings");
     QTest::addColumn<QString>("placedAt");
     QTest::addColumn<int>("airSensor");
+    QTest::addColumn<QString>("stations");
     QTest::addColumn<QString>("notice");
     const QStringList day = {"2008-05-01 08:00:00|1|30", "2008-05-01 08:00:00|2|40",
                              "2008-05-02 08:00:00|1|30", "2008-05-02 08:00:00|2|40"};
+    const QString one = QStringLiteral("0001");
     QTest::newRow("station without readings")
-        << QStringList{"2008-05-01 08:00:00|7|30"} << "" << 0 << "站点0001没有任何读数。";
-    QTest::newRow("single upload") << day.mid(0, 2) << "" << 0 << "上传数据还不满24小时";
-    QTest::newRow("air sensor in no upload") << day << "" << 9 << "大气传感器0009不在任何一次上传中。";
+        << QStringList{"2008-05-01 08:00:00|7|30"} << "" << 0 << one << "站点0001没有任何读数。";
+    QTest::newRow("single upload") << day.mid(0, 2) << "" << 0 << one << "上传数据还不满24小时";
+    QTest::newRow("air sensor in no upload") << day << "" << 9 << one << "大气传感器0009不在任何一次上传中。";
     QTest::newRow("station sensor in no upload")
-        << day << "" << 0 << "站点0001的第3个测点（传感器0003）不在任何一次上传中。";
-    QTest::newRow("placing after the first upload")
-        << day << "2008-05-01 12:00:00" << 0 << "浇筑时间（2008-05-01 12:00:00）晚于第一次上传";
+        << day << "" << 0 << one << "站点0001的第3个测点（传感器0003）不在任何一次上传中。";
+    QTest::newRow("placing after every upload")
+        << day << "2008-05-02 12:00:00" << 0 << one << "浇筑时间（2008-05-02 12:00:00）之后还没有上传数据";
+    QTest::newRow("pour without stations")
+        << day << "" << 0 << "" << "浇筑“底板”还没有站点，请用“分配站点”把站点分配给它。";
     QTest::newRow("unreadable date-time")
-        << QStringList{"30/4/2008|1|20"} << "" << 0 << "有1条读数的日期时间无法识别（如“30/4/2008”）";
+        << QStringList{"30/4/2008|1|20"} << "" << 0 << one << "有1条读数的日期时间无法识别（如“30/4/2008”）";
 }
 
 void TestPourRecords::badInputGetsAClearMessage() {
     QFETCH(QStringList, readings);
     QFETCH(QString, placedAt);
     QFETCH(int, airSensor);
+    QFETCH(QString, stations);
     QFETCH(QString, notice);
     StoreFixture db;
     db.create();
     db.addReadings(readings);
+    Pour pour{0, {}, stations.split(',', Qt::SkipEmptyParts)};
+    pour.settings.name = QStringLiteral("底板");
+    pour.settings.placedAt = ReadingTime::parse(placedAt);
+    pour.settings.placingTemperature = 20;
+    pour.settings.airSensor = airSensor;
+    QVERIFY(PourStore::save(db.dbPath(), pour).ok());
     QVERIFY(GroupDefinitions::save(db.dbPath(), {GroupRow::of("0001", {"0001", "0002", "0003"})}).ok());
-    PourSettings pour;
-    pour.placedAt = ReadingTime::parse(placedAt);
-    pour.placingTemperature = 20;
-    pour.airSensor = airSensor;
-    QVERIFY(PourSettingsStore::save(db.dbPath(), pour).ok());
     const AnalysisResult r = analyseFile(db.dbPath());
     QVERIFY2(r.notices.join('\n').contains(notice), qPrintable(r.notices.join('\n')));
     QVERIFY(r.breaches.isEmpty());
@@ -199,8 +279,8 @@ void TestPourRecords::rolesThatDoNotFitAreRefused() {
 void TestPourRecords::recordSheetHoldsTheFiguresCellByCell() {
     PourBuilder p;
     p.station(QStringLiteral("0001"), {1, 2, 3}).station(QStringLiteral("0002"), {4, 5});
-    p.inputs().pour.project = QStringLiteral("某大桥承台");
-    p.inputs().pour.placedAt = PourBuilder::hour(-1);
+    p.settings().project = QStringLiteral("某大桥承台");
+    p.settings().placedAt = PourBuilder::hour(-1);
     p.upload(0, {"1=30", "2=60", "3=40", "4=20", "5=21"});
     p.upload(24, {"1=30", "2=57", "3=E1", "4=20", "5=22"});
     const AnalysisResult r = PourAnalysis::compute(p.build(), PourBuilder::hour(30));

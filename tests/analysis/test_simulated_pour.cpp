@@ -1,7 +1,13 @@
 // Days of uploads from the recorder simulator through the main window, each round six
-// hours on, then the analysis of the pour they make.
-#include "analysis/PourSettingsStore.h"
+// hours on; then the store, of the older form, opens as one pour, which the user splits into
+// two, each judged on its own, with a record sheet of each and the project summary.
+#include "analysis/LimitSet.h"
+#include "analysis/ProjectSummary.h"
+#include "analysis/ReadingTime.h"
 #include "analysis/ui/AnalysisController.h"
+#include "analysis/ui/FrmLimitSets.h"
+#include "analysis/ui/FrmPourData.h"
+#include "analysis/ui/FrmPourStations.h"
 #include "analysis/ui/StationTableModel.h"
 #include "analysis/ui/frmWenkongFenxi.h"
 #include "app/frmMain.h"
@@ -11,12 +17,16 @@
 #include "grouping/GroupDefinitions.h"
 #include "tests/link/sim/SimRun.h"
 #include "tests/support/ConfirmDateTime.h"
+#include "tests/reports/XlsxProbe.h"
 #include "tests/support/LongWorkWait.h"
+#include "tests/support/OpenedFiles.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/WindowParts.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +35,8 @@
 #include <QTest>
 
 #include <csignal>
+
+using namespace analysis;
 
 namespace {
 
@@ -38,6 +50,27 @@ GroupRow stack(const QString& name, int first) {
     return row;
 }
 
+QStringList stationsOf(const frmWenkongFenxi& w) {
+    QStringList out;
+    for (const Station& s : w.result().stations)
+        out << s.name;
+    return out;
+}
+
+// Where each station of the window stands, "0001 正常".
+QStringList statesOf(const frmWenkongFenxi& w) {
+    const QAbstractItemModel* table = Part<QTableView>(w, "tblStations")->model();
+    QStringList out;
+    for (int row = 0; row < table->rowCount(); ++row)
+        out << table->index(row, StationTableModel::Name).data().toString() + QLatin1Char(' ') +
+                   table->index(row, StationTableModel::State).data().toString();
+    return out;
+}
+
+void click(const QWidget& w, const char* button) {
+    Part<QPushButton>(w, button)->click();
+}
+
 } // namespace
 
 class TestSimulatedPour : public QObject {
@@ -45,6 +78,20 @@ class TestSimulatedPour : public QObject {
 
     ScriptedPrompts m_prompts;
     QTemporaryDir m_dir;
+    OpenedFiles m_opened;
+
+    // Names the pour shown (edit) or makes a new one, placed at that moment.
+    void makePour(frmWenkongFenxi& w, const LongWork& work, bool edit, const QString& name,
+                  const QDateTime& placedAt) {
+        m_prompts.answerDialog<FrmPourData>([&](FrmPourData& d) {
+            d.txtName->setText(name);
+            d.chkPlaced->setChecked(true);
+            d.dtpPlaced->setDateTime(QDateTime(placedAt.date(), placedAt.time(), Qt::UTC));
+            d.cmdOK->click();
+        });
+        click(w, edit ? "cmdPour" : "cmdNewPour");
+        QVERIFY(waitForLongWork(work));
+    }
 
 private slots:
     void threeDaysOfRoundsAreAnalysed() {
@@ -81,33 +128,78 @@ private slots:
                  qPrintable(Part<QLabel>(w, "sbWatch")->text()));
 
         QVERIFY(GroupDefinitions::save(state.DatabasePath, {stack("0001", 1), stack("0002", 9)}).ok());
-        PourSettings pour;
-        pour.placedAt = QDateTime(start.date(), start.time(), Qt::UTC);
-        pour.airSensor = 999;
-        QVERIFY(PourSettingsStore::save(state.DatabasePath, pour).ok());
-
-        QStringList states;
-        int uploads = 0;
-        double coreMaximum = 0;
-        m_prompts.answerDialog<frmWenkongFenxi>([&](frmWenkongFenxi& window) {
-            const AnalysisResult& r = window.result();
-            uploads = r.readings->uploadCount();
-            for (const UploadFigures& u : r.series[0].uploads)
-                coreMaximum = std::max(coreMaximum, u[FigureKind::Core].value);
-            const QAbstractItemModel* table = Part<QTableView>(window, "tblStations")->model();
-            for (int row = 0; row < 2; ++row)
-                states << table->index(row, StationTableModel::State).data().toString();
-            window.close();
-        });
+        m_prompts.clear();
+        m_prompts.answerDialog<frmWenkongFenxi>(
+            [&](frmWenkongFenxi& analysis) { splitIntoTwoPours(analysis, w.longWork(), start); });
         w.action(QStringLiteral("MenuAnalysis"))->trigger();
         QVERIFY(waitForLongWork(w.longWork()));
-        QCOMPARE(uploads, Rounds);
+        QCOMPARE(m_opened.paths.size(), 3);
+
+        const XlsxProbe second(m_opened.paths[0]);
+        QCOMPARE(second.text(0, QStringLiteral("B5")), QStringLiteral("二期"));
+        QCOMPARE(second.text(0, QStringLiteral("A15")), QStringLiteral("0002"));
+        QCOMPARE(second.sheetCount(), 2);
+        const XlsxProbe summary(m_opened.paths[2]);
+        const int top = ProjectSummary::HeaderRow;
+        QCOMPARE(summary.rowTexts(0, top + 1, u'F').value(0), QStringLiteral("一期"));
+        QCOMPARE(summary.rowTexts(0, top + 1, u'F').value(5), QStringLiteral("1"));
+        QCOMPARE(summary.rowTexts(0, top + 2, u'L').value(0), QStringLiteral("二期"));
+        QCOMPARE(summary.rowTexts(0, top + 2, u'L').value(11), QStringLiteral("有超限"));
+    }
+
+private:
+    // The store opens as one pour of both stations. The user names it, makes a second pour
+    // placed a day and a half later, gives it station 0002 and a limit set of its own, and
+    // writes the record sheets and the project summary.
+    void splitIntoTwoPours(frmWenkongFenxi& w, const LongWork& work, const QDateTime& start) {
+        const auto close = qScopeGuard([&w] { w.close(); });
+        QCOMPARE(Part<QComboBox>(w, "cboPour")->count(), 1);
+        QCOMPARE(stationsOf(w), (QStringList{"0001", "0002"}));
+        QCOMPARE(w.result().readings->uploadCount(), Rounds);
         // The curves moved on between rounds: the core heated up from its start near 20.
+        double coreMaximum = 0;
+        for (const UploadFigures& u : w.result().series[0].uploads)
+            coreMaximum = std::max(coreMaximum, u[FigureKind::Core].value);
         QVERIFY2(coreMaximum > 40, qPrintable(QString::number(coreMaximum)));
-        QCOMPARE(states.size(), 2);
-        for (const QString& s : states)
-            QVERIFY2(s == QStringLiteral("正常") || s == QStringLiteral("预警") || s == QStringLiteral("超限"),
-                     qPrintable(s));
+        const QDateTime later = start.addSecs(36 * 3600);
+        makePour(w, work, true, QStringLiteral("一期"), start);
+        const QStringList firstStates = statesOf(w);
+        makePour(w, work, false, QStringLiteral("二期"), later);
+        m_prompts.answer(Prompts::Answer::Yes);
+        m_prompts.answerDialog<FrmPourStations>([](FrmPourStations& d) {
+            Part<QLineEdit>(d, "txtRange")->setText(QStringLiteral("2-2"));
+            Part<QPushButton>(d, "cmdRange")->click();
+            Part<QPushButton>(d, "cmdOK")->click();
+        });
+        click(w, "cmdAssign");
+        QVERIFY(waitForLongWork(work));
+        QCOMPARE(stationsOf(w), QStringList{"0002"});
+        QCOMPARE(ReadingTime::text(w.result().times().first()), ReadingTime::text(later));
+
+        // A set that no pour can meet turns the second pour's verdict, not the first's.
+        m_prompts.answerDialog<FrmLimitSets>([](FrmLimitSets& d) {
+            d.cmdNew->click();
+            d.txtSetName->setText(QStringLiteral("严"));
+            d.txtLimit[static_cast<std::size_t>(LimitKind::CoreSurface)]->setText(QStringLiteral("0.1"));
+            d.cmdSave->click();
+            d.cboActive->setCurrentText(QStringLiteral("严"));
+            d.cmdOK->click();
+        });
+        click(w, "cmdLimits");
+        QVERIFY(waitForLongWork(work));
+        QCOMPARE(statesOf(w), QStringList{"0002 超限"});
+        m_prompts.choose(m_dir.filePath(QStringLiteral("二期.xlsx")));
+        click(w, "cmdRecord");
+        auto* pours = Part<QComboBox>(w, "cboPour");
+        pours->setCurrentIndex(pours->findText(QStringLiteral("一期")));
+        w.cboPour_Click();
+        QVERIFY(waitForLongWork(work));
+        QCOMPARE(statesOf(w), firstStates.filter(QStringLiteral("0001")));
+        m_prompts.choose(m_dir.filePath(QStringLiteral("一期.xlsx")));
+        click(w, "cmdRecord");
+        m_prompts.choose(m_dir.filePath(QStringLiteral("项目汇总.xlsx")));
+        click(w, "cmdSummary");
+        QVERIFY(waitForLongWork(work));
     }
 };
 

@@ -1,6 +1,7 @@
 // The figures of the field's rules on worked examples computed by hand. Limits and
 // expected values are spelled out here rather than taken from the program.
 #include "analysis/PourAnalysis.h"
+#include "analysis/PourWatch.h"
 #include "analysis/ReadingTime.h"
 #include "analysis/ScheduleWatch.h"
 #include "analysis/StationSummary.h"
@@ -10,14 +11,16 @@
 
 #include <QtTest>
 
+using namespace analysis;
+
 namespace {
 
 // Sensors 1 (surface), 2 (core), 3 (bottom) and the air sensor 9.
 PourBuilder threeSlotStation() {
     PourBuilder p;
     p.station(QStringLiteral("0001"), {1, 2, 3});
-    p.inputs().pour.placingTemperature = 20.0;
-    p.inputs().pour.airSensor = 9;
+    p.settings().placingTemperature = 20.0;
+    p.settings().airSensor = 9;
     return p;
 }
 
@@ -27,6 +30,19 @@ const Figure& figure(const AnalysisResult& r, int upload, FigureKind kind, int s
 
 AnalysisResult analyse(PourBuilder& p) {
     return PourAnalysis::compute(p.build(), PourBuilder::hour(1000));
+}
+
+// A figure at every upload, "-" where it is empty, with "!" where it is judged to be over its
+// limit and "?" where it is not judged at all though it has a limit.
+QString series(const AnalysisResult& r, FigureKind kind) {
+    QStringList out;
+    for (const UploadFigures& u : r.series[0].uploads) {
+        const Figure& f = u[kind];
+        out << (f.has() ? QString::number(f.value) : QStringLiteral("-")) +
+                   (f.state == FigureState::Over ? QStringLiteral("!") : QString()) +
+                   (f.has() && f.state == FigureState::None ? QStringLiteral("?") : QString());
+    }
+    return out.join(' ');
 }
 
 } // namespace
@@ -49,6 +65,7 @@ private slots:
     void gapsLongerThanTheIntervalAreListed();
     void suspectSensorsAreListed();
     void watchTellsWhenTheNextRoundIsDue();
+    void twoPoursShareTheRecorderButNotTheirReadings();
     void uploadTimesAreReadInTheirTypedForms_data();
     void uploadTimesAreReadInTheirTypedForms();
     void onlyPlainNumbersInRangeAreTemperatures_data();
@@ -140,7 +157,7 @@ void TestThermalFigures::faultyReadingsGiveNoFigure() {
 
 void TestThermalFigures::surfaceAboveAirIsJudgedOnlyAfterInsulationRemoval() {
     PourBuilder p = threeSlotStation();
-    p.inputs().pour.insulationRemovedAt = PourBuilder::hour(12);
+    p.settings().insulationRemovedAt = PourBuilder::hour(12);
     p.upload(6, {"1=40", "2=50", "3=42", "9=18"});
     p.upload(12, {"1=40", "2=50", "3=42", "9=18"});
     p.upload(18, {"1=20", "2=40", "3=30", "9=42"});
@@ -172,7 +189,7 @@ void TestThermalFigures::twoSlotStationHasAMaximumButNoCore() {
 
 void TestThermalFigures::americanSetFlagsTheMaximum() {
     PourBuilder p = threeSlotStation();
-    p.inputs().pour.limitSetName = QStringLiteral("ACI 301");
+    p.settings().limitSetName = QStringLiteral("ACI 301");
     p.upload(0, {"1=60", "2=71", "3=65"}).upload(6, {"1=56", "2=70", "3=65"});
     const AnalysisResult r = analyse(p);
     QCOMPARE(figure(r, 0, FigureKind::MaxTemperature).state, FigureState::Over);
@@ -184,7 +201,7 @@ void TestThermalFigures::americanSetFlagsTheMaximum() {
 
 void TestThermalFigures::riseIsAssumedFromTheFirstCoreReading() {
     PourBuilder p = threeSlotStation();
-    p.inputs().pour.placingTemperature.reset();
+    p.settings().placingTemperature.reset();
     p.upload(0, {"1=18", "2=E1"}).upload(6, {"2=22"}).upload(30, {"2=75"});
     const AnalysisResult r = analyse(p);
     QVERIFY(r.series[0].placingAssumed);
@@ -243,10 +260,10 @@ void TestThermalFigures::suspectSensorsAreListed() {
     for (const SuspectSensor& s : atRounds.suspects)
         jumps << s.description();
     QCOMPARE(jumps, (QStringList{"6小时0分内变化12.0℃", "6小时0分内变化-12.1℃"}));
-    PourSettings shorter = atRounds.pour;
+    PourSettings shorter = atRounds.pour.settings;
     shorter.intervalHours = 5.5;
     QVERIFY(SuspectSensor::find(*atRounds.readings, atRounds.stations, shorter).isEmpty());
-    PourSettings longer = r.pour;
+    PourSettings longer = r.pour.settings;
     longer.intervalHours = 7;
     QCOMPARE(SuspectSensor::find(*r.readings, r.stations, longer).size(), 3);
 }
@@ -258,6 +275,55 @@ void TestThermalFigures::watchTellsWhenTheNextRoundIsDue() {
     QCOMPARE(ScheduleWatch::text(last, 6, PourBuilder::hour(7.05)),
              QStringLiteral("距上次上传：7小时3分　下次测温：05-01 14:00（已超时1小时3分）"));
     QCOMPARE(ScheduleWatch::text({}, 6, PourBuilder::hour(1)), QStringLiteral("尚无上传数据"));
+}
+
+void TestThermalFigures::twoPoursShareTheRecorderButNotTheirReadings() {
+    // One recorder reads both stations at every round. Sensors 4-6 lie in the open until
+    // the second pour buries them a week after the first.
+    PourBuilder p;
+    p.station(QStringLiteral("0001"), {1, 2, 3}).station(QStringLiteral("0002"), {4, 5, 6});
+    p.upload(0, {"1=30", "2=40", "3=35", "4=15", "5=15", "6=15"});
+    p.upload(24, {"1=31", "2=50", "3=36", "4=15", "5=16", "6=15"});
+    p.upload(144, {"1=25", "2=36", "3=30", "4=14", "5=14", "6=14"});
+    p.upload(168, {"1=24", "2=34", "3=29", "4=28", "5=30", "6=28"});
+    p.upload(192, {"1=23", "2=32", "3=28", "4=30", "5=45", "6=33"});
+    AnalysisInputs in = p.build();
+    Pour first{1, {}, {"0001"}};
+    first.settings.name = QStringLiteral("一期");
+    first.settings.placedAt = PourBuilder::hour(0);
+    first.settings.monitoringEndsAt = PourBuilder::hour(150);
+    Pour second{2, {}, {"0002"}};
+    second.settings.name = QStringLiteral("二期");
+    second.settings.placedAt = PourBuilder::hour(168);
+    in.pours = {first, second};
+    in.pour = first;
+    const AnalysisResult a = PourAnalysis::compute(in, PourBuilder::hour(200));
+    in.pour = second;
+    const AnalysisResult b = PourAnalysis::compute(in, PourBuilder::hour(200));
+
+    QCOMPARE(a.stations.size(), 1);
+    QCOMPARE(b.stations.size(), 1);
+    QCOMPARE(b.stations[0].name, QStringLiteral("0002"));
+    // The first pour's rise stands on its first core reading, 40. A day back from hour 144
+    // lies between 50 at hour 24 and 36 at hour 144: 38.8, so it cooled 2.8 in that day. Its
+    // monitoring ended at hour 150: the last two rounds are shown but not judged.
+    QCOMPARE(series(a, FigureKind::Rise), QStringLiteral("0 10 -4 -6? -8?"));
+    QCOMPARE(series(a, FigureKind::CoolingRate), QStringLiteral("- -10 2.8! 2? 2?"));
+    QCOMPARE(StationSummary::of(a.series[0]).maxCoolingRate, 2.8);
+    QCOMPARE(a.series[0].standing(), FigureState::Over);
+    // The second pour counts from its own placing: 30 is its first core reading, and no
+    // reading of the week before reaches a day back from its first round.
+    QCOMPARE(b.readings->uploadCount(), 2);
+    QCOMPARE(series(b, FigureKind::Rise), QStringLiteral("0 15"));
+    QCOMPARE(series(b, FigureKind::CoolingRate), QStringLiteral("- -15"));
+    QVERIFY(b.breaches.isEmpty());
+
+    // The watch names the pour under monitoring whose round is due first.
+    second.settings.intervalHours = 4;
+    QCOMPARE(PourWatch::text({first, second}, PourBuilder::hour(192), PourBuilder::hour(193)),
+             QStringLiteral("浇筑“二期”　距上次上传：1小时0分　下次测温：05-09 12:00（还有3小时0分）"));
+    QCOMPARE(PourWatch::text({first}, PourBuilder::hour(192), PourBuilder::hour(193)),
+             QStringLiteral("没有监测中的浇筑"));
 }
 
 void TestThermalFigures::uploadTimesAreReadInTheirTypedForms_data() {

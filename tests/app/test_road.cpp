@@ -27,6 +27,7 @@
 #include "tests/support/ConfirmDateTime.h"
 #include "tests/support/LoginAnswer.h"
 #include "tests/support/LongWorkWait.h"
+#include "tests/support/OpenedFiles.h"
 #include "tests/support/PaneRows.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/SimReadings.h"
@@ -34,7 +35,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,17 +70,6 @@ const QString Done = QStringLiteral("数据分组完成。");
 QString whole(double t) {
     return QStringLiteral("%1").arg(static_cast<int>(t), 3, 10, QLatin1Char('0'));
 }
-
-// The files the program hands to the desktop, caught instead of opened.
-class OpenedFiles : public QObject {
-    Q_OBJECT
-
-public:
-    QStringList paths;
-
-public slots:
-    void open(const QUrl& url) { paths.append(url.toLocalFile()); }
-};
 
 } // namespace
 
@@ -165,12 +154,10 @@ private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
         QVERIFY(QFile::copy(QStringLiteral(REPORT_TEMPLATE), file(frmWenduBaobiao::TemplateName)));
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_opened, "open");
         startRecorder(0);
     }
 
     void cleanupTestCase() {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         m_main.reset();
         m_sim.reset();
     }
@@ -464,7 +451,7 @@ private slots:
         // Summary of station 0001: its hottest reading, its largest core-to-surface
         // difference, and a rise over the first core reading, which stands in for the
         // placing temperature nobody entered.
-        const QStringList summary = book.rowTexts(0, RecordSheet::SummaryHeaderRow + 1, u'E');
+        const QStringList summary = book.rowTexts(0, analysis::RecordSheet::SummaryHeaderRow + 1, u'E');
         QCOMPARE(summary.value(0), QStringLiteral("0001"));
         QCOMPARE(summary.value(1).toDouble(), simReading(3, 1));
         QCOMPARE(summary.value(2).toDouble(), simReading(2, 0) - simReading(1, 0));
