@@ -26,6 +26,7 @@ public:
     [[nodiscard]] bool quickPreview() const override;
     void interrupt() override;
     [[nodiscard]] StoreResult backupInto(const QString& file) override;
+    [[nodiscard]] StoreResult checkIntact() override;
     [[nodiscard]] StoreResult appendReadings(const QString& backupFile,
                                              const QString& table) override;
     [[nodiscard]] StoreResult queryPlan(const QString& sql, QStringList& steps) override;
@@ -45,6 +46,9 @@ private:
     [[nodiscard]] static StoreResult createFile(const QString& path);
     [[nodiscard]] StoreResult connect(Access access);
     [[nodiscard]] StoreResult checkTables(Access access);
+    // Turns on SQLite's protections for files that may come from outside.
+    [[nodiscard]] static bool guard(sqlite3* h);
+    [[nodiscard]] StoreResult refuseTriggers();
     // Runs a statement that writes into another file, attached for its length.
     [[nodiscard]] StoreResult execAttached(const JetSql::Translation& t,
                                            const QVariantList& values);

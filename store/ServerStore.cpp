@@ -288,21 +288,13 @@ StoreResult ServerStore::backupInto(const QString& file) {
     return r;
 }
 
+StoreResult ServerStore::checkIntact() {
+    return {};
+}
+
 StoreResult ServerStore::appendReadings(const QString& backupFile, const QString& table) {
     // The server cannot read the file: its rows are read here and sent over.
-    FileStore backup(backupFile);
-    StoreResult r = backup.openFile(Access::ReadOnly);
-    if (!r.ok())
-        return r;
-    r = begin();
-    if (r.ok())
-        r = RowCopy::append(
-            backup, QStringLiteral("select %1 from [%2]").arg(StoreSchema::ReadingColumns, table),
-            *this, StoreSchema::Readings);
-    if (r.ok())
-        return commit();
-    rollback();
-    return r;
+    return RowCopy::appendReadings(backupFile, table, *this);
 }
 
 StoreResult ServerStore::queryPlan(const QString& sql, QStringList& steps) {

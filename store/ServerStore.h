@@ -25,6 +25,7 @@ public:
     [[nodiscard]] bool quickPreview() const override;
     void interrupt() override;
     [[nodiscard]] StoreResult backupInto(const QString& file) override;
+    [[nodiscard]] StoreResult checkIntact() override;
     [[nodiscard]] StoreResult appendReadings(const QString& backupFile,
                                              const QString& table) override;
     [[nodiscard]] StoreResult queryPlan(const QString& sql, QStringList& steps) override;

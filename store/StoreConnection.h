@@ -59,6 +59,7 @@ public:
     [[nodiscard]] virtual bool quickPreview() const = 0;
     virtual void interrupt() = 0;
     [[nodiscard]] virtual StoreResult backupInto(const QString& file) = 0;
+    [[nodiscard]] virtual StoreResult checkIntact() = 0;
     [[nodiscard]] virtual StoreResult appendReadings(const QString& backupFile,
                                                      const QString& table) = 0;
     [[nodiscard]] virtual StoreResult queryPlan(const QString& sql, QStringList& steps) = 0;

@@ -132,6 +132,10 @@ StoreResult StoreDb::backupInto(const QString& file) {
     return m_store->backupInto(file);
 }
 
+StoreResult StoreDb::checkIntact() {
+    return m_store->checkIntact();
+}
+
 StoreResult StoreDb::appendReadings(const QString& backupFile, const QString& table) {
     return m_store->appendReadings(backupFile, table);
 }

@@ -97,6 +97,9 @@ public:
     // Writes the whole database into `file`, a new database file of the program's form,
     // consistent even while others read or write. A failure's message gives only the reason.
     [[nodiscard]] StoreResult backupInto(const QString& file);
+    // A quick check of a file's pages and records; a failure's message gives only the
+    // reason. A server keeps its own data whole and always passes.
+    [[nodiscard]] StoreResult checkIntact();
     // Appends every reading of table `table` of the database file `backupFile` to 表1, all
     // or none. A backup file that cannot be opened gives CannotOpen.
     [[nodiscard]] StoreResult appendReadings(const QString& backupFile, const QString& table);

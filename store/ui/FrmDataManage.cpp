@@ -171,8 +171,7 @@ void FrmDataManage::CmdOut_Click() {
     const StoreResult r = ReadingsMaintenance::backup(m_dbPath, target);
     // A copy that worked is not announced; one that failed always is.
     if (!r.ok())
-        tell(title, r.kind() == StoreResult::Kind::Failed ? QStringLiteral("操作失败！")
-                                                          : r.message());
+        tell(title, r.message());
 }
 
 void FrmDataManage::CmdIn_Click() {
@@ -183,21 +182,9 @@ void FrmDataManage::CmdIn_Click() {
         return;
     }
     const StoreResult r = ReadingsMaintenance::importFrom(m_dbPath, file);
-    switch (r.kind()) {
-    case StoreResult::Kind::Ok:
+    if (r.ok())
         ReShow();
-        tell(title, QStringLiteral("完成！"));
-        return;
-    case StoreResult::Kind::NotAReadingsFile:
-    case StoreResult::Kind::CannotOpen:
-    case StoreResult::Kind::NeedsPassword:
-    case StoreResult::Kind::ConnectionLost:
-        tell(title, r.message());
-        return;
-    case StoreResult::Kind::Failed:
-        tell(title, QStringLiteral("操作失败！"));
-        return;
-    }
+    tell(title, r.ok() ? QStringLiteral("完成！") : r.message());
 }
 
 void FrmDataManage::CmdExit_Click() {
