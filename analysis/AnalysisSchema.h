@@ -19,6 +19,9 @@ inline const QString Pour = QStringLiteral("浇筑信息");
 inline const QString Roles = QStringLiteral("站点角色");
 inline const QString LimitSets = QStringLiteral("限值组");
 
+// Every table of the analysis.
+[[nodiscard]] QStringList tables();
+
 // Whether the open file has that table.
 [[nodiscard]] bool has(StoreDb& db, const QString& table);
 

@@ -30,7 +30,7 @@ JetSql::Translation FileStore::translate(const QString& sql) const {
     return JetSql::translate(sql);
 }
 
-StoreResult FileStore::statementFailure(const QSqlError& error) {
+StoreResult FileStore::statementFailure(const QSqlError& error, const QString&) {
     return failed(reasonText(error));
 }
 
@@ -206,7 +206,7 @@ StoreResult FileStore::execAttached(const JetSql::Translation& t, const QVariant
     attach.prepare(QStringLiteral("attach database ? as ") + JetSql::AttachedSchema);
     attach.addBindValue(t.attachFile);
     if (!attach.exec())
-        return statementFailure(attach.lastError());
+        return statementFailure(attach.lastError(), {});
     attach.finish();
     const StoreResult r = execTranslated(t.sql, values);
     QSqlQuery detach(m_db);
@@ -303,6 +303,14 @@ StoreResult FileStore::backupInto(const QString& file) {
     if (rc != SQLITE_OK)
         return StoreResult::failure(StoreResult::Kind::Failed,
                                     SqliteReason::of(rc, QString::fromUtf8(sqlite3_errstr(rc))));
+    return {};
+}
+
+bool FileStore::encrypted() {
+    return false;
+}
+
+StoreResult FileStore::tablesNotWritable(const QStringList&, QStringList&) {
     return {};
 }
 

@@ -27,13 +27,17 @@ public:
     void interrupt() override;
     [[nodiscard]] StoreResult backupInto(const QString& file) override;
     [[nodiscard]] StoreResult checkIntact() override;
+    [[nodiscard]] bool encrypted() override;
+    [[nodiscard]] StoreResult tablesNotWritable(const QStringList& tables,
+                                                QStringList& refused) override;
     [[nodiscard]] StoreResult appendReadings(const QString& backupFile,
                                              const QString& table) override;
     [[nodiscard]] StoreResult queryPlan(const QString& sql, QStringList& steps) override;
 
 protected:
     [[nodiscard]] JetSql::Translation translate(const QString& sql) const override;
-    [[nodiscard]] StoreResult statementFailure(const QSqlError& error) override;
+    [[nodiscard]] StoreResult statementFailure(const QSqlError& error,
+                                                 const QString& sql) override;
     [[nodiscard]] QString reasonText(const QSqlError& error) const override;
     [[nodiscard]] QString tableNamesStatement() const override;
 

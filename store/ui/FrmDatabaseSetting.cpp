@@ -1,5 +1,6 @@
 #include "store/ui/FrmDatabaseSetting.h"
 
+#include "common/AppSettings.h"
 #include "common/Module1.h"
 #include "common/Prompts.h"
 #include "common/ui/DialogControls.h"
@@ -81,10 +82,15 @@ void FrmDatabaseSetting::cmdOK_Click() {
                           Prompts::Icon::Warning);
         return;
     }
-    if (m_optServer->isChecked())
-        StoreAddress::saveChoice(server);
-    else
-        StoreAddress::saveChoice(StoreAddress(QStringLiteral("file")));
+    const bool saved = StoreAddress::saveChoice(
+        m_optServer->isChecked() ? server : StoreAddress(QStringLiteral("file")));
+    if (!saved) {
+        m_prompts.message(this, QStringLiteral("提示："),
+                          QStringLiteral("数据库设置没有保存：设置文件无法写入（文件夹只读或磁盘已满）。\n") +
+                              AppSettings::FileName(Module1::AppTitle),
+                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        return;
+    }
     m_prompts.message(this, QStringLiteral("提示："),
                       QStringLiteral("新的数据库设置将在程序下次启动时生效。"));
     accept();
