@@ -31,6 +31,12 @@ JetSql::Translation FileStore::translate(const QString& sql) const {
 }
 
 StoreResult FileStore::statementFailure(const QSqlError& error, const QString&) {
+    // A failed commit comes without SQLite's code; the connection still holds it.
+    bool coded = false;
+    (void)error.nativeErrorCode().toInt(&coded);
+    sqlite3* h = handle();
+    if (!coded && h)
+        return failed(SqliteReason::of(sqlite3_extended_errcode(h), error.text()));
     return failed(reasonText(error));
 }
 
