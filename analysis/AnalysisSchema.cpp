@@ -66,6 +66,13 @@ StoreResult ensure(StoreDb& db) {
 
 } // namespace
 
+QStringList AnalysisSchema::tables() {
+    QStringList names;
+    for (const auto& [table, sql] : tableStatements({}))
+        names.append(table);
+    return names;
+}
+
 bool AnalysisSchema::has(StoreDb& db, const QString& table) {
     QStringList names;
     return db.tableNames(names).ok() && names.contains(table);

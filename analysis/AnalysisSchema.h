@@ -24,6 +24,9 @@ inline const QString PourStations = QStringLiteral("浇筑站点");
 inline const QString Roles = QStringLiteral("站点角色");
 inline const QString LimitSets = QStringLiteral("限值组");
 
+// Every table of the analysis.
+[[nodiscard]] QStringList tables();
+
 // Whether the open file has that table.
 [[nodiscard]] bool has(StoreDb& db, const QString& table);
 

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "analysis/AnalysisSchema.h"
 #include "app/InstanceLock.h"
 #include "app/MainPanes.h"
 #include "app/frmLogin.h"
@@ -7,6 +8,10 @@
 #include "app/frmSplash.h"
 #include "common/Module1.h"
 #include "common/Prompts.h"
+#include "common/StoreAccess.h"
+#include "store/StoreAddress.h"
+#include "store/StoreDb.h"
+#include "store/StoreSchema.h"
 #include "store/ui/StoreStartup.h"
 
 #include <QCoreApplication>
@@ -43,6 +48,20 @@ std::optional<frmLogin::Access> logIn(frmLogin& login) {
 void adviseOnEmptyDatabase(const StoreStartup::Opened& store, MainPanes& panes) {
     if (store.state.ok() && !store.hasUploads)
         panes.setQueryPlaceholder(FirstStartAdvice);
+}
+
+// The tables a user must be able to write to record the pour; one who cannot only views.
+QStringList recordedTables() {
+    return StoreSchema::tables() + AnalysisSchema::tables();
+}
+
+// A server's owner, starting the program once to prepare the database, makes every table,
+// so that the users who record need no right to make any. Anyone else finds them made.
+void makeAnalysisTables(const StoreStartup::Opened& store) {
+    if (!store.state.ok() || store.readOnly || !StoreAddress(store.address).isServer())
+        return;
+    StoreDb db(store.address);
+    (void)AnalysisSchema::openToWrite(db);
 }
 
 void endCheckedStart(const Module1& state, const StoreResult& database) {
@@ -91,10 +110,14 @@ std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceL
     (void)QDir().mkpath(state.DataFolder);
     // From here on the database path is the store in use: the local file or a server.
     const StoreStartup::Opened store =
-        StoreStartup::open(prompts, StoreStartup::askPasswordDialog, state.DatabasePath);
+        StoreStartup::open(prompts, StoreStartup::askPasswordDialog, state.DatabasePath,
+                           recordedTables());
     state.DatabasePath = store.address;
     if (state.DatabasePath.isEmpty())
         return nullptr;
+    StoreAccess::setReadOnly(store.readOnly);
+    StoreAccess::setEncrypted(store.encrypted);
+    makeAnalysisTables(store);
 
     auto splash = std::make_unique<frmSplash>();
     splash->show();

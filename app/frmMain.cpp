@@ -7,8 +7,10 @@
 #include "common/AppSettings.h"
 #include "common/Clock.h"
 #include "common/Prompts.h"
+#include "common/StoreAccess.h"
 #include "common/TwipsScale.h"
 #include "common/Version.h"
+#include "common/ui/ReadOnlyControls.h"
 #include "curves/ui/CurvesController.h"
 #include "device/UploadReadings.h"
 #include "device/ui/DeviceController.h"
@@ -40,6 +42,18 @@
 namespace {
 
 const QString PlacementSection = QStringLiteral("Settings");
+
+// The store in use, whether a server connection is encrypted and whether the user only views.
+QString storeStatus(const QString& databasePath) {
+    const StoreAddress address(databasePath);
+    QString text = address.displayName();
+    if (address.isServer())
+        text += StoreAccess::encrypted() ? QStringLiteral("（加密连接）")
+                                         : QStringLiteral("（未加密连接）");
+    if (StoreAccess::readOnly())
+        text += QStringLiteral("　") + StoreAccess::ReadOnlyText;
+    return text;
+}
 const QString MakerWebPage = QStringLiteral("http://www.tenvaro.cn/");
 const QColor BlinkRed(255, 0, 0);
 const QColor BlinkBlue(0, 0, 255);
@@ -95,6 +109,7 @@ frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock, const Mai
     sbWatch->setText(m_analysis->watchText());
     connect(m_analysis, &AnalysisController::watchTextChanged, sbWatch, &QLabel::setText);
     bindMenus();
+    switchOffWrites();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -162,6 +177,12 @@ void frmMain::bindMenus() {
     bind(a.menu_2XLS, m_reports, &ReportsController::menu_2XLS_Click);
 }
 
+void frmMain::switchOffWrites() {
+    const MainActions& a = m_actions;
+    ReadOnlyControls::apply(a.menuSave2Mdb);
+    ReadOnlyControls::apply(a.MenuGroupSel);
+}
+
 void frmMain::buildStatusBar() {
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("sbStatusBar"));
@@ -175,7 +196,7 @@ void frmMain::buildStatusBar() {
     sbPanel1 = panel("sbPanel1");
     bar->addWidget(sbPanel1, 1);
     // A server's name rarely fits a narrow window; its tip shows it whole.
-    QLabel* store = panel("sbStore", StoreAddress(m_state.DatabasePath).displayName());
+    QLabel* store = panel("sbStore", storeStatus(m_state.DatabasePath));
     store->setToolTip(store->text());
     bar->addWidget(store, 1);
     sbWatch = panel("sbWatch");

@@ -87,6 +87,8 @@ private:
     void buildStatusBar();
     void buildWaitingPanel();
     void bindMenus();
+    // For a user who only views: the commands of the menus that write are switched off.
+    void switchOffWrites();
     void Form_Load();
     void Form_Unload();
 

@@ -16,10 +16,17 @@ QString AppSettings::GetSetting(const QString& application, const QString& secti
     return store.value(settingKey(section, key), defaultValue).toString();
 }
 
-void AppSettings::SaveSetting(const QString& application, const QString& section,
+bool AppSettings::SaveSetting(const QString& application, const QString& section,
                               const QString& key, const QString& value) {
     QSettings store(QSettings::UserScope, QStringLiteral("thermbook"), application);
     store.setValue(settingKey(section, key), value);
+    // A read-only or full settings folder is only found out when the file is written.
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+QString AppSettings::FileName(const QString& application) {
+    return QSettings(QSettings::UserScope, QStringLiteral("thermbook"), application).fileName();
 }
 
 int AppSettings::GetNumber(const QString& application, const QString& section, const QString& key,

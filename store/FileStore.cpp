@@ -2,9 +2,11 @@
 
 #include "store/FileTextCursor.h"
 #include "store/JetValFunction.h"
+#include "store/RowCopy.h"
 #include "store/SqliteReason.h"
 #include "store/StoreAddress.h"
 #include "store/StoreSchema.h"
+#include "store/WriteReason.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +30,13 @@ JetSql::Translation FileStore::translate(const QString& sql) const {
     return JetSql::translate(sql);
 }
 
-StoreResult FileStore::statementFailure(const QSqlError& error) {
+StoreResult FileStore::statementFailure(const QSqlError& error, const QString&) {
+    // A failed commit comes without SQLite's code; the connection still holds it.
+    bool coded = false;
+    (void)error.nativeErrorCode().toInt(&coded);
+    sqlite3* h = handle();
+    if (!coded && h)
+        return failed(SqliteReason::of(sqlite3_extended_errcode(h), error.text()));
     return failed(reasonText(error));
 }
 
@@ -54,11 +62,23 @@ StoreResult FileStore::connect(Access access) {
         return cannotOpen(m_path, reason);
     }
     sqlite3* h = handle();
-    if (!h || JetVal::registerSqlFunction(h) != SQLITE_OK) {
+    if (!h || !guard(h) || JetVal::registerSqlFunction(h) != SQLITE_OK) {
         close();
         return cannotOpen(m_path, QStringLiteral("数据库引擎无法使用。"));
     }
     return {};
+}
+
+bool FileStore::guard(sqlite3* h) {
+    // Every file may come from outside (a backup, a copy put in place of the database): its
+    // schema may not rewrite the engine's own records, call functions with side effects from
+    // a view or trigger, or hand the full-text engine a pointer; and a damaged page is found
+    // when it is read rather than trusted.
+    int was = 0;
+    return sqlite3_db_config(h, SQLITE_DBCONFIG_DEFENSIVE, 1, &was) == SQLITE_OK &&
+           sqlite3_db_config(h, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, &was) == SQLITE_OK &&
+           sqlite3_db_config(h, SQLITE_DBCONFIG_ENABLE_FTS3_TOKENIZER, 0, &was) == SQLITE_OK &&
+           sqlite3_exec(h, "pragma cell_size_check = on", nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 StoreResult FileStore::openFile(Access access) {
@@ -97,6 +117,8 @@ StoreResult FileStore::checkTables(Access access) {
             return cannotOpen(m_path, QStringLiteral("缺少数据表“%1”。").arg(table));
 
     if (access == Access::ReadWrite) {
+        if (r = refuseTriggers(); !r.ok())
+            return r;
         // A file made elsewhere (or by an earlier version) gets the indexes on its first
         // writable use. They only make reading quicker, so a failure here is no failure of
         // the operation; the operation's own statements report any real problem.
@@ -111,6 +133,21 @@ StoreResult FileStore::checkTables(Access access) {
                 (void)exec(sql, {});
     }
     return {};
+}
+
+StoreResult FileStore::refuseTriggers() {
+    // The program makes no triggers. One found in the file would silently rewrite or delete
+    // what a save writes while the save reports success, so such a file is not written to.
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("select name, tbl_name from sqlite_master where type = 'trigger' "
+                               "order by name")))
+        return cannotOpen(m_path, reasonText(q.lastError()));
+    if (!q.next())
+        return {};
+    return cannotOpen(m_path, QStringLiteral("文件中有不属于本程序的触发器“%1”（数据表“%2”），"
+                                             "为防止数据被篡改，不能写入该文件。")
+                                  .arg(q.value(0).toString(), q.value(1).toString()));
 }
 
 StoreResult FileStore::createFile(const QString& path) {
@@ -175,7 +212,7 @@ StoreResult FileStore::execAttached(const JetSql::Translation& t, const QVariant
     attach.prepare(QStringLiteral("attach database ? as ") + JetSql::AttachedSchema);
     attach.addBindValue(t.attachFile);
     if (!attach.exec())
-        return statementFailure(attach.lastError());
+        return statementFailure(attach.lastError(), {});
     attach.finish();
     const StoreResult r = execTranslated(t.sql, values);
     QSqlQuery detach(m_db);
@@ -261,7 +298,7 @@ StoreResult FileStore::backupInto(const QString& file) {
     {
         QFile empty(file);
         if (!empty.open(QIODevice::WriteOnly))
-            return StoreResult::failure(StoreResult::Kind::Failed, empty.errorString());
+            return StoreResult::failure(StoreResult::Kind::Failed, WriteReason::of(file));
     }
     int rc = SQLITE_ERROR;
     {
@@ -271,25 +308,36 @@ StoreResult FileStore::backupInto(const QString& file) {
     }
     if (rc != SQLITE_OK)
         return StoreResult::failure(StoreResult::Kind::Failed,
-                                    QString::fromUtf8(sqlite3_errstr(rc)));
+                                    SqliteReason::of(rc, QString::fromUtf8(sqlite3_errstr(rc))));
     return {};
 }
 
+bool FileStore::encrypted() {
+    return false;
+}
+
+StoreResult FileStore::tablesNotWritable(const QStringList&, QStringList&) {
+    return {};
+}
+
+StoreResult FileStore::checkIntact() {
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("pragma quick_check(1)")))
+        return StoreResult::failure(StoreResult::Kind::Failed, reasonText(q.lastError()));
+    if (q.next() && q.value(0).toString() == QLatin1String("ok"))
+        return {};
+    return StoreResult::failure(StoreResult::Kind::Failed, SqliteReason::of(SQLITE_CORRUPT, {}));
+}
+
 StoreResult FileStore::appendReadings(const QString& backupFile, const QString& table) {
-    const QString& columns = StoreSchema::ReadingColumns;
     if (QFileInfo(backupFile).canonicalFilePath() == QFileInfo(m_path).canonicalFilePath()) {
-        // The database itself was chosen: its readings are appended once more, and the file
-        // is not attached to itself.
-        return exec(QStringLiteral("Insert Into [表1](%1) select %1 from [表1]").arg(columns), {});
+        // The database itself was chosen: its readings are appended once more.
+        return exec(QStringLiteral("Insert Into [表1](%1) select %1 from [表1]")
+                        .arg(StoreSchema::ReadingColumns),
+                    {});
     }
-    // Columns are named rather than taken with *, so a backup whose table lists them in
-    // another order still lands each value in its own column.
-    FileStore backup(backupFile);
-    if (StoreResult r = backup.openFile(Access::ReadWrite); !r.ok())
-        return r;
-    return backup.exec(QStringLiteral("Insert Into [表1](%1) in %2 select %1 from [%3]")
-                           .arg(columns, JetSql::quoted(m_path), table),
-                       {});
+    return RowCopy::appendReadings(backupFile, table, *this);
 }
 
 StoreResult FileStore::queryPlan(const QString& sql, QStringList& steps) {

@@ -26,13 +26,18 @@ public:
     [[nodiscard]] bool quickPreview() const override;
     void interrupt() override;
     [[nodiscard]] StoreResult backupInto(const QString& file) override;
+    [[nodiscard]] StoreResult checkIntact() override;
+    [[nodiscard]] bool encrypted() override;
+    [[nodiscard]] StoreResult tablesNotWritable(const QStringList& tables,
+                                                QStringList& refused) override;
     [[nodiscard]] StoreResult appendReadings(const QString& backupFile,
                                              const QString& table) override;
     [[nodiscard]] StoreResult queryPlan(const QString& sql, QStringList& steps) override;
 
 protected:
     [[nodiscard]] JetSql::Translation translate(const QString& sql) const override;
-    [[nodiscard]] StoreResult statementFailure(const QSqlError& error) override;
+    [[nodiscard]] StoreResult statementFailure(const QSqlError& error,
+                                                 const QString& sql) override;
     [[nodiscard]] QString reasonText(const QSqlError& error) const override;
     [[nodiscard]] QString tableNamesStatement() const override;
 
@@ -45,6 +50,9 @@ private:
     [[nodiscard]] static StoreResult createFile(const QString& path);
     [[nodiscard]] StoreResult connect(Access access);
     [[nodiscard]] StoreResult checkTables(Access access);
+    // Turns on SQLite's protections for files that may come from outside.
+    [[nodiscard]] static bool guard(sqlite3* h);
+    [[nodiscard]] StoreResult refuseTriggers();
     // Runs a statement that writes into another file, attached for its length.
     [[nodiscard]] StoreResult execAttached(const JetSql::Translation& t,
                                            const QVariantList& values);

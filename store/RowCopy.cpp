@@ -1,6 +1,9 @@
 #include "store/RowCopy.h"
 
+#include "store/FileStore.h"
+#include "store/SqliteReason.h"
 #include "store/StoreConnection.h"
+#include "store/StoreSchema.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -66,8 +69,27 @@ StoreResult RowCopy::append(StoreConnection& from, const QString& select, StoreC
         }
     }
     if (r.ok() && source.lastError().isValid())
-        return StoreConnection::failed(source.lastError().text());
+        return StoreConnection::failed(SqliteReason::of(source.lastError()));
     if (r.ok())
         r = insert.flush();
+    return r;
+}
+
+StoreResult RowCopy::appendReadings(const QString& backupFile, const QString& table,
+                                    StoreConnection& to) {
+    // Only the known columns of a table are read, never a view, and the file is never
+    // written, so nothing of its schema runs.
+    FileStore backup(backupFile);
+    StoreResult r = backup.openFile(StoreConnection::Access::ReadOnly);
+    if (!r.ok())
+        return r;
+    r = to.begin();
+    if (r.ok())
+        r = append(backup,
+                   QStringLiteral("select %1 from [%2]").arg(StoreSchema::ReadingColumns, table),
+                   to, StoreSchema::Readings);
+    if (r.ok())
+        return to.commit();
+    to.rollback();
     return r;
 }

@@ -36,4 +36,9 @@ private:
 [[nodiscard]] StoreResult append(StoreConnection& from, const QString& select, StoreConnection& to,
                                  const QString& table);
 
+// Appends the three reading columns of table `table` of the backup file `backupFile`, opened
+// read-only, to 表1 of `to`, in one transaction of `to`: all of them or none.
+[[nodiscard]] StoreResult appendReadings(const QString& backupFile, const QString& table,
+                                         StoreConnection& to);
+
 } // namespace RowCopy

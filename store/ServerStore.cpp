@@ -31,8 +31,12 @@ JetSql::Translation ServerStore::translate(const QString& sql) const {
     return ServerDialect::translate(sql);
 }
 
-StoreResult ServerStore::statementFailure(const QSqlError& error) {
+StoreResult ServerStore::statementFailure(const QSqlError& error, const QString& sql) {
     const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("42501"))
+        return missingRight(error, sql);
+    if (code == QLatin1String("25006"))
+        return failed(QStringLiteral("这里只能查看数据，不能修改。"));
     // Class 08 is a broken connection, 57P0x a server shutting down; a failure without
     // any code is a connection that no longer answers.
     bool lost = code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P"));
@@ -46,6 +50,21 @@ StoreResult ServerStore::statementFailure(const QSqlError& error) {
             QStringLiteral("与数据库服务器的连接中断：") + m_address.serverName() +
                 QStringLiteral("\n操作没有完成，服务器上的数据没有改变。")));
     return failed(error.databaseText());
+}
+
+StoreResult ServerStore::missingRight(const QSqlError& error, const QString& sql) const {
+    // The server names the object; the right is the statement's own verb.
+    const QString verb = sql.trimmed().section(QRegularExpression(QStringLiteral("[\\s(]")), 0, 0,
+                                               QString::SectionSkipEmpty).toUpper();
+    const QRegularExpressionMatch object =
+        QRegularExpression(QStringLiteral("permission denied for (\\w+) (\\S+)"))
+            .match(error.databaseText());
+    const QString right = verb.isEmpty() ? QStringLiteral("这项操作") : verb;
+    const QString on = object.hasMatch()
+                           ? QStringLiteral("（%1 %2）").arg(object.captured(1), object.captured(2))
+                           : QString();
+    return failed(QStringLiteral("数据库用户“%1”没有 %2 的权限%3，操作没有完成，数据没有改变。")
+                      .arg(m_address.user(), right, on));
 }
 
 QString ServerStore::reasonText(const QSqlError& error) const {
@@ -80,6 +99,11 @@ StoreResult ServerStore::refusal(const QString& engineText) {
     if (says("role") && says("does not exist"))
         return refused(StoreResult::Kind::CannotOpen,
                        QStringLiteral("服务器上没有用户“%1”。").arg(m_address.user()));
+    if (says("ssl") || says("certificate"))
+        return refused(StoreResult::Kind::CannotOpen,
+                       QStringLiteral("无法建立加密连接（sslmode=%1）：服务器不支持加密，或其证书"
+                                      "不被信任、与服务器名称不符。")
+                           .arg(m_address.sslMode()));
     return refused(
         StoreResult::Kind::CannotOpen,
         QStringLiteral("服务器没有应答。请检查服务器地址、端口和网络，以及服务器是否在运行。"));
@@ -97,8 +121,9 @@ StoreResult ServerStore::connect(Access access) {
     const QString password = m_address.password();
     if (!password.isEmpty())
         m_db.setPassword(password);
-    QString options = QStringLiteral("connect_timeout=%1;application_name=thermbook")
-                          .arg(std::max(1, m_busyTimeoutMs / 1000));
+    QString options = QStringLiteral("connect_timeout=%1;application_name=thermbook;sslmode=%2")
+                          .arg(std::max(1, m_busyTimeoutMs / 1000))
+                          .arg(m_address.sslMode());
     // A view's connection cannot write, whatever statement the user typed.
     if (access == Access::ReadOnly)
         options += QStringLiteral(";options=--default_transaction_read_only=on");
@@ -124,7 +149,7 @@ StoreResult ServerStore::openDatabase(Access access) {
 StoreResult ServerStore::execNative(const QString& sql) {
     QSqlQuery q(m_db);
     if (!q.exec(sql))
-        return statementFailure(q.lastError());
+        return statementFailure(q.lastError(), q.lastQuery());
     return {};
 }
 
@@ -288,28 +313,44 @@ StoreResult ServerStore::backupInto(const QString& file) {
     return r;
 }
 
+bool ServerStore::encrypted() {
+    QSqlQuery q(m_db);
+    return q.exec(QStringLiteral("select ssl from pg_stat_ssl where pid = pg_backend_pid()")) &&
+           q.next() && q.value(0).toBool();
+}
+
+StoreResult ServerStore::tablesNotWritable(const QStringList& tables, QStringList& refused) {
+    // A table not made yet is left to whoever makes it.
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.prepare(QStringLiteral("select has_table_privilege(c.oid, 'INSERT') and "
+                                  "has_table_privilege(c.oid, 'DELETE') from pg_class c where "
+                                  "c.oid = to_regclass(quote_ident(?))")))
+        return statementFailure(q.lastError(), {});
+    for (const QString& table : tables) {
+        q.addBindValue(table);
+        if (!q.exec())
+            return statementFailure(q.lastError(), {});
+        if (q.next() && !q.value(0).toBool())
+            refused.append(table);
+    }
+    return {};
+}
+
+StoreResult ServerStore::checkIntact() {
+    return {};
+}
+
 StoreResult ServerStore::appendReadings(const QString& backupFile, const QString& table) {
     // The server cannot read the file: its rows are read here and sent over.
-    FileStore backup(backupFile);
-    StoreResult r = backup.openFile(Access::ReadOnly);
-    if (!r.ok())
-        return r;
-    r = begin();
-    if (r.ok())
-        r = RowCopy::append(
-            backup, QStringLiteral("select %1 from [%2]").arg(StoreSchema::ReadingColumns, table),
-            *this, StoreSchema::Readings);
-    if (r.ok())
-        return commit();
-    rollback();
-    return r;
+    return RowCopy::appendReadings(backupFile, table, *this);
 }
 
 StoreResult ServerStore::queryPlan(const QString& sql, QStringList& steps) {
     // An explain cannot be prepared; it goes as it is.
     QSqlQuery q(m_db);
     if (!q.exec(QStringLiteral("explain ") + translate(sql).sql))
-        return statementFailure(q.lastError());
+        return statementFailure(q.lastError(), q.lastQuery());
     while (q.next())
         steps.append(q.value(0).toString());
     return {};

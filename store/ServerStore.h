@@ -25,13 +25,18 @@ public:
     [[nodiscard]] bool quickPreview() const override;
     void interrupt() override;
     [[nodiscard]] StoreResult backupInto(const QString& file) override;
+    [[nodiscard]] StoreResult checkIntact() override;
+    [[nodiscard]] bool encrypted() override;
+    [[nodiscard]] StoreResult tablesNotWritable(const QStringList& tables,
+                                                QStringList& refused) override;
     [[nodiscard]] StoreResult appendReadings(const QString& backupFile,
                                              const QString& table) override;
     [[nodiscard]] StoreResult queryPlan(const QString& sql, QStringList& steps) override;
 
 protected:
     [[nodiscard]] JetSql::Translation translate(const QString& sql) const override;
-    [[nodiscard]] StoreResult statementFailure(const QSqlError& error) override;
+    [[nodiscard]] StoreResult statementFailure(const QSqlError& error,
+                                                 const QString& sql) override;
     [[nodiscard]] QString reasonText(const QSqlError& error) const override;
     [[nodiscard]] QString tableNamesStatement() const override;
 
@@ -41,6 +46,8 @@ private:
     [[nodiscard]] StoreResult refused(StoreResult::Kind kind, const QString& reason);
     // Why the server refused to open, from its own words.
     [[nodiscard]] StoreResult refusal(const QString& engineText);
+    // The refusal of a statement for lack of a right, naming the right.
+    [[nodiscard]] StoreResult missingRight(const QSqlError& error, const QString& sql) const;
     // Makes the tables and val() where they are missing.
     [[nodiscard]] StoreResult prepareDatabase();
     [[nodiscard]] StoreResult makeMissing(bool haveVal, const QStringList& missing);

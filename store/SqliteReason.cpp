@@ -16,7 +16,7 @@ QString SqliteReason::of(int sqliteCode, const QString& engineText) {
     case SQLITE_LOCKED:
         return QStringLiteral("文件正被其他程序使用。");
     case SQLITE_NOTADB:
-        return QStringLiteral("文件不是有效的数据库。");
+        return NotADatabase;
     case SQLITE_CORRUPT:
         return QStringLiteral("数据库文件已损坏。");
     case SQLITE_CANTOPEN:

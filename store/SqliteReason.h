@@ -7,6 +7,8 @@ class QSqlError;
 // The reason of a failed SQLite call in the user's words, from SQLite's result code.
 class SqliteReason {
 public:
+    static inline const QString NotADatabase = QStringLiteral("文件不是有效的数据库。");
+
     // From SQLite's own result code, and the engine's words for anything else.
     [[nodiscard]] static QString of(int sqliteCode, const QString& engineText);
     // The same for a failure reported through Qt SQL.

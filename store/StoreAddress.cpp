@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QUrl>
+#include <QUrlQuery>
 
 #include <mutex>
 
@@ -39,18 +40,28 @@ StoreAddress::StoreAddress(const QString& text) : m_text(text) {
     m_port = url.port(DefaultPort);
     m_database = url.path().mid(1);
     m_user = url.userName();
+    const QString mode = QUrlQuery(url).queryItemValue(QStringLiteral("sslmode"));
+    if (!mode.isEmpty())
+        m_sslMode = mode;
     if (!url.password().isEmpty())
         rememberPassword(url.password());
 }
 
+QStringList StoreAddress::sslModes() {
+    return {QStringLiteral("disable"), QStringLiteral("allow"), QStringLiteral("prefer"),
+            QStringLiteral("require"), QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
+}
+
 StoreAddress StoreAddress::server(const QString& host, int port, const QString& database,
-                                  const QString& user) {
+                                  const QString& user, const QString& sslMode) {
     StoreAddress a;
     a.m_server = true;
     a.m_host = host.trimmed();
     a.m_port = port > 0 ? port : DefaultPort;
     a.m_database = database.trimmed();
     a.m_user = user.trimmed();
+    if (!sslMode.trimmed().isEmpty())
+        a.m_sslMode = sslMode.trimmed();
     a.m_text = a.text();
     return a;
 }
@@ -64,6 +75,8 @@ QString StoreAddress::text() const {
     url.setPort(m_port);
     url.setUserName(m_user);
     url.setPath(QLatin1Char('/') + m_database);
+    if (m_sslMode != DefaultSslMode)
+        url.setQuery(QStringLiteral("sslmode=") + m_sslMode);
     return url.toString(QUrl::FullyEncoded);
 }
 
@@ -103,7 +116,7 @@ StoreAddress StoreAddress::savedServer() {
     bool ok = false;
     const int port = setting("Port").toInt(&ok);
     return server(setting("Host"), ok ? port : DefaultPort, setting("Database"),
-                  setting("User"));
+                  setting("User"), setting("SslMode"));
 }
 
 StoreAddress StoreAddress::chosen(const QString& localFile) {
@@ -117,15 +130,20 @@ StoreAddress StoreAddress::chosen(const QString& localFile) {
     return StoreAddress(localFile);
 }
 
-void StoreAddress::saveChoice(const StoreAddress& address) {
-    const auto save = [](const char* key, const QString& value) {
-        AppSettings::SaveSetting(Module1::AppTitle, Section, QString::fromLatin1(key), value);
+bool StoreAddress::saveChoice(const StoreAddress& address) {
+    bool saved = true;
+    const auto save = [&saved](const char* key, const QString& value) {
+        saved = AppSettings::SaveSetting(Module1::AppTitle, Section, QString::fromLatin1(key),
+                                         value) &&
+                saved;
     };
     save("Store", address.isServer() ? Scheme : QStringLiteral("file"));
     if (!address.isServer())
-        return;
+        return saved;
     save("Host", address.host());
     save("Port", QString::number(address.port()));
     save("Database", address.database());
     save("User", address.user());
+    save("SslMode", address.sslMode());
+    return saved;
 }

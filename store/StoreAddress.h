@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the readings are kept: a database file on this computer, or a database on a
-// PostgreSQL server written as "postgresql://user@host:port/database". Every window and
+// PostgreSQL server written as "postgresql://user@host:port/database", optionally followed
+// by "?sslmode=…". Every window and
 // operation is handed this one text as "the database path" and passes it on unchanged;
 // only the store looks inside it (StoreDb to choose the engine, ServerStore to connect).
 //
@@ -14,6 +16,10 @@ class StoreAddress {
 public:
     static inline const QString Scheme = QStringLiteral("postgresql");
     static constexpr int DefaultPort = 5432;
+    // How the connection is encrypted, as libpq's sslmode: "prefer" encrypts where the server
+    // offers it; "verify-full" also checks the server's certificate and name.
+    static inline const QString DefaultSslMode = QStringLiteral("prefer");
+    [[nodiscard]] static QStringList sslModes();
     // Overrides the stored choice, for managed sites and tests.
     static constexpr const char* EnvironmentVariable = "THERMBOOK_DATABASE_URL";
 
@@ -22,7 +28,8 @@ public:
     // else is a file path.
     explicit StoreAddress(const QString& text);
     [[nodiscard]] static StoreAddress server(const QString& host, int port,
-                                             const QString& database, const QString& user);
+                                             const QString& database, const QString& user,
+                                             const QString& sslMode = DefaultSslMode);
 
     [[nodiscard]] bool isServer() const { return m_server; }
     // True when there is a store to read: a server always (the start-up prepared it), a
@@ -32,6 +39,7 @@ public:
     [[nodiscard]] int port() const { return m_port; }
     [[nodiscard]] const QString& database() const { return m_database; }
     [[nodiscard]] const QString& user() const { return m_user; }
+    [[nodiscard]] const QString& sslMode() const { return m_sslMode; }
     // The password to connect with, if any is known to this run.
     [[nodiscard]] QString password() const;
 
@@ -48,8 +56,9 @@ public:
     // The store chosen in the settings, or by the environment variable, or else the local
     // file `localFile`. The settings keep the server's parts, never a password.
     [[nodiscard]] static StoreAddress chosen(const QString& localFile);
-    // Stores the choice; a file address stores "use the local file".
-    static void saveChoice(const StoreAddress& address);
+    // Stores the choice; a file address stores "use the local file". False when the
+    // settings file could not be written.
+    [[nodiscard]] static bool saveChoice(const StoreAddress& address);
     // The server last entered in the settings, also while the local file is chosen.
     [[nodiscard]] static StoreAddress savedServer();
     // True when the environment decides the store, so the settings are not used.
@@ -64,4 +73,5 @@ private:
     int m_port = DefaultPort;
     QString m_database;
     QString m_user;
+    QString m_sslMode = DefaultSslMode;
 };

@@ -53,7 +53,7 @@ bool StoreConnection::isOpen() const {
 StoreResult StoreConnection::execTranslated(const QString& sql, const QVariantList& values) {
     QSqlQuery q(m_db);
     if (!q.prepare(sql))
-        return statementFailure(q.lastError());
+        return statementFailure(q.lastError(), sql);
     for (const QVariant& v : values)
         q.addBindValue(v);
     return run(q);
@@ -65,13 +65,13 @@ StoreResult StoreConnection::prepare(const QString& sql, QSqlQuery& query) {
     query = QSqlQuery(m_db);
     query.setForwardOnly(true);
     if (!query.prepare(translate(sql).sql))
-        return statementFailure(query.lastError());
+        return statementFailure(query.lastError(), query.lastQuery());
     return {};
 }
 
 StoreResult StoreConnection::run(QSqlQuery& query) {
     if (!query.exec())
-        return statementFailure(query.lastError());
+        return statementFailure(query.lastError(), query.lastQuery());
     return {};
 }
 
@@ -98,13 +98,13 @@ StoreResult StoreConnection::tableNames(QStringList& names) {
 
 StoreResult StoreConnection::begin() {
     if (!m_db.transaction())
-        return statementFailure(m_db.lastError());
+        return statementFailure(m_db.lastError(), {});
     return {};
 }
 
 StoreResult StoreConnection::commit() {
     if (!m_db.commit()) {
-        const StoreResult r = statementFailure(m_db.lastError());
+        const StoreResult r = statementFailure(m_db.lastError(), {});
         m_db.rollback();
         return r;
     }

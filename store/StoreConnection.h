@@ -59,6 +59,10 @@ public:
     [[nodiscard]] virtual bool quickPreview() const = 0;
     virtual void interrupt() = 0;
     [[nodiscard]] virtual StoreResult backupInto(const QString& file) = 0;
+    [[nodiscard]] virtual StoreResult checkIntact() = 0;
+    [[nodiscard]] virtual bool encrypted() = 0;
+    [[nodiscard]] virtual StoreResult tablesNotWritable(const QStringList& tables,
+                                                        QStringList& refused) = 0;
     [[nodiscard]] virtual StoreResult appendReadings(const QString& backupFile,
                                                      const QString& table) = 0;
     [[nodiscard]] virtual StoreResult queryPlan(const QString& sql, QStringList& steps) = 0;
@@ -71,7 +75,9 @@ protected:
     StoreConnection(QString path, int busyTimeoutMs);
 
     [[nodiscard]] virtual JetSql::Translation translate(const QString& sql) const = 0;
-    [[nodiscard]] virtual StoreResult statementFailure(const QSqlError& error) = 0;
+    // A failed statement, `sql` as the engine was given it (empty for a transaction's end).
+    [[nodiscard]] virtual StoreResult statementFailure(const QSqlError& error,
+                                                       const QString& sql) = 0;
     // The reason of a failure in words, for the messages that give only a reason.
     [[nodiscard]] virtual QString reasonText(const QSqlError& error) const = 0;
     // The engine's statement listing its tables by name, in their stored order.

@@ -132,6 +132,19 @@ StoreResult StoreDb::backupInto(const QString& file) {
     return m_store->backupInto(file);
 }
 
+bool StoreDb::encrypted() {
+    return m_store->encrypted();
+}
+
+StoreResult StoreDb::tablesNotWritable(const QStringList& tables, QStringList& refused) {
+    refused.clear();
+    return m_store->tablesNotWritable(tables, refused);
+}
+
+StoreResult StoreDb::checkIntact() {
+    return m_store->checkIntact();
+}
+
 StoreResult StoreDb::appendReadings(const QString& backupFile, const QString& table) {
     return m_store->appendReadings(backupFile, table);
 }

@@ -1,5 +1,7 @@
 #include "analysis/ui/AnalysisControls.h"
 
+#include "common/ui/ReadOnlyControls.h"
+
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QDialogButtonBox>
@@ -30,6 +32,7 @@ QDialogButtonBox* AnalysisControls::okCancel(QWidget* parent, QPushButton*& ok, 
     ok = button(QStringLiteral("cmdOK"), QStringLiteral("确定"), buttons);
     cancel = button(QStringLiteral("CmdCancle"), QStringLiteral("取消"), buttons);
     ok->setDefault(true);
+    ReadOnlyControls::apply({ok});
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
     return buttons;

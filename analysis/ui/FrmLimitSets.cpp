@@ -5,6 +5,7 @@
 #include "analysis/ui/AnalysisControls.h"
 #include "common/NumberText.h"
 #include "common/Prompts.h"
+#include "common/ui/ReadOnlyControls.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -63,6 +64,7 @@ QWidget* FrmLimitSets::buildEditor() {
     cmdNew = button(QStringLiteral("cmdNew"), QStringLiteral("新建"), box);
     cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("保存限值组"), box);
     cmdDelete = button(QStringLiteral("cmdDelete"), QStringLiteral("删除限值组"), box);
+    ReadOnlyControls::apply({cmdSave, cmdDelete});
     auto* row = new QHBoxLayout;
     for (QPushButton* b : {cmdNew, cmdSave, cmdDelete})
         row->addWidget(b);

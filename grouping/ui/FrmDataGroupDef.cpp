@@ -4,6 +4,7 @@
 #include "common/Prompts.h"
 #include "common/TwipsScale.h"
 #include "common/ui/DialogControls.h"
+#include "common/ui/ReadOnlyControls.h"
 #include "grouping/BulkGroups.h"
 #include "grouping/GroupDefinitions.h"
 #include "grouping/ui/FrmDefMore.h"
@@ -137,6 +138,7 @@ QWidget* FrmDataGroupDef::buildEntryArea() {
 
     cmdOK = button(QStringLiteral("cmdOK"), QStringLiteral("确定"), area, EnterPresses);
     CmdCancle = button(QStringLiteral("CmdCancle"), QStringLiteral("取消"), area, EnterPresses);
+    ReadOnlyControls::apply({CmdSave2Mdb, cmdOK});
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
     closeRow->addWidget(cmdOK);

@@ -3,6 +3,7 @@
 #include "common/LongWork.h"
 #include "common/Module1.h"
 #include "common/Prompts.h"
+#include "common/StoreAccess.h"
 #include "common/ui/WaitingPanel.h"
 #include "grouping/GroupData2Mdb.h"
 #include "grouping/ui/FrmDataGroupDef.h"
@@ -34,6 +35,11 @@ void GroupingController::MenuGroupSel_Click() {
 void GroupingController::PrepareStationWindow(std::function<void()> open) {
     if (m_work.busy())
         return;
+    // A user who only views reads the station records as a recording user last rebuilt them.
+    if (StoreAccess::readOnly()) {
+        open();
+        return;
+    }
     auto regroup = [this, open = std::move(open)] {
         if (!m_isOk) {
             open();

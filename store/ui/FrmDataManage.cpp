@@ -1,6 +1,7 @@
 #include "store/ui/FrmDataManage.h"
 
 #include "common/ui/DialogControls.h"
+#include "common/ui/ReadOnlyControls.h"
 
 #include "common/Module1.h"
 #include "common/NumberText.h"
@@ -37,6 +38,7 @@ FrmDataManage::FrmDataManage(Prompts& prompts, QString dbPath, QWidget* parent)
     setWindowTitle(QStringLiteral("数据管理"));
     buildControls();
     ReShow();
+    ReadOnlyControls::apply({CmdClearAll, CmdDel1, CmdDel2, CmdIn});
 }
 
 void FrmDataManage::buildControls() {
@@ -83,9 +85,12 @@ void FrmDataManage::buildControls() {
     // Choosing or typing enables a list's button while its text holds more than blanks.
     const auto follow = [](QComboBox* c, QPushButton* b) {
         connect(c, &QComboBox::editTextChanged, b,
-                [b](const QString& text) { b->setEnabled(!text.trimmed().isEmpty()); });
-        connect(c, &QComboBox::activated, b,
-                [b, c] { b->setEnabled(!c->currentText().trimmed().isEmpty()); });
+                [b](const QString& text) {
+                    b->setEnabled(ReadOnlyControls::mayEnable() && !text.trimmed().isEmpty());
+                });
+        connect(c, &QComboBox::activated, b, [b, c] {
+            b->setEnabled(ReadOnlyControls::mayEnable() && !c->currentText().trimmed().isEmpty());
+        });
     };
     follow(Combo1, CmdDel1);
     follow(Combo2, CmdDel2);
@@ -171,8 +176,7 @@ void FrmDataManage::CmdOut_Click() {
     const StoreResult r = ReadingsMaintenance::backup(m_dbPath, target);
     // A copy that worked is not announced; one that failed always is.
     if (!r.ok())
-        tell(title, r.kind() == StoreResult::Kind::Failed ? QStringLiteral("操作失败！")
-                                                          : r.message());
+        tell(title, r.message());
 }
 
 void FrmDataManage::CmdIn_Click() {
@@ -183,21 +187,9 @@ void FrmDataManage::CmdIn_Click() {
         return;
     }
     const StoreResult r = ReadingsMaintenance::importFrom(m_dbPath, file);
-    switch (r.kind()) {
-    case StoreResult::Kind::Ok:
+    if (r.ok())
         ReShow();
-        tell(title, QStringLiteral("完成！"));
-        return;
-    case StoreResult::Kind::NotAReadingsFile:
-    case StoreResult::Kind::CannotOpen:
-    case StoreResult::Kind::NeedsPassword:
-    case StoreResult::Kind::ConnectionLost:
-        tell(title, r.message());
-        return;
-    case StoreResult::Kind::Failed:
-        tell(title, QStringLiteral("操作失败！"));
-        return;
-    }
+    tell(title, r.ok() ? QStringLiteral("完成！") : r.message());
 }
 
 void FrmDataManage::CmdExit_Click() {

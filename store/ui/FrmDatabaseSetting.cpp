@@ -1,10 +1,12 @@
 #include "store/ui/FrmDatabaseSetting.h"
 
+#include "common/AppSettings.h"
 #include "common/Module1.h"
 #include "common/Prompts.h"
 #include "common/ui/DialogControls.h"
 #include "store/StoreAddress.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QFormLayout>
@@ -24,7 +26,8 @@ FrmDatabaseSetting::FrmDatabaseSetting(Prompts& prompts, QWidget* parent)
       m_host(named(new QLineEdit(this), "txtHost")),
       m_port(named(new QSpinBox(this), "txtPort")),
       m_database(named(new QLineEdit(this), "txtDatabase")),
-      m_user(named(new QLineEdit(this), "txtUser")) {
+      m_user(named(new QLineEdit(this), "txtUser")),
+      m_sslMode(named(new QComboBox(this), "cboSslMode")) {
     setObjectName(QStringLiteral("FrmDatabaseSetting"));
     setWindowTitle(QStringLiteral("数据库设置"));
     m_port->setRange(1, 65535);
@@ -34,6 +37,8 @@ FrmDatabaseSetting::FrmDatabaseSetting(Prompts& prompts, QWidget* parent)
     m_port->setValue(server.port());
     m_database->setText(server.database());
     m_user->setText(server.user());
+    m_sslMode->addItems(StoreAddress::sslModes());
+    m_sslMode->setCurrentText(server.sslMode());
     (StoreAddress::chosen(QString()).isServer() ? m_optServer : m_optFile)->setChecked(true);
 
     auto* form = new QFormLayout;
@@ -41,6 +46,7 @@ FrmDatabaseSetting::FrmDatabaseSetting(Prompts& prompts, QWidget* parent)
     form->addRow(QStringLiteral("端口："), m_port);
     form->addRow(QStringLiteral("数据库："), m_database);
     form->addRow(QStringLiteral("用户："), m_user);
+    form->addRow(QStringLiteral("加密（sslmode）："), m_sslMode);
     auto* note = new QLabel(QStringLiteral("密码不由本程序保存：请写在 ~/.pgpass（或 PGPASSFILE 指定的文件）中，"
                                            "否则程序启动时会询问一次。"),
                             this);
@@ -67,13 +73,15 @@ FrmDatabaseSetting::FrmDatabaseSetting(Prompts& prompts, QWidget* parent)
 }
 
 void FrmDatabaseSetting::updateEnabled() {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_host, m_port, m_database, m_user})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_host, m_port, m_database, m_user, m_sslMode})
         w->setEnabled(m_optServer->isChecked());
 }
 
 void FrmDatabaseSetting::cmdOK_Click() {
     const StoreAddress server = StoreAddress::server(m_host->text(), m_port->value(),
-                                                     m_database->text(), m_user->text());
+                                                     m_database->text(), m_user->text(),
+                                                     m_sslMode->currentText());
     if (m_optServer->isChecked() &&
         (server.host().isEmpty() || server.database().isEmpty() || server.user().isEmpty())) {
         m_prompts.message(this, QStringLiteral("提示："),
@@ -81,10 +89,15 @@ void FrmDatabaseSetting::cmdOK_Click() {
                           Prompts::Icon::Warning);
         return;
     }
-    if (m_optServer->isChecked())
-        StoreAddress::saveChoice(server);
-    else
-        StoreAddress::saveChoice(StoreAddress(QStringLiteral("file")));
+    const bool saved = StoreAddress::saveChoice(
+        m_optServer->isChecked() ? server : StoreAddress(QStringLiteral("file")));
+    if (!saved) {
+        m_prompts.message(this, QStringLiteral("提示："),
+                          QStringLiteral("数据库设置没有保存：设置文件无法写入（文件夹只读或磁盘已满）。\n") +
+                              AppSettings::FileName(Module1::AppTitle),
+                          Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        return;
+    }
     m_prompts.message(this, QStringLiteral("提示："),
                       QStringLiteral("新的数据库设置将在程序下次启动时生效。"));
     accept();

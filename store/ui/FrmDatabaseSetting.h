@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class Prompts;
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
@@ -29,4 +30,5 @@ private:
     QSpinBox* m_port;
     QLineEdit* m_database;
     QLineEdit* m_user;
+    QComboBox* m_sslMode;
 };

@@ -13,27 +13,35 @@ namespace {
 
 // Opens `address` into `opened` and, on the same connection, looks whether it holds any
 // upload. Returns how the opening went.
-StoreResult openInto(const QString& address, StoreStartup::Opened& opened) {
+StoreResult openInto(const QString& address, const QStringList& recordedTables,
+                     StoreStartup::Opened& opened) {
     opened = {address, {}, false};
     StoreDb db(address);
     const StoreResult r = db.openDatabase(StoreDb::Access::ReadWrite);
     opened.state = r.ok() ? ReadingLists::hasUploads(db, opened.hasUploads) : r;
+    if (!r.ok())
+        return r;
+    opened.encrypted = db.encrypted();
+    QStringList refused;
+    // Rights that cannot be asked for are left to the server to enforce statement by statement.
+    opened.readOnly = db.tablesNotWritable(recordedTables, refused).ok() && !refused.isEmpty();
     return r;
 }
 
 } // namespace
 
 StoreStartup::Opened StoreStartup::open(Prompts& prompts, const AskPassword& askPassword,
-                                        const QString& localFile) {
+                                        const QString& localFile,
+                                        const QStringList& recordedTables) {
     const StoreAddress chosen = StoreAddress::chosen(localFile);
     Opened opened;
     if (chosen.isServer()) {
-        StoreResult r = openInto(chosen.text(), opened);
+        StoreResult r = openInto(chosen.text(), recordedTables, opened);
         if (r.kind() == StoreResult::Kind::NeedsPassword && askPassword) {
             const QString password = askPassword(r.message());
             if (!password.isEmpty()) {
                 chosen.rememberPassword(password);
-                r = openInto(chosen.text(), opened);
+                r = openInto(chosen.text(), recordedTables, opened);
             }
         }
         if (r.ok())
@@ -47,7 +55,7 @@ StoreStartup::Opened StoreStartup::open(Prompts& prompts, const AskPassword& ask
     // The file is made, or switched to its write-ahead log, before any view reads it, so no
     // save ever waits for a view. Whatever is wrong with the file is told by the first
     // command that needs it.
-    (void)openInto(localFile, opened);
+    (void)openInto(localFile, recordedTables, opened);
     return opened;
 }
 

@@ -3,6 +3,7 @@
 #include "store/StoreResult.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -25,10 +26,16 @@ struct Opened {
     // Whether the store could be opened and read.
     StoreResult state;
     bool hasUploads = false;
+    // Whether the server connection is encrypted.
+    bool encrypted = false;
+    // Whether the user may not add or delete rows in one of the tables a recording user
+    // writes: then the program only views.
+    bool readOnly = false;
 };
 
+// `recordedTables`: the tables a user must be able to write to record the pour.
 [[nodiscard]] Opened open(Prompts& prompts, const AskPassword& askPassword,
-                          const QString& localFile);
+                          const QString& localFile, const QStringList& recordedTables);
 
 // Asks in a small dialog with a hidden entry.
 [[nodiscard]] QString askPasswordDialog(const QString& prompt);

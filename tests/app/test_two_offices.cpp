@@ -126,7 +126,7 @@ private slots:
     void bothNameTheServerInTheStatusBar() {
         for (const Office& office : m_offices)
             QCOMPARE(Part<QLabel>(*office.main, "sbStore")->text(),
-                     QStringLiteral("数据库：服务器 127.0.0.1:%1/site").arg(m_pg.port()));
+                     QStringLiteral("数据库：服务器 127.0.0.1:%1/site（未加密连接）").arg(m_pg.port()));
     }
 
     void eachSeesTheOthersUploadAfterARefresh() {

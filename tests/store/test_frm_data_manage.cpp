@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
 
@@ -36,6 +37,22 @@ void writeGarbage(const QString& path) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(QByteArray("MZ\x90\x00 certainly no database here ", 32).repeated(64));
+}
+
+// A backup of a few pages of readings, kept in a single file.
+void bigBackup(const QString& path) {
+    StoreFixture::createAt(path);
+    rawExec(path, "pragma journal_mode=delete;"
+                  "with recursive n(i) as (select 1 union all select i + 1 from n where i < 3000) "
+                  "insert into [表1] select '2008-05-01 00:00:00', i, i || '.5' from n");
+}
+
+// Overwrites a page in the middle of a file, as a failing disk would.
+void spoilPage(const QString& path) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.seek(f.size() / 4096 / 2 * 4096));
+    f.write(QByteArray(2000, '\x5a'));
 }
 
 } // namespace
@@ -104,7 +121,6 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::newRow("garbage") << "garbage";
         QTest::newRow("empty file") << "empty";
-        QTest::newRow("missing file") << "missing";
         QTest::newRow("a database without 表1") << "no table";
         QTest::newRow("表1 without the reading columns") << "no columns";
     }
@@ -130,7 +146,61 @@ private slots:
         QCOMPARE(r.message(), QStringLiteral("备份文件格式不对！操作失败！"));
         QCOMPARE(StoreFixture::fileBytes(fx.dbPath()), dbBefore);
         QCOMPARE(StoreFixture::fileBytes(file), fileBefore);
-        QCOMPARE(QFile::exists(file), kind != QLatin1String("missing"));
+    }
+
+    void outsideFilesAreRefusedWithTheirReasonAndNothingChanges_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "missing" << "文件不存在。";
+        QTest::newRow("truncated") << "truncated" << "数据库文件已损坏。";
+        QTest::newRow("damaged") << "damaged" << "数据库文件已损坏。";
+        QTest::newRow("locked") << "locked" << "文件正被其他程序使用。";
+        QTest::newRow("over-long text") << "long" << "长于 64 个字符";
+        QTest::newRow("NUL in a text") << "nul" << "空字符";
+    }
+    void outsideFilesAreRefusedWithTheirReasonAndNothingChanges() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({Older + "|1|1"});
+        const QString file = fx.file(QStringLiteral("import.mdb"));
+        if (kind != QLatin1String("missing"))
+            bigBackup(file);
+        if (kind == QLatin1String("truncated"))
+            QVERIFY(QFile::resize(file, QFileInfo(file).size() / 2));
+        else if (kind == QLatin1String("damaged"))
+            spoilPage(file);
+        else if (kind == QLatin1String("long"))
+            rawExec(file, "insert into [表1] values ('2008-05-01 00:00:00', '1', "
+                          "printf('%.*c', 200000, 'x'))");
+        else if (kind == QLatin1String("nul"))
+            rawExec(file, "insert into [表1] values ('2008-05-01 00:00:00', '1', "
+                          "cast(x'3100320033' as text))");
+        sqlite3* holder = nullptr;
+        if (kind == QLatin1String("locked")) {
+            QCOMPARE(sqlite3_open(file.toUtf8().constData(), &holder), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(holder, "begin exclusive", nullptr, nullptr, nullptr), SQLITE_OK);
+        }
+        const QByteArray dbBefore = StoreFixture::fileBytes(fx.dbPath());
+
+        const StoreResult r = ReadingsMaintenance::importFrom(fx.dbPath(), file);
+        sqlite3_close(holder);
+        QVERIFY2(r.message().startsWith(QStringLiteral("操作失败！\n")) &&
+                     r.message().contains(reason) && r.message().contains(file),
+                 qPrintable(r.message()));
+        QCOMPARE(StoreFixture::fileBytes(fx.dbPath()), dbBefore);
+    }
+
+    void aDamagedDatabaseIsNotBackedUp() {
+        StoreFixture fx;
+        bigBackup(fx.dbPath());
+        spoilPage(fx.dbPath());
+        const QString target = fx.file(QStringLiteral("copy.mdb"));
+        const StoreResult r = ReadingsMaintenance::backup(fx.dbPath(), target);
+        QCOMPARE(r.message(), QStringLiteral("操作失败！\n数据库文件已损坏，没有写出备份。"));
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(!QFile::exists(target + QStringLiteral(".tmp")));
     }
 
     void importIntoAnUnusableDatabaseChangesNothing() {
@@ -289,7 +359,7 @@ private slots:
         FrmDataManage dlg(prompts, fx.dbPath());
         prompts.choose(fx.file(QStringLiteral("no/such/folder/copy.mdb")));
         dlg.CmdOut->click();
-        QCOMPARE(prompts.texts().last(), QStringLiteral("操作失败！"));
+        QCOMPARE(prompts.texts().last(), QStringLiteral("操作失败！\n文件夹不存在。"));
     }
 
     void importFromTheDialog() {

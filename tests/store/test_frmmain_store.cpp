@@ -2,6 +2,10 @@
 #include "app/frmMain.h"
 #include "common/Clock.h"
 #include "common/Module1.h"
+#include "common/StoreAccess.h"
+#include "analysis/PourSettings.h"
+#include "analysis/ui/FrmPourData.h"
+#include "grouping/ui/FrmDataGroupDef.h"
 #include "common/TwipsScale.h"
 #include "common/ui/FrmShowRiLI.h"
 #include "device/UploadReadings.h"
@@ -70,6 +74,29 @@ private slots:
         m_prompts.clear();
         m_fx = std::make_unique<StoreFixture>();
         m_state.DatabasePath = m_fx->dbPath();
+    }
+
+    void aUserWhoOnlyViewsFindsEveryWriteSwitchedOff() {
+        m_fx->create();
+        StoreAccess::setReadOnly(true);
+        frmMain w(m_state, m_prompts, m_clock);
+        FrmDataManage manage(m_prompts, m_fx->dbPath());
+        FrmDataGroupDef groups(m_prompts, m_fx->dbPath());
+        FrmPourData pour(m_prompts, m_fx->dbPath(), PourSettings{}, QDateTime());
+        // Typing a number does not switch its delete on.
+        Part<QComboBox>(manage, "Combo1")->setEditText(QStringLiteral("12"));
+        StoreAccess::setReadOnly(false);
+        QVERIFY(Part<QLabel>(w, "sbStore")->text().endsWith(StoreAccess::ReadOnlyText));
+        QVERIFY(!w.action(QStringLiteral("menuSave2Mdb"))->isEnabled());
+        QVERIFY(!w.action(QStringLiteral("MenuGroupSel"))->isEnabled());
+        for (const auto& [window, name] : {std::pair<QWidget*, const char*>{&manage, "CmdClearAll"},
+                                           {&manage, "CmdDel1"}, {&manage, "CmdDel2"},
+                                           {&manage, "CmdIn"}, {&groups, "CmdSave2Mdb"},
+                                           {&groups, "cmdOK"}, {&pour, "cmdOK"}}) {
+            const QPushButton* b = Part<QPushButton>(*window, name);
+            QVERIFY2(!b->isEnabled() && b->toolTip() == StoreAccess::ReadOnlyText, name);
+        }
+        QVERIFY(Part<QPushButton>(manage, "CmdOut")->isEnabled());
     }
 
     void anEmptyDeviceListIsNotSaved() {

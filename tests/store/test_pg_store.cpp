@@ -1,4 +1,8 @@
 #include "app/frmMain.h"
+#include "analysis/AnalysisSchema.h"
+#include "analysis/LimitSetStore.h"
+#include "analysis/PourSettingsStore.h"
+#include "analysis/StationRoleStore.h"
 #include "common/Clock.h"
 #include "common/JetVal.h"
 #include "common/Module1.h"
@@ -6,11 +10,13 @@
 #include "device/UploadReadings.h"
 #include "device/ui/DeviceController.h"
 #include "grouping/GroupData2Mdb.h"
+#include "grouping/GroupDefinitions.h"
 #include "store/ReadingsLayout.h"
 #include "store/ReadingsLoader.h"
 #include "store/ReadingsMaintenance.h"
 #include "store/StoreAddress.h"
 #include "store/StoreDb.h"
+#include "store/StoreSchema.h"
 #include "store/UploadSaver.h"
 #include "store/ui/StoreStartup.h"
 #include "tests/store/StoreFixture.h"
@@ -189,6 +195,86 @@ private slots:
         QCOMPARE(rowsOf(bare, QStringLiteral("select val('42x')")), QStringList{"42"});
     }
 
+    void aFollowingUserOnlyViewsAndNoUserChangesTheSchema() {
+        const QString owner = database(QStringLiteral("roles"));
+        save(owner, QStringLiteral("2008-04-30 14:25:03"), {QStringLiteral("1"), QStringLiteral("2")});
+        {
+            StoreDb db(owner);
+            QVERIFY(AnalysisSchema::openToWrite(db).ok());
+            QVERIFY(db.exec(QStringLiteral("insert into [分组定义]([组名],[传感器1]) values ('0001','1')")).ok());
+        }
+        QVERIFY(GroupData2Mdb(owner).result.ok());
+        // The README's script for the two roles.
+        QVERIFY(m_pg.run(QStringLiteral("roles"),
+                         QStringLiteral("create role tb_record login password 'rpw';"
+                                        "create role tb_follow login password 'fpw';"
+                                        "grant select, insert, update, delete on all tables in "
+                                        "schema public to tb_record;"
+                                        "grant select on all tables in schema public to tb_follow")));
+        const auto as = [this](const char* user, const char* password) {
+            return QStringLiteral("postgresql://%1:%2@127.0.0.1:%3/roles")
+                .arg(QLatin1String(user), QLatin1String(password))
+                .arg(m_pg.port());
+        };
+        const QString recorder = as("tb_record", "rpw");
+        const QString follower = as("tb_follow", "fpw");
+        const QStringList tables = StoreSchema::tables() + AnalysisSchema::tables();
+        for (const QString& address : {recorder, follower}) {
+            qputenv(StoreAddress::EnvironmentVariable, address.toUtf8());
+            ScriptedPrompts prompts;
+            const StoreStartup::Opened opened = StoreStartup::open(prompts, {}, m_fx.dbPath(), tables);
+            QVERIFY(opened.state.ok());
+            QCOMPARE(opened.readOnly, address == follower);
+            QVERIFY(!opened.encrypted);
+        }
+        qunsetenv(StoreAddress::EnvironmentVariable);
+
+        const auto everything = [&] {
+            QStringList all;
+            for (const QString& table : tables)
+                all += rowsOf(owner, QStringLiteral("select * from [%1] order by 1, 2").arg(table));
+            return all;
+        };
+        const QStringList before = everything();
+        const QString backup = m_fx.file(QStringLiteral("for-follower.mdb"));
+        StoreFixture::createAt(backup);
+        StoreFixture::addReadingsAt(backup, {QStringLiteral("2009-01-01 00:00:00|9|9")});
+        LimitSet limits;
+        limits.name = QStringLiteral("现场");
+        const std::pair<const char*, StoreResult> writes[] = {
+            {"save", UploadSaver::save(follower, QStringLiteral("2010-01-01 00:00:00"), {{"5", "1.5"}})},
+            {"clear", ReadingsMaintenance::clearAll(follower)},
+            {"delete sensor", ReadingsMaintenance::deleteSensor(follower, 1)},
+            {"delete upload", ReadingsMaintenance::deleteUpload(follower, QStringLiteral("2008-04-30 14:25:03"))},
+            {"import", ReadingsMaintenance::importFrom(follower, backup)},
+            {"groups", GroupDefinitions::save(follower, {GroupRow::of(QStringLiteral("0002"), {QStringLiteral("2")})})},
+            {"grouping", GroupData2Mdb(follower).result},
+            {"pour", PourSettingsStore::save(follower, PourSettings{})},
+            {"roles", StationRoleStore::save(follower, {})},
+            {"limit set", LimitSetStore::save(follower, limits)},
+            {"limit set removed", LimitSetStore::remove(follower, limits.name)},
+        };
+        for (const auto& [what, r] : writes)
+            QVERIFY2(r.message().contains(QStringLiteral("数据库用户“tb_follow”没有")) &&
+                         !r.message().contains(QLatin1String("permission")),
+                     qPrintable(QLatin1String(what) + QLatin1Char(' ') + r.message()));
+        QCOMPARE(everything(), before);
+
+        QVERIFY(UploadSaver::save(recorder, QStringLiteral("2010-01-01 00:00:00"), {{"5", "1.5"}}).ok());
+        // Only the owner, whom no copy logs in as, could put a trigger on a table or replace val().
+        for (const QString& address : {recorder, follower}) {
+            StoreDb db(address);
+            QVERIFY(db.openDatabase().ok());
+            const StoreResult r = db.exec(QStringLiteral(
+                "create or replace function val(text) returns double precision language sql as 'select 0.0'"));
+            QVERIFY2(r.message().contains(QStringLiteral("没有 CREATE 的权限")), qPrintable(r.message()));
+            QVERIFY(!db.exec(QStringLiteral("create trigger t before insert on [表1] for each row "
+                                            "execute function suppress_redundant_updates_trigger()"))
+                         .ok());
+        }
+        QCOMPARE(rowsOf(owner, QStringLiteral("select val('12')")), QStringList{"12"});
+    }
+
     void eightWritersAllLand() {
         const QString server = database(QStringLiteral("busy"));
         QList<QProcess*> children;
@@ -307,8 +393,9 @@ private slots:
         const QString office2 = database(QStringLiteral("office2"));
         QVERIFY(ReadingsMaintenance::importFrom(office2, fromLaptop).ok());
         QCOMPARE(rowsOf(office2, all), rowsOf(laptop, all));
-        QCOMPARE(ReadingsMaintenance::importFrom(office2, m_fx.file(QStringLiteral("none.mdb"))).kind(),
-                 StoreResult::Kind::NotAReadingsFile);
+        QVERIFY(ReadingsMaintenance::importFrom(office2, m_fx.file(QStringLiteral("none.mdb")))
+                    .message()
+                    .contains(QStringLiteral("文件不存在")));
     }
 
     void unusableServerIsNamedAndTheFileOffered_data() {
@@ -327,6 +414,9 @@ private slots:
                                      << QStringLiteral("服务器没有应答");
         QTest::newRow("missing database") << m_pg.address(QStringLiteral("nowhere"))
                                           << QStringLiteral("没有数据库“nowhere”");
+        QTest::newRow("no encryption where it is required")
+            << m_pg.address(QStringLiteral("alike")) + QStringLiteral("?sslmode=require")
+            << QStringLiteral("无法建立加密连接（sslmode=require）");
     }
     void unusableServerIsNamedAndTheFileOffered() {
         QFETCH(QString, address);
@@ -335,7 +425,7 @@ private slots:
         for (const auto answer : {Prompts::Answer::Yes, Prompts::Answer::No}) {
             ScriptedPrompts prompts;
             prompts.answer(answer);
-            const QString chosen = StoreStartup::open(prompts, {}, m_fx.dbPath()).address;
+            const QString chosen = StoreStartup::open(prompts, {}, m_fx.dbPath(), {}).address;
             QCOMPARE(chosen, answer == Prompts::Answer::Yes ? m_fx.dbPath() : QString());
             QCOMPARE(prompts.asked().size(), 1);
             const QString text = prompts.asked().first().text;
@@ -356,7 +446,7 @@ private slots:
         const QString chosen = StoreStartup::open(prompts, [&](const QString&) {
             ++asked;
             return QStringLiteral("apw");
-        }, m_fx.dbPath()).address;
+        }, m_fx.dbPath(), {}).address;
         qunsetenv(StoreAddress::EnvironmentVariable);
         QCOMPARE(chosen, address);
         QCOMPARE(asked, 1);

@@ -165,6 +165,36 @@ private slots:
         QCOMPARE(fx.rows(QStringLiteral("pragma integrity_check")), QStringList{"ok"});
     }
 
+    void aFileFromOutsideCannotTurnTheProgramAgainstItself() {
+        StoreFixture fx;
+        fx.create();
+        fx.addReadings({QStringLiteral("2008-04-30 14:25:03|1|12.5")});
+        // Its schema cannot be rewritten through the program's connection.
+        {
+            StoreDb db(fx.dbPath());
+            QVERIFY(db.openDatabase().ok());
+            (void)db.exec(QStringLiteral("pragma writable_schema = on"));
+            QVERIFY(!db.exec(QStringLiteral("update sqlite_master set sql = 'x' where name = '表1'"))
+                         .ok());
+        }
+        // A trigger of its own would rewrite every save while the save reports success.
+        sqlite3* raw = nullptr;
+        QCOMPARE(sqlite3_open(fx.dbPath().toUtf8().constData(), &raw), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(raw, "pragma journal_mode=delete; create trigger [改写] after "
+                                   "insert on [表1] begin update [表1] set [温度值] = '99.9'; end",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(raw);
+        const QByteArray before = StoreFixture::fileBytes(fx.dbPath());
+        StoreDb db(fx.dbPath());
+        const StoreResult r = db.openDatabase();
+        QCOMPARE(r.kind(), StoreResult::Kind::CannotOpen);
+        QVERIFY2(r.message().contains(QStringLiteral("触发器“改写”")), qPrintable(r.message()));
+        QVERIFY(db.openDatabase(StoreDb::Access::ReadOnly).ok());
+        db.close();
+        QCOMPARE(StoreFixture::fileBytes(fx.dbPath()), before);
+    }
+
     void eachConnectionIsRemovedWhenItsOperationEnds() {
         StoreFixture fx;
         {

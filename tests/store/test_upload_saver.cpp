@@ -2,6 +2,7 @@
 #include "store/StoreDb.h"
 #include "store/UploadSaver.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/TmpfsMount.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -114,8 +115,9 @@ private slots:
             sqlite3* raw = nullptr;
             QCOMPARE(sqlite3_open(fx.dbPath().toUtf8().constData(), &raw), SQLITE_OK);
             QCOMPARE(sqlite3_exec(raw,
-                                  "create trigger refuse before insert on [表1] when new.编号 = "
-                                  "'500' begin select raise(abort, 'refused'); end",
+                                  "alter table [表1] rename to old; create table [表1] ([日期时间] "
+                                  "text, [编号] text constraint refused check ([编号] <> '500'), "
+                                  "[温度值] text); insert into [表1] select * from old; drop table old",
                                   nullptr, nullptr, nullptr),
                      SQLITE_OK);
             sqlite3_close(raw);
@@ -180,6 +182,21 @@ private slots:
         check.finish();
         db.close();
         QCOMPARE(fx.readingCount(), 1);
+    }
+
+    void aFullDiskIsToldInTheUsersWords() {
+        TmpfsMount disk(256);
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.why()));
+        const QString db = disk.filePath(QStringLiteral("数据库.mdb"));
+        StoreFixture::createAt(db);
+        QVector<UploadSaver::Reading> readings;
+        for (int n = 0; n < 999; ++n)
+            readings.append({QString::number(n), QStringLiteral("12.5")});
+        StoreResult r;
+        for (int upload = 0; upload < 200 && r.ok(); ++upload)
+            r = UploadSaver::save(db, QStringLiteral("2008-04-30 14:%1:00").arg(upload), readings);
+        QCOMPARE(r.message(), QStringLiteral("数据库操作失败：磁盘已满。"));
     }
 
     void anUnusableDatabaseIsReportedAndLeftUnchanged() {
