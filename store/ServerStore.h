@@ -41,9 +41,10 @@ private:
     [[nodiscard]] StoreResult refused(StoreResult::Kind kind, const QString& reason);
     // Why the server refused to open, from its own words.
     [[nodiscard]] StoreResult refusal(const QString& engineText);
-    // Makes the tables and val() where they are missing.
+    // Makes the tables, val() and the indexes where they are missing, and replaces an
+    // earlier version's val().
     [[nodiscard]] StoreResult prepareDatabase();
-    [[nodiscard]] StoreResult makeMissing(bool haveVal, const QStringList& missing);
+    [[nodiscard]] StoreResult makeMissing(bool makeVal, const QStringList& missing);
     // Runs a statement exactly as written, without translation or preparing.
     [[nodiscard]] StoreResult execNative(const QString& sql);
 
