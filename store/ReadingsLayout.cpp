@@ -16,12 +16,12 @@ ReadingsLayout ReadingsLayout::of(Fill fill) {
     case Fill::BySensorThenTime:
         l.m_caption = QStringLiteral(" 同一传感器，各时间温度值：");
         l.m_columns = {Number, DateTime, Temperature};
-        l.m_sql = QStringLiteral("select * from [表1] order by val(编号) asc,[日期时间] desc");
+        l.m_sql = QStringLiteral("select * from [表1] order by val(编号) asc,[日期时间] desc,rowid");
         break;
     case Fill::ByTimeThenSensor:
         l.m_caption = QStringLiteral(" 同一时间，各传感器温度值：");
         l.m_columns = {DateTime, Number, Temperature};
-        l.m_sql = QStringLiteral("select * from [表1] order by [日期时间] desc,val(编号) asc");
+        l.m_sql = QStringLiteral("select * from [表1] order by [日期时间] desc,val(编号) asc,rowid");
         break;
     case Fill::UploadTimes:
         l.m_caption = QStringLiteral(" 数据上传时间列表：");

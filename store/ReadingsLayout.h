@@ -31,7 +31,8 @@ public:
     [[nodiscard]] const QString& caption() const { return m_caption; }
     [[nodiscard]] int paneWidthTwips() const { return m_paneWidth; }
     [[nodiscard]] const QVector<Column>& columns() const { return m_columns; }
-    // The fixed view's statement; empty for a custom query, which brings its own.
+    // The fixed view's statement; empty for a custom query, which brings its own. Rows equal
+    // in every key come in the order they were stored, on either engine.
     [[nodiscard]] const QString& sql() const { return m_sql; }
 
 private:

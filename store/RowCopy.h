@@ -23,6 +23,8 @@ public:
     [[nodiscard]] StoreResult add(const QVariant& value);
     // Inserts the rows still waiting.
     [[nodiscard]] StoreResult flush();
+    // Whether no value waits to be inserted.
+    [[nodiscard]] bool isEmpty() const { return m_values.isEmpty(); }
 
 private:
     StoreConnection& m_to;

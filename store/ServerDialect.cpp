@@ -33,20 +33,35 @@ QString ServerDialect::name(const QString& name) {
            QLatin1Char('"');
 }
 
-QString ServerDialect::valFunction() {
-    // Short plain numbers convert directly; only an exponent or a very long number can leave
-    // the range of a double, and only those pay for catching the conversion's error.
-    return QStringLiteral(
-        "create or replace function val(t text) returns double precision "
-        "language plpgsql immutable strict parallel safe as $val$\n"
-        "declare m text := substring(t from "
-        "'^[ \\t]*([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)');\n"
-        "begin\n"
-        "  if m is null then return 0; end if;\n"
-        "  if length(m) < 300 and m !~* 'e' then return m::double precision; end if;\n"
-        "  begin\n"
-        "    return m::double precision;\n"
-        "  exception when others then return 0;\n"
-        "  end;\n"
-        "end $val$");
+QStringList ServerDialect::valFunctions() {
+    // Most texts hold a short number without an exponent, which converts directly; the
+    // function is plain SQL, so the server writes its body into every statement instead of
+    // calling it per row. Only a text with an "e" or a very long one, which may leave the
+    // range of a double, goes to val_wide(), which pays for catching the conversion's error.
+    const QString number =
+        QStringLiteral("'^[ \\t]*([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)'");
+    return {QStringLiteral(
+                "create or replace function val_wide(t text) returns double precision "
+                "language plpgsql immutable strict parallel safe as $val$\n"
+                "declare m text := substring(t from %1);\n"
+                "begin\n"
+                "  if m is null then return 0; end if;\n"
+                "  return m::double precision;\n"
+                "exception when others then return 0;\n"
+                "end $val$")
+                .arg(number),
+            QStringLiteral(
+                "create or replace function val(t text) returns double precision "
+                "language sql immutable parallel safe as $val$\n"
+                "select case when t is null then null "
+                "when length(t) >= 300 or strpos(t, 'e') > 0 or strpos(t, 'E') > 0 "
+                "then val_wide(t) "
+                "else coalesce(substring(t from %1)::double precision, 0) end $val$")
+                .arg(number)};
+}
+
+QString ServerDialect::valIsCurrent() {
+    return QStringLiteral("coalesce((select l.lanname = 'sql' from pg_proc p join pg_language l "
+                          "on l.oid = p.prolang where p.oid = to_regprocedure('val(text)')), "
+                          "false)");
 }

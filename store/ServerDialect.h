@@ -3,6 +3,7 @@
 #include "store/JetSql.h"
 
 #include <QString>
+#include <QStringList>
 
 // The program's statements as a PostgreSQL server reads them. Beyond what JetSql rewrites
 // for SQLite: bracketed names become quoted names in lower case, as the server folds bare
@@ -23,6 +24,9 @@ public:
 
     // val() with the rule of JetVal::leadingNumber: blanks and tabs, a sign, digits with a
     // fraction, an exponent only when digits follow; 0 when there is no number or it lies
-    // outside the range of a double. Immutable, so an index may use it.
-    [[nodiscard]] static QString valFunction();
+    // outside the range of a double. Immutable, so an index may use it. The statements make
+    // it (and the function it calls for rare texts) or replace an earlier version's.
+    [[nodiscard]] static QStringList valFunctions();
+    // An expression, true when val() exists in the form valFunctions() makes.
+    [[nodiscard]] static QString valIsCurrent();
 };

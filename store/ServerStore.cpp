@@ -16,6 +16,9 @@ namespace {
 constexpr qint64 GroupingLockKey = 0x7462677270;
 constexpr qint64 SchemaLockKey = 0x7462736368;
 
+// The index of the readings by their sensor number's value.
+const QString NumberIndex = QStringLiteral("表1_编号值");
+
 StoreResult retryable(StoreResult r) {
     if (r.kind() == StoreResult::Kind::CannotOpen || r.kind() == StoreResult::Kind::ConnectionLost)
         r.markRetryable();
@@ -159,39 +162,57 @@ StoreResult ServerStore::prepareDatabase() {
     if (!r.ok())
         return r;
     bool haveVal = false;
+    bool current = false;
     {
         QSqlQuery q(m_db);
-        if (q.exec(QStringLiteral("select to_regprocedure('val(text)') is not null")) && q.next())
+        if (q.exec(QStringLiteral("select to_regprocedure('val(text)') is not null, %1, "
+                                  "to_regclass(%2) is not null")
+                       .arg(ServerDialect::valIsCurrent(),
+                            JetSql::quoted(ServerDialect::name(NumberIndex)))) &&
+            q.next()) {
             haveVal = q.value(0).toBool();
+            current = q.value(1).toBool() && q.value(2).toBool();
+        }
     }
     QStringList missing;
     for (const QString& table : StoreSchema::tables())
         if (!names.contains(table))
             missing.append(table);
-    if (missing.isEmpty() && haveVal)
+    if (missing.isEmpty() && haveVal && current)
         return {};
     // A reading connection cannot make anything; a writing one makes it first.
-    if (m_readOnly) {
+    if (m_readOnly)
         r = ServerStore(m_path).openDatabase(Access::ReadWrite);
-        return r.ok() ? prepareDatabase() : r;
-    }
-    return makeMissing(haveVal, missing);
+    else
+        r = makeMissing(!current, missing);
+    // A database made by an earlier version works as it is: the plain-SQL val() and the
+    // index only make it quicker, so where the user may not make them it is used without.
+    return missing.isEmpty() && haveVal ? StoreResult() : r;
 }
 
-StoreResult ServerStore::makeMissing(bool haveVal, const QStringList& missing) {
+StoreResult ServerStore::makeMissing(bool makeVal, const QStringList& missing) {
     // Two copies starting on an empty database at once take turns; the second finds
     // everything made and makes nothing twice.
     StoreResult r = begin();
     if (r.ok())
         r = lockForTransaction(Lock::Schema);
+    QStringList statements;
     for (const QString& sql : StoreSchema::createTableStatements(ServerDialect::TextType) +
-                                  StoreSchema::createIndexStatements()) {
+                                  StoreSchema::createIndexStatements())
+        statements += translate(sql).sql;
+    if (makeVal)
+        statements += ServerDialect::valFunctions();
+    // Made after val(), which it calls: the readings in the order the views by sensor read
+    // them, so their first screen is the index's first entries.
+    statements += translate(QStringLiteral("Create Index If Not Exists [%1] On [表1] "
+                                           "(val([编号]), [日期时间] desc)")
+                                .arg(NumberIndex))
+                      .sql;
+    for (const QString& sql : statements) {
         if (!r.ok())
             break;
-        r = exec(sql, {});
+        r = execNative(sql);
     }
-    if (r.ok() && !haveVal)
-        r = execNative(ServerDialect::valFunction());
     if (r.ok())
         return commit();
     rollback();

@@ -48,9 +48,10 @@ private:
     [[nodiscard]] StoreResult refusal(const QString& engineText);
     // The refusal of a statement for lack of a right, naming the right.
     [[nodiscard]] StoreResult missingRight(const QSqlError& error, const QString& sql) const;
-    // Makes the tables and val() where they are missing.
+    // Makes the tables, val() and the indexes where they are missing, and replaces an
+    // earlier version's val().
     [[nodiscard]] StoreResult prepareDatabase();
-    [[nodiscard]] StoreResult makeMissing(bool haveVal, const QStringList& missing);
+    [[nodiscard]] StoreResult makeMissing(bool makeVal, const QStringList& missing);
     // Runs a statement exactly as written, without translation or preparing.
     [[nodiscard]] StoreResult execNative(const QString& sql);
 

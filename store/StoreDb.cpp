@@ -79,8 +79,21 @@ StoreResult StoreDb::replaceRows(const QString& table, const QStringList& column
     if (!r.ok())
         return r;
     r = exec(QStringLiteral("delete * from [%1]").arg(table));
+    if (r.ok())
+        r = appendRows(table, columns, rows);
+    if (r.ok())
+        return commit();
+    rollback();
+    return r;
+}
+
+StoreResult StoreDb::appendRows(const QString& table, const QStringList& columns,
+                                const QVector<QVariantList>& rows,
+                                const std::function<void(int)>& afterInsert) {
     RowCopy::Inserter insert(*m_store, table, columns);
-    for (const QVariantList& row : rows)
+    StoreResult r;
+    int done = 0;
+    for (const QVariantList& row : rows) {
         for (int c = 0; r.ok() && c < row.size(); ++c) {
             // A null text would be stored as SQL NULL.
             const QVariant& v = row[c];
@@ -88,11 +101,16 @@ StoreResult StoreDb::replaceRows(const QString& table, const QStringList& column
                 v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isNull());
             r = insert.add(none ? QVariant(QStringLiteral("")) : v);
         }
-    if (r.ok())
-        r = insert.flush();
-    if (r.ok())
-        return commit();
-    rollback();
+        if (!r.ok())
+            return r;
+        ++done;
+        if (insert.isEmpty() && afterInsert)
+            afterInsert(done);
+    }
+    const bool waiting = !insert.isEmpty();
+    r = insert.flush();
+    if (r.ok() && waiting && afterInsert)
+        afterInsert(done);
     return r;
 }
 

@@ -8,6 +8,7 @@
 #include <QVariantList>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 class QSqlQuery;
@@ -70,6 +71,12 @@ public:
     // value stored as empty text), all in one transaction: a failure leaves the old rows.
     [[nodiscard]] StoreResult replaceRows(const QString& table, const QStringList& columns,
                                           const QVector<QVariantList>& rows);
+    // Appends `rows` as replaceRows() writes them, many rows to a statement, so that a
+    // server is not asked once per row; `afterInsert`, when given, runs after each statement
+    // with the number of rows written so far. The caller holds the transaction.
+    [[nodiscard]] StoreResult appendRows(const QString& table, const QStringList& columns,
+                                         const QVector<QVariantList>& rows,
+                                         const std::function<void(int)>& afterInsert = {});
 
     [[nodiscard]] StoreResult begin();
     [[nodiscard]] StoreResult commit();

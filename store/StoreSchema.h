@@ -14,6 +14,8 @@ public:
     [[nodiscard]] static QStringList tables() { return {Readings, Groups, Stations}; }
     // The columns of 表1 in their order, as a statement lists them.
     static inline const QString ReadingColumns = QStringLiteral("[日期时间],[编号],[温度值]");
+    static inline const QStringList ReadingColumnNames = {
+        QStringLiteral("日期时间"), QStringLiteral("编号"), QStringLiteral("温度值")};
     // `textType` is the columns' type: "text" in the file; on a server, text compared byte by
     // byte, so that every order is the file's (ServerDialect::TextType).
     // Each leaves a table that already exists as it is: a server database may hold some.

@@ -3,17 +3,7 @@
 #include "common/NumberText.h"
 #include "store/NumberFormat.h"
 #include "store/StoreDb.h"
-
-#include <QSqlQuery>
-
-namespace {
-
-// Qt binds a null text as SQL NULL; the column holds text, and an empty cell is empty text.
-QString nonNull(const QString& text) {
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
-} // namespace
+#include "store/StoreSchema.h"
 
 double UploadSaver::dataNumberValue(const QString& text) {
     return Val(NumberFormat::format(text, 4, 0));
@@ -32,28 +22,18 @@ QVector<UploadSaver::Reading> UploadSaver::plan(const QVector<ListRow>& rows, qi
 
 StoreResult UploadSaver::save(const QString& dbPath, const QString& dateTime,
                               const QVector<Reading>& readings,
-                              const std::function<void(int)>& afterEachRow) {
+                              const std::function<void(int)>& afterInsert) {
     StoreDb db(dbPath);
     StoreResult r = db.openDatabase();
     if (!r.ok())
         return r;
     if (r = db.begin(); !r.ok())
         return r;
-    QSqlQuery insert;
-    r = db.prepare(QStringLiteral("Insert Into [表1]([日期时间],[编号],[温度值]) values (?,?,?)"),
-                   insert);
-    int done = 0;
-    for (const Reading& reading : readings) {
-        if (!r.ok())
-            break;
-        insert.bindValue(0, nonNull(dateTime));
-        insert.bindValue(1, nonNull(reading.number));
-        insert.bindValue(2, nonNull(reading.temperature));
-        r = db.run(insert);
-        if (r.ok() && afterEachRow)
-            afterEachRow(++done);
-    }
-    insert.finish();
+    QVector<QVariantList> rows;
+    rows.reserve(readings.size());
+    for (const Reading& reading : readings)
+        rows.append({dateTime, reading.number, reading.temperature});
+    r = db.appendRows(StoreSchema::Readings, StoreSchema::ReadingColumnNames, rows, afterInsert);
     if (r.ok())
         return db.commit();
     db.rollback();

@@ -33,9 +33,10 @@ public:
     // one (four-digit form), any other text gives its leading number.
     [[nodiscard]] static double dataNumberValue(const QString& text);
 
-    // Writes the readings. The texts are bound as values, so whatever was typed is stored as
-    // typed. afterEachRow, when given, runs after each insert with the count so far.
+    // Writes the readings, many to a statement. The texts are bound as values, so whatever
+    // was typed is stored as typed. afterInsert, when given, runs after each statement with
+    // the count of readings written so far.
     [[nodiscard]] static StoreResult save(const QString& dbPath, const QString& dateTime,
                                           const QVector<Reading>& readings,
-                                          const std::function<void(int)>& afterEachRow = {});
+                                          const std::function<void(int)>& afterInsert = {});
 };

@@ -114,6 +114,21 @@ private slots:
         }
     }
 
+    void anEarlierVersionsValIsReplacedOnOpening() {
+        const QString server = database(QStringLiteral("earlier"));
+        QVERIFY(StoreDb(server).openDatabase().ok());
+        // As an earlier version left the database: val() in PL/pgSQL, no index on its values.
+        QVERIFY(m_pg.run(QStringLiteral("earlier"),
+                         QStringLiteral("drop index \"表1_编号值\"; create or replace function "
+                                        "val(t text) returns double precision language plpgsql "
+                                        "immutable strict as $$ begin return -1; end $$")));
+        save(server, QStringLiteral("2008-04-30 14:25:03"), {QStringLiteral("12x")});
+        // A view's read-only opening is enough, and the readings are all still there.
+        QCOMPARE(rowsOf(server, QStringLiteral("select val(编号), to_regclass('\"表1_编号值\"') is "
+                                               "not null from [表1]")),
+                 QStringList{QStringLiteral("12|true")});
+    }
+
     void viewsQueryMaintenanceAndGroupingAlike() {
         const QString server = database(QStringLiteral("alike"));
         QVERIFY(!server.isEmpty());
