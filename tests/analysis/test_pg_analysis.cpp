@@ -107,7 +107,7 @@ bool copyStore(const QString& file, const QString& server) {
             (!from.select(QStringLiteral("select sql from sqlite_master where name = ?"), made, {table}).ok() ||
              !made.next() ||
              !to.exec(made.value(0).toString().replace(QStringLiteral(" text"),
-                                                         QLatin1Char(' ') + StoreSchema::ServerTextType))
+                                                         QLatin1Char(' ') + to.textType()))
                   .ok()))
             return false;
         QSqlQuery q;

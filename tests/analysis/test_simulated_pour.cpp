@@ -34,8 +34,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-
 using namespace analysis;
 
 namespace {
@@ -119,8 +117,7 @@ private slots:
                             at.toString(QStringLiteral("HH:mm:ss")));
             w.actions().menu_Upload->trigger();
             QTRY_VERIFY_WITH_TIMEOUT(!w.device().linkBusy(), 30000);
-            sim.signal(SIGUSR1);
-            QTest::qWait(200);
+            QVERIFY(sim.nextRound());
         }
         QVERIFY2(m_prompts.texts().count(QStringLiteral("数据已经存入数据库")) == Rounds, qPrintable(m_prompts.texts().join("|")));
         // The watch follows the saves: the last round was saved "an hour ago".

@@ -1,7 +1,7 @@
 #include "app/frmMain.h"
 #include "analysis/AnalysisSchema.h"
 #include "analysis/LimitSetStore.h"
-#include "analysis/PourSettingsStore.h"
+#include "analysis/PourStore.h"
 #include "analysis/StationRoleStore.h"
 #include "common/Clock.h"
 #include "common/JetVal.h"
@@ -211,6 +211,7 @@ private slots:
     }
 
     void aFollowingUserOnlyViewsAndNoUserChangesTheSchema() {
+        using namespace analysis;
         const QString owner = database(QStringLiteral("roles"));
         save(owner, QStringLiteral("2008-04-30 14:25:03"), {QStringLiteral("1"), QStringLiteral("2")});
         {
@@ -256,6 +257,8 @@ private slots:
         StoreFixture::addReadingsAt(backup, {QStringLiteral("2009-01-01 00:00:00|9|9")});
         LimitSet limits;
         limits.name = QStringLiteral("现场");
+        Pour pour;
+        pour.settings.name = QStringLiteral("承台");
         const std::pair<const char*, StoreResult> writes[] = {
             {"save", UploadSaver::save(follower, QStringLiteral("2010-01-01 00:00:00"), {{"5", "1.5"}})},
             {"clear", ReadingsMaintenance::clearAll(follower)},
@@ -264,7 +267,9 @@ private slots:
             {"import", ReadingsMaintenance::importFrom(follower, backup)},
             {"groups", GroupDefinitions::save(follower, {GroupRow::of(QStringLiteral("0002"), {QStringLiteral("2")})})},
             {"grouping", GroupData2Mdb(follower).result},
-            {"pour", PourSettingsStore::save(follower, PourSettings{})},
+            {"pour", PourStore::save(follower, pour)},
+            {"pour stations", PourStore::assign(follower, 1, {QStringLiteral("0001")})},
+            {"pour removed", PourStore::remove(follower, 1)},
             {"roles", StationRoleStore::save(follower, {})},
             {"limit set", LimitSetStore::save(follower, limits)},
             {"limit set removed", LimitSetStore::remove(follower, limits.name)},

@@ -1,11 +1,17 @@
 #include "tests/link/sim/SimRun.h"
 
 #include <QFile>
+#include <QTest>
 
 #include <csignal>
+#include <cstdio>
 
 SimRun::SimRun(const QStringList& options) {
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QObject::connect(&m_process, &QProcess::readyReadStandardError, [this] {
+        const QByteArray said = m_process.readAllStandardError();
+        m_log += said;
+        std::fputs(said.constData(), stderr);
+    });
     m_process.start(QStringLiteral(RECORDER_SIM), options);
     if (!m_process.waitForStarted(5000))
         return;
@@ -25,6 +31,13 @@ SimRun::~SimRun() {
 
 void SimRun::signal(int number) const {
     ::kill(static_cast<pid_t>(m_process.processId()), number);
+}
+
+bool SimRun::nextRound() {
+    const QByteArray moved("curves now at age");
+    const int before = m_log.count(moved);
+    signal(SIGUSR1);
+    return QTest::qWaitFor([&] { return m_log.count(moved) > before; }, 10000);
 }
 
 QString SimRun::stateValue(const QString& stateFile, const QString& key) {

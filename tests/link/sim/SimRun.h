@@ -18,6 +18,9 @@ public:
 
     // Sends the simulator a signal (SIGUSR1: the next measuring round).
     void signal(int number) const;
+    // Moves the generated curves on to the next measuring round; false when the simulator
+    // did not say so in time.
+    [[nodiscard]] bool nextRound();
 
     // One value of a simulator state file (--state), a "key=value" line; empty when absent.
     [[nodiscard]] static QString stateValue(const QString& stateFile, const QString& key);
@@ -25,4 +28,6 @@ public:
 private:
     QProcess m_process;
     QString m_path;
+    // The simulator's log so far; it is also passed on to the test's own.
+    QByteArray m_log;
 };
