@@ -251,6 +251,9 @@ private slots:
                 all += rowsOf(owner, QStringLiteral("select * from [%1] order by 1, 2").arg(table));
             return all;
         };
+        Pour kept;
+        kept.settings.name = QStringLiteral("底板");
+        QVERIFY(PourStore::save(owner, kept).ok());
         const QStringList before = everything();
         const QString backup = m_fx.file(QStringLiteral("for-follower.mdb"));
         StoreFixture::createAt(backup);
@@ -268,8 +271,8 @@ private slots:
             {"groups", GroupDefinitions::save(follower, {GroupRow::of(QStringLiteral("0002"), {QStringLiteral("2")})})},
             {"grouping", GroupData2Mdb(follower).result},
             {"pour", PourStore::save(follower, pour)},
-            {"pour stations", PourStore::assign(follower, 1, {QStringLiteral("0001")})},
-            {"pour removed", PourStore::remove(follower, 1)},
+            {"pour stations", PourStore::assign(follower, kept.id, {QStringLiteral("0001")})},
+            {"pour removed", PourStore::remove(follower, kept.id)},
             {"roles", StationRoleStore::save(follower, {})},
             {"limit set", LimitSetStore::save(follower, limits)},
             {"limit set removed", LimitSetStore::remove(follower, limits.name)},

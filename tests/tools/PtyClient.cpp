@@ -72,8 +72,9 @@ QByteArray PtyClient::readUntilQuiet(int quietMs, int maxMs) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < maxMs) {
+        const qint64 wait = got.isEmpty() ? maxMs - clock.elapsed() : quietMs;
         pollfd p{m_fd, POLLIN, 0};
-        if (::poll(&p, 1, quietMs) <= 0) {
+        if (::poll(&p, 1, static_cast<int>(qMax<qint64>(wait, 0))) <= 0) {
             break;
         }
         char buffer[4096];

@@ -18,8 +18,9 @@ public:
     [[nodiscard]] bool write(const QByteArray& bytes);
     // Reads until count bytes are in or timeoutMs has passed.
     [[nodiscard]] QByteArray read(int count, int timeoutMs);
-    // Reads until nothing has come for quietMs (or maxMs has passed).
-    [[nodiscard]] QByteArray readUntilQuiet(int quietMs, int maxMs = 5000);
+    // Reads until nothing has come for quietMs after the last byte (or maxMs has passed). The
+    // first byte is awaited up to maxMs: a busy machine may be slow to start the reply.
+    [[nodiscard]] QByteArray readUntilQuiet(int quietMs, int maxMs = 20000);
 
 private:
     int m_fd = -1;

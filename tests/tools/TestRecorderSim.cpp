@@ -27,7 +27,9 @@ int byteAt(const QByteArray& bytes, int offset) {
 }
 
 // Starts a simulator, sends one write and collects what comes back until the line is quiet.
-QByteArray exchange(const QStringList& arguments, const QByteArray& bytes, int quietMs = 200) {
+// A reply that should never come is waited for maxMs only.
+QByteArray exchange(const QStringList& arguments, const QByteArray& bytes, int quietMs = 200,
+                    int maxMs = 20000) {
     SimProcess sim(arguments);
     if (sim.path().isEmpty()) {
         return "simulator did not start";
@@ -36,7 +38,7 @@ QByteArray exchange(const QStringList& arguments, const QByteArray& bytes, int q
     if (!client.isOpen() || !client.write(bytes)) {
         return "terminal did not open";
     }
-    return client.readUntilQuiet(quietMs);
+    return client.readUntilQuiet(quietMs, maxMs);
 }
 
 bool writeFile(const QString& path, const QByteArray& content) {
@@ -172,7 +174,7 @@ void TestRecorderSim::replyLengthsFollowTheCommandAndTheFaultOptions() {
     QFETCH(int, length);
     QFETCH(int, markerAt);
 
-    const QByteArray reply = exchange(arguments, frame);
+    const QByteArray reply = exchange(arguments, frame, 200, length == 0 ? 1000 : 20000);
     QCOMPARE(reply.size(), length);
     QCOMPARE(reply.indexOf(hex("EFEEED")), markerAt);
     for (int i = 0; i < qMax(markerAt, 0); ++i) {
@@ -327,7 +329,7 @@ void TestRecorderSim::settingCommandsChangeTheInfoReply() {
     QCOMPARE(client.read(4, 2000).toHex().toUpper(), status.toHex().toUpper());
     QVERIFY(client.write(hex(kReadInfo)));
     QCOMPARE(client.read(20, 2000).toHex().toUpper(), info.toHex().toUpper());
-    QVERIFY(client.readUntilQuiet(100).isEmpty());
+    QVERIFY(client.readUntilQuiet(100, 500).isEmpty());
 }
 
 void TestRecorderSim::clearedRecorderSendsNoReadings() {
