@@ -22,8 +22,9 @@ class TextCursor;
 class StoreConnection {
 public:
     enum class Access { ReadWrite, ReadOnly };
-    // The server-side locks that make two copies of the program take turns.
-    enum class Lock { Grouping, Schema };
+    // The server-side locks that make two copies of the program take turns; Pours keeps two
+    // copies adding pours at once from taking one id, or one name, twice.
+    enum class Lock { Grouping, Schema, Pours };
 
     // How long a statement waits for another connection's lock before it fails.
     static constexpr int DefaultBusyTimeoutMs = 10000;
