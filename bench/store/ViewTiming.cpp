@@ -71,8 +71,8 @@ int ViewTiming::runChild(const QString& db) {
 void ViewTiming::measure(const QString& program, const QString& db,
                          const std::function<double(const QString&)>& reference,
                          const char* referenceName, const char* firstScreenLimit) {
-    Bench::PrintPlan(db, layout().sql());
-    const QString firstSql = ReadingsLoader::previewStatement(layout().sql());
+    Bench::PrintPlan(db, layout().sql(db));
+    const QString firstSql = ReadingsLoader::previewStatement(layout().sql(db));
     std::vector<double> first, all, referenceFirst, referenceAll;
     QStringList f;
     for (int run = 0; run < Runs; ++run) {
@@ -87,7 +87,7 @@ void ViewTiming::measure(const QString& program, const QString& db,
         }
         first.push_back(f[0].toDouble());
         all.push_back(f[1].toDouble());
-        referenceAll.push_back(reference(layout().sql()));
+        referenceAll.push_back(reference(layout().sql(db)));
         referenceFirst.push_back(reference(firstSql));
     }
     Bench::Report("view by sensor: first screen", Bench::Median(first),
