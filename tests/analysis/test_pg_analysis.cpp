@@ -6,6 +6,7 @@
 #include "analysis/ReadingTime.h"
 #include "analysis/StationRoleStore.h"
 #include "grouping/GroupDefinitions.h"
+#include "store/ServerDialect.h"
 #include "store/StoreAddress.h"
 #include "store/StoreDb.h"
 #include "store/StoreSchema.h"
@@ -107,7 +108,7 @@ bool copyStore(const QString& file, const QString& server) {
             (!from.select(QStringLiteral("select sql from sqlite_master where name = ?"), made, {table}).ok() ||
              !made.next() ||
              !to.exec(made.value(0).toString().replace(QStringLiteral(" text"),
-                                                         QLatin1Char(' ') + StoreSchema::ServerTextType))
+                                                         QLatin1Char(' ') + ServerDialect::TextType))
                   .ok()))
             return false;
         QSqlQuery q;
