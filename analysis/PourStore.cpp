@@ -96,7 +96,6 @@ template <typename Change> StoreResult changePours(const QString& dbPath, Change
     if (!r.ok())
         return r;
     QMap<int, QString> names;
-    // Two copies adding pours at once would take one id, or one name, twice.
     r = db.lockForTransaction(StoreDb::Lock::Pours);
     if (r.ok())
         r = storedNames(db, names);

@@ -13,7 +13,9 @@ struct PaneQuery {
     // Empty for a fixed view, which reads the layout's own statement.
     QString sql;
 
-    [[nodiscard]] QString statement() const { return sql.isEmpty() ? layout.sql() : sql; }
+    [[nodiscard]] QString statement(const QString& dbPath) const {
+        return sql.isEmpty() ? layout.sql(dbPath) : sql;
+    }
     [[nodiscard]] QString firstHeader() const {
         return layout.columns().isEmpty() ? QString() : layout.columns().first().title;
     }

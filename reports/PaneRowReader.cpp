@@ -1,7 +1,7 @@
 #include "reports/PaneRowReader.h"
 
 PaneRowReader::PaneRowReader(const QString& dbPath, const PaneQuery& pane)
-    : m_sql(pane.statement()), m_rows(dbPath), m_builder(pane.layout.fill()) {}
+    : m_sql(pane.statement(dbPath)), m_rows(dbPath), m_builder(pane.layout.fill()) {}
 
 StoreResult PaneRowReader::open() {
     StoreResult r = m_rows.open(m_sql);

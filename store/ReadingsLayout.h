@@ -31,9 +31,10 @@ public:
     [[nodiscard]] const QString& caption() const { return m_caption; }
     [[nodiscard]] int paneWidthTwips() const { return m_paneWidth; }
     [[nodiscard]] const QVector<Column>& columns() const { return m_columns; }
-    // The fixed view's statement; empty for a custom query, which brings its own. Rows equal
-    // in every key come in the order they were stored, on either engine.
-    [[nodiscard]] const QString& sql() const { return m_sql; }
+    // The fixed view's statement on the store at dbPath; empty for a custom query, which
+    // brings its own. Rows equal in every key come in the order they were stored, on either
+    // engine. The two lists of distinct values give one row of each value.
+    [[nodiscard]] QString sql(const QString& dbPath) const;
 
 private:
     Fill m_fill = Fill::BySensorThenTime;

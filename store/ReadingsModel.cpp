@@ -39,7 +39,7 @@ StoreResult ReadingsModel::fill(const QString& dbPath, const ReadingsLayout& lay
     m_columnCount = static_cast<int>(layout.columns().size());
     endResetModel();
 
-    const QString statement = sql.isEmpty() ? layout.sql() : sql;
+    const QString statement = sql.isEmpty() ? layout.sql(dbPath) : sql;
     {
         StoreDb db(dbPath);
         StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);

@@ -275,16 +275,20 @@ QString ServerStore::wholeNumber(const QString& value) const {
 }
 
 StoreResult ServerStore::makeLatestReadings(const QString& table, int lastNumber) {
-    // Of the rows of one sensor and upload, the last stored is kept. The inner query works
-    // out each val() once, on all the server's cores, which only a new table's query may
-    // use; without the fence (offset 0) the server would copy the number's expression into
-    // every comparison made on it, and call val() again for each.
+    // Of the rows of one sensor and upload, the last stored is kept. A million readings
+    // hold only a few thousand different texts, so val() is worked out once for each text,
+    // and the rows take their values by joining on the text. The fences (offset 0) keep the
+    // server from copying the number's expression into every comparison made on it, which
+    // would call val() again for each.
     StoreResult r = exec(
         QStringLiteral(
             "create temp table [%1] as select distinct on (d, n) d as [日期时间], n as [编号], "
-            "v as [温度值] from (select d, %2 as n, v, c from (select [日期时间] as d, "
-            "val([编号]) as nv, val([温度值]) as v, ctid as c from [表1] where [日期时间] <> '' "
-            "offset 0) r) s where n between 0 and %3 order by d, n, c desc")
+            "v as [温度值] from (select r.[日期时间] as d, k.n, w.v, r.ctid as c from [表1] r "
+            "join (select t, %2 as n from (select t, val(t) as nv from (select distinct "
+            "[编号] as t from [表1]) x offset 0) y) k on k.t = r.[编号] "
+            "left join (select t, val(t) as v from (select distinct [温度值] as t from [表1]) "
+            "x offset 0) w on w.t = r.[温度值] "
+            "where r.[日期时间] <> '' and k.n between 0 and %3) s order by d, n, c desc")
             .arg(table, wholeNumber(QStringLiteral("nv")))
             .arg(lastNumber),
         {});

@@ -22,7 +22,8 @@ class TextCursor;
 class StoreConnection {
 public:
     enum class Access { ReadWrite, ReadOnly };
-    // The server-side locks that make two copies of the program take turns.
+    // The server-side locks that make two copies of the program take turns; Pours keeps two
+    // copies adding pours at once from taking one id, or one name, twice.
     enum class Lock { Grouping, Schema, Pours };
 
     // How long a statement waits for another connection's lock before it fails.

@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
         return PaneExport::toText(dbPath, pane, text, progress);
     });
     const double shell =
-        shellMs(dbPath, pane.statement(), QDir(dir).filePath(QStringLiteral("shell.txt")));
+        shellMs(dbPath, pane.statement(dbPath), QDir(dir).filePath(QStringLiteral("shell.txt")));
     report("pane to text (100,000 rows)", textMs, 1000);
     std::printf("%-40s %9.1f ms   ratio text / shell %.2f   (%.1f MB against %.1f MB)\n",
                 "sqlite3 shell .once, same statement", shell, shell > 0 ? textMs / shell : 0.0,

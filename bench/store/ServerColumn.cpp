@@ -32,8 +32,9 @@ QString include(const QString& script) {
 
 } // namespace
 
-ServerColumn::ServerColumn(QString dir, int uploads, QString program)
-    : m_dir(std::move(dir)), m_uploads(uploads), m_program(std::move(program)) {}
+ServerColumn::ServerColumn(QString dir, int uploads, QString program, double fileGroupingMs)
+    : m_dir(std::move(dir)), m_uploads(uploads), m_program(std::move(program)),
+      m_fileGroupingMs(fileGroupingMs) {}
 
 QString ServerColumn::serverSql(const QString& sql) const {
     return StoreDb(m_address).nativeSql(sql);
@@ -196,6 +197,8 @@ void ServerColumn::grouping() {
     };
     const Bench::Timings t = Bench::MedianRuns(Runs, ours, reference);
     Bench::Report("GroupData2Mdb", t.ours, t.reference, "1.5 x psql", "psql");
+    Bench::Report("GroupData2Mdb against the file", t.ours, m_fileGroupingMs, "1.5 x file",
+                  "file");
     std::printf("    records: %lld (psql %lld), %s\n", static_cast<long long>(ourRows),
                 static_cast<long long>(referenceRows),
                 ourDigest == referenceDigest && ourRows > 0 ? "identical to psql's"

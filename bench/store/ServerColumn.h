@@ -6,14 +6,15 @@
 
 // The PostgreSQL column of the store benchmark: a server started for the run and kept as a
 // site office keeps one (every commit on the disk before it is confirmed), holding the same
-// readings as the file. The program's save of one upload, the view's first screen, the
-// upload-time list and the grouping run are timed beside psql running the same statements
-// on the same server.
+// readings as the file. The program's save of one upload, the views, the upload-time list
+// and the grouping run are timed beside psql running the same statements on the same
+// server.
 class ServerColumn {
 public:
     // Uploads `uploads` x 999 readings; `program` is the benchmark itself, run as the view's
-    // child process; files go to `dir`.
-    ServerColumn(QString dir, int uploads, QString program);
+    // child process; files go to `dir`; `fileGroupingMs` is the grouping run's time on the
+    // file of the same readings, which the server's is set against.
+    ServerColumn(QString dir, int uploads, QString program, double fileGroupingMs);
 
     // Prints the column's figures, or one line saying why there are none.
     void run();
@@ -33,6 +34,7 @@ private:
     QString m_dir;
     int m_uploads;
     QString m_program;
+    double m_fileGroupingMs;
     PgCluster m_cluster{PgCluster::Durability::Full};
     QString m_address;
 };

@@ -13,6 +13,8 @@
 #include <QTreeView>
 
 #include <cstdio>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -28,14 +30,18 @@ long peakKb() {
     return -1;
 }
 
-const ReadingsLayout& layout() {
-    static const ReadingsLayout l = ReadingsLayout::of(ReadingsLayout::Fill::BySensorThenTime);
-    return l;
-}
+using Fill = ReadingsLayout::Fill;
+
+// The four fixed views, by their names in the report.
+const std::pair<Fill, const char*> Views[] = {{Fill::BySensorThenTime, "by sensor"},
+                                              {Fill::ByTimeThenSensor, "by time"},
+                                              {Fill::UploadTimes, "upload times"},
+                                              {Fill::SensorNumbers, "sensor numbers"}};
 
 } // namespace
 
-int ViewTiming::runChild(const QString& db) {
+int ViewTiming::runChild(const QString& viewNumber, const QString& db) {
+    const ReadingsLayout layout = ReadingsLayout::of(Views[viewNumber.toInt()].first);
     QTreeView view;
     ReadingsModel model;
     view.setModel(&model);
@@ -46,7 +52,7 @@ int ViewTiming::runChild(const QString& db) {
 
     QElapsedTimer t;
     t.start();
-    const StoreResult r = model.fill(db, layout());
+    const StoreResult r = model.fill(db, layout);
     if (!r.ok()) {
         std::printf("view failed: %s\n", qPrintable(r.message()));
         return 1;
@@ -71,31 +77,35 @@ int ViewTiming::runChild(const QString& db) {
 void ViewTiming::measure(const QString& program, const QString& db,
                          const std::function<double(const QString&)>& reference,
                          const char* referenceName, const char* firstScreenLimit) {
-    Bench::PrintPlan(db, layout().sql());
-    const QString firstSql = ReadingsLoader::previewStatement(layout().sql());
-    std::vector<double> first, all, referenceFirst, referenceAll;
-    QStringList f;
-    for (int run = 0; run < Runs; ++run) {
-        QProcess child;
-        child.start(program, {QStringLiteral("--view"), db});
-        child.waitForFinished(600000);
-        f = QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char(' '));
-        if (f.size() < 6) {
-            std::printf("view child failed: %s%s\n", qPrintable(f.join(QLatin1Char(' '))),
-                        child.readAllStandardError().constData());
-            return;
+    for (std::size_t v = 0; v < std::size(Views); ++v) {
+        const ReadingsLayout layout = ReadingsLayout::of(Views[v].first);
+        const QString sql = layout.sql(db);
+        Bench::PrintPlan(db, sql);
+        const QString firstSql = ReadingsLoader::previewStatement(sql);
+        std::vector<double> first, all, referenceFirst, referenceAll;
+        QStringList f;
+        for (int run = 0; run < Runs; ++run) {
+            QProcess child;
+            child.start(program, {QStringLiteral("--view"), QString::number(v), db});
+            child.waitForFinished(-1);
+            f = QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char(' '));
+            if (f.size() < 6) {
+                std::printf("view child failed: %s%s\n", qPrintable(f.join(QLatin1Char(' '))),
+                            child.readAllStandardError().constData());
+                return;
+            }
+            first.push_back(f[0].toDouble());
+            all.push_back(f[1].toDouble());
+            referenceAll.push_back(reference(sql));
+            referenceFirst.push_back(reference(firstSql));
         }
-        first.push_back(f[0].toDouble());
-        all.push_back(f[1].toDouble());
-        referenceAll.push_back(reference(layout().sql()));
-        referenceFirst.push_back(reference(firstSql));
+        const QByteArray name = QByteArray("view ") + Views[v].second;
+        Bench::Report((name + ": first screen").constData(), Bench::Median(first),
+                      Bench::Median(referenceFirst), firstScreenLimit, referenceName);
+        Bench::Report((name + ": all rows").constData(), Bench::Median(all),
+                      Bench::Median(referenceAll), "-", referenceName);
+        std::printf("%-34s %10.1f MB at first screen, %.1f MB after all %s rows; first row %s\n",
+                    "    peak memory", f[3].toLong() / 1024.0, f[4].toLong() / 1024.0,
+                    qPrintable(f[2]), qPrintable(f.mid(5).join(QLatin1Char(' ')).trimmed()));
     }
-    Bench::Report("view by sensor: first screen", Bench::Median(first),
-                  Bench::Median(referenceFirst), firstScreenLimit, referenceName);
-    Bench::Report("view by sensor: all rows", Bench::Median(all), Bench::Median(referenceAll), "-",
-                  referenceName);
-    std::printf("%-34s %10.1f MB at first screen, %.1f MB after all %s rows (limit "
-                "300 MB); first row %s\n",
-                "view peak memory", f[3].toLong() / 1024.0, f[4].toLong() / 1024.0,
-                qPrintable(f[2]), qPrintable(f.mid(5).join(QLatin1Char(' ')).trimmed()));
 }

@@ -4,16 +4,16 @@
 
 #include <functional>
 
-// The largest view, "by sensor, then time", timed in a child process of its own, so that its
-// peak memory is the view's and not the benchmark's, beside a reference running the
-// statements the view reads: the limited one for the first screen, the whole one for all
-// rows. Each figure is the median of three runs.
+// The four fixed views, each timed in a child process of its own, so that its peak memory is
+// the view's and not the benchmark's, beside a reference running the statements the view
+// reads: the limited one for the first screen, the whole one for all rows. Each figure is
+// the median of three runs.
 namespace ViewTiming {
 
-// The child's work: fills the view from `db` and prints its figures on one line.
-int runChild(const QString& db);
+// The child's work: fills view number `viewNumber` from `db` and prints its figures on one line.
+int runChild(const QString& viewNumber, const QString& db);
 
-// Runs `program --view db` for our figures, and `reference` (handed a statement in the
+// Runs `program --view N db` for our figures, and `reference` (handed a statement in the
 // program's SQL form, it returns its wall time in ms, or -1) for the reference's, named
 // `referenceName` in the report, with `firstScreenLimit` the first screen's target.
 void measure(const QString& program, const QString& db,

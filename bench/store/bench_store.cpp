@@ -3,15 +3,17 @@
 // Builds (once, kept in DIR) a database of N uploads of 999 readings, then measures on a
 // fresh copy of it:
 //   save    one 999-reading upload through UploadSaver (what Save2Mdb runs)
-//   view    "by sensor, then time": time to the first screen, time to all rows, peak memory
+//   views   the four fixed views: time to the first screen, time to all rows, peak memory
 //   times   GetUpdownTimeList
 //   import  append-import of a backup holding all N x 999 readings
+//   group   GroupData2Mdb with 125 groups of 8 sensors
 // and for each the SQLite shell's time for the same statements on the same file, with val()
 // loaded from the bench's extension (for the first screen: the limited statement the view
 // reads first). Then the same readings on a PostgreSQL server (ServerColumn).
 #include "bench/store/ServerColumn.h"
 #include "bench/store/ViewTiming.h"
 #include "bench/support/BenchSupport.h"
+#include "grouping/GroupData2Mdb.h"
 #include "store/JetSql.h"
 #include "store/ReadingLists.h"
 #include "store/ReadingsMaintenance.h"
@@ -51,8 +53,8 @@ QString translated(const QString& sql) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == QLatin1String("--view"))
-        return ViewTiming::runChild(args[2]);
+    if (args.size() == 4 && args[1] == QLatin1String("--view"))
+        return ViewTiming::runChild(args[2], args[3]);
 
     const Bench::Options options =
         Bench::ParseOptions(args, QStringLiteral("thermbook-bench-store"));
@@ -95,7 +97,7 @@ int main(int argc, char** argv) {
                       "50 ms");
     }
 
-    // The largest view.
+    // The views.
     ViewTiming::measure(
         app.applicationFilePath(), work,
         [&work](const QString& sql) { return shellMs(work, translated(sql)); }, "shell", "1000 ms");
@@ -131,9 +133,27 @@ int main(int argc, char** argv) {
                       shellMs(backup, ImportSql.arg(JetSql::quoted(shellWork))), "5000 ms");
         QFile::remove(backup);
     }
+    // The grouping run, with 125 groups of 8 sensors, and the server's run set against it.
+    double fileGrouping = -1;
+    {
+        Bench::CopyFile(base, work);
+        Bench::CopyFile(base, shellWork);
+        StoreResult r = Bench::SaveGroups(work);
+        if (r.ok())
+            r = Bench::SaveGroups(shellWork);
+        QElapsedTimer t;
+        t.start();
+        if (r.ok())
+            r = GroupData2Mdb(work).result;
+        fileGrouping = t.nsecsElapsed() / 1e6;
+        if (!r.ok())
+            std::printf("GroupData2Mdb failed: %s\n", qPrintable(r.message()));
+        Bench::Report("GroupData2Mdb", fileGrouping,
+                      shellMs(shellWork, QStringLiteral(GROUPING_SCRIPT), true), "1.5 x shell");
+    }
     QFile::remove(work);
     QFile::remove(shellWork);
 
-    ServerColumn(dir, uploads, app.applicationFilePath()).run();
+    ServerColumn(dir, uploads, app.applicationFilePath(), fileGrouping).run();
     return 0;
 }

@@ -14,6 +14,7 @@
 #include "store/ReadingsLayout.h"
 #include "store/ReadingsLoader.h"
 #include "store/ReadingsMaintenance.h"
+#include "store/ReadingsModel.h"
 #include "store/StoreAddress.h"
 #include "store/StoreDb.h"
 #include "store/StoreSchema.h"
@@ -30,11 +31,14 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QSignalSpy>
 #include <QSqlRecord>
 #include <QTcpServer>
 #include <QTest>
 
 #include <thread>
+
+using namespace analysis;
 
 // The store on a PostgreSQL server next to the same store in a file: the same statements
 // give the same rows in the same order, several writers at once, a server lost in the middle
@@ -80,9 +84,38 @@ private:
         return address;
     }
 
+    // The fixed fills, each with the statement that walks every row in its order.
+    inline static const std::vector<std::pair<ReadingsLayout::Fill, QString>> FillsAndEveryRow{
+        {ReadingsLayout::Fill::BySensorThenTime, {}},
+        {ReadingsLayout::Fill::ByTimeThenSensor, {}},
+        {ReadingsLayout::Fill::UploadTimes, QStringLiteral("select * from [表1] order by [日期时间] desc")},
+        {ReadingsLayout::Fill::SensorNumbers, QStringLiteral("select * from [表1] order by val(编号) asc")}};
+
+    // The pane's rows after a fill: cells joined by "|", and the colour.
+    static QStringList paneRows(const QString& address, const ReadingsLayout& layout,
+                                const QString& sql = {}) {
+        ReadingsModel model;
+        QSignalSpy finished(&model, &ReadingsModel::loadingFinished);
+        if (const StoreResult r = model.fill(address, layout, sql); !r.ok())
+            return {r.message()};
+        while (finished.isEmpty())
+            (void)finished.wait();
+        QStringList rows;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            QStringList cells;
+            for (int c = 0; c < layout.columns().size(); ++c)
+                cells.append(model.text(row, c));
+            rows.append(cells.join(QLatin1Char('|')) + QLatin1Char(' ') +
+                        model.rowColour(row).name());
+        }
+        if (!model.readError().ok())
+            rows.append(model.readError().message());
+        return rows;
+    }
+
     static qint64 loadedRows(const QString& address, const ReadingsLayout& layout,
                              const QString& sql = {}) {
-        ReadingsLoader loader(address, layout.fill(), sql.isEmpty() ? layout.sql() : sql, [] {});
+        ReadingsLoader loader(address, layout.fill(), sql.isEmpty() ? layout.sql(address) : sql, [] {});
         loader.start();
         loader.wait();
         return loader.error().ok() ? loader.total() : -2;
@@ -158,13 +191,22 @@ private slots:
                      qPrintable(sql + QLatin1Char('\n') + fromServer.join(QLatin1Char(' ')) +
                                 QLatin1Char('\n') + fromFile.join(QLatin1Char(' '))));
         };
-        for (const auto fill : {ReadingsLayout::Fill::BySensorThenTime, ReadingsLayout::Fill::ByTimeThenSensor,
-                                ReadingsLayout::Fill::UploadTimes, ReadingsLayout::Fill::SensorNumbers}) {
-            const ReadingsLayout layout = ReadingsLayout::of(fill);
-            same(layout.sql(), true);
-            same(layout.sql() + QStringLiteral(", [编号], [日期时间]"));
-            QCOMPARE(loadedRows(server, layout), loadedRows(file, layout));
-        }
+        // The lists of distinct values walk an index; the pane shows what a walk over every
+        // row in the older statements' order showed, on either engine.
+        const auto sameAsEveryRow = [&](bool acrossEngines) {
+            for (const auto& [fill, everyRow] : FillsAndEveryRow) {
+                const ReadingsLayout layout = ReadingsLayout::of(fill);
+                const QString sql = everyRow.isEmpty() ? layout.sql(file) : everyRow;
+                if (acrossEngines) {
+                    same(sql, true);
+                    same(sql + QStringLiteral(", [编号], [日期时间]"));
+                    QCOMPARE(paneRows(server, layout), paneRows(file, layout));
+                }
+                for (const QString& address : {file, server})
+                    QCOMPARE(paneRows(address, layout), paneRows(address, layout, sql));
+            }
+        };
+        sameAsEveryRow(true);
         same(QStringLiteral("select * from [表1] Where [日期时间]>= #4/30/2008# and val(编号)>= 1 "
                             "and val(编号)<= 20 order by val(编号) asc,[日期时间] asc"));
         same(QStringLiteral("select \"x\" as X, count(*) from [表1] group by 日期时间 order by 日期时间"));
@@ -181,6 +223,16 @@ private slots:
             QVERIFY(ReadingsMaintenance::deleteUpload(address, QStringLiteral("2008-04-29 10:00:00")).ok());
         }
         same(QStringLiteral("select * from [表1] order by [日期时间], val(编号)"));
+        // Null and empty fields, which each engine sorts its own way.
+        for (const QString& address : {file, server}) {
+            StoreDb db(address);
+            QVERIFY(db.openDatabase().ok());
+            QVERIFY(db.exec(QStringLiteral("insert into [表1] values (null, '5', '1'), "
+                                           "('2008-04-28 10:00:00', null, '2'), ('', '', '3'), "
+                                           "(null, null, null), ('2008-04-28 10:00:00', '-0', '4')"))
+                        .ok());
+        }
+        sameAsEveryRow(false);
         // A view's connection cannot write, whatever the statement.
         QVERIFY(!StoreDb(server).checkSelect(QStringLiteral("delete from [表1]")).ok());
         QCOMPARE(loadedRows(server, ReadingsLayout::forQuery(QStringLiteral("日期时间")),
