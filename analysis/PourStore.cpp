@@ -14,9 +14,6 @@ namespace analysis {
 
 namespace {
 
-// Two copies adding pours at once would take one id, or one name, twice.
-constexpr qint64 PourLockKey = 0x7462706f7572;
-
 const QString NameItem = QStringLiteral("名称");
 
 QString idText(int id) {
@@ -99,7 +96,7 @@ template <typename Change> StoreResult changePours(const QString& dbPath, Change
     if (!r.ok())
         return r;
     QMap<int, QString> names;
-    r = db.lockForTransaction(PourLockKey);
+    r = db.lockForTransaction(StoreDb::Lock::Pours);
     if (r.ok())
         r = storedNames(db, names);
     if (r.ok())

@@ -15,6 +15,8 @@ namespace {
 // The keys of the server-side locks.
 constexpr qint64 GroupingLockKey = 0x7462677270;
 constexpr qint64 SchemaLockKey = 0x7462736368;
+// Two copies adding pours at once would take one id, or one name, twice.
+constexpr qint64 PoursLockKey = 0x7462706f7572;
 
 // The index of the readings by their sensor number's value.
 const QString NumberIndex = QStringLiteral("表1_编号值");
@@ -255,7 +257,9 @@ StoreResult ServerStore::checkSelect(const QString& sql) {
 
 StoreResult ServerStore::lockForTransaction(Lock lock) {
     // Waits for the lock until the transaction ends.
-    const qint64 key = lock == Lock::Grouping ? GroupingLockKey : SchemaLockKey;
+    const qint64 key = lock == Lock::Grouping ? GroupingLockKey
+                       : lock == Lock::Pours  ? PoursLockKey
+                                              : SchemaLockKey;
     return execNative(QStringLiteral("select pg_advisory_xact_lock(%1)").arg(key));
 }
 

@@ -23,7 +23,7 @@ class StoreConnection {
 public:
     enum class Access { ReadWrite, ReadOnly };
     // The server-side locks that make two copies of the program take turns.
-    enum class Lock { Grouping, Schema };
+    enum class Lock { Grouping, Schema, Pours };
 
     // How long a statement waits for another connection's lock before it fails.
     static constexpr int DefaultBusyTimeoutMs = 10000;
