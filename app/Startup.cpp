@@ -52,7 +52,7 @@ void adviseOnEmptyDatabase(const StoreStartup::Opened& store, MainPanes& panes) 
 
 // The tables a user must be able to write to record the pour; one who cannot only views.
 QStringList recordedTables() {
-    return StoreSchema::tables() + AnalysisSchema::tables();
+    return StoreSchema::tables() + analysis::AnalysisSchema::tables();
 }
 
 // A server's owner, starting the program once to prepare the database, makes every table,
@@ -61,7 +61,7 @@ void makeAnalysisTables(const StoreStartup::Opened& store) {
     if (!store.state.ok() || store.readOnly || !StoreAddress(store.address).isServer())
         return;
     StoreDb db(store.address);
-    (void)AnalysisSchema::openToWrite(db);
+    (void)analysis::AnalysisSchema::openToWrite(db);
 }
 
 void endCheckedStart(const Module1& state, const StoreResult& database) {
