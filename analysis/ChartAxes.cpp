@@ -17,4 +17,14 @@ void ChartAxes::drawValueTicks(ChartSurface& s, const ValueScale& scale, const Q
     }
 }
 
+void ChartAxes::drawBottomTicks(ChartSurface& s, const ValueScale& scale, const QRect& plot,
+                                QString (*label)(double)) {
+    for (double tick : scale.ticks()) {
+        const double x = scale.place(tick, plot.left(), plot.right());
+        s.line(x, plot.top(), x, plot.bottom(), Grid);
+        const QString text = label(tick);
+        s.print(x - s.textWidth(text) / 2.0, plot.bottom() + 80, text);
+    }
+}
+
 } // namespace analysis

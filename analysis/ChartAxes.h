@@ -21,6 +21,9 @@ inline const QColor Grid(220, 220, 220);
 // scale's low lands at `from` and its high at `to`, both y in twips.
 void drawValueTicks(ChartSurface& s, const ValueScale& scale, const QRect& plot, double from,
                     double to, QString (*label)(double));
+// The same across: a grid line up the plot at each tick, its label below the plot.
+void drawBottomTicks(ChartSurface& s, const ValueScale& scale, const QRect& plot,
+                     QString (*label)(double));
 
 } // namespace ChartAxes
 

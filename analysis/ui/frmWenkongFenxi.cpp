@@ -130,16 +130,18 @@ QWidget* frmWenkongFenxi::buildButtons() {
     cmdRoles = button(QStringLiteral("cmdRoles"), QStringLiteral("站点角色…"), bar);
     cmdAir = button(QStringLiteral("cmdAir"), QStringLiteral("大气传感器…"), bar);
     cmdLimits = button(QStringLiteral("cmdLimits"), QStringLiteral("限值组…"), bar);
+    cmdMix = button(QStringLiteral("cmdMix"), QStringLiteral("配合比与强度…"), bar);
     cmdRefresh = button(QStringLiteral("cmdRefresh"), QStringLiteral("刷新"), bar);
     cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("打印曲线"), bar);
     cmdRecord = button(QStringLiteral("cmdRecord"), QStringLiteral("输出测温记录表"), bar);
     cmdSummary = button(QStringLiteral("cmdSummary"), QStringLiteral("输出项目汇总"), bar);
     cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("退 出"), bar);
-    for (QPushButton* b : {cmdRoles, cmdAir, cmdLimits, cmdRefresh, cmdPrint, cmdRecord, cmdSummary, cmdExit})
+    for (QPushButton* b : {cmdRoles, cmdAir, cmdLimits, cmdMix, cmdRefresh, cmdPrint, cmdRecord, cmdSummary, cmdExit})
         row->addWidget(b);
     connect(cmdRoles, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRoles_Click);
     connect(cmdAir, &QPushButton::clicked, this, &frmWenkongFenxi::cmdAir_Click);
     connect(cmdLimits, &QPushButton::clicked, this, &frmWenkongFenxi::cmdLimits_Click);
+    connect(cmdMix, &QPushButton::clicked, this, &frmWenkongFenxi::cmdMix_Click);
     connect(cmdRefresh, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRefresh_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmWenkongFenxi::cmdPrint_Click);
     connect(cmdRecord, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRecord_Click);

@@ -57,6 +57,7 @@ public slots:
     void cmdRoles_Click();
     void cmdAir_Click();
     void cmdLimits_Click();
+    void cmdMix_Click();
     void cmdRefresh_Click();
     void cmdPrint_Click();
     void cmdRecord_Click();
@@ -102,6 +103,7 @@ private:
     QPushButton* cmdRoles = nullptr;
     QPushButton* cmdAir = nullptr;
     QPushButton* cmdLimits = nullptr;
+    QPushButton* cmdMix = nullptr;
     QPushButton* cmdRefresh = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdRecord = nullptr;

@@ -6,6 +6,7 @@
 #include "analysis/ReadingTime.h"
 #include "analysis/StationRoleStore.h"
 #include "grouping/GroupDefinitions.h"
+#include "store/ServerDialect.h"
 #include "store/StoreAddress.h"
 #include "store/StoreDb.h"
 #include "store/StoreSchema.h"
@@ -57,6 +58,7 @@ StoreResult writePour(const QString& address) {
     pour.airSensor = 7;
     pour.limitSetName = Own;
     pour.warningShare = 0.9;
+    pour.mix = {QStringLiteral("C40"), 40, {-5, 45000, 20}, 20, {{1, 10}, {3, 20}, {7, 28}, {28, 40}}};
     // The second pour reads only its own uploads, found by their texts on either engine.
     Pour secondPour{0, {}, {"0002"}};
     secondPour.settings.name = QStringLiteral("二期");
@@ -107,7 +109,7 @@ bool copyStore(const QString& file, const QString& server) {
             (!from.select(QStringLiteral("select sql from sqlite_master where name = ?"), made, {table}).ok() ||
              !made.next() ||
              !to.exec(made.value(0).toString().replace(QStringLiteral(" text"),
-                                                         QLatin1Char(' ') + StoreSchema::ServerTextType))
+                                                         QLatin1Char(' ') + ServerDialect::TextType))
                   .ok()))
             return false;
         QSqlQuery q;
@@ -164,6 +166,9 @@ private slots:
 
         // One limit set, with the limits of its second save; one role per station.
         QVERIFY2(fromFile.contains(QStringLiteral("本工程|-|40|20|1.5|-")), qPrintable(fromFile.join('\n')));
+        const QStringList strength = StrengthDump(file, 1);
+        QCOMPARE(StrengthDump(server, 1), strength);
+        QCOMPARE(strength.first(), QStringLiteral("C40|40|-5|45000|20|20|0.75|1,10|3,20|7,28|28,40"));
         QVERIFY(fromFile.contains(QStringLiteral("0002|0|0|50|600|1150|-|-|-|-|-")));
         QCOMPARE(fromFile.filter(QRegularExpression(QStringLiteral("^000[12]\\|\\d\\|"))).size(), 2);
         // Station 0001 at hour 30, from the later save. Against the set (rise 40, core

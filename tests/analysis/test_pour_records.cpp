@@ -92,6 +92,12 @@ void TestPourRecords::poursRolesAndLimitSetsAreKept() {
     p.limitSetName = QStringLiteral("本工程");
     p.warningShare = 0.9;
     p.intervalHours = 4;
+    p.mix.name = QStringLiteral("C40");
+    p.mix.designStrength = 40;
+    p.mix.maturity.datum = -10;
+    p.mix.calibrationTemperature = 18;
+    p.mix.pairs = {{1, 10.5}, {3, 20}, {28, 40}};
+    p.strengthTarget = 1.0;
     QVERIFY(PourStore::save(db.dbPath(), pour).ok());
     QCOMPARE(pour.id, 1);
     Pour second{0, {}, {"0002"}};
@@ -124,6 +130,14 @@ void TestPourRecords::poursRolesAndLimitSetsAreKept() {
     QCOMPARE(read.airSensor, 50);
     QCOMPARE(read.warningShare, 0.9);
     QCOMPARE(read.intervalHours, 4.0);
+    QCOMPARE(read.mix.name, p.mix.name);
+    QCOMPARE(read.mix.maturity.datum, -10.0);
+    QCOMPARE(read.mix.maturity.activationEnergy, 40000.0);
+    QCOMPARE(read.mix.calibrationTemperature, 18.0);
+    QCOMPARE(read.mix.pairs.size(), 3);
+    QCOMPARE(read.mix.pairs[0].strength, 10.5);
+    QCOMPARE(read.strengthTarget, 1.0);
+    QVERIFY(pours[1].settings.mix.pairs.isEmpty());
     QVERIFY(!read.monitoringEndsAt.isValid());
     QVector<StationRole> roles;
     QVERIFY(StationRoleStore::load(db.dbPath(), roles).ok());
