@@ -205,6 +205,7 @@ void frmWenkongFenxi::recompute() {
     m_stations->setResult(&m_result);
     m_breaches->setResult(&m_result);
     tblStations->horizontalHeader()->setSortIndicator(StationTableModel::State, Qt::DescendingOrder);
+    showStrengthColumns();
     tblStations->resizeColumnsToContents();
     tblBreaches->resizeColumnsToContents();
     showPour();

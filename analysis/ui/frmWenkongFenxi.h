@@ -91,6 +91,8 @@ private:
     void fillLists();
     void drawChart();
     void drawProfile();
+    // The strength columns show only where the mix is calibrated.
+    void showStrengthColumns();
     void warn(const QString& text);
     void summaryWritten(const QString& path, const ExportResult& written);
 

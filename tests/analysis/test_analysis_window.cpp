@@ -237,6 +237,14 @@ void TestAnalysisWindow::settingsDialogsRefuseBadEntriesAndChangeTheVerdict() {
 void TestAnalysisWindow::mixDialogRefusesBadCalibrationsAndTheMixIsStored() {
     auto w = openWindow();
     QVERIFY(w);
+    // Without a calibration: maturity from the first upload (no placing time), no strength.
+    // 0001's weakest sensor: 6 h at 35 and 18 h at 38 degrees; 0002's: 24 h at 30,
+    // worth 1.718 times as long at 20.
+    const QTableView* stations = table(*w, "tblStations");
+    QCOMPARE(tableText(stations, 0, StationTableModel::Maturity), QStringLiteral("894"));
+    QCOMPARE(tableText(stations, 1, StationTableModel::Maturity), QStringLiteral("720"));
+    QCOMPARE(tableText(stations, 1, StationTableModel::EquivalentAge), QStringLiteral("41.24"));
+    QVERIFY(stations->isColumnHidden(StationTableModel::Strength));
     QStringList fits;
     for (Prompts::Answer a : {Prompts::Answer::No, Prompts::Answer::Ok, Prompts::Answer::No, Prompts::Answer::No})
         m_prompts.answer(a);
@@ -276,7 +284,15 @@ void TestAnalysisWindow::mixDialogRefusesBadCalibrationsAndTheMixIsStored() {
     QCOMPARE(stored.mix.pairs[3].strength, 40.0);
     QCOMPARE(stored.strengthTarget, 0.5);
     QVERIFY(w->result().strength->calibration.usable());
-    QVERIFY(w->result().strength->stations.value(0).uploads.last().estimate.has());
+    // S = a + b·ln(M) through the four results: about 15.7 and 13.8 MPa, within the lab's
+    // maturities; 20 MPa comes at about 1,435 °C·h, hours after the last upload at 0001's 40 degrees.
+    QVERIFY(!stations->isColumnHidden(StationTableModel::Strength));
+    QCOMPARE(tableText(stations, 0, StationTableModel::Strength).left(3), QStringLiteral("15."));
+    QCOMPARE(tableText(stations, 1, StationTableModel::Strength).left(3), QStringLiteral("13."));
+    QCOMPARE(tableText(stations, 1, StationTableModel::Share), QStringLiteral("34%"));
+    QCOMPARE(tableText(stations, 0, StationTableModel::Forecast).left(8), QStringLiteral("05-02 21"));
+    QCOMPARE(stations->model()->headerData(StationTableModel::Forecast, Qt::Horizontal).toString(),
+             QStringLiteral("达到50%设计强度"));
 }
 
 void TestAnalysisWindow::pourDialogRefusesBadEntries() {
