@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QVector>
 
 class ChartSurface;
 class QRect;
@@ -24,6 +25,11 @@ void drawValueTicks(ChartSurface& s, const ValueScale& scale, const QRect& plot,
 // The same across: a grid line up the plot at each tick, its label below the plot.
 void drawBottomTicks(ChartSurface& s, const ValueScale& scale, const QRect& plot,
                      QString (*label)(double));
+
+// Where an upload lands across the plot, its moment among `seconds`, the moments of all.
+[[nodiscard]] double timeX(const QVector<qint64>& seconds, int upload, const QRect& plot);
+// Grid lines up the plot at round hours or days, their labels below `bottom`.
+void drawTimeAxis(ChartSurface& s, const QVector<qint64>& seconds, const QRect& plot, int bottom);
 
 } // namespace ChartAxes
 

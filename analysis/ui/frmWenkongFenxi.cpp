@@ -157,6 +157,11 @@ QWidget* frmWenkongFenxi::buildStationSide() {
     picChart = new ChartPicture(scrChart);
     picChart->setObjectName(QStringLiteral("picChart"));
     scrChart->setWidget(picChart);
+    scrStrength = new QScrollArea(side);
+    scrStrength->setObjectName(QStringLiteral("scrStrength"));
+    picStrength = new ChartPicture(scrStrength);
+    picStrength->setObjectName(QStringLiteral("picStrength"));
+    scrStrength->setWidget(picStrength);
     auto* profile = new QWidget(side);
     auto* column = new QVBoxLayout(profile);
     auto* pick = new QHBoxLayout;
@@ -171,6 +176,7 @@ QWidget* frmWenkongFenxi::buildStationSide() {
     column->addLayout(pick);
     column->addWidget(scroll, 1);
     side->addWidget(scrChart);
+    side->addWidget(scrStrength);
     side->addWidget(profile);
     side->setStretchFactor(0, 3);
     connect(cboUpload, &QComboBox::activated, this, &frmWenkongFenxi::cboUpload_Click);
@@ -262,6 +268,7 @@ void frmWenkongFenxi::selectStation(int station) {
     if (row >= 0 && tblStations->currentIndex().row() != row)
         tblStations->setCurrentIndex(m_stations->index(row, 0));
     drawChart();
+    drawStrength();
     drawProfile();
 }
 
@@ -295,8 +302,10 @@ void frmWenkongFenxi::drawProfile() {
 
 void frmWenkongFenxi::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    if (m_station >= 0)
+    if (m_station >= 0) {
         drawChart();
+        drawStrength();
+    }
 }
 
 void frmWenkongFenxi::warn(const QString& text) {

@@ -25,8 +25,8 @@ class StationTableModel;
 
 // The window "温控分析", for the pour chosen at its top: every station of the pour with its
 // latest figures coloured by state and sortable, worst first; for the chosen station the
-// chart of its temperatures, core differences and cooling rate against their limits, and
-// its section profile at a chosen upload; the log of breaches, the gaps in the schedule,
+// chart of its temperatures, core differences and cooling rate against their limits, the
+// chart of its estimated strength against the stripping target, and its section profile at a chosen upload; the log of breaches, the gaps in the schedule,
 // the suspect sensors and what is wrong with the input. Pours are made, edited, deleted and
 // given their stations here, their roles, air sensor and limit sets set, and the record
 // sheet of the pour and the project summary written. Its object name is "frm温控分析".
@@ -93,6 +93,7 @@ private:
     void drawProfile();
     // The strength columns show only where the mix is calibrated.
     void showStrengthColumns();
+    void drawStrength();
     void warn(const QString& text);
     void summaryWritten(const QString& path, const ExportResult& written);
 
@@ -114,6 +115,8 @@ private:
     QTableView* tblStations = nullptr;
     QScrollArea* scrChart = nullptr;
     ChartPicture* picChart = nullptr;
+    QScrollArea* scrStrength = nullptr;
+    ChartPicture* picStrength = nullptr;
     QComboBox* cboUpload = nullptr;
     ChartPicture* picProfile = nullptr;
     QTabWidget* tabLists = nullptr;

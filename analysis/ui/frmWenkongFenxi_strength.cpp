@@ -1,11 +1,19 @@
 // The analysis window's strength by maturity: the mix of the pour and where its estimates show.
 #include "analysis/ui/frmWenkongFenxi.h"
 
+#include "analysis/AnalysisChart.h"
+#include "analysis/StrengthChart.h"
 #include "analysis/ui/FrmMix.h"
 #include "analysis/ui/StationTableModel.h"
 #include "common/Prompts.h"
+#include "common/TwipsScale.h"
+#include "curves/ui/ChartPicture.h"
 
+#include <QPainter>
+#include <QScrollArea>
 #include <QTableView>
+
+#include <algorithm>
 
 using namespace analysis;
 
@@ -20,4 +28,14 @@ void frmWenkongFenxi::showStrengthColumns() {
     const bool estimated = m_result.strength->calibration.usable();
     for (int column : {StationTableModel::Strength, StationTableModel::Share, StationTableModel::Forecast})
         tblStations->setColumnHidden(column, !estimated);
+}
+
+void frmWenkongFenxi::drawStrength() {
+    const int width = std::max(Twips::FromPixels(scrStrength->viewport()->width()), AnalysisChart::MinimumWidth);
+    QImage image = ChartPicture::BlankImage(width, StrengthChart::PreferredHeight);
+    if (m_station >= 0) {
+        QPainter painter(&image);
+        StrengthChart(m_result, m_station).draw(painter, QRect(0, 0, width, StrengthChart::PreferredHeight));
+    }
+    picStrength->setImage(image);
 }

@@ -245,6 +245,9 @@ void TestAnalysisWindow::mixDialogRefusesBadCalibrationsAndTheMixIsStored() {
     QCOMPARE(tableText(stations, 1, StationTableModel::Maturity), QStringLiteral("720"));
     QCOMPARE(tableText(stations, 1, StationTableModel::EquivalentAge), QStringLiteral("41.24"));
     QVERIFY(stations->isColumnHidden(StationTableModel::Strength));
+    const auto* chart = Part<ChartPicture>(*w, "picStrength");
+    const QColor target(0, 140, 0);
+    QCOMPARE(pixelsOf(chart->image(), target), 0);
     QStringList fits;
     for (Prompts::Answer a : {Prompts::Answer::No, Prompts::Answer::Ok, Prompts::Answer::No, Prompts::Answer::No})
         m_prompts.answer(a);
@@ -293,6 +296,10 @@ void TestAnalysisWindow::mixDialogRefusesBadCalibrationsAndTheMixIsStored() {
     QCOMPARE(tableText(stations, 0, StationTableModel::Forecast).left(8), QStringLiteral("05-02 21"));
     QCOMPARE(stations->model()->headerData(StationTableModel::Forecast, Qt::Horizontal).toString(),
              QStringLiteral("达到50%设计强度"));
+    // The strength chart of the chosen station now has its target line, and its curve pale
+    // as the first two uploads lie below the lab's maturities.
+    QVERIFY(pixelsOf(chart->image(), target) > 100);
+    QVERIFY(pixelsOf(chart->image(), QColor(150, 185, 235)) > 20);
 }
 
 void TestAnalysisWindow::pourDialogRefusesBadEntries() {
