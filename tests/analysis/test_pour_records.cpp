@@ -297,6 +297,7 @@ void TestPourRecords::recordSheetHoldsTheFiguresCellByCell() {
     p.settings().placedAt = PourBuilder::hour(-1);
     p.upload(0, {"1=30", "2=60", "3=40", "4=20", "5=21"});
     p.upload(24, {"1=30", "2=57", "3=E1", "4=20", "5=22"});
+    p.settings().mix = {QStringLiteral("C40"), 40, {}, 20, {{1, 10}, {3, 20}, {7, 28}, {28, 40}}};
     const AnalysisResult r = PourAnalysis::compute(p.build(), PourBuilder::hour(30));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("测温记录表.xlsx"));
@@ -334,6 +335,17 @@ void TestPourRecords::recordSheetHoldsTheFiguresCellByCell() {
     QCOMPARE(series[1].toObject().value("name").toString(), QStringLiteral("核心温度"));
     QCOMPARE(series[1].toObject().value("y").toString(), QStringLiteral("'站点0001'!$K$6:$K$7"));
     QCOMPARE(series[1].toObject().value("x").toString(), QStringLiteral("'站点0001'!$A$6:$A$7"));
+
+    // Strength: 0001's weakest sensor is 0001 (0003 stopped reading), an hour and a day at
+    // 30 degrees; its first upload lies below the lab's maturities, so it is extended.
+    QCOMPARE(book.rowTexts(0, 13, 'B'), (QStringList{"配合比", "C40"}));
+    QCOMPARE(book.rowTexts(0, 14, 'O').mid(10),
+             (QStringList{"成熟度(℃·h)", "推定强度(MPa)", "强度/设计强度", "说明", "达到75%设计强度"}));
+    QCOMPARE(book.rowTexts(1, 5, 'Y').mid(20),
+             (QStringList{"成熟度(℃·h)", "等效龄期(h)", "推定强度(MPa)", "强度/设计强度", "说明"}));
+    QCOMPARE(book.rowTexts(1, 6, 'Y').mid(20), (QStringList{"30", "1.718", "0", "0", "外推"}));
+    QCOMPARE(book.rowTexts(1, 7, 'Y').mid(20), (QStringList{"750", "42.959", "14.143", "0.354", ""}));
+    QCOMPARE(book.rowTexts(0, 15, 'O').mid(10), (QStringList{"750", "14.143", "0.354", "", "05-07 07:56"}));
 }
 
 QTEST_GUILESS_MAIN(TestPourRecords)
