@@ -17,16 +17,17 @@ namespace analysis {
 
 namespace {
 
+using ChartAxes::LeftMargin;
+using ChartAxes::AxisHeight;
+using ChartAxes::TitleHeight;
+using ChartAxes::shortNumber;
 using ChartAxes::Frame;
 using ChartAxes::Grid;
 // The guide lines keep shades of their own, so a mark in a state's colour stands out.
 const QColor LimitColour(176, 0, 0);
 const QColor WarningColour(230, 160, 60);
-constexpr int TitleHeight = 450;
 constexpr int BandHeight = 300;
-constexpr int LeftMargin = 900;
 constexpr int RightMargin = 700;
-constexpr int AxisHeight = 450;
 constexpr int PanelGap = 250;
 constexpr int MarkSize = 50;
 
@@ -40,10 +41,6 @@ struct Mark {
     FigureKind judged;
     FigureKind on;
 };
-
-QString shortNumber(double value) {
-    return PlainNumber(NumberFormats::rounded(value));
-}
 
 } // namespace
 

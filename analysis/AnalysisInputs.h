@@ -29,7 +29,7 @@ struct AnalysisInputs {
     Pour pour;
     QVector<LimitSet> customSets;
     // The strength of the chosen pour, counted beside the reading on the long-work thread;
-    // null when it is to be counted with the figures.
+    // null when it is to be counted with the figures. Reading the readings forgets it.
     std::shared_ptr<const PourStrength> strength;
 
     // Everything but the readings; the chosen pour is chosen again by its id.

@@ -15,8 +15,9 @@ namespace analysis {
 
 namespace {
 
-constexpr int TitleHeight = 450;
-constexpr int LeftMargin = 900;
+using ChartAxes::LeftMargin;
+using ChartAxes::TitleHeight;
+using ChartAxes::shortNumber;
 constexpr int RightMargin = 300;
 constexpr int AxisHeight = 650;
 constexpr int MarkSize = 60;
@@ -24,10 +25,6 @@ constexpr int CurvePoints = 80;
 const QColor CurveColour(220, 0, 0);
 const QColor PaleColour(240, 170, 170);
 const QColor PointColour(0, 0, 200);
-
-QString shortNumber(double value) {
-    return PlainNumber(NumberFormats::rounded(value));
-}
 
 QString title(const Calibration& c) {
     if (!c.given())

@@ -1,6 +1,8 @@
 #include "analysis/ChartAxes.h"
 
+#include "analysis/NumberFormats.h"
 #include "analysis/ValueScale.h"
+#include "common/NumberText.h"
 #include "curves/ChartSurface.h"
 
 #include <QDateTime>
@@ -10,6 +12,10 @@
 #include <iterator>
 
 namespace analysis {
+
+QString ChartAxes::shortNumber(double value) {
+    return PlainNumber(NumberFormats::rounded(value));
+}
 
 void ChartAxes::drawValueTicks(ChartSurface& s, const ValueScale& scale, const QRect& plot,
                                double from, double to, QString (*label)(double)) {

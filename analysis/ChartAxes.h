@@ -17,6 +17,14 @@ namespace ChartAxes {
 
 inline const QColor Frame(128, 128, 128);
 inline const QColor Grid(220, 220, 220);
+// Room above the plots for the title, and left of them for the value labels, in twips.
+inline constexpr int TitleHeight = 450;
+inline constexpr int LeftMargin = 900;
+// Room below the plots for the time labels.
+inline constexpr int AxisHeight = 450;
+
+// A value as the axes label it: at most three decimals, no trailing zeros.
+[[nodiscard]] QString shortNumber(double value);
 
 // A grid line across the plot at each tick of the scale, its label left of the plot. The
 // scale's low lands at `from` and its high at `to`, both y in twips.

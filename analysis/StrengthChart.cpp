@@ -13,17 +13,10 @@ namespace analysis {
 
 namespace {
 
-constexpr int TitleHeight = 450;
-constexpr int LeftMargin = 900;
 constexpr int RightMargin = 1100;
-constexpr int AxisHeight = 450;
 const QColor CurveColour(0, 90, 200);
 const QColor PaleColour(150, 185, 235);
 const QColor TargetColour(0, 140, 0);
-
-QString shortNumber(double value) {
-    return PlainNumber(NumberFormats::rounded(value));
-}
 
 } // namespace
 
@@ -38,13 +31,13 @@ QString StrengthChart::title() const {
     const PourSettings& p = m_result.pour.settings;
     return QStringLiteral("站点%1 推定强度曲线(MPa)（最弱测点）　目标：设计强度的%2%（%3 MPa）")
         .arg(station, PlainNumber(p.strengthTarget * 100),
-             shortNumber(p.strengthTarget * p.mix.designStrength));
+             ChartAxes::shortNumber(p.strengthTarget * p.mix.designStrength));
 }
 
 void StrengthChart::draw(QPainter& painter, const QRect& box) const {
     ChartSurface s(painter);
     s.setTextColour(Qt::black);
-    s.print(box.left() + LeftMargin, box.top() + 100, title());
+    s.print(box.left() + ChartAxes::LeftMargin, box.top() + 100, title());
     const QVector<StationStrength>& stations = m_result.strength->stations;
     if (m_station >= stations.size() || stations[m_station].latest() < 0)
         return;
@@ -58,11 +51,12 @@ void StrengthChart::draw(QPainter& painter, const QRect& box) const {
     if (estimated)
         scaled.append(p.strengthTarget * p.mix.designStrength);
     const ValueScale scale(scaled);
-    const QRect plot(box.left() + LeftMargin, box.top() + TitleHeight,
-                     box.width() - LeftMargin - RightMargin, box.height() - TitleHeight - AxisHeight);
+    const QRect plot(box.left() + ChartAxes::LeftMargin, box.top() + ChartAxes::TitleHeight,
+                     box.width() - ChartAxes::LeftMargin - RightMargin,
+                     box.height() - ChartAxes::TitleHeight - ChartAxes::AxisHeight);
     const QVector<qint64>& seconds = m_result.readings->seconds();
     const auto yOf = [&](double v) { return scale.place(v, plot.bottom(), plot.top()); };
-    ChartAxes::drawValueTicks(s, scale, plot, plot.bottom(), plot.top(), shortNumber);
+    ChartAxes::drawValueTicks(s, scale, plot, plot.bottom(), plot.top(), ChartAxes::shortNumber);
     ChartAxes::drawTimeAxis(s, seconds, plot, plot.bottom());
     s.box(plot.left(), plot.top(), plot.right(), plot.bottom(), ChartAxes::Frame);
     if (estimated) {

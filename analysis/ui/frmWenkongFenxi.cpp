@@ -281,13 +281,20 @@ void frmWenkongFenxi::cboUpload_Click() {
 }
 
 void frmWenkongFenxi::drawChart() {
-    const int width = std::max(Twips::FromPixels(scrChart->viewport()->width()), AnalysisChart::MinimumWidth);
-    QImage image = ChartPicture::BlankImage(width, AnalysisChart::PreferredHeight);
+    drawWide(picChart, scrChart, AnalysisChart::PreferredHeight, [this](QPainter& painter, const QRect& box) {
+        AnalysisChart(m_result, m_station).draw(painter, box);
+    });
+}
+
+void frmWenkongFenxi::drawWide(ChartPicture* picture, const QScrollArea* area, int height,
+                               const std::function<void(QPainter&, const QRect&)>& draw) {
+    const int width = std::max(Twips::FromPixels(area->viewport()->width()), AnalysisChart::MinimumWidth);
+    QImage image = ChartPicture::BlankImage(width, height);
     if (m_station >= 0) {
         QPainter painter(&image);
-        AnalysisChart(m_result, m_station).draw(painter, QRect(0, 0, width, AnalysisChart::PreferredHeight));
+        draw(painter, QRect(0, 0, width, height));
     }
-    picChart->setImage(image);
+    picture->setImage(image);
 }
 
 void frmWenkongFenxi::drawProfile() {

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 struct ExportResult;
 
 class BreachLogModel;
@@ -15,6 +17,7 @@ class LongWork;
 class Prompts;
 class QComboBox;
 class QLabel;
+class QPainter;
 class QListWidget;
 class QPushButton;
 class QScrollArea;
@@ -94,6 +97,9 @@ private:
     // The strength columns show only where the mix is calibrated.
     void showStrengthColumns();
     void drawStrength();
+    // Draws into the picture as wide as its scroll area shows, blank without a station.
+    void drawWide(ChartPicture* picture, const QScrollArea* area, int height,
+                  const std::function<void(QPainter&, const QRect&)>& draw);
     void warn(const QString& text);
     void summaryWritten(const QString& path, const ExportResult& written);
 

@@ -1,19 +1,12 @@
 // The analysis window's strength by maturity: the mix of the pour and where its estimates show.
 #include "analysis/ui/frmWenkongFenxi.h"
 
-#include "analysis/AnalysisChart.h"
 #include "analysis/StrengthChart.h"
 #include "analysis/ui/FrmMix.h"
 #include "analysis/ui/StationTableModel.h"
 #include "common/Prompts.h"
-#include "common/TwipsScale.h"
-#include "curves/ui/ChartPicture.h"
 
-#include <QPainter>
-#include <QScrollArea>
 #include <QTableView>
-
-#include <algorithm>
 
 using namespace analysis;
 
@@ -31,11 +24,7 @@ void frmWenkongFenxi::showStrengthColumns() {
 }
 
 void frmWenkongFenxi::drawStrength() {
-    const int width = std::max(Twips::FromPixels(scrStrength->viewport()->width()), AnalysisChart::MinimumWidth);
-    QImage image = ChartPicture::BlankImage(width, StrengthChart::PreferredHeight);
-    if (m_station >= 0) {
-        QPainter painter(&image);
-        StrengthChart(m_result, m_station).draw(painter, QRect(0, 0, width, StrengthChart::PreferredHeight));
-    }
-    picStrength->setImage(image);
+    drawWide(picStrength, scrStrength, StrengthChart::PreferredHeight, [this](QPainter& painter, const QRect& box) {
+        StrengthChart(m_result, m_station).draw(painter, box);
+    });
 }
