@@ -3,7 +3,7 @@
 #include "common/Clock.h"
 #include "common/Module1.h"
 #include "common/StoreAccess.h"
-#include "analysis/PourSettings.h"
+#include "analysis/Pour.h"
 #include "analysis/ui/FrmPourData.h"
 #include "grouping/ui/FrmDataGroupDef.h"
 #include "common/TwipsScale.h"
@@ -82,7 +82,7 @@ private slots:
         frmMain w(m_state, m_prompts, m_clock);
         FrmDataManage manage(m_prompts, m_fx->dbPath());
         FrmDataGroupDef groups(m_prompts, m_fx->dbPath());
-        FrmPourData pour(m_prompts, m_fx->dbPath(), PourSettings{}, QDateTime());
+        FrmPourData pour(m_prompts, analysis::Pour{}, {}, QDateTime());
         // Typing a number does not switch its delete on.
         Part<QComboBox>(manage, "Combo1")->setEditText(QStringLiteral("12"));
         StoreAccess::setReadOnly(false);

@@ -1,7 +1,7 @@
 #include "app/frmMain.h"
 #include "analysis/AnalysisSchema.h"
 #include "analysis/LimitSetStore.h"
-#include "analysis/PourSettingsStore.h"
+#include "analysis/PourStore.h"
 #include "analysis/StationRoleStore.h"
 #include "common/Clock.h"
 #include "common/JetVal.h"
@@ -35,6 +35,8 @@
 #include <QTest>
 
 #include <thread>
+
+using namespace analysis;
 
 // The store on a PostgreSQL server next to the same store in a file: the same statements
 // give the same rows in the same order, several writers at once, a server lost in the middle
@@ -256,6 +258,7 @@ private slots:
         StoreFixture::addReadingsAt(backup, {QStringLiteral("2009-01-01 00:00:00|9|9")});
         LimitSet limits;
         limits.name = QStringLiteral("现场");
+        Pour pour;
         const std::pair<const char*, StoreResult> writes[] = {
             {"save", UploadSaver::save(follower, QStringLiteral("2010-01-01 00:00:00"), {{"5", "1.5"}})},
             {"clear", ReadingsMaintenance::clearAll(follower)},
@@ -264,7 +267,7 @@ private slots:
             {"import", ReadingsMaintenance::importFrom(follower, backup)},
             {"groups", GroupDefinitions::save(follower, {GroupRow::of(QStringLiteral("0002"), {QStringLiteral("2")})})},
             {"grouping", GroupData2Mdb(follower).result},
-            {"pour", PourSettingsStore::save(follower, PourSettings{})},
+            {"pour", PourStore::save(follower, pour)},
             {"roles", StationRoleStore::save(follower, {})},
             {"limit set", LimitSetStore::save(follower, limits)},
             {"limit set removed", LimitSetStore::remove(follower, limits.name)},
