@@ -17,16 +17,17 @@ namespace analysis {
 
 namespace {
 
+using ChartAxes::LeftMargin;
+using ChartAxes::AxisHeight;
+using ChartAxes::TitleHeight;
+using ChartAxes::shortNumber;
 using ChartAxes::Frame;
 using ChartAxes::Grid;
 // The guide lines keep shades of their own, so a mark in a state's colour stands out.
 const QColor LimitColour(176, 0, 0);
 const QColor WarningColour(230, 160, 60);
-constexpr int TitleHeight = 450;
 constexpr int BandHeight = 300;
-constexpr int LeftMargin = 900;
 constexpr int RightMargin = 700;
-constexpr int AxisHeight = 450;
 constexpr int PanelGap = 250;
 constexpr int MarkSize = 50;
 
@@ -41,10 +42,6 @@ struct Mark {
     FigureKind on;
 };
 
-QString shortNumber(double value) {
-    return PlainNumber(NumberFormats::rounded(value));
-}
-
 } // namespace
 
 struct AnalysisChart::Panel {
@@ -57,12 +54,6 @@ struct AnalysisChart::Panel {
 
 AnalysisChart::AnalysisChart(const AnalysisResult& result, int station)
     : m_result(result), m_station(station) {}
-
-double AnalysisChart::timeX(int upload, const QRect& plot) const {
-    const QVector<qint64>& s = m_result.readings->seconds();
-    const double span = std::max<qint64>(s.last() - s.first(), 3600);
-    return plot.left() + (s[upload] - s.first()) / span * plot.width();
-}
 
 void AnalysisChart::draw(QPainter& painter, const QRect& box) const {
     ChartSurface surface(painter);
@@ -105,8 +96,9 @@ void AnalysisChart::draw(QPainter& painter, const QRect& box) const {
         plot = area.adjusted(0, BandHeight, 0, 0);
         y += height + PanelGap;
     }
-    drawTimeAxis(surface, QRect(plot.left(), top + BandHeight, plot.width(), plot.bottom() - top - BandHeight),
-                 plot.bottom());
+    ChartAxes::drawTimeAxis(surface, m_result.readings->seconds(),
+                            QRect(plot.left(), top + BandHeight, plot.width(), plot.bottom() - top - BandHeight),
+                            plot.bottom());
 }
 
 void AnalysisChart::drawPanel(ChartSurface& s, const Panel& panel, const QRect& area) const {
@@ -154,7 +146,7 @@ void AnalysisChart::drawPanel(ChartSurface& s, const Panel& panel, const QRect& 
             if (qIsNaN(v))
                 flush();
             else
-                run.append(QPointF(timeX(i, plot), yOf(v)));
+                run.append(QPointF(ChartAxes::timeX(m_result.readings->seconds(), i, plot), yOf(v)));
         }
         flush();
         const double legendY = area.top() + 40 + s.lineHeight() / 2.0;
@@ -169,36 +161,11 @@ void AnalysisChart::drawPanel(ChartSurface& s, const Panel& panel, const QRect& 
             const FigureState state = uploads[i][mark.judged].state;
             const double v = uploads[i][mark.on].value;
             if ((state == FigureState::Warning || state == FigureState::Over) && !qIsNaN(v)) {
-                const double x = timeX(i, plot);
+                const double x = ChartAxes::timeX(m_result.readings->seconds(), i, plot);
                 s.filledBox(x - MarkSize, yOf(v) - MarkSize, x + MarkSize, yOf(v) + MarkSize,
                             StateColours::text(state));
             }
         }
-}
-
-void AnalysisChart::drawTimeAxis(ChartSurface& s, const QRect& plot, int bottom) const {
-    const QVector<qint64>& seconds = m_result.readings->seconds();
-    const qint64 first = seconds.first();
-    const qint64 span = std::max<qint64>(seconds.last() - first, 3600);
-    // The step, in hours, that keeps the labels at least 1400 twips apart.
-    const int steps[] = {1, 2, 3, 6, 12, 24, 48, 120, 168, 336, 720, 1440};
-    int step = steps[std::size(steps) - 1];
-    for (int h : steps)
-        if (plot.width() * (h * 3600.0) / span >= 1400) {
-            step = h;
-            break;
-        }
-    const qint64 stepSeconds = qint64(step) * 3600;
-    const qint64 firstTick = (first + stepSeconds - 1) / stepSeconds * stepSeconds;
-    s.setTextColour(Qt::black);
-    for (qint64 t = firstTick; t <= first + span; t += stepSeconds) {
-        const double x = plot.left() + double(t - first) / span * plot.width();
-        s.line(x, plot.top(), x, bottom, Grid);
-        const QDateTime moment = QDateTime::fromSecsSinceEpoch(t, Qt::UTC);
-        const QString label = moment.toString(step < 24 ? QStringLiteral("dd日HH时")
-                                                        : QStringLiteral("MM-dd"));
-        s.print(x - s.textWidth(label) / 2.0, bottom + 80, label);
-    }
 }
 
 } // namespace analysis

@@ -28,8 +28,6 @@ public:
 private:
     struct Panel;
     void drawPanel(ChartSurface& surface, const Panel& panel, const QRect& area) const;
-    void drawTimeAxis(ChartSurface& surface, const QRect& plot, int bottom) const;
-    [[nodiscard]] double timeX(int upload, const QRect& plot) const;
 
     const AnalysisResult& m_result;
     int m_station;

@@ -39,6 +39,8 @@ bool AnalysisInputs::choose(int id) {
 
 StoreResult AnalysisInputs::loadReadings(const QString& dbPath,
                                          const PourReadingsLoader::Progress& progress) {
+    // A strength counted before belongs to other readings, or another pour.
+    strength.reset();
     PourReadingsLoader::Selection selection{std::vector<bool>(PourReadings::SensorLimit, false),
                                             pour.settings.placedAt};
     const auto keep = [&selection](int sensor) {

@@ -15,6 +15,8 @@
 
 namespace analysis {
 
+struct PourStrength;
+
 // Everything the analysis of one pour reads from the database: the stations of 分组定义,
 // the pours, the roles and the limit sets, and the readings of 表1 that the chosen pour
 // reads. The readings are the large part; a change of settings reloads only the rest.
@@ -26,6 +28,9 @@ struct AnalysisInputs {
     // The pour analysed: one of the pours, or a pour of no stations when there is none.
     Pour pour;
     QVector<LimitSet> customSets;
+    // The strength of the chosen pour, counted beside the reading on the long-work thread;
+    // null when it is to be counted with the figures. Reading the readings forgets it.
+    std::shared_ptr<const PourStrength> strength;
 
     // Everything but the readings; the chosen pour is chosen again by its id.
     [[nodiscard]] StoreResult loadSettings(const QString& dbPath);

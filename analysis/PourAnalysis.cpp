@@ -104,7 +104,26 @@ std::shared_ptr<const PourReadings> placedReadings(const std::shared_ptr<const P
     return std::make_shared<PourReadings>(all->since(pour.placedAt));
 }
 
+QVector<Station> stationsOf(const AnalysisInputs& in) {
+    QVector<Station> out;
+    for (const GroupRow& group : in.pourGroups())
+        out.append(Station::resolve(group, StationRole::find(in.roles, group.name)));
+    return out;
+}
+
+std::shared_ptr<const PourStrength> strengthOf(const PourReadings& readings,
+                                               const QVector<Station>& stations,
+                                               const PourSettings& pour) {
+    return std::make_shared<const PourStrength>(
+        PourStrength::compute(readings, stations, pour, pour.mix, {pour.strengthTarget}));
+}
+
 } // namespace
+
+void PourAnalysis::countStrength(AnalysisInputs& in) {
+    in.strength = strengthOf(*placedReadings(in.readings, in.pour.settings), stationsOf(in),
+                             in.pour.settings);
+}
 
 AnalysisResult PourAnalysis::compute(const AnalysisInputs& in, const QDateTime& now) {
     AnalysisResult out;
@@ -118,15 +137,16 @@ AnalysisResult PourAnalysis::compute(const AnalysisInputs& in, const QDateTime& 
     noteSettings(in, out, setFound, out.notices);
 
     QSet<QString> names;
-    for (const GroupRow& group : in.pourGroups()) {
-        if (names.contains(group.name))
-            out.notices << QStringLiteral("站点名称“%1”重复，各站点的角色设定相同。").arg(group.name);
-        names.insert(group.name);
-        const Station station = Station::resolve(group, StationRole::find(in.roles, group.name));
-        out.stations.append(station);
+    out.stations = stationsOf(in);
+    for (const Station& station : out.stations) {
+        if (names.contains(station.name))
+            out.notices << QStringLiteral("站点名称“%1”重复，各站点的角色设定相同。").arg(station.name);
+        names.insert(station.name);
         out.series.append(FigureCalculator::compute(station, *out.readings, pour, out.limits));
         noteStation(station, out.series.last(), *out.readings, out.notices);
     }
+    out.strength = in.strength ? in.strength : strengthOf(*out.readings, out.stations, pour);
+    out.notices << out.strength->notices;
     out.breaches = Breach::collect(out.series, out.limits);
     out.gaps = UploadGap::find(out.readings->times(), pour.placedAt, pour.monitoringEndsAt, now,
                                pour.intervalHours);

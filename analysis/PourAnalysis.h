@@ -11,6 +11,9 @@ struct AnalysisInputs;
 namespace PourAnalysis {
 
 [[nodiscard]] AnalysisResult compute(const AnalysisInputs& inputs, const QDateTime& now);
+// Counts the chosen pour's strength into the inputs, so the figures need not; for long work
+// right after the readings are read.
+void countStrength(AnalysisInputs& inputs);
 
 } // namespace PourAnalysis
 

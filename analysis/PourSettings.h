@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/LimitSet.h"
+#include "analysis/Mix.h"
 
 #include <QDateTime>
 #include <QString>
@@ -34,6 +35,10 @@ struct PourSettings {
     double intervalHours = 6.0;
     // A change between uploads close together above this many degrees marks a sensor.
     double jumpLimit = 10.0;
+    // The concrete, for its strength by the maturity method.
+    Mix mix;
+    // The share of the design strength the forecast is for: the stripping target.
+    double strengthTarget = 0.75;
 
     // Readings before placing belong to whatever stood there before: they never count for
     // the pour. Without a placing time every reading counts.

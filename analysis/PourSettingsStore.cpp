@@ -1,6 +1,7 @@
 #include "analysis/PourSettingsStore.h"
 
 #include "analysis/AnalysisSchema.h"
+#include "analysis/MixStore.h"
 #include "analysis/StoredText.h"
 #include "store/StoreDb.h"
 
@@ -20,7 +21,7 @@ void positive(const QHash<QString, QString>& items, const char* key, double& tar
 } // namespace
 
 PourSettingsStore::Items PourSettingsStore::items(const PourSettings& p) {
-    return {
+    Items items{
         {QStringLiteral("名称"), p.name},
         {QStringLiteral("工程名称"), p.project},
         {QStringLiteral("结构部位"), p.element},
@@ -34,7 +35,10 @@ PourSettingsStore::Items PourSettingsStore::items(const PourSettings& p) {
         {QStringLiteral("预警比例"), StoredText::ofNumber(p.warningShare)},
         {QStringLiteral("测温间隔"), StoredText::ofNumber(p.intervalHours)},
         {QStringLiteral("跳变阈值"), StoredText::ofNumber(p.jumpLimit)},
+        {QStringLiteral("强度目标"), StoredText::ofNumber(p.strengthTarget)},
     };
+    MixStore::addItems(p.mix, items);
+    return items;
 }
 
 PourSettings PourSettingsStore::fromItems(const QHash<QString, QString>& items) {
@@ -54,6 +58,8 @@ PourSettings PourSettingsStore::fromItems(const QHash<QString, QString>& items) 
     positive(items, "预警比例", p.warningShare);
     positive(items, "测温间隔", p.intervalHours);
     positive(items, "跳变阈值", p.jumpLimit);
+    positive(items, "强度目标", p.strengthTarget);
+    p.mix = MixStore::fromItems(items);
     return p;
 }
 

@@ -3,6 +3,7 @@
 #include "analysis/AnalysisResult.h"
 #include "analysis/NumberFormats.h"
 #include "analysis/ReadingTime.h"
+#include "analysis/RecordStrength.h"
 #include "analysis/SensorText.h"
 #include "analysis/StateColours.h"
 #include "analysis/StationSummary.h"
@@ -21,6 +22,10 @@ namespace {
 constexpr int FirstSlotColumn = 2;
 constexpr int FirstFigureColumn = FirstSlotColumn + Station::Slots;
 constexpr int StateColumn = FirstFigureColumn + FigureCount;
+constexpr int FirstStrengthColumn = StateColumn + 1;
+constexpr int ChartColumn = FirstStrengthColumn + RecordStrength::StationColumns + 1;
+// The summary's columns of figures and verdict, before its strength columns.
+constexpr int SummaryColumns = 10;
 
 void writeValue(XlsxSheet& sheet, int row, int column, double value, const QColor& colour = {}) {
     if (!qIsNaN(value))
@@ -64,6 +69,7 @@ void writeHeader(XlsxSheet& sheet, const AnalysisResult& r, const QDateTime& mad
     sheet.writeText(11, 1, QStringLiteral("预警比例"));
     sheet.writeText(11, 2, PlainNumber(p.warningShare * 100) + QLatin1Char('%'));
     writeMoment(sheet, 12, QStringLiteral("制表时间"), madeAt, {});
+    RecordStrength::writeMix(sheet, 13, r);
 }
 
 void writeSummary(XlsxSheet& sheet, const AnalysisResult& r) {
@@ -76,6 +82,7 @@ void writeSummary(XlsxSheet& sheet, const AnalysisResult& r) {
         QStringLiteral("超限次数"),        QStringLiteral("结论")};
     for (int c = 0; c < headers.size(); ++c)
         sheet.writeText(top, c + 1, headers[c]);
+    RecordStrength::writeSummaryHeaders(sheet, top, SummaryColumns + 1, r);
     for (int s = 0; s < r.stations.size(); ++s) {
         const StationSeries& series = r.series[s];
         const StationSummary sum = StationSummary::of(series);
@@ -96,7 +103,8 @@ void writeSummary(XlsxSheet& sheet, const AnalysisResult& r) {
                                   : sum.verdict == StationSummary::Verdict::Warning
                                       ? FigureState::Warning
                                       : FigureState::None;
-        sheet.writeText(row, 10, StationSummary::verdictText(sum.verdict), StateColours::text(worst));
+        sheet.writeText(row, SummaryColumns, StationSummary::verdictText(sum.verdict), StateColours::text(worst));
+        RecordStrength::writeSummaryRow(sheet, row, SummaryColumns + 1, r, s);
     }
 }
 
@@ -139,6 +147,7 @@ void writeStationTable(XlsxSheet& sheet, const AnalysisResult& r, int s) {
         sheet.writeText(top, FirstFigureColumn + f,
                         Figures::heading(Figures::kind(f), series.placingAssumed));
     sheet.writeText(top, StateColumn, QStringLiteral("状态"));
+    RecordStrength::writeStationHeaders(sheet, top, FirstStrengthColumn, r);
     const PourReadings& readings = *r.readings;
     for (int i = 0; i < readings.uploadCount(); ++i) {
         const int row = top + 1 + i;
@@ -152,6 +161,7 @@ void writeStationTable(XlsxSheet& sheet, const AnalysisResult& r, int s) {
             writeValue(sheet, row, FirstFigureColumn + f, figure.value, StateColours::text(figure.state));
         }
         sheet.writeText(row, StateColumn, FigureStates::name(u.worst()), StateColours::text(u.worst()));
+        RecordStrength::writeStationRow(sheet, row, FirstStrengthColumn, r, s, i);
     }
 }
 
@@ -178,7 +188,7 @@ void insertChart(XlsxSheet& sheet, const AnalysisResult& r, int s) {
                                  line.colour});
     }
     if (!chart.series.isEmpty())
-        sheet.insertLineChart(RecordSheet::StationHeaderRow, StateColumn + 2, chart);
+        sheet.insertLineChart(RecordSheet::StationHeaderRow, ChartColumn, chart);
 }
 
 // A sheet name the format accepts: none of []:*?/\ and at most 31 characters.

@@ -11,8 +11,9 @@ struct AnalysisResult;
 
 // The record an inspector asks for, as the workbook "测温记录表": a summary sheet headed
 // by the pour's data with, per station, the largest figures, the counts of warnings and
-// breaches and the verdict; then one sheet per station with the slots' temperatures and
-// the figures of every upload as numbers, and a chart of the temperatures.
+// breaches, the verdict and the strength by maturity; then one sheet per station with the
+// slots' temperatures, the figures, maturity and estimated strength of every upload as
+// numbers, and a chart of the temperatures.
 namespace RecordSheet {
 
 inline const QString BookName = QStringLiteral("测温记录表");

@@ -17,6 +17,8 @@ struct StrengthEstimate {
     [[nodiscard]] bool has() const { return !qIsNaN(strength); }
     // "28.30", or "28.30（外推）" outside the calibrated range; empty without an estimate.
     [[nodiscard]] QString text() const;
+    // The share in whole percent, "71%", marked the same way.
+    [[nodiscard]] QString shareText() const;
 };
 
 } // namespace analysis

@@ -1,6 +1,7 @@
 #include "analysis/ui/AnalysisController.h"
 
 #include "analysis/AnalysisInputs.h"
+#include "analysis/PourAnalysis.h"
 #include "analysis/PourStore.h"
 #include "analysis/PourWatch.h"
 #include "analysis/ReadingTime.h"
@@ -80,6 +81,8 @@ void AnalysisController::MenuAnalysis_Click() {
                 read.inputs.choose(due->id);
             if (read.result.ok())
                 read.result = read.inputs.loadReadings(dbPath);
+            if (read.result.ok())
+                PourAnalysis::countStrength(read.inputs);
             return read;
         },
         {}, [this](Read read) { showAnalysis(std::move(read)); });

@@ -84,6 +84,17 @@ QVariant StationTableModel::headerData(int section, Qt::Orientation orientation,
         return QStringLiteral("预警次数");
     case Overs:
         return QStringLiteral("超限次数");
+    case Maturity:
+        return QStringLiteral("成熟度(℃·h)");
+    case EquivalentAge:
+        return QStringLiteral("等效龄期(h)");
+    case Strength:
+        return QStringLiteral("推定强度(MPa)");
+    case Share:
+        return QStringLiteral("强度/设计强度");
+    case Forecast:
+        return QStringLiteral("达到%1%设计强度")
+            .arg(m_result ? qRound(m_result->pour.settings.strengthTarget * 100) : 0);
     default: {
         const FigureKind kind = figureOf(section);
         return Figures::heading(kind, m_result && !m_result->pour.settings.placingTemperature);
@@ -113,6 +124,8 @@ QVariant StationTableModel::data(const QModelIndex& index, int role) const {
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
+    if (c >= Maturity)
+        return strengthText(s, c);
     switch (c) {
     case Name:
         return m_result->stations[s].name;
@@ -146,8 +159,63 @@ double StationTableModel::sortValue(int s, int column) const {
         return r.warnings;
     case Overs:
         return r.overs;
+    case Maturity:
+    case EquivalentAge:
+    case Strength:
+    case Share:
+    case Forecast:
+        return strengthValue(s, column);
     default:
         return r.latest >= 0 ? m_result->series[s].uploads[r.latest][figureOf(column)].value : qQNaN();
+    }
+}
+
+const StationStrength* StationTableModel::strength(int s) const {
+    const QVector<StationStrength>& stations = m_result->strength->stations;
+    return s < stations.size() && stations[s].latest() >= 0 ? &stations[s] : nullptr;
+}
+
+QString StationTableModel::strengthText(int s, int column) const {
+    const StationStrength* st = strength(s);
+    if (!st)
+        return {};
+    const WeakestPoint& w = st->uploads[st->latest()];
+    switch (column) {
+    case Maturity:
+        return QString::number(qRound(w.maturity));
+    case EquivalentAge:
+        return NumberFormats::figure(w.equivalentAge);
+    case Strength:
+        return w.estimate.text();
+    case Share:
+        return w.estimate.shareText();
+    default:
+        return st->forecasts.isEmpty() ? QString() : st->forecasts.first().text();
+    }
+}
+
+// Sorting by the forecast puts the stations that reached the target first, then the
+// earliest; those without a forecast go last.
+double StationTableModel::strengthValue(int s, int column) const {
+    const StationStrength* st = strength(s);
+    if (!st)
+        return qQNaN();
+    const WeakestPoint& w = st->uploads[st->latest()];
+    switch (column) {
+    case Maturity:
+        return w.maturity;
+    case EquivalentAge:
+        return w.equivalentAge;
+    case Strength:
+        return w.estimate.strength;
+    case Share:
+        return w.estimate.share;
+    default: {
+        const StrengthForecast f = st->forecasts.value(0);
+        return f.status == StrengthForecast::Status::Reached ? 0.0
+               : f.status == StrengthForecast::Status::At    ? double(f.at.toSecsSinceEpoch())
+                                                             : qQNaN();
+    }
     }
 }
 

@@ -7,17 +7,32 @@
 
 namespace analysis {
 struct AnalysisResult;
+struct StationStrength;
 }
 
 // The stations with their latest figures, one row each, every figure cell shaded by its
-// state. The state column shows where the station stands, and says when one of its
+// state, and the latest maturity and estimated strength of their weakest sensor with the
+// time it reaches the stripping target. The state column shows where the station stands, and says when one of its
 // readings is missing at the latest upload. Sorting by the state column, and the order it starts
 // in, puts the worst first: that state, then breaches, then warnings over the whole monitoring.
 class StationTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { Name, State, Time, FirstFigure, Warnings = FirstFigure + 10, Overs, ColumnCount };
+    enum Column {
+        Name,
+        State,
+        Time,
+        FirstFigure,
+        Warnings = FirstFigure + 10,
+        Overs,
+        Maturity,
+        EquivalentAge,
+        Strength,
+        Share,
+        Forecast,
+        ColumnCount
+    };
     // The station index of a row, for views that sort.
     static constexpr int StationRole = Qt::UserRole + 1;
 
@@ -46,6 +61,10 @@ private:
     };
     [[nodiscard]] bool worseFirst(int a, int b) const;
     [[nodiscard]] double sortValue(int station, int column) const;
+    // The station's strength, when it could be counted.
+    [[nodiscard]] const analysis::StationStrength* strength(int station) const;
+    [[nodiscard]] QString strengthText(int station, int column) const;
+    [[nodiscard]] double strengthValue(int station, int column) const;
 
     const analysis::AnalysisResult* m_result = nullptr;
     QVector<Row> m_rows;

@@ -130,16 +130,18 @@ QWidget* frmWenkongFenxi::buildButtons() {
     cmdRoles = button(QStringLiteral("cmdRoles"), QStringLiteral("站点角色…"), bar);
     cmdAir = button(QStringLiteral("cmdAir"), QStringLiteral("大气传感器…"), bar);
     cmdLimits = button(QStringLiteral("cmdLimits"), QStringLiteral("限值组…"), bar);
+    cmdMix = button(QStringLiteral("cmdMix"), QStringLiteral("配合比与强度…"), bar);
     cmdRefresh = button(QStringLiteral("cmdRefresh"), QStringLiteral("刷新"), bar);
     cmdPrint = button(QStringLiteral("cmdPrint"), QStringLiteral("打印曲线"), bar);
     cmdRecord = button(QStringLiteral("cmdRecord"), QStringLiteral("输出测温记录表"), bar);
     cmdSummary = button(QStringLiteral("cmdSummary"), QStringLiteral("输出项目汇总"), bar);
     cmdExit = button(QStringLiteral("cmdExit"), QStringLiteral("退 出"), bar);
-    for (QPushButton* b : {cmdRoles, cmdAir, cmdLimits, cmdRefresh, cmdPrint, cmdRecord, cmdSummary, cmdExit})
+    for (QPushButton* b : {cmdRoles, cmdAir, cmdLimits, cmdMix, cmdRefresh, cmdPrint, cmdRecord, cmdSummary, cmdExit})
         row->addWidget(b);
     connect(cmdRoles, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRoles_Click);
     connect(cmdAir, &QPushButton::clicked, this, &frmWenkongFenxi::cmdAir_Click);
     connect(cmdLimits, &QPushButton::clicked, this, &frmWenkongFenxi::cmdLimits_Click);
+    connect(cmdMix, &QPushButton::clicked, this, &frmWenkongFenxi::cmdMix_Click);
     connect(cmdRefresh, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRefresh_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmWenkongFenxi::cmdPrint_Click);
     connect(cmdRecord, &QPushButton::clicked, this, &frmWenkongFenxi::cmdRecord_Click);
@@ -155,6 +157,11 @@ QWidget* frmWenkongFenxi::buildStationSide() {
     picChart = new ChartPicture(scrChart);
     picChart->setObjectName(QStringLiteral("picChart"));
     scrChart->setWidget(picChart);
+    scrStrength = new QScrollArea(side);
+    scrStrength->setObjectName(QStringLiteral("scrStrength"));
+    picStrength = new ChartPicture(scrStrength);
+    picStrength->setObjectName(QStringLiteral("picStrength"));
+    scrStrength->setWidget(picStrength);
     auto* profile = new QWidget(side);
     auto* column = new QVBoxLayout(profile);
     auto* pick = new QHBoxLayout;
@@ -169,6 +176,7 @@ QWidget* frmWenkongFenxi::buildStationSide() {
     column->addLayout(pick);
     column->addWidget(scroll, 1);
     side->addWidget(scrChart);
+    side->addWidget(scrStrength);
     side->addWidget(profile);
     side->setStretchFactor(0, 3);
     connect(cboUpload, &QComboBox::activated, this, &frmWenkongFenxi::cboUpload_Click);
@@ -203,6 +211,7 @@ void frmWenkongFenxi::recompute() {
     m_stations->setResult(&m_result);
     m_breaches->setResult(&m_result);
     tblStations->horizontalHeader()->setSortIndicator(StationTableModel::State, Qt::DescendingOrder);
+    showStrengthColumns();
     tblStations->resizeColumnsToContents();
     tblBreaches->resizeColumnsToContents();
     showPour();
@@ -259,6 +268,7 @@ void frmWenkongFenxi::selectStation(int station) {
     if (row >= 0 && tblStations->currentIndex().row() != row)
         tblStations->setCurrentIndex(m_stations->index(row, 0));
     drawChart();
+    drawStrength();
     drawProfile();
 }
 
@@ -271,13 +281,20 @@ void frmWenkongFenxi::cboUpload_Click() {
 }
 
 void frmWenkongFenxi::drawChart() {
-    const int width = std::max(Twips::FromPixels(scrChart->viewport()->width()), AnalysisChart::MinimumWidth);
-    QImage image = ChartPicture::BlankImage(width, AnalysisChart::PreferredHeight);
+    drawWide(picChart, scrChart, AnalysisChart::PreferredHeight, [this](QPainter& painter, const QRect& box) {
+        AnalysisChart(m_result, m_station).draw(painter, box);
+    });
+}
+
+void frmWenkongFenxi::drawWide(ChartPicture* picture, const QScrollArea* area, int height,
+                               const std::function<void(QPainter&, const QRect&)>& draw) {
+    const int width = std::max(Twips::FromPixels(area->viewport()->width()), AnalysisChart::MinimumWidth);
+    QImage image = ChartPicture::BlankImage(width, height);
     if (m_station >= 0) {
         QPainter painter(&image);
-        AnalysisChart(m_result, m_station).draw(painter, QRect(0, 0, width, AnalysisChart::PreferredHeight));
+        draw(painter, QRect(0, 0, width, height));
     }
-    picChart->setImage(image);
+    picture->setImage(image);
 }
 
 void frmWenkongFenxi::drawProfile() {
@@ -292,8 +309,10 @@ void frmWenkongFenxi::drawProfile() {
 
 void frmWenkongFenxi::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    if (m_station >= 0)
+    if (m_station >= 0) {
         drawChart();
+        drawStrength();
+    }
 }
 
 void frmWenkongFenxi::warn(const QString& text) {

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 struct ExportResult;
 
 class BreachLogModel;
@@ -15,6 +17,7 @@ class LongWork;
 class Prompts;
 class QComboBox;
 class QLabel;
+class QPainter;
 class QListWidget;
 class QPushButton;
 class QScrollArea;
@@ -25,8 +28,8 @@ class StationTableModel;
 
 // The window "温控分析", for the pour chosen at its top: every station of the pour with its
 // latest figures coloured by state and sortable, worst first; for the chosen station the
-// chart of its temperatures, core differences and cooling rate against their limits, and
-// its section profile at a chosen upload; the log of breaches, the gaps in the schedule,
+// chart of its temperatures, core differences and cooling rate against their limits, the
+// chart of its estimated strength against the stripping target, and its section profile at a chosen upload; the log of breaches, the gaps in the schedule,
 // the suspect sensors and what is wrong with the input. Pours are made, edited, deleted and
 // given their stations here, their roles, air sensor and limit sets set, and the record
 // sheet of the pour and the project summary written. Its object name is "frm温控分析".
@@ -57,6 +60,7 @@ public slots:
     void cmdRoles_Click();
     void cmdAir_Click();
     void cmdLimits_Click();
+    void cmdMix_Click();
     void cmdRefresh_Click();
     void cmdPrint_Click();
     void cmdRecord_Click();
@@ -90,6 +94,12 @@ private:
     void fillLists();
     void drawChart();
     void drawProfile();
+    // The strength columns show only where the mix is calibrated.
+    void showStrengthColumns();
+    void drawStrength();
+    // Draws into the picture as wide as its scroll area shows, blank without a station.
+    void drawWide(ChartPicture* picture, const QScrollArea* area, int height,
+                  const std::function<void(QPainter&, const QRect&)>& draw);
     void warn(const QString& text);
     void summaryWritten(const QString& path, const ExportResult& written);
 
@@ -102,6 +112,7 @@ private:
     QPushButton* cmdRoles = nullptr;
     QPushButton* cmdAir = nullptr;
     QPushButton* cmdLimits = nullptr;
+    QPushButton* cmdMix = nullptr;
     QPushButton* cmdRefresh = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdRecord = nullptr;
@@ -110,6 +121,8 @@ private:
     QTableView* tblStations = nullptr;
     QScrollArea* scrChart = nullptr;
     ChartPicture* picChart = nullptr;
+    QScrollArea* scrStrength = nullptr;
+    ChartPicture* picStrength = nullptr;
     QComboBox* cboUpload = nullptr;
     ChartPicture* picProfile = nullptr;
     QTabWidget* tabLists = nullptr;

@@ -2,6 +2,7 @@
 // them their stations, and reading the chosen one again after any of these.
 #include "analysis/ui/frmWenkongFenxi.h"
 
+#include "analysis/PourAnalysis.h"
 #include "analysis/PourStore.h"
 #include "analysis/ReadingTime.h"
 #include "analysis/ui/FrmPourData.h"
@@ -35,6 +36,8 @@ void frmWenkongFenxi::reload(int pourId, bool tellGone) {
             read.gone = tellGone && pourId != 0 && read.inputs.pour.id != pourId;
             if (read.result.ok())
                 read.result = read.inputs.loadReadings(dbPath);
+            if (read.result.ok())
+                PourAnalysis::countStrength(read.inputs);
             return read;
         },
         {}, [this](const Loaded& read) { loaded(read); });

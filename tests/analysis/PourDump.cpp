@@ -39,15 +39,17 @@ QStringList settingsLines(const AnalysisInputs& in) {
     return out;
 }
 
+StoreResult readPour(const QString& address, int pourId, AnalysisInputs& in) {
+    in.pour.id = pourId;
+    StoreResult r = in.loadSettings(address);
+    return r.ok() ? in.loadReadings(address) : r;
+}
+
 } // namespace
 
 QStringList PourDump(const QString& address, int pourId, const QDateTime& now) {
     AnalysisInputs in;
-    in.pour.id = pourId;
-    StoreResult r = in.loadSettings(address);
-    if (r.ok())
-        r = in.loadReadings(address);
-    if (!r.ok())
+    if (const StoreResult r = readPour(address, pourId, in); !r.ok())
         return {QStringLiteral("failed: ") + r.message()};
     QStringList out = settingsLines(in);
     const AnalysisResult result = PourAnalysis::compute(in, now);
@@ -60,6 +62,24 @@ QStringList PourDump(const QString& address, int pourId, const QDateTime& now) {
             out << cells.join('|');
         }
     out << QStringLiteral("breaches %1").arg(result.breaches.size());
+    return out;
+}
+
+QStringList StrengthDump(const QString& address, int pourId) {
+    AnalysisInputs in;
+    if (const StoreResult r = readPour(address, pourId, in); !r.ok())
+        return {QStringLiteral("failed: ") + r.message()};
+    const PourSettings& p = in.pour.settings;
+    QStringList out{p.mix.name, number(p.mix.designStrength), number(p.mix.maturity.datum),
+                    number(p.mix.maturity.activationEnergy), number(p.mix.maturity.reference),
+                    number(p.mix.calibrationTemperature), number(p.strengthTarget)};
+    for (const CalibrationPair& pair : p.mix.pairs)
+        out << number(pair.ageDays) + QLatin1Char(',') + number(pair.strength);
+    out = QStringList{out.join('|')};
+    PourAnalysis::countStrength(in);
+    for (const StationStrength& station : in.strength->stations)
+        for (const WeakestPoint& point : station.uploads)
+            out << QString::number(point.maturity, 'g', 10) + QLatin1Char('|') + point.estimate.text();
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include "analysis/ui/AnalysisController.h"
 #include "analysis/ui/FrmAirSensor.h"
 #include "analysis/ui/FrmLimitSets.h"
+#include "analysis/ui/FrmMix.h"
 #include "analysis/ui/FrmPourData.h"
 #include "analysis/ui/FrmStationRoles.h"
 #include "analysis/ui/StationTableModel.h"
@@ -86,6 +87,15 @@ void click(const QWidget& w, const char* button) {
     Part<QPushButton>(w, button)->click();
 }
 
+// Lab results typed as "age,strength", one a row.
+void setPairs(const FrmMix& d, const QStringList& pairs) {
+    auto* table = Part<QTableWidget>(d, "tblPairs");
+    table->clearContents();
+    for (int row = 0; row < pairs.size(); ++row)
+        for (int c = 0; c < 2; ++c)
+            table->setItem(row, c, new QTableWidgetItem(pairs[row].section(',', c, c)));
+}
+
 } // namespace
 
 class TestAnalysisWindow : public QObject {
@@ -96,6 +106,7 @@ private slots:
     void controllerShowsStationsWorstFirstWithTheirBreaches();
     void settingsDialogsRefuseBadEntriesAndChangeTheVerdict();
     void pourDialogRefusesBadEntries();
+    void mixDialogRefusesBadCalibrationsAndTheMixIsStored();
     void poursAreMadeGivenStationsAndDeletedFromTheWindow();
     void stationTableSortsByAnyColumnWithEmptyFiguresLast();
     void stationMissingItsLatestCoreReadingKeepsItsState();
@@ -221,6 +232,74 @@ void TestAnalysisWindow::settingsDialogsRefuseBadEntriesAndChangeTheVerdict() {
              QStringLiteral("0002"));
     QCOMPARE(tableText(table(*w, "tblStations"), 1, StationTableModel::State),
              QStringLiteral("预警"));
+}
+
+void TestAnalysisWindow::mixDialogRefusesBadCalibrationsAndTheMixIsStored() {
+    auto w = openWindow();
+    QVERIFY(w);
+    // Without a calibration: maturity from the first upload (no placing time), no strength.
+    // 0001's weakest sensor: 6 h at 35 and 18 h at 38 degrees; 0002's: 24 h at 30,
+    // worth 1.718 times as long at 20.
+    const QTableView* stations = table(*w, "tblStations");
+    QCOMPARE(tableText(stations, 0, StationTableModel::Maturity), QStringLiteral("894"));
+    QCOMPARE(tableText(stations, 1, StationTableModel::Maturity), QStringLiteral("720"));
+    QCOMPARE(tableText(stations, 1, StationTableModel::EquivalentAge), QStringLiteral("41.24"));
+    QVERIFY(stations->isColumnHidden(StationTableModel::Strength));
+    const auto* chart = Part<ChartPicture>(*w, "picStrength");
+    const QColor target(0, 140, 0);
+    QCOMPARE(pixelsOf(chart->image(), target), 0);
+    QStringList fits;
+    for (Prompts::Answer a : {Prompts::Answer::No, Prompts::Answer::Ok, Prompts::Answer::No, Prompts::Answer::No})
+        m_prompts.answer(a);
+    m_prompts.answerDialog<FrmMix>([&fits](FrmMix& d) {
+        const auto fit = [&d] { return Part<QLabel>(d, "lblFit")->text(); };
+        Part<QLineEdit>(d, "txtMixName")->setText(QStringLiteral("C40承台"));
+        Part<QLineEdit>(d, "txtDesign")->setText(QStringLiteral("40"));
+        setPairs(d, {"1,10", "3,20"});
+        click(d, "cmdOK");
+        setPairs(d, {"1,10", "3,20", "-7,28"});
+        click(d, "cmdOK");
+        setPairs(d, {"1,40", "3,30", "7,20"});
+        fits << fit();
+        click(d, "cmdOK");
+        setPairs(d, {"1,10", "3,20", "7,28", "28,40"});
+        Part<QLineEdit>(d, "txtCuring")->setText(QStringLiteral("-5"));
+        click(d, "cmdOK");
+        Part<QLineEdit>(d, "txtCuring")->setText(QStringLiteral("20"));
+        fits << fit();
+        Part<QComboBox>(d, "cboTarget")->setCurrentIndex(0);
+        click(d, "cmdOK");
+    });
+    click(*w, "cmdMix");
+    QVERIFY(waitForLongWork(m_work));
+    const QString asked = m_prompts.texts().join('\n');
+    for (const char* text : {"标定数据至少需要3组，现有2组。", "标定数据第3行：龄期和强度都必须是正数。",
+                             "强度不随成熟度增长", "标定养护温度（-5 °C）必须高于基准温度（0 °C）。"})
+        QVERIFY2(asked.contains(QString::fromUtf8(text)), qPrintable(asked));
+    QVERIFY(fits.value(0).contains(QStringLiteral("强度不随成熟度增长")));
+    QCOMPARE(fits.value(1), QStringLiteral("拟合 R² = 0.9997"));
+    QCOMPARE(m_prompts.unanswered(), 0);
+
+    // Read back from the store: the mix and the target, and strengths estimated from them.
+    const PourSettings& stored = w->result().pour.settings;
+    QCOMPARE(stored.mix.name, QStringLiteral("C40承台"));
+    QCOMPARE(stored.mix.pairs.size(), 4);
+    QCOMPARE(stored.mix.pairs[3].strength, 40.0);
+    QCOMPARE(stored.strengthTarget, 0.5);
+    QVERIFY(w->result().strength->calibration.usable());
+    // S = a + b·ln(M) through the four results: about 15.7 and 13.8 MPa, within the lab's
+    // maturities; 20 MPa comes at about 1,435 °C·h, hours after the last upload at 0001's 40 degrees.
+    QVERIFY(!stations->isColumnHidden(StationTableModel::Strength));
+    QCOMPARE(tableText(stations, 0, StationTableModel::Strength).left(3), QStringLiteral("15."));
+    QCOMPARE(tableText(stations, 1, StationTableModel::Strength).left(3), QStringLiteral("13."));
+    QCOMPARE(tableText(stations, 1, StationTableModel::Share), QStringLiteral("34%"));
+    QCOMPARE(tableText(stations, 0, StationTableModel::Forecast).left(8), QStringLiteral("05-02 21"));
+    QCOMPARE(stations->model()->headerData(StationTableModel::Forecast, Qt::Horizontal).toString(),
+             QStringLiteral("达到50%设计强度"));
+    // The strength chart of the chosen station now has its target line, and its curve pale
+    // as the first two uploads lie below the lab's maturities.
+    QVERIFY(pixelsOf(chart->image(), target) > 100);
+    QVERIFY(pixelsOf(chart->image(), QColor(150, 185, 235)) > 20);
 }
 
 void TestAnalysisWindow::pourDialogRefusesBadEntries() {

@@ -57,6 +57,7 @@ StoreResult writePour(const QString& address) {
     pour.airSensor = 7;
     pour.limitSetName = Own;
     pour.warningShare = 0.9;
+    pour.mix = {QStringLiteral("C40"), 40, {-5, 45000, 20}, 20, {{1, 10}, {3, 20}, {7, 28}, {28, 40}}};
     // The second pour reads only its own uploads, found by their texts on either engine.
     Pour secondPour{0, {}, {"0002"}};
     secondPour.settings.name = QStringLiteral("二期");
@@ -164,6 +165,9 @@ private slots:
 
         // One limit set, with the limits of its second save; one role per station.
         QVERIFY2(fromFile.contains(QStringLiteral("本工程|-|40|20|1.5|-")), qPrintable(fromFile.join('\n')));
+        const QStringList strength = StrengthDump(file, 1);
+        QCOMPARE(StrengthDump(server, 1), strength);
+        QCOMPARE(strength.first(), QStringLiteral("C40|40|-5|45000|20|20|0.75|1,10|3,20|7,28|28,40"));
         QVERIFY(fromFile.contains(QStringLiteral("0002|0|0|50|600|1150|-|-|-|-|-")));
         QCOMPARE(fromFile.filter(QRegularExpression(QStringLiteral("^000[12]\\|\\d\\|"))).size(), 2);
         // Station 0001 at hour 30, from the later save. Against the set (rise 40, core

@@ -92,6 +92,12 @@ void TestPourRecords::poursRolesAndLimitSetsAreKept() {
     p.limitSetName = QStringLiteral("本工程");
     p.warningShare = 0.9;
     p.intervalHours = 4;
+    p.mix.name = QStringLiteral("C40");
+    p.mix.designStrength = 40;
+    p.mix.maturity.datum = -10;
+    p.mix.calibrationTemperature = 18;
+    p.mix.pairs = {{1, 10.5}, {3, 20}, {28, 40}};
+    p.strengthTarget = 1.0;
     QVERIFY(PourStore::save(db.dbPath(), pour).ok());
     QCOMPARE(pour.id, 1);
     Pour second{0, {}, {"0002"}};
@@ -124,6 +130,14 @@ void TestPourRecords::poursRolesAndLimitSetsAreKept() {
     QCOMPARE(read.airSensor, 50);
     QCOMPARE(read.warningShare, 0.9);
     QCOMPARE(read.intervalHours, 4.0);
+    QCOMPARE(read.mix.name, p.mix.name);
+    QCOMPARE(read.mix.maturity.datum, -10.0);
+    QCOMPARE(read.mix.maturity.activationEnergy, 40000.0);
+    QCOMPARE(read.mix.calibrationTemperature, 18.0);
+    QCOMPARE(read.mix.pairs.size(), 3);
+    QCOMPARE(read.mix.pairs[0].strength, 10.5);
+    QCOMPARE(read.strengthTarget, 1.0);
+    QVERIFY(pours[1].settings.mix.pairs.isEmpty());
     QVERIFY(!read.monitoringEndsAt.isValid());
     QVector<StationRole> roles;
     QVERIFY(StationRoleStore::load(db.dbPath(), roles).ok());
@@ -283,6 +297,7 @@ void TestPourRecords::recordSheetHoldsTheFiguresCellByCell() {
     p.settings().placedAt = PourBuilder::hour(-1);
     p.upload(0, {"1=30", "2=60", "3=40", "4=20", "5=21"});
     p.upload(24, {"1=30", "2=57", "3=E1", "4=20", "5=22"});
+    p.settings().mix = {QStringLiteral("C40"), 40, {}, 20, {{1, 10}, {3, 20}, {7, 28}, {28, 40}}};
     const AnalysisResult r = PourAnalysis::compute(p.build(), PourBuilder::hour(30));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("测温记录表.xlsx"));
@@ -320,6 +335,17 @@ void TestPourRecords::recordSheetHoldsTheFiguresCellByCell() {
     QCOMPARE(series[1].toObject().value("name").toString(), QStringLiteral("核心温度"));
     QCOMPARE(series[1].toObject().value("y").toString(), QStringLiteral("'站点0001'!$K$6:$K$7"));
     QCOMPARE(series[1].toObject().value("x").toString(), QStringLiteral("'站点0001'!$A$6:$A$7"));
+
+    // Strength: 0001's weakest sensor is 0001 (0003 stopped reading), an hour and a day at
+    // 30 degrees; its first upload lies below the lab's maturities, so it is extended.
+    QCOMPARE(book.rowTexts(0, 13, 'B'), (QStringList{"配合比", "C40"}));
+    QCOMPARE(book.rowTexts(0, 14, 'O').mid(10),
+             (QStringList{"成熟度(℃·h)", "推定强度(MPa)", "强度/设计强度", "说明", "达到75%设计强度"}));
+    QCOMPARE(book.rowTexts(1, 5, 'Y').mid(20),
+             (QStringList{"成熟度(℃·h)", "等效龄期(h)", "推定强度(MPa)", "强度/设计强度", "说明"}));
+    QCOMPARE(book.rowTexts(1, 6, 'Y').mid(20), (QStringList{"30", "1.718", "0", "0", "外推"}));
+    QCOMPARE(book.rowTexts(1, 7, 'Y').mid(20), (QStringList{"750", "42.959", "14.143", "0.354", ""}));
+    QCOMPARE(book.rowTexts(0, 15, 'O').mid(10), (QStringList{"750", "14.143", "0.354", "", "05-07 07:56"}));
 }
 
 QTEST_GUILESS_MAIN(TestPourRecords)

@@ -1,11 +1,13 @@
 // Days of uploads from the recorder simulator through the main window, each round six
-// hours on; then the store, of the older form, opens as one pour, which the user splits into
-// two, each judged on its own, with a record sheet of each and the project summary.
+// hours on; then the store, of the older form, opens as one pour, for which the user enters
+// the mix and its lab results and sees every station's strength; then splits it into two,
+// each judged on its own, with a record sheet of each and the project summary.
 #include "analysis/LimitSet.h"
 #include "analysis/ProjectSummary.h"
 #include "analysis/ReadingTime.h"
 #include "analysis/ui/AnalysisController.h"
 #include "analysis/ui/FrmLimitSets.h"
+#include "analysis/ui/FrmMix.h"
 #include "analysis/ui/FrmPourData.h"
 #include "analysis/ui/FrmPourStations.h"
 #include "analysis/ui/StationTableModel.h"
@@ -30,7 +32,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +71,15 @@ QStringList statesOf(const frmWenkongFenxi& w) {
 
 void click(const QWidget& w, const char* button) {
     Part<QPushButton>(w, button)->click();
+}
+
+// The cells of one column of the station table, top down.
+QStringList columnOf(const frmWenkongFenxi& w, int column) {
+    const QAbstractItemModel* table = Part<QTableView>(w, "tblStations")->model();
+    QStringList out;
+    for (int row = 0; row < table->rowCount(); ++row)
+        out << table->index(row, column).data().toString();
+    return out;
 }
 
 } // namespace
@@ -136,6 +149,15 @@ private slots:
         QCOMPARE(second.text(0, QStringLiteral("B5")), QStringLiteral("二期"));
         QCOMPARE(second.text(0, QStringLiteral("A15")), QStringLiteral("0002"));
         QCOMPARE(second.sheetCount(), 2);
+        // The first pour's sheet carries its strength: the latest estimate and forecast of
+        // 0001 in the summary, the maturity and estimate of every upload on its own page.
+        const XlsxProbe first(m_opened.paths[1]);
+        QCOMPARE(first.rowTexts(0, 14, u'O').mid(10),
+                 (QStringList{"成熟度(℃·h)", "推定强度(MPa)", "强度/设计强度", "说明", "达到75%设计强度"}));
+        QVERIFY(first.cell(0, QStringLiteral("L15")).value("value").toDouble() > 5);
+        QVERIFY(!first.text(0, QStringLiteral("O15")).isEmpty());
+        QCOMPARE(first.text(1, QStringLiteral("W5")), QStringLiteral("推定强度(MPa)"));
+        QVERIFY(first.cell(1, QStringLiteral("W%1").arg(5 + Rounds)).value("value").toDouble() > 5);
         const XlsxProbe summary(m_opened.paths[2]);
         const int top = ProjectSummary::HeaderRow;
         QCOMPARE(summary.rowTexts(0, top + 1, u'F').value(0), QStringLiteral("一期"));
@@ -145,6 +167,29 @@ private slots:
     }
 
 private:
+    // C40 with four lab results at standard curing; after three days of rounds near and
+    // above 20 degrees every station stands at some strength, short of three quarters of
+    // the design, and is forecast to reach it at a moment after the last upload.
+    void enterMix(frmWenkongFenxi& w, const LongWork& work) {
+        m_prompts.answerDialog<FrmMix>([](FrmMix& d) {
+            Part<QLineEdit>(d, "txtDesign")->setText(QStringLiteral("40"));
+            auto* pairs = Part<QTableWidget>(d, "tblPairs");
+            const QStringList lab = {"1", "10", "3", "20", "7", "28", "28", "40"};
+            for (int i = 0; i < lab.size(); ++i)
+                pairs->setItem(i / 2, i % 2, new QTableWidgetItem(lab[i]));
+            click(d, "cmdOK");
+        });
+        click(w, "cmdMix");
+        QVERIFY(waitForLongWork(work));
+        const QStringList strengths = columnOf(w, StationTableModel::Strength);
+        QCOMPARE(strengths.size(), 2);
+        for (const QString& strength : strengths)
+            QVERIFY2(strength.toDouble() > 5 && strength.toDouble() < 30, qPrintable(strength));
+        const QRegularExpression moment(QStringLiteral("^05-\\d\\d \\d\\d:\\d\\d$"));
+        for (const QString& forecast : columnOf(w, StationTableModel::Forecast))
+            QVERIFY2(moment.match(forecast).hasMatch(), qPrintable(forecast));
+    }
+
     // The store opens as one pour of both stations. The user names it, makes a second pour
     // placed a day and a half later, gives it station 0002 and a limit set of its own, and
     // writes the record sheets and the project summary.
@@ -161,6 +206,7 @@ private:
         const QDateTime later = start.addSecs(36 * 3600);
         makePour(w, work, true, QStringLiteral("一期"), start);
         const QStringList firstStates = statesOf(w);
+        enterMix(w, work);
         makePour(w, work, false, QStringLiteral("二期"), later);
         m_prompts.answer(Prompts::Answer::Yes);
         m_prompts.answerDialog<FrmPourStations>([](FrmPourStations& d) {

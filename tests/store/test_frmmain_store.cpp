@@ -3,7 +3,7 @@
 #include "common/Clock.h"
 #include "common/Module1.h"
 #include "common/StoreAccess.h"
-#include "analysis/PourSettings.h"
+#include "analysis/Pour.h"
 #include "analysis/ui/FrmPourData.h"
 #include "grouping/ui/FrmDataGroupDef.h"
 #include "common/TwipsScale.h"
