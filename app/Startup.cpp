@@ -8,7 +8,6 @@
 #include "app/frmSplash.h"
 #include "common/Module1.h"
 #include "common/Prompts.h"
-#include "common/StoreAccess.h"
 #include "store/StoreAddress.h"
 #include "store/StoreDb.h"
 #include "store/StoreSchema.h"
@@ -115,8 +114,7 @@ std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceL
     state.DatabasePath = store.address;
     if (state.DatabasePath.isEmpty())
         return nullptr;
-    StoreAccess::setReadOnly(store.readOnly);
-    StoreAccess::setEncrypted(store.encrypted);
+    state.Access = {store.readOnly, store.encrypted};
     makeAnalysisTables(store);
 
     auto splash = std::make_unique<frmSplash>();

@@ -7,7 +7,6 @@
 #include "common/AppSettings.h"
 #include "common/Clock.h"
 #include "common/Prompts.h"
-#include "common/StoreAccess.h"
 #include "common/TwipsScale.h"
 #include "common/Version.h"
 #include "common/ui/ReadOnlyControls.h"
@@ -44,13 +43,13 @@ namespace {
 const QString PlacementSection = QStringLiteral("Settings");
 
 // The store in use, whether a server connection is encrypted and whether the user only views.
-QString storeStatus(const QString& databasePath) {
+QString storeStatus(const QString& databasePath, const StoreAccess& access) {
     const StoreAddress address(databasePath);
     QString text = address.displayName();
     if (address.isServer())
-        text += StoreAccess::encrypted() ? QStringLiteral("（加密连接）")
-                                         : QStringLiteral("（未加密连接）");
-    if (StoreAccess::readOnly())
+        text += access.encrypted ? QStringLiteral("（加密连接）")
+                                  : QStringLiteral("（未加密连接）");
+    if (access.readOnly)
         text += QStringLiteral("　") + StoreAccess::ReadOnlyText;
     return text;
 }
@@ -92,9 +91,9 @@ frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock, const Mai
                                      m_panes->uploadEditor()},
                                     wiring.makeTransport);
     m_store = new StoreController(*this, m_prompts, m_clock, m_work, *this, *m_panes,
-                                  m_state.DatabasePath);
+                                  m_state.DatabasePath, m_state.Access);
     m_grouping = new GroupingController(this, m_prompts, m_work, *this, m_state.DatabasePath,
-                                        m_actions.MenuGroupDEF);
+                                        m_state.Access, m_actions.MenuGroupDEF);
     m_curves = new CurvesController(this, m_prompts, m_clock, m_state.DatabasePath);
     m_reports = new ReportsController(
         this, m_prompts, *this, m_clock, m_work, m_state.DatabasePath, m_state.AppFolder,
@@ -105,7 +104,8 @@ frmMain::frmMain(const Module1& state, Prompts& prompts, Clock& clock, const Mai
         new UpdateController(this, m_prompts, m_clock, {m_state.CacheFolder, m_state.Installed},
                              wiring.endProgram ? wiring.endProgram : EndProgramAtOnce);
     m_analysis = new AnalysisController(this, m_prompts, m_clock, m_work, *this,
-                                        m_state.DatabasePath, m_state.DocumentsFolder);
+                                        m_state.DatabasePath, m_state.Access,
+                                        m_state.DocumentsFolder);
     sbWatch->setText(m_analysis->watchText());
     connect(m_analysis, &AnalysisController::watchTextChanged, sbWatch, &QLabel::setText);
     bindMenus();
@@ -179,8 +179,8 @@ void frmMain::bindMenus() {
 
 void frmMain::switchOffWrites() {
     const MainActions& a = m_actions;
-    ReadOnlyControls::apply(a.menuSave2Mdb);
-    ReadOnlyControls::apply(a.MenuGroupSel);
+    ReadOnlyControls::apply(m_state.Access, a.menuSave2Mdb);
+    ReadOnlyControls::apply(m_state.Access, a.MenuGroupSel);
 }
 
 void frmMain::buildStatusBar() {
@@ -196,7 +196,7 @@ void frmMain::buildStatusBar() {
     sbPanel1 = panel("sbPanel1");
     bar->addWidget(sbPanel1, 1);
     // A server's name rarely fits a narrow window; its tip shows it whole.
-    QLabel* store = panel("sbStore", storeStatus(m_state.DatabasePath));
+    QLabel* store = panel("sbStore", storeStatus(m_state.DatabasePath, m_state.Access));
     store->setToolTip(store->text());
     bar->addWidget(store, 1);
     sbWatch = panel("sbWatch");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StoreAccess.h"
+
 #include <QString>
 
 // The program's own state: where it lives, where it keeps its files, and whether the factory
@@ -13,6 +15,8 @@ struct Module1 {
     QString AppFolder;
     // AppFolder followed by the database file name.
     QString DatabasePath;
+    // What the database user may do with the store, and how it is reached.
+    StoreAccess Access;
     // True when the login was given the factory access word.
     bool FactoryMode = false;
 

@@ -21,9 +21,12 @@ FileStore::FileStore(QString path, int busyTimeoutMs)
     : StoreConnection(std::move(path), busyTimeoutMs) {}
 
 StoreResult FileStore::cannotOpen(const QString& path, const QString& reason) {
-    return StoreResult::failure(StoreResult::Kind::CannotOpen,
-                                QStringLiteral("数据库文件无法打开：") + path + QLatin1Char('\n') +
-                                    reason);
+    StoreResult r = StoreResult::failure(StoreResult::Kind::CannotOpen,
+                                         QStringLiteral("数据库文件无法打开：") + path +
+                                             QLatin1Char('\n') + reason);
+    if (reason == SqliteReason::Locked)
+        r.markRetryable();
+    return r;
 }
 
 JetSql::Translation FileStore::translate(const QString& sql) const {

@@ -14,7 +14,7 @@ QString SqliteReason::of(int sqliteCode, const QString& engineText) {
     switch (sqliteCode & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("文件正被其他程序使用。");
+        return Locked;
     case SQLITE_NOTADB:
         return NotADatabase;
     case SQLITE_CORRUPT:

@@ -8,6 +8,7 @@ class QSqlError;
 class SqliteReason {
 public:
     static inline const QString NotADatabase = QStringLiteral("文件不是有效的数据库。");
+    static inline const QString Locked = QStringLiteral("文件正被其他程序使用。");
 
     // From SQLite's own result code, and the engine's words for anything else.
     [[nodiscard]] static QString of(int sqliteCode, const QString& engineText);

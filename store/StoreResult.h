@@ -38,7 +38,8 @@ public:
     [[nodiscard]] const QString& message() const { return m_message; }
 
     // A database on the network that could not be reached, refused the connection or went
-    // away: nothing was changed, and the same operation may pass when tried again later.
+    // away, or a file another program holds locked: nothing was changed, and the same
+    // operation may pass when tried again later.
     [[nodiscard]] bool retryable() const { return m_retryable; }
     void markRetryable() { m_retryable = true; }
 

@@ -26,9 +26,10 @@ struct AnalysisController::Read {
 
 AnalysisController::AnalysisController(QWidget* parent, Prompts& prompts, Clock& clock,
                                        LongWork& work, WaitingPanel& waiting, QString databasePath,
-                                       QString documentsFolder, FileLauncher* launcher)
+                                       StoreAccess access, QString documentsFolder,
+                                       FileLauncher* launcher)
     : QObject(parent), m_parent(parent), m_prompts(prompts), m_clock(clock), m_work(work),
-      m_waiting(waiting), m_databasePath(std::move(databasePath)),
+      m_waiting(waiting), m_databasePath(std::move(databasePath)), m_access(access),
       m_documentsFolder(std::move(documentsFolder)), m_launcher(launcher ? *launcher : m_desktop) {
     m_minute = new QTimer(this);
     m_minute->setInterval(m_clock.timerInterval(60 * 1000));
@@ -97,7 +98,7 @@ void AnalysisController::showAnalysis(Read read) {
     }
     {
         frmWenkongFenxi window(std::move(read.inputs), m_prompts, m_clock, m_work, m_launcher,
-                               m_databasePath, m_documentsFolder, m_parent);
+                               m_databasePath, m_access, m_documentsFolder, m_parent);
         m_prompts.runDialog(window);
         m_pourShown = window.currentPour();
     }

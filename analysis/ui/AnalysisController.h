@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Pour.h"
+#include "common/StoreAccess.h"
 #include "reports/DesktopFileLauncher.h"
 
 #include <QDateTime>
@@ -29,8 +30,8 @@ signals:
 public:
     // `launcher` opens the written record sheet; the desktop's programs when null.
     AnalysisController(QWidget* parent, Prompts& prompts, Clock& clock, LongWork& work,
-                       WaitingPanel& waiting, QString databasePath, QString documentsFolder,
-                       FileLauncher* launcher = nullptr);
+                       WaitingPanel& waiting, QString databasePath, StoreAccess access,
+                       QString documentsFolder, FileLauncher* launcher = nullptr);
 
     static inline const QString WaitingText = QStringLiteral("请稍等，正在进行温控分析.....");
 
@@ -53,6 +54,7 @@ private:
     LongWork& m_work;
     WaitingPanel& m_waiting;
     QString m_databasePath;
+    StoreAccess m_access;
     QString m_documentsFolder;
     DesktopFileLauncher m_desktop;
     FileLauncher& m_launcher;

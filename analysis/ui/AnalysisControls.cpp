@@ -27,12 +27,13 @@ QDateTime AnalysisControls::moment(const QDateTimeEdit* box) {
     return QDateTime(value.date(), value.time(), Qt::UTC);
 }
 
-QDialogButtonBox* AnalysisControls::okCancel(QWidget* parent, QPushButton*& ok, QPushButton*& cancel) {
+QDialogButtonBox* AnalysisControls::okCancel(QWidget* parent, const StoreAccess& access,
+                                             QPushButton*& ok, QPushButton*& cancel) {
     auto* buttons = new QDialogButtonBox(parent);
     ok = button(QStringLiteral("cmdOK"), QStringLiteral("确定"), buttons);
     cancel = button(QStringLiteral("CmdCancle"), QStringLiteral("取消"), buttons);
     ok->setDefault(true);
-    ReadOnlyControls::apply({ok});
+    ReadOnlyControls::apply(access, {ok});
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
     buttons->addButton(cancel, QDialogButtonBox::RejectRole);
     return buttons;

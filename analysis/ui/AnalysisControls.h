@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/StoreAccess.h"
 #include "common/ui/DialogControls.h"
 
 #include <QDateTime>
@@ -22,7 +23,9 @@ using DialogControls::textBox;
                                        QWidget* parent);
 // The wall-clock value of a box.
 [[nodiscard]] QDateTime moment(const QDateTimeEdit* box);
-// "确定" (cmdOK) and "取消" (CmdCancle) in a row.
-[[nodiscard]] QDialogButtonBox* okCancel(QWidget* parent, QPushButton*& ok, QPushButton*& cancel);
+// "确定" (cmdOK) and "取消" (CmdCancle) in a row; OK saves, so a user who only views cannot
+// press it.
+[[nodiscard]] QDialogButtonBox* okCancel(QWidget* parent, const StoreAccess& access,
+                                         QPushButton*& ok, QPushButton*& cancel);
 
 } // namespace AnalysisControls

@@ -13,7 +13,7 @@
 
 using namespace analysis;
 
-FrmAirSensor::FrmAirSensor(Prompts& prompts, const PourSettings& pour, const QVector<int>& listed,
+FrmAirSensor::FrmAirSensor(Prompts& prompts, const StoreAccess& access, const PourSettings& pour, const QVector<int>& listed,
                            QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_pour(pour), m_listed(listed) {
     setObjectName(QStringLiteral("FrmAirSensor"));
@@ -30,7 +30,7 @@ FrmAirSensor::FrmAirSensor(Prompts& prompts, const PourSettings& pour, const QVe
     form->addRow(QStringLiteral("测量大气温度的传感器编号（不填为没有）："), cboSensor);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(AnalysisControls::okCancel(this, cmdOK, CmdCancle));
+    layout->addWidget(AnalysisControls::okCancel(this, access, cmdOK, CmdCancle));
     connect(cmdOK, &QPushButton::clicked, this, &FrmAirSensor::cmdOK_Click);
     connect(CmdCancle, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StoreAccess.h"
+
 #include "analysis/PourSettings.h"
 
 #include <QDialog>
@@ -17,7 +19,7 @@ class FrmAirSensor : public QDialog {
 
 public:
     // listed: the sensors that appear in some upload, offered in the list.
-    FrmAirSensor(Prompts& prompts, const analysis::PourSettings& pour, const QVector<int>& listed,
+    FrmAirSensor(Prompts& prompts, const StoreAccess& access, const analysis::PourSettings& pour, const QVector<int>& listed,
                  QWidget* parent = nullptr);
 
     // The settings with the chosen sensor, once accepted.

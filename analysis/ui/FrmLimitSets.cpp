@@ -19,7 +19,7 @@
 
 using namespace analysis;
 
-FrmLimitSets::FrmLimitSets(Prompts& prompts, QString dbPath, const PourSettings& pour,
+FrmLimitSets::FrmLimitSets(Prompts& prompts, const StoreAccess& access, QString dbPath, const PourSettings& pour,
                            const QVector<LimitSet>& custom, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)), m_pour(pour),
       m_custom(custom) {
@@ -41,7 +41,8 @@ FrmLimitSets::FrmLimitSets(Prompts& prompts, QString dbPath, const PourSettings&
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(use);
-    layout->addWidget(okCancel(this, cmdOK, CmdCancle));
+    layout->addWidget(okCancel(this, access, cmdOK, CmdCancle));
+    ReadOnlyControls::apply(access, {cmdSave, cmdDelete});
     connect(lstSets, &QListWidget::itemClicked, this, &FrmLimitSets::lstSets_Click);
     connect(cmdOK, &QPushButton::clicked, this, &FrmLimitSets::cmdOK_Click);
     connect(CmdCancle, &QPushButton::clicked, this, &QDialog::reject);
@@ -64,7 +65,6 @@ QWidget* FrmLimitSets::buildEditor() {
     cmdNew = button(QStringLiteral("cmdNew"), QStringLiteral("新建"), box);
     cmdSave = button(QStringLiteral("cmdSave"), QStringLiteral("保存限值组"), box);
     cmdDelete = button(QStringLiteral("cmdDelete"), QStringLiteral("删除限值组"), box);
-    ReadOnlyControls::apply({cmdSave, cmdDelete});
     auto* row = new QHBoxLayout;
     for (QPushButton* b : {cmdNew, cmdSave, cmdDelete})
         row->addWidget(b);

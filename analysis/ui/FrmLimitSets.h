@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StoreAccess.h"
+
 #include "analysis/LimitSet.h"
 #include "analysis/PourSettings.h"
 
@@ -20,7 +22,7 @@ class FrmLimitSets : public QDialog {
     Q_OBJECT
 
 public:
-    FrmLimitSets(Prompts& prompts, QString dbPath, const analysis::PourSettings& pour,
+    FrmLimitSets(Prompts& prompts, const StoreAccess& access, QString dbPath, const analysis::PourSettings& pour,
                  const QVector<analysis::LimitSet>& custom, QWidget* parent = nullptr);
 
     // The settings with the chosen set and warning share, once accepted.

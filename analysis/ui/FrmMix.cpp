@@ -43,7 +43,7 @@ bool typedNumber(const QLineEdit* box, double& out) {
 
 } // namespace
 
-FrmMix::FrmMix(Prompts& prompts, const PourSettings& pour, QWidget* parent)
+FrmMix::FrmMix(Prompts& prompts, const StoreAccess& access, const PourSettings& pour, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_pour(pour) {
     using AnalysisControls::textBox;
     setObjectName(QStringLiteral("FrmMix"));
@@ -79,7 +79,7 @@ FrmMix::FrmMix(Prompts& prompts, const PourSettings& pour, QWidget* parent)
     layout->addLayout(columns);
     layout->addWidget(lblFit);
     layout->addWidget(picFit, 1);
-    layout->addWidget(AnalysisControls::okCancel(this, cmdOK, CmdCancle));
+    layout->addWidget(AnalysisControls::okCancel(this, access, cmdOK, CmdCancle));
     for (QLineEdit* box : {txtDatum, txtEnergy, txtCuring, txtDesign})
         connect(box, &QLineEdit::textChanged, this, &FrmMix::drawFit);
     connect(tblPairs, &QTableWidget::itemChanged, this, &FrmMix::drawFit);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StoreAccess.h"
+
 #include "analysis/PourSettings.h"
 
 #include <QDialog>
@@ -22,7 +24,7 @@ class FrmMix : public QDialog {
     Q_OBJECT
 
 public:
-    FrmMix(Prompts& prompts, const analysis::PourSettings& pour, QWidget* parent = nullptr);
+    FrmMix(Prompts& prompts, const StoreAccess& access, const analysis::PourSettings& pour, QWidget* parent = nullptr);
 
     // The settings with the entries, once accepted.
     [[nodiscard]] const analysis::PourSettings& settings() const { return m_pour; }

@@ -37,7 +37,7 @@ QCheckBox* check(const QString& name, const QString& caption, QWidget* parent) {
 
 } // namespace
 
-FrmPourData::FrmPourData(Prompts& prompts, const Pour& stored, const QVector<Pour>& pours,
+FrmPourData::FrmPourData(Prompts& prompts, const StoreAccess& access, const Pour& stored, const QVector<Pour>& pours,
                          const QDateTime& fallback, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_pour(stored), m_pours(pours) {
     using namespace AnalysisControls;
@@ -73,7 +73,7 @@ FrmPourData::FrmPourData(Prompts& prompts, const Pour& stored, const QVector<Pou
     form->addRow(QStringLiteral("传感器跳变阈值(℃)："), txtJump);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(okCancel(this, cmdOK, CmdCancle));
+    layout->addWidget(okCancel(this, access, cmdOK, CmdCancle));
     connect(cmdOK, &QPushButton::clicked, this, &FrmPourData::cmdOK_Click);
     connect(CmdCancle, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StoreAccess.h"
+
 #include "analysis/Pour.h"
 
 #include <QDialog>
@@ -20,7 +22,7 @@ class FrmPourData : public QDialog {
 public:
     // A pour of id 0 is a new one; `pours` are those stored, whose names it may not take.
     // A moment not set yet is offered as `proposed` once its box is checked.
-    FrmPourData(Prompts& prompts, const analysis::Pour& pour, const QVector<analysis::Pour>& pours,
+    FrmPourData(Prompts& prompts, const StoreAccess& access, const analysis::Pour& pour, const QVector<analysis::Pour>& pours,
                 const QDateTime& proposed, QWidget* parent = nullptr);
 
     // The entries, once accepted.

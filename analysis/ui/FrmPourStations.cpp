@@ -21,7 +21,7 @@ constexpr int OtherPourRole = Qt::UserRole + 1;
 
 } // namespace
 
-FrmPourStations::FrmPourStations(Prompts& prompts, const Pour& pour, const QVector<Pour>& pours,
+FrmPourStations::FrmPourStations(Prompts& prompts, const StoreAccess& access, const Pour& pour, const QVector<Pour>& pours,
                                  const QVector<GroupRow>& groups, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_pour(pour) {
     setObjectName(QStringLiteral("FrmPourStations"));
@@ -44,7 +44,7 @@ FrmPourStations::FrmPourStations(Prompts& prompts, const Pour& pour, const QVect
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     layout->addLayout(rangeRow);
-    layout->addWidget(AnalysisControls::okCancel(this, ok, cancel));
+    layout->addWidget(AnalysisControls::okCancel(this, access, ok, cancel));
     connect(range, &QPushButton::clicked, this, &FrmPourStations::cmdRange_Click);
     connect(ok, &QPushButton::clicked, this, &FrmPourStations::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StoreAccess.h"
+
 #include "analysis/Pour.h"
 #include "grouping/GroupRow.h"
 
@@ -20,7 +22,7 @@ class FrmPourStations : public QDialog {
 public:
     enum Column { Name, PourColumn, ColumnCount };
 
-    FrmPourStations(Prompts& prompts, const analysis::Pour& pour,
+    FrmPourStations(Prompts& prompts, const StoreAccess& access, const analysis::Pour& pour,
                     const QVector<analysis::Pour>& pours, const QVector<GroupRow>& groups,
                     QWidget* parent = nullptr);
 

@@ -18,7 +18,7 @@
 
 using namespace analysis;
 
-FrmStationRoles::FrmStationRoles(Prompts& prompts, QString dbPath, const QVector<GroupRow>& groups,
+FrmStationRoles::FrmStationRoles(Prompts& prompts, const StoreAccess& access, QString dbPath, const QVector<GroupRow>& groups,
                                  const QVector<StationRole>& roles, QWidget* parent)
     : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)), m_groups(groups) {
     for (const StationRole& role : roles)
@@ -42,7 +42,7 @@ FrmStationRoles::FrmStationRoles(Prompts& prompts, QString dbPath, const QVector
                                                 "深度从浇筑体顶面算起，由表层向底层递增。"),
                                  this));
     layout->addWidget(tblRoles);
-    layout->addWidget(AnalysisControls::okCancel(this, cmdOK, CmdCancle));
+    layout->addWidget(AnalysisControls::okCancel(this, access, cmdOK, CmdCancle));
     connect(cmdOK, &QPushButton::clicked, this, &FrmStationRoles::cmdOK_Click);
     connect(CmdCancle, &QPushButton::clicked, this, &QDialog::reject);
     resize(900, 400);

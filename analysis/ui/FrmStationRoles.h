@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StoreAccess.h"
+
 #include "analysis/StationRole.h"
 #include "grouping/GroupRow.h"
 
@@ -21,7 +23,7 @@ class FrmStationRoles : public QDialog {
 public:
     enum Column { Name, Surface, Bottom, FirstDepth, ColumnCount = FirstDepth + GroupRow::Slots };
 
-    FrmStationRoles(Prompts& prompts, QString dbPath, const QVector<GroupRow>& groups,
+    FrmStationRoles(Prompts& prompts, const StoreAccess& access, QString dbPath, const QVector<GroupRow>& groups,
                     const QVector<analysis::StationRole>& roles, QWidget* parent = nullptr);
 
     QTableWidget* tblRoles = nullptr;

@@ -64,9 +64,9 @@ QTreeWidget* treeList(const QString& name, const QStringList& headers, QWidget* 
 
 frmWenkongFenxi::frmWenkongFenxi(AnalysisInputs inputs, Prompts& prompts, Clock& clock,
                                  LongWork& work, FileLauncher& launcher, QString databasePath,
-                                 QString documentsFolder, QWidget* parent)
+                                 StoreAccess access, QString documentsFolder, QWidget* parent)
     : QDialog(parent), m_inputs(std::move(inputs)), m_prompts(prompts), m_clock(clock),
-      m_work(work), m_launcher(launcher), m_databasePath(std::move(databasePath)),
+      m_work(work), m_launcher(launcher), m_databasePath(std::move(databasePath)), m_access(access),
       m_documentsFolder(std::move(documentsFolder)) {
     setObjectName(QStringLiteral("frm温控分析"));
     setWindowTitle(QStringLiteral("温控分析"));
@@ -326,7 +326,7 @@ void frmWenkongFenxi::cmdRoles_Click() {
         return;
     if (m_inputs.pourGroups().isEmpty())
         return warn(QStringLiteral("本浇筑还没有站点，请先用“分配站点”分配站点。"));
-    FrmStationRoles dialog(m_prompts, m_databasePath, m_inputs.pourGroups(), m_inputs.roles, this);
+    FrmStationRoles dialog(m_prompts, m_access, m_databasePath, m_inputs.pourGroups(), m_inputs.roles, this);
     if (m_prompts.runDialog(dialog) == QDialog::Accepted)
         reload(m_inputs.pour.id);
 }
@@ -334,12 +334,12 @@ void frmWenkongFenxi::cmdRoles_Click() {
 void frmWenkongFenxi::cmdAir_Click() {
     if (!havePour())
         return;
-    FrmAirSensor dialog(m_prompts, m_inputs.pour.settings, m_inputs.readings->listedSensors(), this);
+    FrmAirSensor dialog(m_prompts, m_access, m_inputs.pour.settings, m_inputs.readings->listedSensors(), this);
     saveShown(m_prompts.runDialog(dialog), dialog.settings());
 }
 
 void frmWenkongFenxi::cmdLimits_Click() {
-    FrmLimitSets dialog(m_prompts, m_databasePath, m_inputs.pour.settings, m_inputs.customSets, this);
+    FrmLimitSets dialog(m_prompts, m_access, m_databasePath, m_inputs.pour.settings, m_inputs.customSets, this);
     const int result = m_prompts.runDialog(dialog);
     // Sets saved or deleted count even when the dialog is cancelled; the set chosen needs a
     // pour to be kept for.

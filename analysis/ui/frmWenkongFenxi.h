@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisInputs.h"
 #include "analysis/AnalysisResult.h"
+#include "common/StoreAccess.h"
 
 #include <QDialog>
 
@@ -40,8 +41,8 @@ class frmWenkongFenxi : public QDialog {
 
 public:
     frmWenkongFenxi(analysis::AnalysisInputs inputs, Prompts& prompts, Clock& clock, LongWork& work,
-                    FileLauncher& launcher, QString databasePath, QString documentsFolder,
-                    QWidget* parent = nullptr);
+                    FileLauncher& launcher, QString databasePath, StoreAccess access,
+                    QString documentsFolder, QWidget* parent = nullptr);
     ~frmWenkongFenxi() override;
 
     [[nodiscard]] const analysis::AnalysisResult& result() const { return m_result; }
@@ -137,6 +138,7 @@ private:
     LongWork& m_work;
     FileLauncher& m_launcher;
     QString m_databasePath;
+    StoreAccess m_access;
     QString m_documentsFolder;
     StationTableModel* m_stations = nullptr;
     BreachLogModel* m_breaches = nullptr;

@@ -110,7 +110,7 @@ void frmWenkongFenxi::cmdNewPour_Click() {
     pour.settings.warningShare = shown.warningShare;
     pour.settings.intervalHours = shown.intervalHours;
     pour.settings.jumpLimit = shown.jumpLimit;
-    FrmPourData dialog(m_prompts, pour, m_inputs.pours, ReadingTime::wallClock(m_clock.now()), this);
+    FrmPourData dialog(m_prompts, m_access, pour, m_inputs.pours, ReadingTime::wallClock(m_clock.now()), this);
     if (m_prompts.runDialog(dialog) != QDialog::Accepted)
         return;
     pour.settings = dialog.settings();
@@ -120,7 +120,7 @@ void frmWenkongFenxi::cmdNewPour_Click() {
 void frmWenkongFenxi::cmdPour_Click() {
     if (!havePour())
         return;
-    FrmPourData dialog(m_prompts, m_inputs.pour, m_inputs.pours, ReadingTime::wallClock(m_clock.now()), this);
+    FrmPourData dialog(m_prompts, m_access, m_inputs.pour, m_inputs.pours, ReadingTime::wallClock(m_clock.now()), this);
     saveShown(m_prompts.runDialog(dialog), dialog.settings());
 }
 
@@ -145,7 +145,7 @@ void frmWenkongFenxi::cmdAssign_Click() {
         return;
     if (m_inputs.groups.isEmpty())
         return warn(QStringLiteral("尚未定义分组，请先在“分组定义”中定义站点。"));
-    FrmPourStations dialog(m_prompts, m_inputs.pour, m_inputs.pours, m_inputs.groups, this);
+    FrmPourStations dialog(m_prompts, m_access, m_inputs.pour, m_inputs.pours, m_inputs.groups, this);
     if (m_prompts.runDialog(dialog) != QDialog::Accepted)
         return;
     const StoreResult r = PourStore::assign(m_databasePath, m_inputs.pour.id, dialog.stations());

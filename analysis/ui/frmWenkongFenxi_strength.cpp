@@ -13,7 +13,7 @@ using namespace analysis;
 void frmWenkongFenxi::cmdMix_Click() {
     if (!havePour())
         return;
-    FrmMix dialog(m_prompts, m_inputs.pour.settings, this);
+    FrmMix dialog(m_prompts, m_access, m_inputs.pour.settings, this);
     saveShown(m_prompts.runDialog(dialog), dialog.settings());
 }
 

@@ -1,12 +1,10 @@
 #include "common/ui/ReadOnlyControls.h"
 
-#include "common/StoreAccess.h"
-
 #include <QAction>
 #include <QWidget>
 
-void ReadOnlyControls::apply(std::initializer_list<QWidget*> controls) {
-    if (!StoreAccess::readOnly())
+void ReadOnlyControls::apply(const StoreAccess& access, std::initializer_list<QWidget*> controls) {
+    if (!access.readOnly)
         return;
     for (QWidget* w : controls) {
         w->setEnabled(false);
@@ -14,13 +12,9 @@ void ReadOnlyControls::apply(std::initializer_list<QWidget*> controls) {
     }
 }
 
-void ReadOnlyControls::apply(QAction* action) {
-    if (!StoreAccess::readOnly())
+void ReadOnlyControls::apply(const StoreAccess& access, QAction* action) {
+    if (!access.readOnly)
         return;
     action->setEnabled(false);
     action->setToolTip(StoreAccess::ReadOnlyText);
-}
-
-bool ReadOnlyControls::mayEnable() {
-    return !StoreAccess::readOnly();
 }

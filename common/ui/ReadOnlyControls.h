@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StoreAccess.h"
+
 #include <initializer_list>
 
 class QAction;
@@ -9,9 +11,7 @@ class QWidget;
 // with a tip that says why. Nothing happens for a user who may write.
 namespace ReadOnlyControls {
 
-void apply(std::initializer_list<QWidget*> controls);
-void apply(QAction* action);
-// Whether a control that follows its input (a button enabled by typing) may be switched on.
-[[nodiscard]] bool mayEnable();
+void apply(const StoreAccess& access, std::initializer_list<QWidget*> controls);
+void apply(const StoreAccess& access, QAction* action);
 
 } // namespace ReadOnlyControls

@@ -49,8 +49,9 @@ QString fourDigits(double value) {
 
 } // namespace
 
-FrmDataGroupDef::FrmDataGroupDef(Prompts& prompts, QString dbPath, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)) {
+FrmDataGroupDef::FrmDataGroupDef(Prompts& prompts, QString dbPath, StoreAccess access,
+                                 QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)), m_access(access) {
     setObjectName(QStringLiteral("FrmDataGroupDef"));
     setWindowTitle(QStringLiteral("数据分组定义："));
     buildControls();
@@ -138,7 +139,7 @@ QWidget* FrmDataGroupDef::buildEntryArea() {
 
     cmdOK = button(QStringLiteral("cmdOK"), QStringLiteral("确定"), area, EnterPresses);
     CmdCancle = button(QStringLiteral("CmdCancle"), QStringLiteral("取消"), area, EnterPresses);
-    ReadOnlyControls::apply({CmdSave2Mdb, cmdOK});
+    ReadOnlyControls::apply(m_access, {CmdSave2Mdb, cmdOK});
     auto* closeRow = new QHBoxLayout;
     closeRow->addStretch();
     closeRow->addWidget(cmdOK);
@@ -178,8 +179,9 @@ void FrmDataGroupDef::ClearListView1() {
         ListView1->header()->resizeSection(c, Twips::ToPixels(920));
 }
 
-bool FrmDataGroupDef::defineGroups(Prompts& prompts, const QString& dbPath, QWidget* parent) {
-    FrmDataGroupDef dialog(prompts, dbPath, parent);
+bool FrmDataGroupDef::defineGroups(Prompts& prompts, const QString& dbPath, StoreAccess access,
+                                   QWidget* parent) {
+    FrmDataGroupDef dialog(prompts, dbPath, access, parent);
     return prompts.runDialog(dialog) == QDialog::Accepted;
 }
 

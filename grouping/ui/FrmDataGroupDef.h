@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/StoreAccess.h"
 #include "grouping/GroupRow.h"
 
 #include <QDialog>
@@ -23,12 +24,13 @@ class FrmDataGroupDef : public QDialog {
     Q_OBJECT
 
 public:
-    FrmDataGroupDef(Prompts& prompts, QString dbPath, QWidget* parent = nullptr);
+    FrmDataGroupDef(Prompts& prompts, QString dbPath, StoreAccess access = {},
+                    QWidget* parent = nullptr);
 
     // Runs the dialog; true when it was closed with OK (the groups were saved, or the
     // user chose not to replace the stored ones), false when it was cancelled or closed.
     [[nodiscard]] static bool defineGroups(Prompts& prompts, const QString& dbPath,
-                                           QWidget* parent);
+                                           StoreAccess access, QWidget* parent);
 
     // Empties the list and lays its columns out again.
     void ClearListView1();
@@ -56,6 +58,7 @@ private:
 
     Prompts& m_prompts;
     QString m_dbPath;
+    StoreAccess m_access;
     QTreeWidget* ListView1 = nullptr;
     QComboBox* ComboGroup = nullptr;
     std::array<QComboBox*, GroupRow::Slots> ComboBH{};

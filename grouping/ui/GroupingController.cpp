@@ -3,7 +3,6 @@
 #include "common/LongWork.h"
 #include "common/Module1.h"
 #include "common/Prompts.h"
-#include "common/StoreAccess.h"
 #include "common/ui/WaitingPanel.h"
 #include "grouping/GroupData2Mdb.h"
 #include "grouping/ui/FrmDataGroupDef.h"
@@ -13,9 +12,10 @@
 #include <utility>
 
 GroupingController::GroupingController(QWidget* parent, Prompts& prompts, LongWork& work,
-                                       WaitingPanel& waiting, QString dbPath, QAction* menuGroupDEF)
+                                       WaitingPanel& waiting, QString dbPath, StoreAccess access,
+                                       QAction* menuGroupDEF)
     : QObject(parent), m_parent(parent), m_prompts(prompts), m_work(work), m_waiting(waiting),
-      m_dbPath(std::move(dbPath)), m_menuGroupDEF(menuGroupDEF) {
+      m_dbPath(std::move(dbPath)), m_access(access), m_menuGroupDEF(menuGroupDEF) {
     m_menuGroupDEF->setCheckable(true);
     m_menuGroupDEF->setChecked(false);
 }
@@ -36,7 +36,7 @@ void GroupingController::PrepareStationWindow(std::function<void()> open) {
     if (m_work.busy())
         return;
     // A user who only views reads the station records as a recording user last rebuilt them.
-    if (StoreAccess::readOnly()) {
+    if (m_access.readOnly) {
         open();
         return;
     }
@@ -58,7 +58,7 @@ void GroupingController::PrepareStationWindow(std::function<void()> open) {
 
 void GroupingController::defineGroups(const std::function<void()>& then) {
     m_waiting.showWaiting(QStringLiteral("请稍等，正在准备数据....."), false);
-    m_isOk = FrmDataGroupDef::defineGroups(m_prompts, m_dbPath, m_parent);
+    m_isOk = FrmDataGroupDef::defineGroups(m_prompts, m_dbPath, m_access, m_parent);
     m_waiting.hideWaiting();
     if (!m_isOk) {
         then();

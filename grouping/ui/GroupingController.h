@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StoreAccess.h"
+
 #include <QObject>
 #include <QString>
 
@@ -25,7 +27,7 @@ public:
     // menuGroupDEF is the checkable "分组定义" item; the controller sets its check mark and
     // does not connect it.
     GroupingController(QWidget* parent, Prompts& prompts, LongWork& work, WaitingPanel& waiting,
-                       QString dbPath, QAction* menuGroupDEF);
+                       QString dbPath, StoreAccess access, QAction* menuGroupDEF);
 
     // The last definition dialog since the start was closed with OK.
     [[nodiscard]] bool IsOk() const { return m_isOk; }
@@ -56,6 +58,7 @@ private:
     LongWork& m_work;
     WaitingPanel& m_waiting;
     QString m_dbPath;
+    StoreAccess m_access;
     QAction* m_menuGroupDEF;
     bool m_isOk = false;
     bool m_confirmed = false;

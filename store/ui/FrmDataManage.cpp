@@ -32,13 +32,14 @@ constexpr auto EnterPresses = DialogControls::AutoDefault::Auto;
 
 } // namespace
 
-FrmDataManage::FrmDataManage(Prompts& prompts, QString dbPath, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)) {
+FrmDataManage::FrmDataManage(Prompts& prompts, QString dbPath, StoreAccess access,
+                             QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_dbPath(std::move(dbPath)), m_access(access) {
     setObjectName(QStringLiteral("FrmDataManage"));
     setWindowTitle(QStringLiteral("数据管理"));
     buildControls();
     ReShow();
-    ReadOnlyControls::apply({CmdClearAll, CmdDel1, CmdDel2, CmdIn});
+    ReadOnlyControls::apply(m_access, {CmdClearAll, CmdDel1, CmdDel2, CmdIn});
 }
 
 void FrmDataManage::buildControls() {
@@ -83,13 +84,13 @@ void FrmDataManage::buildControls() {
     connect(CmdIn, &QPushButton::clicked, this, &FrmDataManage::CmdIn_Click);
     connect(CmdExit, &QPushButton::clicked, this, &FrmDataManage::CmdExit_Click);
     // Choosing or typing enables a list's button while its text holds more than blanks.
-    const auto follow = [](QComboBox* c, QPushButton* b) {
-        connect(c, &QComboBox::editTextChanged, b,
-                [b](const QString& text) {
-                    b->setEnabled(ReadOnlyControls::mayEnable() && !text.trimmed().isEmpty());
-                });
-        connect(c, &QComboBox::activated, b, [b, c] {
-            b->setEnabled(ReadOnlyControls::mayEnable() && !c->currentText().trimmed().isEmpty());
+    const bool mayWrite = !m_access.readOnly;
+    const auto follow = [mayWrite](QComboBox* c, QPushButton* b) {
+        connect(c, &QComboBox::editTextChanged, b, [b, mayWrite](const QString& text) {
+            b->setEnabled(mayWrite && !text.trimmed().isEmpty());
+        });
+        connect(c, &QComboBox::activated, b, [b, c, mayWrite] {
+            b->setEnabled(mayWrite && !c->currentText().trimmed().isEmpty());
         });
     };
     follow(Combo1, CmdDel1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/StoreAccess.h"
 #include "store/StoreResult.h"
 
 #include <QDialog>
@@ -16,7 +17,8 @@ class FrmDataManage : public QDialog {
     Q_OBJECT
 
 public:
-    FrmDataManage(Prompts& prompts, QString dbPath, QWidget* parent = nullptr);
+    FrmDataManage(Prompts& prompts, QString dbPath, StoreAccess access = {},
+                  QWidget* parent = nullptr);
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -56,5 +58,6 @@ private:
 
     Prompts& m_prompts;
     QString m_dbPath;
+    StoreAccess m_access;
     StoreResult m_listError;
 };

@@ -32,7 +32,7 @@ QVector<UploadSaver::ListRow> uploadRows(const QAbstractItemModel& upload) {
 
 StoreController::StoreController(QWidget& window, Prompts& prompts, Clock& clock,
                                  const LongWork& work, WaitingPanel& panel, QueryPane& pane,
-                                 QString databasePath)
+                                 QString databasePath, StoreAccess access)
     : QObject(&window),
       m_window(window),
       m_prompts(prompts),
@@ -41,6 +41,7 @@ StoreController::StoreController(QWidget& window, Prompts& prompts, Clock& clock
       m_panel(panel),
       m_pane(pane),
       m_databasePath(std::move(databasePath)),
+      m_access(access),
       m_readingsModel(new ReadingsModel(this)) {}
 
 StoreController::~StoreController() = default;
@@ -153,7 +154,7 @@ void StoreController::menu_ClearMdb_Click() {
     if (m_work.busy())
         return;
     runPrepared([this] {
-        FrmDataManage dlg(m_prompts, m_databasePath, &m_window);
+        FrmDataManage dlg(m_prompts, m_databasePath, m_access, &m_window);
         if (dlg.listError().kind() == StoreResult::Kind::CannotOpen)
             return dlg.listError();
         m_prompts.runDialog(dlg);

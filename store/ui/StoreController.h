@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/StoreAccess.h"
 #include "common/ui/SaveEntries.h"
 #include "store/ReadingsLayout.h"
 
@@ -28,7 +29,7 @@ class StoreController : public QObject {
 
 public:
     StoreController(QWidget& window, Prompts& prompts, Clock& clock, const LongWork& work,
-                    WaitingPanel& panel, QueryPane& pane, QString databasePath);
+                    WaitingPanel& panel, QueryPane& pane, QString databasePath, StoreAccess access);
     ~StoreController() override;
 
     // Offers to save the upload's readings (data number, temperature) under a date-time
@@ -67,6 +68,7 @@ private:
     WaitingPanel& m_panel;
     QueryPane& m_pane;
     QString m_databasePath;
+    StoreAccess m_access;
     ReadingsModel* m_readingsModel;
     QString m_paneSql;
     // What was typed into the date-time dialog of a save that was cancelled or failed; the

@@ -11,12 +11,17 @@
 
 namespace {
 
+// Another program holding the file would otherwise keep the start waiting, with nothing on
+// screen, for as long as a save waits for a lock.
+constexpr int LocalFileWaitMs = 2000;
+
 // Opens `address` into `opened` and, on the same connection, looks whether it holds any
 // upload. Returns how the opening went.
 StoreResult openInto(const QString& address, const QStringList& recordedTables,
-                     StoreStartup::Opened& opened) {
+                     StoreStartup::Opened& opened,
+                     int busyTimeoutMs = StoreConnection::DefaultBusyTimeoutMs) {
     opened = {address, {}, false};
-    StoreDb db(address);
+    StoreDb db(address, busyTimeoutMs);
     const StoreResult r = db.openDatabase(StoreDb::Access::ReadWrite);
     opened.state = r.ok() ? ReadingLists::hasUploads(db, opened.hasUploads) : r;
     if (!r.ok())
@@ -54,8 +59,12 @@ StoreStartup::Opened StoreStartup::open(Prompts& prompts, const AskPassword& ask
     }
     // The file is made, or switched to its write-ahead log, before any view reads it, so no
     // save ever waits for a view. Whatever is wrong with the file is told by the first
-    // command that needs it.
-    (void)openInto(localFile, recordedTables, opened);
+    // command that needs it, except a lock held by another program: the user is told at
+    // once, so that the program can be closed, and the program starts all the same.
+    const StoreResult r = openInto(localFile, recordedTables, opened, LocalFileWaitMs);
+    if (r.retryable())
+        prompts.message(nullptr, Module1::AppTitle, r.message(), Prompts::Buttons::Ok,
+                        Prompts::Icon::Warning);
     return opened;
 }
 

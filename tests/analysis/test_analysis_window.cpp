@@ -138,7 +138,7 @@ std::unique_ptr<frmWenkongFenxi> TestAnalysisWindow::openWindow() {
     if (!inputs.loadSettings(m_db->dbPath()).ok() || !inputs.loadReadings(m_db->dbPath()).ok())
         return nullptr;
     auto w = std::make_unique<frmWenkongFenxi>(std::move(inputs), m_prompts, m_clock, m_work,
-                                               m_launcher, m_db->dbPath(), m_db->dir());
+                                               m_launcher, m_db->dbPath(), StoreAccess{}, m_db->dir());
     w->show();
     return w;
 }
@@ -146,7 +146,7 @@ std::unique_ptr<frmWenkongFenxi> TestAnalysisWindow::openWindow() {
 void TestAnalysisWindow::controllerShowsStationsWorstFirstWithTheirBreaches() {
     RecordingPanel panel;
     QWidget parent;
-    AnalysisController controller(&parent, m_prompts, m_clock, m_work, panel, m_db->dbPath(),
+    AnalysisController controller(&parent, m_prompts, m_clock, m_work, panel, m_db->dbPath(), {},
                                   m_db->dir(), &m_launcher);
     QStringList rows;
     QStringList log;

@@ -145,7 +145,7 @@ private slots:
             click(d, "CmdAddNew");
             click(d, qPrintable(button));
         });
-        QTEST(FrmDataGroupDef::defineGroups(prompts, fx.dbPath(), nullptr), "confirmed");
+        QTEST(FrmDataGroupDef::defineGroups(prompts, fx.dbPath(), {}, nullptr), "confirmed");
         QCOMPARE(prompts.texts(), answer >= 0 ? QStringList{SaveQuestion} : QStringList{});
         QCOMPARE(fx.rows("select [组名] from [分组定义] order by rowid"),
                  saved ? (QStringList{"0001", "0001"}) : QStringList{"0001"});
@@ -167,7 +167,7 @@ private slots:
             listed = static_cast<int>(d.listedGroups().size());
             click(d, "CmdCancle");
         });
-        QVERIFY(!FrmDataGroupDef::defineGroups(prompts, fx.dbPath(), nullptr));
+        QVERIFY(!FrmDataGroupDef::defineGroups(prompts, fx.dbPath(), {}, nullptr));
         QCOMPARE(prompts.texts().size(), 2);
         QVERIFY(stayedOpen);
         QCOMPARE(listed, 1);
@@ -218,7 +218,7 @@ private slots:
         QWidget main;
         QAction menu(QStringLiteral("分组定义"));
         menu.setCheckable(true);
-        GroupingController controller(&main, prompts, work, panel, fx.dbPath(), &menu);
+        GroupingController controller(&main, prompts, work, panel, fx.dbPath(), {}, &menu);
         connect(&menu, &QAction::triggered, &controller, &GroupingController::MenuGroupDEF_Click);
         int opened = 0;
         const auto open = [&opened] { ++opened; };

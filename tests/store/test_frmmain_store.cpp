@@ -74,18 +74,26 @@ private slots:
         m_prompts.clear();
         m_fx = std::make_unique<StoreFixture>();
         m_state.DatabasePath = m_fx->dbPath();
+        m_state.Access = {};
     }
 
     void aUserWhoOnlyViewsFindsEveryWriteSwitchedOff() {
         m_fx->create();
-        StoreAccess::setReadOnly(true);
+        m_state.Access.readOnly = true;
         frmMain w(m_state, m_prompts, m_clock);
-        FrmDataManage manage(m_prompts, m_fx->dbPath());
-        FrmDataGroupDef groups(m_prompts, m_fx->dbPath());
-        FrmPourData pour(m_prompts, analysis::Pour{}, {}, QDateTime());
+        FrmDataManage manage(m_prompts, m_fx->dbPath(), m_state.Access);
+        FrmDataGroupDef groups(m_prompts, m_fx->dbPath(), m_state.Access);
+        FrmPourData pour(m_prompts, m_state.Access, analysis::Pour{}, {}, QDateTime());
         // Typing a number does not switch its delete on.
         Part<QComboBox>(manage, "Combo1")->setEditText(QStringLiteral("12"));
-        StoreAccess::setReadOnly(false);
+        // The main window hands the same to the maintenance dialog it opens.
+        bool handed = false;
+        m_prompts.answerDialog<FrmDataManage>([&handed](FrmDataManage& d) {
+            handed = !d.CmdClearAll->isEnabled();
+            d.CmdExit->click();
+        });
+        w.store().menu_ClearMdb_Click();
+        QVERIFY(handed);
         QVERIFY(Part<QLabel>(w, "sbStore")->text().endsWith(StoreAccess::ReadOnlyText));
         QVERIFY(!w.action(QStringLiteral("menuSave2Mdb"))->isEnabled());
         QVERIFY(!w.action(QStringLiteral("MenuGroupSel"))->isEnabled());

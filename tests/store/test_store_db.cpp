@@ -1,5 +1,7 @@
 #include "store/StoreDb.h"
 #include "store/StoreSchema.h"
+#include "store/ui/StoreStartup.h"
+#include "tests/support/ScriptedPrompts.h"
 #include "tests/store/StoreFixture.h"
 
 #include <QDir>
@@ -123,6 +125,11 @@ private slots:
             QCOMPARE(r.kind(), StoreResult::Kind::CannotOpen);
             QVERIFY(r.message().endsWith(QStringLiteral("文件正被其他程序使用。")));
         }
+        // At start-up the user hears of it at once, and the program still starts.
+        ScriptedPrompts prompts;
+        QCOMPARE(StoreStartup::open(prompts, {}, fx.dbPath(), {}).address, fx.dbPath());
+        QCOMPARE(prompts.texts().size(), 1);
+        QVERIFY(prompts.texts().first().endsWith(QStringLiteral("文件正被其他程序使用。")));
         sqlite3_exec(holder, "rollback", nullptr, nullptr, nullptr);
         sqlite3_close(holder);
     }

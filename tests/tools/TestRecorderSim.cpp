@@ -26,10 +26,19 @@ int byteAt(const QByteArray& bytes, int offset) {
     return static_cast<quint8>(bytes.at(offset));
 }
 
-// Starts a simulator, sends one write and collects what comes back until the line is quiet.
-// A reply that should never come is waited for maxMs only.
-QByteArray exchange(const QStringList& arguments, const QByteArray& bytes, int quietMs = 200,
-                    int maxMs = 20000) {
+// The lengths of the information reply and of the data block.
+constexpr int InfoBytes = 20;
+constexpr int BlockBytes = 2003;
+
+// A reply of `replyBytes`, waited for as long as a busy machine needs, followed by whatever
+// comes straight after it, so that a reply too long shows as such.
+QByteArray replyOf(PtyClient& client, int replyBytes) {
+    const QByteArray reply = client.read(replyBytes, 20000);
+    return reply + client.readUntilQuiet(200, 200);
+}
+
+// Starts a simulator, sends one write and reads the reply.
+QByteArray exchange(const QStringList& arguments, const QByteArray& bytes, int replyBytes) {
     SimProcess sim(arguments);
     if (sim.path().isEmpty()) {
         return "simulator did not start";
@@ -38,7 +47,7 @@ QByteArray exchange(const QStringList& arguments, const QByteArray& bytes, int q
     if (!client.isOpen() || !client.write(bytes)) {
         return "terminal did not open";
     }
-    return client.readUntilQuiet(quietMs, maxMs);
+    return replyOf(client, replyBytes);
 }
 
 bool writeFile(const QString& path, const QByteArray& content) {
@@ -113,7 +122,7 @@ void TestRecorderSim::initTestCase() {
 
 const QByteArray& TestRecorderSim::csvBlock() {
     if (m_csvBlock.isEmpty()) {
-        m_csvBlock = exchange({"--readings", m_csv}, hex(kReadData));
+        m_csvBlock = exchange({"--readings", m_csv}, hex(kReadData), BlockBytes);
     }
     return m_csvBlock;
 }
@@ -121,7 +130,7 @@ const QByteArray& TestRecorderSim::csvBlock() {
 void TestRecorderSim::infoReplyCarriesTheRecorderState() {
     const QByteArray reply = exchange({"--serial", "0A1B2C3D4E5F", "--poweroff", "30",
                                        "--error-correction", "-3", "--readings", m_csv},
-                                      hex(kReadInfo));
+                                      hex(kReadInfo), InfoBytes);
     // marker, serial, format state (has data), upload time (never), sign (-), magnitude 3,
     // last address 301 = 01 2D, 30 minutes
     QCOMPARE(reply.toHex().toUpper(), QByteArray("EFEEED0A1B2C3D4E5F01000000000000030"
@@ -174,7 +183,7 @@ void TestRecorderSim::replyLengthsFollowTheCommandAndTheFaultOptions() {
     QFETCH(int, length);
     QFETCH(int, markerAt);
 
-    const QByteArray reply = exchange(arguments, frame, 200, length == 0 ? 1000 : 20000);
+    const QByteArray reply = exchange(arguments, frame, length);
     QCOMPARE(reply.size(), length);
     QCOMPARE(reply.indexOf(hex("EFEEED")), markerAt);
     for (int i = 0; i < qMax(markerAt, 0); ++i) {
@@ -213,7 +222,7 @@ void TestRecorderSim::dataBlockCarriesEachReadingAtItsOffsets() {
 }
 
 void TestRecorderSim::outOfRangeOptionPlacesTheRangeEdges() {
-    const QByteArray block = exchange({"--out-of-range"}, hex(kReadData));
+    const QByteArray block = exchange({"--out-of-range"}, hex(kReadData), BlockBytes);
     QCOMPARE(block.size(), 2003);
     // -21.0 and 131.0 just outside, -20.0 and 130.9 on the edges
     QCOMPARE(block.mid(3, 4).toHex().toUpper(), QByteArray("4FE750E6"));
@@ -223,7 +232,8 @@ void TestRecorderSim::outOfRangeOptionPlacesTheRangeEdges() {
 
 void TestRecorderSim::generatedCurvesRiseToAPeakAndFallSlowly() {
     auto meanAt = [](const QString& age) {
-        const QByteArray block = exchange({"--seed", "7", "--age", age}, hex(kReadData));
+        const QByteArray block =
+            exchange({"--seed", "7", "--age", age}, hex(kReadData), BlockBytes);
         if (block.size() != 2003) {
             return -1000.0;
         }
@@ -250,9 +260,10 @@ void TestRecorderSim::generatedCurvesRiseToAPeakAndFallSlowly() {
 }
 
 void TestRecorderSim::generatedCurvesDependOnlyOnSeedAndAge() {
-    const QByteArray a = exchange({"--seed", "3", "--age", "40"}, hex(kReadData));
-    const QByteArray b = exchange({"--seed", "3", "--age", "40"}, hex(kReadData));
-    const QByteArray otherSeed = exchange({"--seed", "4", "--age", "40"}, hex(kReadData));
+    const QByteArray a = exchange({"--seed", "3", "--age", "40"}, hex(kReadData), BlockBytes);
+    const QByteArray b = exchange({"--seed", "3", "--age", "40"}, hex(kReadData), BlockBytes);
+    const QByteArray otherSeed =
+        exchange({"--seed", "4", "--age", "40"}, hex(kReadData), BlockBytes);
     QCOMPARE(a.size(), 2003);
     QCOMPARE(a, b);
     QVERIFY(a != otherSeed);
@@ -261,24 +272,24 @@ void TestRecorderSim::generatedCurvesDependOnlyOnSeedAndAge() {
 }
 
 void TestRecorderSim::nextRoundSignalMovesTheCurvesSixHoursOn() {
-    const QByteArray later = exchange({"--seed", "3", "--age", "52"}, hex(kReadData));
+    const QByteArray later = exchange({"--seed", "3", "--age", "52"}, hex(kReadData), BlockBytes);
     QCOMPARE(later.size(), 2003);
     SimProcess sim({"--seed", "3", "--age", "40"});
     PtyClient client(sim.path());
     QVERIFY(client.write(hex(kReadData)));
-    const QByteArray before = client.readUntilQuiet(200);
+    const QByteArray before = replyOf(client, BlockBytes);
     QCOMPARE(before.size(), 2003);
     QVERIFY(sim.signalAndWaitFor(SIGUSR1, QStringLiteral("curves now at age 46 hours")));
     QVERIFY(sim.signalAndWaitFor(SIGUSR1, QStringLiteral("curves now at age 52 hours")));
     QVERIFY(client.write(hex(kReadData)));
-    QCOMPARE(client.readUntilQuiet(200), later);
+    QCOMPARE(replyOf(client, BlockBytes), later);
 
     // Readings from a file are what the file says, round after round.
     SimProcess fromFile({"--readings", m_csv});
     QVERIFY(fromFile.signalAndWaitFor(SIGUSR1, QStringLiteral("SIGUSR1 changes nothing")));
     PtyClient again(fromFile.path());
     QVERIFY(again.write(hex(kReadData)));
-    QCOMPARE(again.readUntilQuiet(200), csvBlock());
+    QCOMPARE(replyOf(again, BlockBytes), csvBlock());
 }
 
 void TestRecorderSim::settingCommandsChangeTheInfoReply_data() {
@@ -369,13 +380,14 @@ void TestRecorderSim::stateSurvivesARestart() {
     QVERIFY2(text.contains("readings-cleared=yes\n"), text.constData());
     file.close();
 
-    QCOMPARE(exchange({"--state", stateFile}, hex(kReadInfo)).toHex().toUpper(),
+    QCOMPARE(exchange({"--state", stateFile}, hex(kReadInfo), InfoBytes).toHex().toUpper(),
              QByteArray("EFEEED0A1B2C3D4E5F0008041E0A330100"
                         "00002D"));
     // An option given at start wins over the saved value and is saved in turn.
-    QCOMPARE(exchange({"--state", stateFile, "--poweroff", "9"}, hex(kReadInfo)).right(1),
-             hex("09"));
-    QCOMPARE(exchange({"--state", stateFile}, hex(kReadInfo)).right(1), hex("09"));
+    QCOMPARE(
+        exchange({"--state", stateFile, "--poweroff", "9"}, hex(kReadInfo), InfoBytes).right(1),
+        hex("09"));
+    QCOMPARE(exchange({"--state", stateFile}, hex(kReadInfo), InfoBytes).right(1), hex("09"));
 
     QVERIFY(writeFile(stateFile, "serial=0A1B2C3D4E5F\nupload-time=8 4 30\n"));
     const SimProcess::Finished broken = SimProcess::runToEnd({"--state", stateFile});
@@ -402,7 +414,8 @@ void TestRecorderSim::framesAreFoundAfterGarbage_data() {
 
 void TestRecorderSim::framesAreFoundAfterGarbage() {
     QFETCH(QByteArray, garbage);
-    const QByteArray reply = exchange({"--serial", "0A1B2C3D4E5F"}, garbage + hex(kReadInfo));
+    const QByteArray reply =
+        exchange({"--serial", "0A1B2C3D4E5F"}, garbage + hex(kReadInfo), InfoBytes);
     QCOMPARE(reply.size(), 20);
     // serial, then "has data"
     QCOMPARE(reply.left(10), hex("EFEEED0A1B2C3D4E5F01"));
@@ -416,7 +429,7 @@ void TestRecorderSim::frameSplitAcrossWritesIsAnsweredOnce() {
         QVERIFY(client.write(QByteArray(1, byte)));
         QTest::qWait(3);
     }
-    const QByteArray reply = client.readUntilQuiet(200);
+    const QByteArray reply = replyOf(client, InfoBytes + 4);
     QCOMPARE(reply.size(), 24);
     QCOMPARE(reply.right(4), hex("EFEEED00"));
 }
@@ -444,7 +457,7 @@ void TestRecorderSim::drippedAndPacedRepliesAreTheSameBytes_data() {
 void TestRecorderSim::drippedAndPacedRepliesAreTheSameBytes() {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, frame);
-    const QByteArray plain = exchange({}, frame);
+    const QByteArray plain = exchange({}, frame, frame == hex(kReadInfo) ? InfoBytes : BlockBytes);
     SimProcess sim(arguments);
     PtyClient client(sim.path());
     QVERIFY(client.write(frame));
