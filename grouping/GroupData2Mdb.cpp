@@ -2,6 +2,7 @@
 
 #include "grouping/GroupRow.h"
 #include "grouping/UploadStamp.h"
+#include "store/ReadingLists.h"
 #include "store/StoreDb.h"
 
 #include <QSqlError>
@@ -15,17 +16,11 @@ QString wholeNumber(const StoreDb& db, const QString& column) {
     return db.wholeNumber(QStringLiteral("val(%1)").arg(column));
 }
 
-// The distinct upload date-times, newest first.
-StoreResult uploadTimes(StoreDb& db, QStringList& times) {
-    QSqlQuery q;
-    StoreResult r = db.select(QStringLiteral("select distinct [日期时间] from [表1] where "
-                                             "[日期时间] <> '' order by [日期时间] desc"),
-                              q);
-    if (!r.ok())
-        return r;
-    while (q.next())
-        times.append(q.value(0).toString());
-    return q.lastError().isValid() ? StoreDb::readFailure(q) : r;
+// The distinct upload date-times, newest first; an empty one names no upload.
+StoreResult uploadTimes(StoreDb& db, const QString& dbPath, QStringList& times) {
+    const StoreResult r = ReadingLists::uploadTimes(db, dbPath, times);
+    times.removeAll(QString());
+    return r;
 }
 
 // UploadTimes: the date-times in the order their records are written, with the parts each
@@ -109,7 +104,7 @@ GroupingRun GroupData2Mdb(const QString& dbPath) {
         return run;
     }
     QStringList times;
-    r = uploadTimes(db, times);
+    r = uploadTimes(db, dbPath, times);
     if (r.ok() && !times.isEmpty()) {
         r = fillUploadTimes(db, times);
         if (r.ok())
