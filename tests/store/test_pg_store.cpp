@@ -174,7 +174,8 @@ private slots:
             StoreDb db(address);
             QVERIFY(db.openDatabase().ok());
             QVERIFY(db.exec(QStringLiteral("insert into [分组定义]([组名],[传感器1],[传感器2],[传感器3]) "
-                                           "values ('0002','0012','3',''), ('0001','7','1',null)"))
+                                           "values ('0002','0012','3',''), ('0001','7','1',null), "
+                                           "('0001','1','12','1')"))
                         .ok());
         }
         // Rows that tie in every key of the order come in an order neither engine promises.
