@@ -94,10 +94,11 @@ SlotReadings gathered() {
     SlotReadings s;
     for (int k = 1; k <= GroupRow::Slots; ++k) {
         numbers += QStringLiteral("%1select rowid as [station], %2 as [k], [k%2] as [n] from "
-                                "[Stations] where [k%2] is not null")
-                     .arg(k > 1 ? QStringLiteral(" union all ") : QString())
-                     .arg(k);
-        readings += QStringLiteral(", max(case when l.[k] = %1 then s.[温度值] end) as [t%1]").arg(k);
+                                  "[Stations] where [k%2] is not null")
+                       .arg(k > 1 ? QStringLiteral(" union all ") : QString())
+                       .arg(k);
+        readings +=
+            QStringLiteral(", max(case when l.[k] = %1 then s.[温度值] end) as [t%1]").arg(k);
         s.values += QStringLiteral(", coalesce(h.[t%1], %2)").arg(k).arg(NoReading);
     }
     s.joins = QStringLiteral(" left join (select s.[日期时间], l.[station]") + readings +

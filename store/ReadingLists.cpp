@@ -19,16 +19,15 @@ QString uploadTimesSql(const QString& dbPath) {
 
 } // namespace
 
-StoreResult ReadingLists::distinctTexts(const QString& dbPath, const QString& sql,
-                                        QStringList& out, bool withNull) {
+StoreResult ReadingLists::distinctTexts(const QString& dbPath, const QString& sql, QStringList& out,
+                                        bool withNull) {
     out.clear();
     StoreDb db(dbPath);
     const StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
     return r.ok() ? texts(db, sql, out, withNull) : r;
 }
 
-StoreResult ReadingLists::texts(StoreDb& db, const QString& sql, QStringList& out,
-                                bool withNull) {
+StoreResult ReadingLists::texts(StoreDb& db, const QString& sql, QStringList& out, bool withNull) {
     out.clear();
     QSqlQuery q;
     if (StoreResult r = db.select(sql, q); !r.ok())

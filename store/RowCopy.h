@@ -2,9 +2,9 @@
 
 #include "store/StoreResult.h"
 
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
-#include <QSqlQuery>
 #include <QVariantList>
 
 class StoreConnection;
