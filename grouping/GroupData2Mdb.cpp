@@ -2,6 +2,8 @@
 
 #include "grouping/GroupRow.h"
 #include "grouping/UploadStamp.h"
+#include "store/ReadingLists.h"
+#include "store/StoreAddress.h"
 #include "store/StoreDb.h"
 
 #include <QSqlError>
@@ -15,17 +17,11 @@ QString wholeNumber(const StoreDb& db, const QString& column) {
     return db.wholeNumber(QStringLiteral("val(%1)").arg(column));
 }
 
-// The distinct upload date-times, newest first.
-StoreResult uploadTimes(StoreDb& db, QStringList& times) {
-    QSqlQuery q;
-    StoreResult r = db.select(QStringLiteral("select distinct [日期时间] from [表1] where "
-                                             "[日期时间] <> '' order by [日期时间] desc"),
-                              q);
-    if (!r.ok())
-        return r;
-    while (q.next())
-        times.append(q.value(0).toString());
-    return q.lastError().isValid() ? StoreDb::readFailure(q) : r;
+// The distinct upload date-times, newest first; an empty one names no upload.
+StoreResult uploadTimes(StoreDb& db, const QString& dbPath, QStringList& times) {
+    const StoreResult r = ReadingLists::uploadTimes(db, dbPath, times);
+    times.removeAll(QString());
+    return r;
 }
 
 // UploadTimes: the date-times in the order their records are written, with the parts each
@@ -70,25 +66,67 @@ StoreResult fillStations(StoreDb& db) {
                    QStringLiteral(" from [分组定义] order by [组名], rowid"));
 }
 
-StoreResult writeRecords(StoreDb& db) {
-    QString columns;
+// How a record's statement finds its eight readings: `values` the readings' columns in slot
+// order (255 for none), `joins` what brings them.
+struct SlotReadings {
     QString values;
     QString joins;
+};
+
+// A file finds each reading by SensorSlots' key, one lookup per slot.
+SlotReadings lookedUp() {
+    SlotReadings s;
     for (int k = 1; k <= GroupRow::Slots; ++k) {
-        columns += QStringLiteral(",[t%1]").arg(k);
-        values += QStringLiteral(", coalesce(s%1.[温度值], %2)").arg(k).arg(NoReading);
-        joins += QStringLiteral(" left join [SensorSlots] s%1 on s%1.[日期时间] = u.[日期时间] "
-                                "and s%1.[编号] = g.[k%1]")
-                     .arg(k);
+        s.values += QStringLiteral(", coalesce(s%1.[温度值], %2)").arg(k).arg(NoReading);
+        s.joins += QStringLiteral(" left join [SensorSlots] s%1 on s%1.[日期时间] = u.[日期时间] "
+                                  "and s%1.[编号] = g.[k%1]")
+                       .arg(k);
     }
+    return s;
+}
+
+// A server would hash every reading once for each slot to make those lookups, so it
+// gathers the readings of all slots in one pass over SensorSlots instead, by upload and
+// group. A slot's reading is the only one of its upload and number, as SensorSlots holds one.
+SlotReadings gathered() {
+    QString numbers;
+    QString readings;
+    SlotReadings s;
+    for (int k = 1; k <= GroupRow::Slots; ++k) {
+        numbers += QStringLiteral("%1select rowid as [station], %2 as [k], [k%2] as [n] from "
+                                  "[Stations] where [k%2] is not null")
+                       .arg(k > 1 ? QStringLiteral(" union all ") : QString())
+                       .arg(k);
+        readings +=
+            QStringLiteral(", max(case when l.[k] = %1 then s.[温度值] end) as [t%1]").arg(k);
+        s.values += QStringLiteral(", coalesce(h.[t%1], %2)").arg(k).arg(NoReading);
+    }
+    s.joins = QStringLiteral(" left join (select s.[日期时间], l.[station]") + readings +
+              QStringLiteral(" from (") + numbers +
+              QStringLiteral(") l join [SensorSlots] s on s.[编号] = l.[n] group by "
+                             "s.[日期时间], l.[station]) h on h.[日期时间] = u.[日期时间] and "
+                             "h.[station] = g.rowid");
+    return s;
+}
+
+StoreResult writeRecords(StoreDb& db, bool onServer) {
+    QString columns;
+    for (int k = 1; k <= GroupRow::Slots; ++k)
+        columns += QStringLiteral(",[t%1]").arg(k);
+    const SlotReadings found = onServer ? gathered() : lookedUp();
     StoreResult r = db.exec(QStringLiteral("delete * from [测量数据]"));
+    // Tables made by a statement have no statistics yet: the server would plan for tables
+    // of a few rows, and spend seconds compiling a statement it takes for a huge one.
+    for (const char* table : {"UploadTimes", "Stations", "SensorSlots"})
+        if (r.ok() && onServer)
+            r = db.exec(QStringLiteral("analyze [%1]").arg(QString::fromUtf8(table)));
     if (!r.ok())
         return r;
     return db.exec(
         QStringLiteral("insert into [测量数据] ([myid],[接收日期],[接收时间],[站点编号]") +
         columns + QStringLiteral(") select u.[myid], u.[接收日期], u.[接收时间], g.[组名]") +
-        values + QStringLiteral(" from [UploadTimes] u cross join [Stations] g") + joins +
-        QStringLiteral(" order by u.rowid, g.rowid"));
+        found.values + QStringLiteral(" from [UploadTimes] u cross join [Stations] g") +
+        found.joins + QStringLiteral(" order by u.rowid, g.rowid"));
 }
 
 } // namespace
@@ -109,7 +147,7 @@ GroupingRun GroupData2Mdb(const QString& dbPath) {
         return run;
     }
     QStringList times;
-    r = uploadTimes(db, times);
+    r = uploadTimes(db, dbPath, times);
     if (r.ok() && !times.isEmpty()) {
         r = fillUploadTimes(db, times);
         if (r.ok())
@@ -117,7 +155,7 @@ GroupingRun GroupData2Mdb(const QString& dbPath) {
         if (r.ok())
             r = fillStations(db);
         if (r.ok())
-            r = writeRecords(db);
+            r = writeRecords(db, StoreAddress(dbPath).isServer());
     }
     if (r.ok() && !times.isEmpty()) {
         r = db.commit();

@@ -8,9 +8,8 @@
 class StoreDb;
 
 // The distinct values of 表1 that the dialogs offer and the grouping run walks. Each is
-// read with a "select distinct" that gives exactly the list a walk over every row in the
-// same order would give, but lets SQLite skip through its index instead of handing over a
-// million rows.
+// read so that the engine skips through an index instead of handing over a million rows:
+// the date-times by the upload-time view's walk, which steps from one to the next.
 class ReadingLists {
 public:
     // The distinct upload date-times, newest first, each preceded by "|"
@@ -21,6 +20,11 @@ public:
     // The distinct upload date-times, oldest first.
     [[nodiscard]] static StoreResult dateTimes(const QString& dbPath, QStringList& out);
 
+    // The distinct upload date-times, newest first, read on `db`, open on the store at
+    // `dbPath`.
+    [[nodiscard]] static StoreResult uploadTimes(StoreDb& db, const QString& dbPath,
+                                                 QStringList& out);
+
     // The distinct sensor numbers by value, ascending, each written as plain decimal text
     // (0012 and 12.0 both give 12).
     [[nodiscard]] static StoreResult sensorNumbers(const QString& dbPath, QStringList& out);
@@ -29,7 +33,9 @@ public:
     [[nodiscard]] static StoreResult hasUploads(StoreDb& db, bool& any);
 
 private:
+    // The first column of every row of `sql`; a null one is left out unless `withNull`.
     [[nodiscard]] static StoreResult distinctTexts(const QString& dbPath, const QString& sql,
-                                                   QStringList& out);
-    [[nodiscard]] static StoreResult texts(StoreDb& db, const QString& sql, QStringList& out);
+                                                   QStringList& out, bool withNull = true);
+    [[nodiscard]] static StoreResult texts(StoreDb& db, const QString& sql, QStringList& out,
+                                           bool withNull = true);
 };

@@ -42,10 +42,28 @@ StoreResult RowCopy::Inserter::add(const QVariant& value) {
 StoreResult RowCopy::Inserter::flush() {
     const int rows = static_cast<int>(m_values.size() / m_columns.size());
     StoreResult done;
-    if (rows > 0)
+    if (rows == ChunkRows)
+        done = insertFullChunk();
+    else if (rows > 0)
         done = m_to.exec(insertStatement(m_table, m_columns, rows), m_values);
     m_values.clear();
     return done;
+}
+
+StoreResult RowCopy::Inserter::insertFullChunk() {
+    // The statement for a full chunk is made and prepared once and run with each chunk's
+    // values: making it, and the engine's parsing of it, would otherwise cost more than
+    // inserting the rows.
+    if (!m_prepared) {
+        if (StoreResult r =
+                m_to.prepare(insertStatement(m_table, m_columns, ChunkRows), m_fullChunk);
+            !r.ok())
+            return r;
+        m_prepared = true;
+    }
+    for (int i = 0; i < m_values.size(); ++i)
+        m_fullChunk.bindValue(i, m_values[i]);
+    return m_to.run(m_fullChunk);
 }
 
 StoreResult RowCopy::append(StoreConnection& from, const QString& select, StoreConnection& to,

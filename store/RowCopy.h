@@ -2,6 +2,7 @@
 
 #include "store/StoreResult.h"
 
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -27,10 +28,15 @@ public:
     [[nodiscard]] bool isEmpty() const { return m_values.isEmpty(); }
 
 private:
+    [[nodiscard]] StoreResult insertFullChunk();
+
     StoreConnection& m_to;
     QString m_table;
     QStringList m_columns;
     QVariantList m_values;
+    // The statement for a full chunk, prepared for the first.
+    QSqlQuery m_fullChunk;
+    bool m_prepared = false;
 };
 
 // Appends every row of `select` on `from` to `table` of `to`, each value in the column of

@@ -280,7 +280,7 @@ StoreResult ServerStore::makeLatestReadings(const QString& table, int lastNumber
     // and the rows take their values by joining on the text. The fences (offset 0) keep the
     // server from copying the number's expression into every comparison made on it, which
     // would call val() again for each.
-    StoreResult r = exec(
+    return exec(
         QStringLiteral(
             "create temp table [%1] as select distinct on (d, n) d as [日期时间], n as [编号], "
             "v as [温度值] from (select r.[日期时间] as d, k.n, w.v, r.ctid as c from [表1] r "
@@ -292,10 +292,6 @@ StoreResult ServerStore::makeLatestReadings(const QString& table, int lastNumber
             .arg(table, wholeNumber(QStringLiteral("nv")))
             .arg(lastNumber),
         {});
-    if (r.ok())
-        r = exec(QStringLiteral("alter table [%1] add primary key ([日期时间], [编号])").arg(table),
-                 {});
-    return r;
 }
 
 StoreResult ServerStore::selectTexts(const QString& sql, const QStringList& columns,

@@ -38,12 +38,13 @@ private slots:
 
     // Newest upload first, groups in name order; a group read at no sensor still gets its
     // record; E1 counts 0; a slot naming a number without a slot (2000, -1) reads 255
-    // although 表1 holds a reading for it; slots may be empty anywhere.
+    // although 表1 holds a reading for it; slots may be empty anywhere; a reading without a
+    // date-time belongs to no upload.
     void uploadsNewestFirstThenGroupsByName() {
         StoreFixture fx;
         fx.create();
         fx.addReadings({Older + "|1|5", Older + "|2|E1", Older + "|2000|99", Newer + "|1|-1.5",
-                        Newer + "|2|7", Newer + "|0|42"});
+                        Newer + "|2|7", Newer + "|0|42", "|1|3"});
         addGroups(fx, {"0003|0900|0901", "0001|0001|2000|-1", "0002||0002||0001"});
         runOk(fx, 2);
         QCOMPARE(records(fx), (QStringList{NewerId + "0001|-1.5|255|255|255|255|255|255|255",

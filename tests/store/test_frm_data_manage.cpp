@@ -98,6 +98,21 @@ private slots:
         QCOMPARE(StoreFixture::fileBytes(backup), backupBytes);
     }
 
+    void importKeepsEveryRowOfManyStatementsInOrder() {
+        // More rows than one insert carries: the full statement is run again and again,
+        // and a shorter one takes the rest.
+        StoreFixture fx;
+        fx.create();
+        const QString backup = fx.file(QStringLiteral("many.mdb"));
+        StoreFixture::createAt(backup);
+        QStringList rows;
+        for (int i = 0; i < 1234; ++i)
+            rows.append(QStringLiteral("%1|%2|%3").arg(i % 2 ? Newer : Older).arg(1234 - i).arg(i));
+        StoreFixture::addReadingsAt(backup, rows);
+        QVERIFY(ReadingsMaintenance::importFrom(fx.dbPath(), backup).ok());
+        QCOMPARE(fx.rows(QStringLiteral("select * from [表1] order by rowid")), rows);
+    }
+
     void importMatchesColumnsByName() {
         StoreFixture fx;
         fx.create();

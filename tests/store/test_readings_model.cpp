@@ -247,13 +247,22 @@ private slots:
         QVERIFY(QSqlDatabase::connectionNames().isEmpty());
     }
 
+    // A null date-time is no upload; an empty one is listed, as a text like any other.
     void uploadTimeListIsNewestFirstWithBars() {
         StoreFixture fx;
         fx.create();
         QCOMPARE(ReadingLists::uploadTimeList(fx.dbPath()), QString());
-        fx.addReadings({Older + "|1|1", Newer + "|1|1", Older + "|2|1", Newer + "|2|1"});
+        fx.addReadings({Older + "|1|1", Newer + "|1|1", Older + "|2|1", Newer + "|2|1", "|3|1"});
+        {
+            StoreDb db(fx.dbPath());
+            QVERIFY(db.openDatabase().ok());
+            QVERIFY(db.exec(QStringLiteral("insert into [表1] values (null, '4', '1')")).ok());
+        }
         QCOMPARE(ReadingLists::uploadTimeList(fx.dbPath()),
-                 QLatin1Char('|') + Newer + QLatin1Char('|') + Older);
+                 QLatin1Char('|') + Newer + QLatin1Char('|') + Older + QLatin1Char('|'));
+        QStringList times;
+        QVERIFY(ReadingLists::dateTimes(fx.dbPath(), times).ok());
+        QCOMPARE(times, (QStringList{QString(), Older, Newer}));
     }
 
     void distinctListsForTheDialogs() {
