@@ -83,8 +83,8 @@ StoreResult AnalysisSchema::openToWrite(StoreDb& db) {
     return r.ok() ? ensure(db) : r;
 }
 
-StoreResult AnalysisSchema::readFrom(const QString& dbPath, const Reader& read) {
-    StoreDb db(dbPath);
+StoreResult AnalysisSchema::readFrom(const QString& dbPath, const Reader& read, int busyTimeoutMs) {
+    StoreDb db(dbPath, busyTimeoutMs);
     QStringList tables;
     StoreResult r = db.openDatabase(StoreDb::Access::ReadOnly);
     if (r.ok())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/StoreConnection.h"
 #include "store/StoreResult.h"
 
 #include <QString>
@@ -35,9 +36,10 @@ inline const QString LimitSets = QStringLiteral("限值组");
 [[nodiscard]] StoreResult openToWrite(StoreDb& db);
 
 // Opens the file read-only and hands it to `read` with its tables, listed once for every
-// load that follows on the one connection.
+// load that follows on the one connection. `busyTimeoutMs` as for StoreDb.
 using Reader = std::function<StoreResult(StoreDb& db, const QStringList& tables)>;
-[[nodiscard]] StoreResult readFrom(const QString& dbPath, const Reader& read);
+[[nodiscard]] StoreResult readFrom(const QString& dbPath, const Reader& read,
+                                   int busyTimeoutMs = StoreConnection::DefaultBusyTimeoutMs);
 
 // Hands each row of `sql` to `row`; a file without `table` gives no rows.
 [[nodiscard]] StoreResult readRows(StoreDb& db, const QStringList& tables, const QString& table,

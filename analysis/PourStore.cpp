@@ -135,13 +135,16 @@ StoreResult PourStore::load(StoreDb& db, const QStringList& tables, const QVecto
     return r;
 }
 
-StoreResult PourStore::load(const QString& dbPath, QVector<Pour>& out) {
+StoreResult PourStore::load(const QString& dbPath, QVector<Pour>& out, int busyTimeoutMs) {
     out.clear();
-    return AnalysisSchema::readFrom(dbPath, [&out](StoreDb& db, const QStringList& tables) {
-        QVector<GroupRow> groups;
-        const StoreResult r = GroupDefinitions::load(db, groups);
-        return r.ok() ? load(db, tables, groups, out) : r;
-    });
+    return AnalysisSchema::readFrom(
+        dbPath,
+        [&out](StoreDb& db, const QStringList& tables) {
+            QVector<GroupRow> groups;
+            const StoreResult r = GroupDefinitions::load(db, groups);
+            return r.ok() ? load(db, tables, groups, out) : r;
+        },
+        busyTimeoutMs);
 }
 
 StoreResult PourStore::save(const QString& dbPath, Pour& pour) {

@@ -2,6 +2,7 @@
 
 #include "analysis/Pour.h"
 #include "grouping/GroupRow.h"
+#include "store/StoreConnection.h"
 #include "store/StoreResult.h"
 
 #include <QStringList>
@@ -20,8 +21,9 @@ namespace PourStore {
 // The stations are told apart by their names in 分组定义; `groups` are its rows.
 [[nodiscard]] StoreResult load(StoreDb& db, const QStringList& tables,
                                const QVector<GroupRow>& groups, QVector<Pour>& out);
-// The same from the store at that path, with its groups.
-[[nodiscard]] StoreResult load(const QString& dbPath, QVector<Pour>& out);
+// The same from the store at that path, with its groups. `busyTimeoutMs` as for StoreDb.
+[[nodiscard]] StoreResult load(const QString& dbPath, QVector<Pour>& out,
+                               int busyTimeoutMs = StoreConnection::DefaultBusyTimeoutMs);
 
 // Stores the pour's data and settings; a new pour (id 0) gets the next free id, set in
 // `pour`, and its stations. Refused with a message: a name another pour has, and a pour

@@ -12,11 +12,19 @@
 #include "common/ui/WaitingPanel.h"
 #include "store/ReadingLists.h"
 #include "store/StoreAddress.h"
+#include "store/StoreDb.h"
 
 #include <QTimer>
 #include <QWidget>
 
 using namespace analysis;
+
+namespace {
+
+// How long the watch waits for a store another program holds.
+constexpr int WatchWaitMs = 1000;
+
+} // namespace
 
 // The pour as read on the long-work thread, and how the reading went.
 struct AnalysisController::Read {
@@ -41,11 +49,14 @@ AnalysisController::AnalysisController(QWidget* parent, Prompts& prompts, Clock&
 void AnalysisController::refreshWatch() {
     QStringList times;
     // The watch never makes the database: without a file there is no upload. A store that
-    // cannot be read now keeps the last known upload; the next refresh tries again.
+    // cannot be read now keeps the last known upload; the next refresh tries again. So the
+    // watch, which reads on the window's thread, hardly waits for another program's lock.
     const bool stored = StoreAddress(m_databasePath).exists();
+    StoreDb db(m_databasePath, WatchWaitMs);
     if (!stored) {
         m_lastUpload = QDateTime();
-    } else if (ReadingLists::dateTimes(m_databasePath, times).ok()) {
+    } else if (db.openDatabase(StoreDb::Access::ReadOnly).ok() &&
+               ReadingLists::uploadTimes(db, m_databasePath, times).ok()) {
         m_lastUpload = QDateTime();
         for (const QString& text : times) {
             const QDateTime t = ReadingTime::parse(text);
@@ -54,7 +65,7 @@ void AnalysisController::refreshWatch() {
         }
     }
     QVector<Pour> pours;
-    if (!stored || PourStore::load(m_databasePath, pours).ok())
+    if (!stored || PourStore::load(m_databasePath, pours, WatchWaitMs).ok())
         m_pours = pours;
     showWatch();
 }
