@@ -114,6 +114,11 @@ std::unique_ptr<frmMain> Startup::Main(Prompts& prompts, Clock& clock, InstanceL
     state.DatabasePath = store.address;
     if (state.DatabasePath.isEmpty())
         return nullptr;
+    // A file another program holds is told at once, so that the other program can be
+    // closed; the program starts all the same, and the next command tries again.
+    if (store.state.retryable() && !checkingStart())
+        prompts.message(nullptr, Module1::AppTitle, store.state.message(), Prompts::Buttons::Ok,
+                        Prompts::Icon::Warning);
     state.Access = {store.readOnly, store.encrypted};
     makeAnalysisTables(store);
 

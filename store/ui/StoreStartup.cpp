@@ -59,12 +59,8 @@ StoreStartup::Opened StoreStartup::open(Prompts& prompts, const AskPassword& ask
     }
     // The file is made, or switched to its write-ahead log, before any view reads it, so no
     // save ever waits for a view. Whatever is wrong with the file is told by the first
-    // command that needs it, except a lock held by another program: the user is told at
-    // once, so that the program can be closed, and the program starts all the same.
-    const StoreResult r = openInto(localFile, recordedTables, opened, LocalFileWaitMs);
-    if (r.retryable())
-        prompts.message(nullptr, Module1::AppTitle, r.message(), Prompts::Buttons::Ok,
-                        Prompts::Icon::Warning);
+    // command that needs it.
+    (void)openInto(localFile, recordedTables, opened, LocalFileWaitMs);
     return opened;
 }
 
