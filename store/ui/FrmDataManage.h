@@ -20,19 +20,6 @@ public:
     FrmDataManage(Prompts& prompts, QString dbPath, StoreAccess access = {},
                   QWidget* parent = nullptr);
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QPushButton* CmdClearAll = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QPushButton* CmdDel1 = nullptr;
-    QComboBox* Combo2 = nullptr;
-    QPushButton* CmdDel2 = nullptr;
-    QPushButton* CmdOut = nullptr;
-    QPushButton* CmdIn = nullptr;
-    QPushButton* CmdExit = nullptr;
-
     // Refills both lists from the database and disables both delete buttons. A failure
     // ends a list where it is and is kept in listError().
     void ReShow();
@@ -55,6 +42,19 @@ private:
     void tell(const QString& title, const QString& text);
     // After a change: the lists again, or the failure in a message.
     void reportChange(const StoreResult& r, const QString& done);
+
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QPushButton* CmdClearAll = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QPushButton* CmdDel1 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    QPushButton* CmdDel2 = nullptr;
+    QPushButton* CmdOut = nullptr;
+    QPushButton* CmdIn = nullptr;
+    QPushButton* CmdExit = nullptr;
 
     Prompts& m_prompts;
     QString m_dbPath;

@@ -443,7 +443,8 @@ private slots:
         QVERIFY(waitForLongWork(m_main->longWork()));
         QCOMPARE(stations, LastChannel / 3);
         QCOMPARE(latest, (QStringList{figure(simReading(3, 1)), figure(simReading(2, 1)),
-                                      figure(simReading(1, 1)), figure(simReading(2, 1) - simReading(1, 1))}));
+                                      figure(simReading(1, 1)),
+                                      figure(simReading(2, 1) - simReading(1, 1))}));
 
         QCOMPARE(m_opened.paths, QStringList{sheet});
         const XlsxProbe book(sheet);
@@ -451,7 +452,8 @@ private slots:
         // Summary of station 0001: its hottest reading, its largest core-to-surface
         // difference, and a rise over the first core reading, which stands in for the
         // placing temperature nobody entered.
-        const QStringList summary = book.rowTexts(0, analysis::RecordSheet::SummaryHeaderRow + 1, u'E');
+        const QStringList summary =
+            book.rowTexts(0, analysis::RecordSheet::SummaryHeaderRow + 1, u'E');
         QCOMPARE(summary.value(0), QStringLiteral("0001"));
         QCOMPARE(summary.value(1).toDouble(), simReading(3, 1));
         QCOMPARE(summary.value(2).toDouble(), simReading(2, 0) - simReading(1, 0));
@@ -470,11 +472,11 @@ private slots:
         m_prompts.choose(backup);
         int clearedTo = -1;
         m_prompts.answerDialog<FrmDataManage>([&](FrmDataManage& d) {
-            const auto close = qScopeGuard([&d] { d.CmdExit->click(); });
-            d.CmdOut->click();
-            d.CmdClearAll->click();
+            const auto close = qScopeGuard([&d] { Part<QPushButton>(d, "CmdExit")->click(); });
+            Part<QPushButton>(d, "CmdOut")->click();
+            Part<QPushButton>(d, "CmdClearAll")->click();
             clearedTo = static_cast<int>(rows(all).size());
-            d.CmdIn->click();
+            Part<QPushButton>(d, "CmdIn")->click();
         });
         action("menu_ClearMdb")->trigger();
         QCOMPARE(clearedTo, 0);
@@ -502,8 +504,10 @@ private slots:
         QCOMPARE(steps, (QStringList{"得到信息", "清空片内所有数据", "设置序列号", "设置上传时间",
                                      "标定误差", "得到信息"}));
         const QString state = file(QStringLiteral("recorder.state"));
-        QCOMPARE(SimRun::stateValue(state, QStringLiteral("power-off-minutes")), QStringLiteral("5"));
-        QCOMPARE(SimRun::stateValue(state, QStringLiteral("readings-cleared")), QStringLiteral("yes"));
+        QCOMPARE(SimRun::stateValue(state, QStringLiteral("power-off-minutes")),
+                 QStringLiteral("5"));
+        QCOMPARE(SimRun::stateValue(state, QStringLiteral("readings-cleared")),
+                 QStringLiteral("yes"));
         QCOMPARE(m_prompts.unanswered(), 0);
     }
 };

@@ -3,6 +3,7 @@
 #include "store/ui/FrmDataManage.h"
 #include "tests/store/StoreFixture.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/WindowParts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -166,12 +167,18 @@ private slots:
     void outsideFilesAreRefusedWithTheirReasonAndNothingChanges_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << "missing" << "文件不存在。";
-        QTest::newRow("truncated") << "truncated" << "数据库文件已损坏。";
-        QTest::newRow("damaged") << "damaged" << "数据库文件已损坏。";
-        QTest::newRow("locked") << "locked" << "文件正被其他程序使用。";
-        QTest::newRow("over-long text") << "long" << "长于 64 个字符";
-        QTest::newRow("NUL in a text") << "nul" << "空字符";
+        QTest::newRow("missing") << "missing"
+                                 << "文件不存在。";
+        QTest::newRow("truncated") << "truncated"
+                                   << "数据库文件已损坏。";
+        QTest::newRow("damaged") << "damaged"
+                                 << "数据库文件已损坏。";
+        QTest::newRow("locked") << "locked"
+                                << "文件正被其他程序使用。";
+        QTest::newRow("over-long text") << "long"
+                                        << "长于 64 个字符";
+        QTest::newRow("NUL in a text") << "nul"
+                                       << "空字符";
     }
     void outsideFilesAreRefusedWithTheirReasonAndNothingChanges() {
         QFETCH(QString, kind);
@@ -252,17 +259,17 @@ private slots:
         ScriptedPrompts prompts;
         FrmDataManage dlg(prompts, fx.dbPath());
         QCOMPARE(dlg.windowTitle(), QStringLiteral("数据管理"));
-        QCOMPARE(items(dlg.Combo1), (QStringList{"7", "12"}));
-        QCOMPARE(items(dlg.Combo2), (QStringList{Older, Newer}));
-        QVERIFY(!dlg.CmdDel1->isEnabled());
-        QVERIFY(!dlg.CmdDel2->isEnabled());
-        QVERIFY(dlg.Combo1->currentText().isEmpty());
-        dlg.Combo1->setEditText(QStringLiteral("7"));
-        QVERIFY(dlg.CmdDel1->isEnabled());
-        dlg.Combo1->setEditText(QStringLiteral("   "));
-        QVERIFY(!dlg.CmdDel1->isEnabled());
-        dlg.Combo2->setCurrentIndex(1);
-        QVERIFY(dlg.CmdDel2->isEnabled());
+        QCOMPARE(items(Part<QComboBox>(dlg, "Combo1")), (QStringList{"7", "12"}));
+        QCOMPARE(items(Part<QComboBox>(dlg, "Combo2")), (QStringList{Older, Newer}));
+        QVERIFY(!Part<QPushButton>(dlg, "CmdDel1")->isEnabled());
+        QVERIFY(!Part<QPushButton>(dlg, "CmdDel2")->isEnabled());
+        QVERIFY(Part<QComboBox>(dlg, "Combo1")->currentText().isEmpty());
+        Part<QComboBox>(dlg, "Combo1")->setEditText(QStringLiteral("7"));
+        QVERIFY(Part<QPushButton>(dlg, "CmdDel1")->isEnabled());
+        Part<QComboBox>(dlg, "Combo1")->setEditText(QStringLiteral("   "));
+        QVERIFY(!Part<QPushButton>(dlg, "CmdDel1")->isEnabled());
+        Part<QComboBox>(dlg, "Combo2")->setCurrentIndex(1);
+        QVERIFY(Part<QPushButton>(dlg, "CmdDel2")->isEnabled());
     }
 
     void theDateTimeDropDownShowsWholeEntries() {
@@ -275,11 +282,11 @@ private slots:
         FrmDataManage dlg(prompts, fx.dbPath());
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        dlg.Combo2->showPopup();
-        QAbstractItemView* list = dlg.Combo2->view();
+        Part<QComboBox>(dlg, "Combo2")->showPopup();
+        QAbstractItemView* list = Part<QComboBox>(dlg, "Combo2")->view();
         QTRY_VERIFY(list->isVisible());
         QVERIFY(list->sizeHintForColumn(0) <= list->viewport()->width());
-        dlg.Combo2->hidePopup();
+        Part<QComboBox>(dlg, "Combo2")->hidePopup();
     }
 
     void clearingAsksFirstAndKeepsTheListsUntilTheNextRefill() {
@@ -289,17 +296,17 @@ private slots:
         ScriptedPrompts prompts;
         FrmDataManage dlg(prompts, fx.dbPath());
         prompts.answer(Prompts::Answer::No);
-        dlg.CmdClearAll->click();
+        Part<QPushButton>(dlg, "CmdClearAll")->click();
         QCOMPARE(fx.readingCount(), 1);
         prompts.answer(Prompts::Answer::Yes);
-        dlg.CmdClearAll->click();
+        Part<QPushButton>(dlg, "CmdClearAll")->click();
         QCOMPARE(fx.readingCount(), 0);
         QCOMPARE(prompts.texts(),
                  (QStringList{"数据库内数据清空后将无法恢复，请确认！",
                               "数据库内数据清空后将无法恢复，请确认！", "数据库内数据已被清空！"}));
         QCOMPARE(prompts.asked()[0].title, QStringLiteral("警示："));
         QCOMPARE(prompts.asked()[2].title, QStringLiteral("提示："));
-        QCOMPARE(items(dlg.Combo1), QStringList{"7"});
+        QCOMPARE(items(Part<QComboBox>(dlg, "Combo1")), QStringList{"7"});
     }
 
     void deletingBySensorAsksThenRefillsTheLists() {
@@ -308,14 +315,14 @@ private slots:
         fx.addReadings({Older + "|7|1", Older + "|012|1", Newer + "|12.0|1"});
         ScriptedPrompts prompts;
         FrmDataManage dlg(prompts, fx.dbPath());
-        dlg.Combo1->setCurrentIndex(1);
+        Part<QComboBox>(dlg, "Combo1")->setCurrentIndex(1);
         prompts.answer(Prompts::Answer::Yes);
-        dlg.CmdDel1->click();
+        Part<QPushButton>(dlg, "CmdDel1")->click();
         QCOMPARE(prompts.texts(), (QStringList{"数据库内指定数据删除后将无法恢复，请确认！",
                                                "数据库内指定数据已被删除！"}));
-        QCOMPARE(items(dlg.Combo1), QStringList{"7"});
-        QCOMPARE(items(dlg.Combo2), QStringList{Older});
-        QVERIFY(!dlg.CmdDel1->isEnabled());
+        QCOMPARE(items(Part<QComboBox>(dlg, "Combo1")), QStringList{"7"});
+        QCOMPARE(items(Part<QComboBox>(dlg, "Combo2")), QStringList{Older});
+        QVERIFY(!Part<QPushButton>(dlg, "CmdDel1")->isEnabled());
     }
 
     void backupOntoAnExistingFileAnsweredNoAsksForANameAgain() {
@@ -333,7 +340,7 @@ private slots:
         prompts.answer(Prompts::Answer::No);
         prompts.choose(second);
         prompts.answer(Prompts::Answer::Yes);
-        dlg.CmdOut->click();
+        Part<QPushButton>(dlg, "CmdOut")->click();
         QCOMPARE(prompts.asked().size(), 4);
         QCOMPARE(prompts.asked()[0].kind, QStringLiteral("save"));
         QCOMPARE(prompts.asked()[0].title, QStringLiteral("指定数据备份文件名:"));
@@ -356,13 +363,13 @@ private slots:
         FrmDataManage dlg(prompts, fx.dbPath());
         prompts.choose(existing);
         prompts.answer(Prompts::Answer::Cancel);
-        dlg.CmdOut->click();
+        Part<QPushButton>(dlg, "CmdOut")->click();
         QCOMPARE(prompts.asked().size(), 2);
         QCOMPARE(StoreFixture::fileBytes(existing), before);
 
         prompts.clear();
         prompts.choose(QString());
-        dlg.CmdOut->click();
+        Part<QPushButton>(dlg, "CmdOut")->click();
         QCOMPARE(prompts.texts().last(), QStringLiteral("没有指定文件名，或操作被取消！"));
         QCOMPARE(prompts.asked().last().title, QStringLiteral("thermbook"));
     }
@@ -373,7 +380,7 @@ private slots:
         ScriptedPrompts prompts;
         FrmDataManage dlg(prompts, fx.dbPath());
         prompts.choose(fx.file(QStringLiteral("no/such/folder/copy.mdb")));
-        dlg.CmdOut->click();
+        Part<QPushButton>(dlg, "CmdOut")->click();
         QCOMPARE(prompts.texts().last(), QStringLiteral("操作失败！\n文件夹不存在。"));
     }
 
@@ -387,22 +394,22 @@ private slots:
         writeGarbage(garbage);
         ScriptedPrompts prompts;
         FrmDataManage dlg(prompts, fx.dbPath());
-        QCOMPARE(dlg.Combo1->count(), 0);
+        QCOMPARE(Part<QComboBox>(dlg, "Combo1")->count(), 0);
 
         prompts.choose(backup);
-        dlg.CmdIn->click();
+        Part<QPushButton>(dlg, "CmdIn")->click();
         QCOMPARE(prompts.asked()[0].kind, QStringLiteral("open"));
         QCOMPARE(prompts.asked()[0].title, QStringLiteral("备份文件名:"));
         QCOMPARE(prompts.texts().last(), QStringLiteral("完成！"));
-        QCOMPARE(items(dlg.Combo1), QStringList{"5"});
+        QCOMPARE(items(Part<QComboBox>(dlg, "Combo1")), QStringList{"5"});
 
         prompts.choose(garbage);
-        dlg.CmdIn->click();
+        Part<QPushButton>(dlg, "CmdIn")->click();
         QCOMPARE(prompts.texts().last(), QStringLiteral("备份文件格式不对！操作失败！"));
         QCOMPARE(fx.readingCount(), 1);
 
         prompts.choose(QString());
-        dlg.CmdIn->click();
+        Part<QPushButton>(dlg, "CmdIn")->click();
         QCOMPARE(prompts.texts().last(), QStringLiteral("没有指定文件名，或操作被取消！"));
     }
 };

@@ -1,15 +1,15 @@
+#include "analysis/Pour.h"
+#include "analysis/ui/FrmPourData.h"
 #include "app/MainPanes.h"
 #include "app/frmMain.h"
 #include "common/Clock.h"
 #include "common/Module1.h"
 #include "common/StoreAccess.h"
-#include "analysis/Pour.h"
-#include "analysis/ui/FrmPourData.h"
-#include "grouping/ui/FrmDataGroupDef.h"
 #include "common/TwipsScale.h"
 #include "common/ui/FrmShowRiLI.h"
 #include "device/UploadReadings.h"
 #include "device/ui/DeviceController.h"
+#include "grouping/ui/FrmDataGroupDef.h"
 #include "store/ReadingsModel.h"
 #include "store/ui/FrmDataManage.h"
 #include "store/ui/FrmSelect.h"
@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,7 +33,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <QFrame>
 
 #include <functional>
 
@@ -89,8 +89,8 @@ private slots:
         // The main window hands the same to the maintenance dialog it opens.
         bool handed = false;
         m_prompts.answerDialog<FrmDataManage>([&handed](FrmDataManage& d) {
-            handed = !d.CmdClearAll->isEnabled();
-            d.CmdExit->click();
+            handed = !Part<QPushButton>(d, "CmdClearAll")->isEnabled();
+            Part<QPushButton>(d, "CmdExit")->click();
         });
         w.store().menu_ClearMdb_Click();
         QVERIFY(handed);
@@ -98,9 +98,12 @@ private slots:
         QVERIFY(!w.action(QStringLiteral("menuSave2Mdb"))->isEnabled());
         QVERIFY(!w.action(QStringLiteral("MenuGroupSel"))->isEnabled());
         for (const auto& [window, name] : {std::pair<QWidget*, const char*>{&manage, "CmdClearAll"},
-                                           {&manage, "CmdDel1"}, {&manage, "CmdDel2"},
-                                           {&manage, "CmdIn"}, {&groups, "CmdSave2Mdb"},
-                                           {&groups, "cmdOK"}, {&pour, "cmdOK"}}) {
+                                           {&manage, "CmdDel1"},
+                                           {&manage, "CmdDel2"},
+                                           {&manage, "CmdIn"},
+                                           {&groups, "CmdSave2Mdb"},
+                                           {&groups, "cmdOK"},
+                                           {&pour, "cmdOK"}}) {
             const QPushButton* b = Part<QPushButton>(*window, name);
             QVERIFY2(!b->isEnabled() && b->toolTip() == StoreAccess::ReadOnlyText, name);
         }
@@ -241,8 +244,7 @@ private slots:
         // The date column keeps its set width, or more when this desktop's font needs it.
         QTreeView* pane = w.panes().queryList();
         QVERIFY(pane->header()->sectionSize(1) >= Twips::ToPixels(2000));
-        QVERIFY(pane->header()->sectionSize(1) >=
-                pane->fontMetrics().horizontalAdvance(Newer));
+        QVERIFY(pane->header()->sectionSize(1) >= pane->fontMetrics().horizontalAdvance(Newer));
         QCOMPARE(w.panes().queryList()->model()->headerData(0, Qt::Horizontal).toString(),
                  QStringLiteral("编号"));
 
@@ -267,7 +269,7 @@ private slots:
         frmMain w(m_state, m_prompts, m_clock);
         const QString caption = w.panes().queryTitle()->text();
         w.store().ChaXun(QStringLiteral("select * from [表1] where [日期时间] >= 'x"),
-                 QStringLiteral("编号"));
+                         QStringLiteral("编号"));
         QCOMPARE(m_prompts.texts().size(), 1);
         QVERIFY(m_prompts.texts()[0].startsWith(QStringLiteral("数据库操作失败：")));
         QCOMPARE(w.panes().queryTitle()->text(), caption);
@@ -311,9 +313,9 @@ private slots:
         w.store().menu_OrderByIdTime_Click();
         QStringList numbers;
         m_prompts.answerDialog<FrmDataManage>([&numbers](FrmDataManage& d) {
-            for (int i = 0; i < d.Combo1->count(); ++i)
-                numbers.append(d.Combo1->itemText(i));
-            d.CmdExit->click();
+            for (int i = 0; i < Part<QComboBox>(d, "Combo1")->count(); ++i)
+                numbers.append(Part<QComboBox>(d, "Combo1")->itemText(i));
+            Part<QPushButton>(d, "CmdExit")->click();
         });
         w.store().menu_ClearMdb_Click();
         QCOMPARE(numbers, QStringList{"7"});
