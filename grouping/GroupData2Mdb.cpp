@@ -3,7 +3,6 @@
 #include "grouping/GroupRow.h"
 #include "grouping/UploadStamp.h"
 #include "store/ReadingLists.h"
-#include "store/StoreAddress.h"
 #include "store/StoreDb.h"
 
 #include <QSqlError>
@@ -85,8 +84,8 @@ SlotReadings lookedUp() {
     return s;
 }
 
-// A server would hash every reading once for each slot to make those lookups, so it
-// gathers the readings of all slots in one pass over SensorSlots instead, by upload and
+// Where lookups are slow (a server hashes every reading once for each slot to make them),
+// the readings of all slots are gathered in one pass over SensorSlots instead, by upload and
 // group. A slot's reading is the only one of its upload and number, as SensorSlots holds one.
 SlotReadings gathered() {
     QString numbers;
@@ -109,16 +108,17 @@ SlotReadings gathered() {
     return s;
 }
 
-StoreResult writeRecords(StoreDb& db, bool onServer) {
+StoreResult writeRecords(StoreDb& db) {
+    const bool onePass = !db.quickKeyLookups();
     QString columns;
     for (int k = 1; k <= GroupRow::Slots; ++k)
         columns += QStringLiteral(",[t%1]").arg(k);
-    const SlotReadings found = onServer ? gathered() : lookedUp();
+    const SlotReadings found = onePass ? gathered() : lookedUp();
     StoreResult r = db.exec(QStringLiteral("delete * from [测量数据]"));
     // Tables made by a statement have no statistics yet: the server would plan for tables
     // of a few rows, and spend seconds compiling a statement it takes for a huge one.
     for (const char* table : {"UploadTimes", "Stations", "SensorSlots"})
-        if (r.ok() && onServer)
+        if (r.ok() && onePass)
             r = db.exec(QStringLiteral("analyze [%1]").arg(QString::fromUtf8(table)));
     if (!r.ok())
         return r;
@@ -155,7 +155,7 @@ GroupingRun GroupData2Mdb(const QString& dbPath) {
         if (r.ok())
             r = fillStations(db);
         if (r.ok())
-            r = writeRecords(db, StoreAddress(dbPath).isServer());
+            r = writeRecords(db);
     }
     if (r.ok() && !times.isEmpty()) {
         r = db.commit();

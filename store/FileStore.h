@@ -24,6 +24,7 @@ public:
     [[nodiscard]] StoreResult selectTexts(const QString& sql, const QStringList& columns,
                                           std::unique_ptr<TextCursor>& rows) override;
     [[nodiscard]] bool quickPreview() const override;
+    [[nodiscard]] bool quickKeyLookups() const override;
     void interrupt() override;
     [[nodiscard]] StoreResult backupInto(const QString& file) override;
     [[nodiscard]] StoreResult checkIntact() override;

@@ -308,6 +308,10 @@ bool ServerStore::quickPreview() const {
     return false;
 }
 
+bool ServerStore::quickKeyLookups() const {
+    return false;
+}
+
 void ServerStore::interrupt() {
     // A statement on the server runs to its end; the reader stops taking its rows.
 }

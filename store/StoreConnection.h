@@ -58,6 +58,7 @@ public:
     [[nodiscard]] virtual StoreResult selectTexts(const QString& sql, const QStringList& columns,
                                                   std::unique_ptr<TextCursor>& rows) = 0;
     [[nodiscard]] virtual bool quickPreview() const = 0;
+    [[nodiscard]] virtual bool quickKeyLookups() const = 0;
     virtual void interrupt() = 0;
     [[nodiscard]] virtual StoreResult backupInto(const QString& file) = 0;
     [[nodiscard]] virtual StoreResult checkIntact() = 0;

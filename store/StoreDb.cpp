@@ -142,6 +142,10 @@ bool StoreDb::quickPreview() const {
     return m_store->quickPreview();
 }
 
+bool StoreDb::quickKeyLookups() const {
+    return m_store->quickKeyLookups();
+}
+
 void StoreDb::interrupt() {
     m_store->interrupt();
 }

@@ -97,6 +97,10 @@ public:
     // Whether the first rows of a select, read on a second connection beside the whole
     // select, come at once: there a limited read shows the first screen early.
     [[nodiscard]] bool quickPreview() const;
+    // Whether rows are found one by one through a key faster than they are gathered in one
+    // pass. A server hashes a whole table for each such join, and plans a table made by a
+    // statement well only once its statistics are gathered.
+    [[nodiscard]] bool quickKeyLookups() const;
     // Makes a statement running on this connection stop soon; callable from any thread
     // while the connection is open.
     void interrupt();
