@@ -1,7 +1,9 @@
 #include "store/FileStore.h"
 
 #include "store/FileTextCursor.h"
+#include "store/FirstRows.h"
 #include "store/JetValFunction.h"
+#include "store/NumberTable.h"
 #include "store/RowCopy.h"
 #include "store/SqliteReason.h"
 #include "store/StoreAddress.h"
@@ -134,6 +136,12 @@ StoreResult FileStore::checkTables(Access access) {
         if (!missing.isEmpty())
             for (const QString& sql : StoreSchema::createIndexStatements())
                 (void)exec(sql, {});
+        // So is the number table, which an earlier version did not make, and which
+        // another tool may have let fall behind.
+        bool made = true;
+        for (const QString& sql : NumberTable::createStatements())
+            made = made && exec(sql, {}).ok();
+        m_keepsNumbers = made && NumberTable::catchUp(*this).ok();
     }
     return {};
 }
@@ -167,8 +175,9 @@ StoreResult FileStore::createFile(const QString& path) {
         StoreResult r = db.openFile(Access::ReadWrite);
         if (r.ok())
             r = db.begin();
-        for (const QString& sql :
-             StoreSchema::createTableStatements() + StoreSchema::createIndexStatements()) {
+        for (const QString& sql : StoreSchema::createTableStatements() +
+                                      StoreSchema::createIndexStatements() +
+                                      NumberTable::createStatements()) {
             if (!r.ok())
                 break;
             r = db.exec(sql, {});
@@ -271,6 +280,17 @@ StoreResult FileStore::makeLatestReadings(const QString& table, int lastNumber) 
 StoreResult FileStore::selectTexts(const QString& sql, const QStringList& columns,
                                    std::unique_ptr<TextCursor>& rows) {
     return FileTextCursor::start(handle(), translate(sql).sql, columns, rows);
+}
+
+void FileStore::beforeCommit() {
+    // A failure leaves the table behind, which costs the first screen time, not a reading.
+    if (m_keepsNumbers)
+        (void)NumberTable::catchUp(*this);
+}
+
+QString FileStore::firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql, int rows) {
+    const QString quick = FirstRows::statement(*this, fill, rows);
+    return quick.isEmpty() ? StoreConnection::firstRowsStatement(fill, sql, rows) : quick;
 }
 
 bool FileStore::quickPreview() const {

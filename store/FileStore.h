@@ -6,7 +6,8 @@ struct sqlite3;
 
 // A database file on this computer, through SQLite: made with its three tables when it is
 // missing, val() registered on the connection before anything runs, and a write-ahead log
-// so that saves and views never wait for each other.
+// so that saves and views never wait for each other. A writable connection to the
+// program's database also keeps its number table (NumberTable) up to date.
 class FileStore : public StoreConnection {
 public:
     explicit FileStore(QString path, int busyTimeoutMs = DefaultBusyTimeoutMs);
@@ -23,6 +24,8 @@ public:
     [[nodiscard]] StoreResult makeLatestReadings(const QString& table, int lastNumber) override;
     [[nodiscard]] StoreResult selectTexts(const QString& sql, const QStringList& columns,
                                           std::unique_ptr<TextCursor>& rows) override;
+    [[nodiscard]] QString firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql,
+                                             int rows) override;
     [[nodiscard]] bool quickPreview() const override;
     [[nodiscard]] bool quickKeyLookups() const override;
     void interrupt() override;
@@ -41,11 +44,13 @@ protected:
                                                  const QString& sql) override;
     [[nodiscard]] QString reasonText(const QSqlError& error) const override;
     [[nodiscard]] QString tableNamesStatement() const override;
+    // Takes the readings this transaction stored into the number table.
+    void beforeCommit() override;
 
 private:
     // "数据库文件无法打开：" + path + reason, kind CannotOpen.
     [[nodiscard]] static StoreResult cannotOpen(const QString& path, const QString& reason);
-    // Makes a new database file at path with the three empty tables and the indexes. The
+    // Makes a new database file at path with its empty tables and indexes. The
     // file is built under another name and renamed into place, so a crash never leaves a
     // half-made database behind.
     [[nodiscard]] static StoreResult createFile(const QString& path);
@@ -61,4 +66,7 @@ private:
     [[nodiscard]] int copyPages(FileStore& copy) const;
     // The SQLite connection; null while closed.
     [[nodiscard]] sqlite3* handle() const;
+
+    // Whether this connection keeps the number table up with what it stores.
+    bool m_keepsNumbers = false;
 };

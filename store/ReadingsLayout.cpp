@@ -34,6 +34,8 @@ const QString ServerNumbersSql = QStringLiteral(
     "union all select null where exists (select 1 from [表1] where val([编号]) is null)");
 const QString FileNumbersSql = QStringLiteral("select * from [表1] order by val(编号) asc");
 
+const QString AllReadings = QStringLiteral("select * from [表1] ");
+
 const ReadingsLayout::Column Number{QStringLiteral("编号"), 1000};
 const ReadingsLayout::Column DateTime{QStringLiteral("日期和时间"), 2000};
 const ReadingsLayout::Column Temperature{QStringLiteral("温度值"), 1000};
@@ -48,12 +50,14 @@ ReadingsLayout ReadingsLayout::of(Fill fill) {
     case Fill::BySensorThenTime:
         l.m_caption = QStringLiteral(" 同一传感器，各时间温度值：");
         l.m_columns = {Number, DateTime, Temperature};
-        l.m_sql = QStringLiteral("select * from [表1] order by val(编号) asc,[日期时间] desc,rowid");
+        l.m_order = QStringLiteral("order by val(编号) asc,[日期时间] desc,rowid");
+        l.m_sql = AllReadings + l.m_order;
         break;
     case Fill::ByTimeThenSensor:
         l.m_caption = QStringLiteral(" 同一时间，各传感器温度值：");
         l.m_columns = {DateTime, Number, Temperature};
-        l.m_sql = QStringLiteral("select * from [表1] order by [日期时间] desc,val(编号) asc,rowid");
+        l.m_order = QStringLiteral("order by [日期时间] desc,val(编号) asc,rowid");
+        l.m_sql = AllReadings + l.m_order;
         break;
     case Fill::UploadTimes:
         l.m_caption = QStringLiteral(" 数据上传时间列表：");
@@ -84,4 +88,18 @@ ReadingsLayout ReadingsLayout::forQuery(const QString& orderKey) {
 QString ReadingsLayout::sql(const QString& dbPath) const {
     return m_fill == Fill::SensorNumbers && StoreAddress(dbPath).isServer() ? ServerNumbersSql
                                                                            : m_sql;
+}
+
+QString ReadingsLayout::sqlOfRows(const QStringList& rowids) const {
+    if (m_order.isEmpty())
+        return {};
+    return AllReadings + QStringLiteral("where rowid in (%1) ").arg(rowids.join(QLatin1Char(','))) +
+           m_order;
+}
+
+QString ReadingsLayout::limited(const QString& sql, int rows) {
+    QString whole = sql.trimmed();
+    while (whole.endsWith(QLatin1Char(';')))
+        whole.chop(1);
+    return QStringLiteral("select * from (%1\n) as preview limit %2").arg(whole, QString::number(rows));
 }

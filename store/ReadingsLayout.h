@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // What one fill of the query pane looks like: its caption, the pane's width, its columns,
@@ -35,6 +36,11 @@ public:
     // brings its own. Rows equal in every key come in the order they were stored, on either
     // engine. The two lists of distinct values give one row of each value.
     [[nodiscard]] QString sql(const QString& dbPath) const;
+    // The statement of a view of readings in their order, over only the rows of 表1 whose
+    // rowid is among `rowids`; empty for the lists of distinct values and custom queries.
+    [[nodiscard]] QString sqlOfRows(const QStringList& rowids) const;
+    // The first `rows` rows of statement `sql`, however it orders them.
+    [[nodiscard]] static QString limited(const QString& sql, int rows);
 
 private:
     Fill m_fill = Fill::BySensorThenTime;
@@ -42,4 +48,6 @@ private:
     int m_paneWidth = 0;
     QVector<Column> m_columns;
     QString m_sql;
+    // The order of a view of readings; empty for the others.
+    QString m_order;
 };

@@ -138,18 +138,10 @@ void ReadingsLoader::hand(Batch& local, Reading reading, bool last) {
         m_notify();
 }
 
-QString ReadingsLoader::previewStatement(const QString& sql) {
-    QString whole = sql.trimmed();
-    while (whole.endsWith(QLatin1Char(';')))
-        whole.chop(1);
-    return QStringLiteral("select * from (%1\n) as preview limit %2")
-        .arg(whole, QString::number(PreviewRows));
-}
-
 void ReadingsLoader::runPreview(StoreDb& db) {
     setReading(Reading::Preview, &db);
     // A statement that cannot be limited this way simply shows nothing early.
-    (void)read(db, Reading::Preview, previewStatement(m_sql));
+    (void)read(db, Reading::Preview, db.firstRowsStatement(m_fill, m_sql, PreviewRows));
     setReading(Reading::Preview, nullptr);
 }
 

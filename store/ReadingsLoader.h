@@ -19,12 +19,12 @@ class StoreDb;
 
 // Reads the rows of one fill on threads of their own, with connections of their own, and
 // hands them over in batches. The window thread never waits for the table to be sorted or
-// read. Two readings run side by side: the statement limited to its first rows, which
-// SQLite finds without sorting the whole table, so the first screen shows at once; and the
-// whole statement, whose rows replace the first ones (identical unless rows tie in the
-// order) and continue the list. Once the whole statement hands rows, the limited one's
-// later rows are dropped. Where the engine's limited statement is no quicker (a server),
-// the two run one after the other on one connection.
+// read. Two readings run side by side: the first rows, which the engine finds without
+// sorting the whole table (StoreDb::firstRowsStatement), so the first screen shows at once;
+// and the whole statement, whose rows replace the first ones (identical unless rows tie in
+// the order, or the file's number table fell behind) and continue the list. Once the whole
+// statement hands rows, the limited one's later rows are dropped. Where the engine's limited
+// statement is no quicker (a server), the two run one after the other on one connection.
 //
 // Rows are read through RowTexts and kept as the texts of their row of 表1, each text
 // stored once; the pane's cells are made from them only for the rows that are looked at.
@@ -50,8 +50,6 @@ public:
 
     // How many rows the first, limited read takes: a few screens.
     static constexpr int PreviewRows = 256;
-    // The first, limited read of statement `sql`.
-    [[nodiscard]] static QString previewStatement(const QString& sql);
 
     // `notify` is called on the reading thread whenever rows are waiting, at most once until
     // the next takeBatch(), and once more when reading has ended.

@@ -1,8 +1,9 @@
 #include "store/ReadingsMaintenance.h"
 
 #include "common/NumberText.h"
-#include "store/StoreDb.h"
+#include "store/NumberTable.h"
 #include "store/SqliteReason.h"
+#include "store/StoreDb.h"
 #include "store/StoreSchema.h"
 #include "store/WriteReason.h"
 
@@ -119,8 +120,23 @@ StoreResult ReadingsMaintenance::clearAll(const QString& dbPath) {
 }
 
 StoreResult ReadingsMaintenance::deleteSensor(const QString& dbPath, double number) {
-    return execOn(dbPath,
-                  QStringLiteral("delete * from [表1] where val(编号) =") + PlainNumber(number));
+    StoreDb db(dbPath);
+    StoreResult r = db.openDatabase();
+    QStringList tables;
+    if (r.ok())
+        r = db.tableNames(tables);
+    if (r.ok())
+        r = db.begin();
+    if (r.ok())
+        r = db.exec(QStringLiteral("delete * from [表1] where val(编号) =") + PlainNumber(number));
+    // A file's number table forgets the number too, or the first screen by sensor would look
+    // for it in every upload.
+    if (r.ok() && tables.contains(NumberTable::Name))
+        r = db.exec(NumberTable::forgetStatement(), {number});
+    if (r.ok())
+        return db.commit();
+    db.rollback();
+    return r;
 }
 
 StoreResult ReadingsMaintenance::deleteUpload(const QString& dbPath, const QString& dateTime) {

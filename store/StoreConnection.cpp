@@ -103,12 +103,17 @@ StoreResult StoreConnection::begin() {
 }
 
 StoreResult StoreConnection::commit() {
+    beforeCommit();
     if (!m_db.commit()) {
         const StoreResult r = statementFailure(m_db.lastError(), {});
         m_db.rollback();
         return r;
     }
     return {};
+}
+
+QString StoreConnection::firstRowsStatement(ReadingsLayout::Fill, const QString& sql, int rows) {
+    return ReadingsLayout::limited(sql, rows);
 }
 
 void StoreConnection::rollback() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/JetSql.h"
+#include "store/ReadingsLayout.h"
 #include "store/StoreResult.h"
 
 #include <QSqlDatabase>
@@ -57,6 +58,8 @@ public:
                                                          int lastNumber) = 0;
     [[nodiscard]] virtual StoreResult selectTexts(const QString& sql, const QStringList& columns,
                                                   std::unique_ptr<TextCursor>& rows) = 0;
+    [[nodiscard]] virtual QString firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql,
+                                                     int rows);
     [[nodiscard]] virtual bool quickPreview() const = 0;
     [[nodiscard]] virtual bool quickKeyLookups() const = 0;
     virtual void interrupt() = 0;
@@ -84,6 +87,8 @@ protected:
     [[nodiscard]] virtual QString reasonText(const QSqlError& error) const = 0;
     // The engine's statement listing its tables by name, in their stored order.
     [[nodiscard]] virtual QString tableNamesStatement() const = 0;
+    // Runs inside a writing transaction just before it is committed.
+    virtual void beforeCommit() {}
 
     // Makes this object's Qt connection through `driver`; false when Qt lacks the driver.
     bool addConnection(const QString& driver);

@@ -138,6 +138,10 @@ StoreResult StoreDb::makeLatestReadings(const QString& table, int lastNumber) {
     return m_store->makeLatestReadings(table, lastNumber);
 }
 
+QString StoreDb::firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql, int rows) {
+    return m_store->firstRowsStatement(fill, sql, rows);
+}
+
 bool StoreDb::quickPreview() const {
     return m_store->quickPreview();
 }

@@ -36,7 +36,7 @@ public:
     StoreDb(const StoreDb&) = delete;
     StoreDb& operator=(const StoreDb&) = delete;
 
-    // The program's database: a file is made with its three empty tables when it is missing;
+    // The program's database: a file is made with its empty tables when it is missing;
     // one that is locked, unreadable, not a database or lacks a table is refused with
     // CannotOpen and left exactly as it was. A server database without the tables gets them
     // and val(); a server that cannot be reached or refuses the user gives CannotOpen, or
@@ -94,6 +94,10 @@ public:
     // was read twice in one upload the reading stored later.
     [[nodiscard]] StoreResult makeLatestReadings(const QString& table, int lastNumber);
 
+    // A statement giving at least the first `rows` rows of `sql`, the statement of view
+    // `fill`, in its order, and as quickly as the engine can find them.
+    [[nodiscard]] QString firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql,
+                                             int rows);
     // Whether the first rows of a select, read on a second connection beside the whole
     // select, come at once: there a limited read shows the first screen early.
     [[nodiscard]] bool quickPreview() const;

@@ -25,7 +25,8 @@ public:
     // the views by time, deleting and grouping one upload. There is deliberately no index
     // on the sensor number's value: with one, every upload would touch a page of it per
     // reading and saving would slow down with the table, and the file would need val() to
-    // be written at all; the views show their first screen without it (ReadingsLoader).
+    // be written at all; the file's views by sensor find their first screen through the number
+    // table instead (FirstRows).
     [[nodiscard]] static QStringList indexNames();
     [[nodiscard]] static QStringList createIndexStatements();
 };

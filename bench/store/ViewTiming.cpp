@@ -40,6 +40,10 @@ const std::pair<Fill, const char*> Views[] = {{Fill::BySensorThenTime, "by senso
 
 } // namespace
 
+const char* ViewTiming::firstScreenLimit(int uploads) {
+    return uploads > 1000 ? "300 ms" : "150 ms";
+}
+
 int ViewTiming::runChild(const QString& viewNumber, const QString& db) {
     const ReadingsLayout layout = ReadingsLayout::of(Views[viewNumber.toInt()].first);
     QTreeView view;
@@ -81,7 +85,7 @@ void ViewTiming::measure(const QString& program, const QString& db,
         const ReadingsLayout layout = ReadingsLayout::of(Views[v].first);
         const QString sql = layout.sql(db);
         Bench::PrintPlan(db, sql);
-        const QString firstSql = ReadingsLoader::previewStatement(sql);
+        const QString firstSql = ReadingsLayout::limited(sql, ReadingsLoader::PreviewRows);
         std::vector<double> first, all, referenceFirst, referenceAll;
         QStringList f;
         for (int run = 0; run < Runs; ++run) {

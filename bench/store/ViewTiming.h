@@ -13,6 +13,9 @@ namespace ViewTiming {
 // The child's work: fills view number `viewNumber` from `db` and prints its figures on one line.
 int runChild(const QString& viewNumber, const QString& db);
 
+// The first screen's target for a database of `uploads` uploads of 999 readings.
+[[nodiscard]] const char* firstScreenLimit(int uploads);
+
 // Runs `program --view N db` for our figures, and `reference` (handed a statement in the
 // program's SQL form, it returns its wall time in ms, or -1) for the reference's, named
 // `referenceName` in the report, with `firstScreenLimit` the first screen's target.

@@ -17,6 +17,7 @@
 #include "store/JetSql.h"
 #include "store/ReadingLists.h"
 #include "store/ReadingsMaintenance.h"
+#include "store/StoreDb.h"
 #include "store/UploadSaver.h"
 
 #include <QApplication>
@@ -67,6 +68,16 @@ int main(int argc, char** argv) {
         return 1;
     std::printf("database: %d x 999 readings, %.1f MB\n", uploads,
                 QFileInfo(base).size() / 1048576.0);
+    // A database made by an earlier version gains what it lacks at its first writable
+    // opening; that is timed once here, so that the figures below are a current store's.
+    {
+        QElapsedTimer t;
+        t.start();
+        StoreDb db(base);
+        const StoreResult r = db.openDatabase();
+        std::printf("first writable opening of the database: %.1f ms%s\n", t.nsecsElapsed() / 1e6,
+                    r.ok() ? "" : qPrintable(QStringLiteral(" (failed: %1)").arg(r.message())));
+    }
 
     // Saving one upload.
     {
@@ -100,7 +111,8 @@ int main(int argc, char** argv) {
     // The views.
     ViewTiming::measure(
         app.applicationFilePath(), work,
-        [&work](const QString& sql) { return shellMs(work, translated(sql)); }, "shell", "1000 ms");
+        [&work](const QString& sql) { return shellMs(work, translated(sql)); }, "shell",
+        ViewTiming::firstScreenLimit(uploads));
 
     // The upload-time list.
     {

@@ -48,11 +48,14 @@ void bigBackup(const QString& path) {
                   "insert into [表1] select '2008-05-01 00:00:00', i, i || '.5' from n");
 }
 
-// Overwrites a page in the middle of a file, as a failing disk would.
+// Overwrites the first page of the readings, as a failing disk would.
 void spoilPage(const QString& path) {
+    const QStringList root = StoreFixture::rowsAt(
+        path, QStringLiteral("select rootpage from sqlite_master where name = '表1'"));
+    QCOMPARE(root.size(), 1);
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadWrite));
-    QVERIFY(f.seek(f.size() / 4096 / 2 * 4096));
+    QVERIFY(f.seek((root.first().toLongLong() - 1) * 4096));
     f.write(QByteArray(2000, '\x5a'));
 }
 
@@ -248,7 +251,7 @@ private slots:
                  (QStringList{Older + "|1|1", Newer + "|2|2"}));
         QCOMPARE(StoreFixture::rowsAt(target, QStringLiteral("select count(*) from sqlite_master "
                                                              "where type = 'table'")),
-                 QStringList{"3"});
+                 QStringList{"5"});
         QVERIFY(!QFile::exists(target + QStringLiteral(".tmp")));
     }
 

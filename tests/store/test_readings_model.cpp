@@ -1,5 +1,7 @@
+#include "common/NumberText.h"
 #include "store/ReadingLists.h"
 #include "store/ReadingsLayout.h"
+#include "store/ReadingsMaintenance.h"
 #include "store/ReadingsModel.h"
 #include "store/StoreDb.h"
 #include "tests/store/StoreFixture.h"
@@ -7,7 +9,10 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
+
+#include <sqlite3.h>
 
 using Fill = ReadingsLayout::Fill;
 Q_DECLARE_METATYPE(ReadingsLayout::Fill)
@@ -46,6 +51,65 @@ void fillOneLargeUpload(StoreFixture& fx) {
     for (int n = 1; n <= 20000; ++n)
         rows.append(QStringLiteral("2008-05-01 08:00:00|%1|1").arg(n));
     fx.addReadings(rows);
+}
+
+// Runs statements on the file as another SQLite tool would: without the program's val().
+void asAnotherTool(const QString& path, const char* sql) {
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+// The rows of `sql` read through the store, "日期时间|编号|温度值", nulls as "~".
+QStringList storeRows(StoreDb& db, const QString& sql) {
+    QSqlQuery q;
+    const StoreResult r = db.select(sql, q);
+    if (!r.ok())
+        return {r.message()};
+    QStringList out;
+    while (q.next()) {
+        QStringList cells;
+        for (const char* column : {"日期时间", "编号", "温度值"}) {
+            const QVariant v = q.value(QString::fromUtf8(column));
+            cells.append(v.isNull() ? QStringLiteral("~") : v.toString());
+        }
+        out.append(cells.join(QLatin1Char('|')));
+    }
+    return out;
+}
+
+// The values of the sensor numbers of `rows`, one for each run of equal values.
+QStringList numberValues(const QStringList& rows) {
+    QStringList out;
+    for (const QString& row : rows) {
+        const QString number = row.section(QLatin1Char('|'), 1, 1);
+        const QString value = number == QLatin1String("~") ? number : PlainNumber(Val(number));
+        if (out.isEmpty() || out.last() != value)
+            out.append(value);
+    }
+    return out;
+}
+
+// The quick first rows of the two views ordered by sensor number are the whole views'.
+void checkFirstRows(const QString& path) {
+    StoreDb db(path);
+    QVERIFY(db.openDatabase(StoreDb::Access::ReadOnly).ok());
+    for (const Fill fill : {Fill::BySensorThenTime, Fill::SensorNumbers}) {
+        const QString whole = ReadingsLayout::of(fill).sql(path);
+        const QStringList all = storeRows(db, whole);
+        for (const int n : {1, 4, 9, 100}) {
+            const QString quick = db.firstRowsStatement(fill, whole, n);
+            QVERIFY2(quick.contains(QStringLiteral("编号值表")) ||
+                         quick.contains(QStringLiteral("rowid in")),
+                     qPrintable(quick));
+            const QStringList first = storeRows(db, quick);
+            if (fill == Fill::SensorNumbers)
+                QCOMPARE(numberValues(first).mid(0, n), numberValues(all).mid(0, n));
+            else
+                QCOMPARE(first.mid(0, n), all.mid(0, n));
+        }
+    }
 }
 
 } // namespace
@@ -263,6 +327,43 @@ private slots:
         QStringList times;
         QVERIFY(ReadingLists::dateTimes(fx.dbPath(), times).ok());
         QCOMPARE(times, (QStringList{QString(), Older, Newer}));
+    }
+
+    // The file finds the first rows by sensor number through its number table rather than by
+    // sorting every reading. They must be the whole views' first rows, ties and nulls
+    // included, in a file from an earlier version and after others wrote to it or rows were
+    // deleted.
+    void firstRowsBySensorAreTheWholeViewsFirstRows() {
+        StoreFixture fx;
+        fx.create();
+        const QString path = fx.dbPath();
+        asAnotherTool(path,
+                      "drop table [编号值表]; drop table [编号值表进度]; "
+                      "insert into [表1] values ('2008-01-03','2','a'), ('2008-01-03','1','b'), "
+                      "('2008-01-03','01','c'), ('2008-01-03','abc','d'), "
+                      "('2008-01-03',null,'e'), ('2008-01-03','10','f'), "
+                      "('2008-01-02','1a','g'), ('2008-01-02','1','h'), "
+                      "('2008-01-02',' 3','i'), ('2008-01-01','1','j'), "
+                      "('2008-01-01','2','k'), ('2008-01-01','','l'), (null,'1','m'), "
+                      "(null,'01','n'), ('','1','o'), ('2008-01-02','0.5','p');");
+        QVERIFY(StoreDb(path).openDatabase().ok());
+        checkFirstRows(path);
+
+        // Another tool adds a smaller number; the next writable opening takes it in.
+        asAnotherTool(path, "insert into [表1] values ('2008-01-02','-1','q')");
+        QVERIFY(StoreDb(path).openDatabase().ok());
+        checkFirstRows(path);
+
+        QVERIFY(ReadingsMaintenance::deleteSensor(path, 1).ok());
+        QCOMPARE(fx.rows(QStringLiteral("select count(*) from [编号值表] where [值] = 1")),
+                 QStringList{"0"});
+        checkFirstRows(path);
+
+        QVERIFY(ReadingsMaintenance::clearAll(path).ok());
+        fx.addReadings({Older + "|5|1", Newer + "|4|2"});
+        checkFirstRows(path);
+        QCOMPARE(fx.rows(QStringLiteral("select [编号] from [编号值表] order by [值]")),
+                 (QStringList{"4", "5"}));
     }
 
     void distinctListsForTheDialogs() {

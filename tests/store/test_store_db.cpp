@@ -25,7 +25,7 @@ private:
     }
 
 private slots:
-    void missingFileIsMadeWithThreeEmptyTables() {
+    void missingFileIsMadeWithItsEmptyTables() {
         StoreFixture fx;
         QVERIFY(!QFile::exists(fx.dbPath()));
         {
@@ -36,7 +36,8 @@ private slots:
         QCOMPARE(fx.rows(QStringLiteral("select name from sqlite_master where type = 'table' "
                                         "order by rowid")),
                  (QStringList{QStringLiteral("表1"), QStringLiteral("分组定义"),
-                              QStringLiteral("测量数据")}));
+                              QStringLiteral("测量数据"), QStringLiteral("编号值表"),
+                              QStringLiteral("编号值表进度")}));
         QCOMPARE(
             fx.rows(QStringLiteral("select name || ':' || type from pragma_table_info('表1')")),
             (QStringList{QStringLiteral("日期时间:TEXT"), QStringLiteral("编号:TEXT"),
@@ -144,6 +145,9 @@ private slots:
             for (const QString& sql : StoreSchema::createTableStatements())
                 QCOMPARE(sqlite3_exec(raw, sql.toUtf8().constData(), nullptr, nullptr, nullptr),
                          SQLITE_OK);
+            QCOMPARE(sqlite3_exec(raw, "insert into [表1] values ('2008-05-01', '07', '1')",
+                                  nullptr, nullptr, nullptr),
+                     SQLITE_OK);
             sqlite3_close(raw);
         }
         const QString indexes =
@@ -157,7 +161,13 @@ private slots:
             StoreDb db(fx.dbPath());
             QVERIFY(db.openDatabase().ok());
         }
-        QCOMPARE(fx.rows(indexes), QStringList{QStringLiteral("1")});
+        QCOMPARE(fx.rows(QStringLiteral("select name from sqlite_master where type = 'index' "
+                                        "order by name")),
+                 (QStringList{QStringLiteral("编号值表_编号"), QStringLiteral("表1_日期时间")}));
+        // The number table, which the earlier version lacked, holds the stored number.
+        QCOMPARE(fx.rows(QStringLiteral("select * from [编号值表]")),
+                 QStringList{QStringLiteral("07|7")});
+        QCOMPARE(fx.readingCount(), 1);
     }
 
     void aPlainSqliteConnectionCanStillWriteAndCheckTheFile() {
@@ -227,7 +237,8 @@ private slots:
         QStringList names;
         QVERIFY(db.tableNames(names).ok());
         QCOMPARE(names, (QStringList{QStringLiteral("表1"), QStringLiteral("分组定义"),
-                                     QStringLiteral("测量数据"), QStringLiteral("aaa")}));
+                                     QStringLiteral("测量数据"), QStringLiteral("编号值表"),
+                                     QStringLiteral("编号值表进度"), QStringLiteral("aaa")}));
     }
 };
 
