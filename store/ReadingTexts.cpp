@@ -13,3 +13,12 @@ quint32 ReadingTexts::intern(std::string_view text, QStringList& added) {
     added.append(QString::fromUtf8(kept.data(), static_cast<qsizetype>(kept.size())));
     return index;
 }
+
+quint32 ReadingTexts::internInColumn(int column, std::string_view text, QStringList& added) {
+    quint32& last = m_lastInColumn[column];
+    if (!m_hasLast[column] || m_store[last] != text) {
+        last = intern(text, added);
+        m_hasLast[column] = true;
+    }
+    return last;
+}
