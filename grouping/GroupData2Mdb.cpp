@@ -43,11 +43,8 @@ StoreResult fillUploadTimes(StoreDb& db, const QStringList& times) {
     return r;
 }
 
-// SensorSlots: every upload's value per whole sensor number 0..1999; for a sensor held
-// twice, the reading stored later.
-StoreResult fillSensorSlots(StoreDb& db) {
-    return db.makeLatestReadings(QStringLiteral("SensorSlots"), 1999);
-}
+// The highest whole sensor number a slot may name.
+constexpr int LastNumber = 1999;
 
 // Stations: the groups in the order their records are written, each slot as its whole
 // sensor number, or null for an empty slot.
@@ -72,7 +69,8 @@ struct SlotReadings {
     QString joins;
 };
 
-// A file finds each reading by SensorSlots' key, one lookup per slot.
+// Finds each reading by the key of SensorSlots (every upload's value per whole sensor
+// number), one lookup per slot.
 SlotReadings lookedUp() {
     SlotReadings s;
     for (int k = 1; k <= GroupRow::Slots; ++k) {
@@ -84,40 +82,48 @@ SlotReadings lookedUp() {
     return s;
 }
 
-// Where lookups are slow (a server hashes every reading once for each slot to make them),
-// the readings of all slots are gathered in one pass over SensorSlots instead, by upload and
-// group. A slot's reading is the only one of its upload and number, as SensorSlots holds one.
-SlotReadings gathered() {
+// Every station's slots: [station], [k] and the whole sensor number [n] in slot k.
+QString slotNumbers() {
     QString numbers;
-    QString readings;
-    SlotReadings s;
-    for (int k = 1; k <= GroupRow::Slots; ++k) {
+    for (int k = 1; k <= GroupRow::Slots; ++k)
         numbers += QStringLiteral("%1select rowid as [station], %2 as [k], [k%2] as [n] from "
                                   "[Stations] where [k%2] is not null")
                        .arg(k > 1 ? QStringLiteral(" union all ") : QString())
                        .arg(k);
+    return numbers;
+}
+
+// The readings of all slots gathered in one pass, by upload and station, from the engine's
+// select of each slot's reading (latest, one row per upload and slot).
+SlotReadings gathered(const QString& latest) {
+    QString readings;
+    SlotReadings s;
+    for (int k = 1; k <= GroupRow::Slots; ++k) {
         readings +=
-            QStringLiteral(", max(case when l.[k] = %1 then s.[温度值] end) as [t%1]").arg(k);
+            QStringLiteral(", max(case when z.[k] = %1 then z.[温度值] end) as [t%1]").arg(k);
         s.values += QStringLiteral(", coalesce(h.[t%1], %2)").arg(k).arg(NoReading);
     }
-    s.joins = QStringLiteral(" left join (select s.[日期时间], l.[station]") + readings +
-              QStringLiteral(" from (") + numbers +
-              QStringLiteral(") l join [SensorSlots] s on s.[编号] = l.[n] group by "
-                             "s.[日期时间], l.[station]) h on h.[日期时间] = u.[日期时间] and "
-                             "h.[station] = g.rowid");
+    s.joins = QStringLiteral(" left join (select z.[日期时间], z.[station]") + readings +
+              QStringLiteral(" from (") + latest +
+              QStringLiteral(") z group by z.[日期时间], z.[station]) h on h.[日期时间] = "
+                             "u.[日期时间] and h.[station] = g.rowid");
     return s;
 }
 
 StoreResult writeRecords(StoreDb& db) {
-    const bool onePass = !db.quickKeyLookups();
+    const QString latest = db.latestSlotReadings(slotNumbers(), LastNumber);
+    const bool onePass = !latest.isEmpty();
     QString columns;
     for (int k = 1; k <= GroupRow::Slots; ++k)
         columns += QStringLiteral(",[t%1]").arg(k);
-    const SlotReadings found = onePass ? gathered() : lookedUp();
-    StoreResult r = db.exec(QStringLiteral("delete * from [测量数据]"));
+    StoreResult r =
+        onePass ? StoreResult() : db.makeLatestReadings(QStringLiteral("SensorSlots"), LastNumber);
+    const SlotReadings found = onePass ? gathered(latest) : lookedUp();
+    if (r.ok())
+        r = db.exec(QStringLiteral("delete * from [测量数据]"));
     // Tables made by a statement have no statistics yet: the server would plan for tables
     // of a few rows, and spend seconds compiling a statement it takes for a huge one.
-    for (const char* table : {"UploadTimes", "Stations", "SensorSlots"})
+    for (const char* table : {"UploadTimes", "Stations"})
         if (r.ok() && onePass)
             r = db.exec(QStringLiteral("analyze [%1]").arg(QString::fromUtf8(table)));
     if (!r.ok())
@@ -150,8 +156,6 @@ GroupingRun GroupData2Mdb(const QString& dbPath) {
     r = uploadTimes(db, dbPath, times);
     if (r.ok() && !times.isEmpty()) {
         r = fillUploadTimes(db, times);
-        if (r.ok())
-            r = fillSensorSlots(db);
         if (r.ok())
             r = fillStations(db);
         if (r.ok())

@@ -305,10 +305,6 @@ bool FileStore::quickPreview() const {
     return true;
 }
 
-bool FileStore::quickKeyLookups() const {
-    return true;
-}
-
 void FileStore::interrupt() {
     if (sqlite3* h = handle())
         sqlite3_interrupt(h);

@@ -27,7 +27,6 @@ public:
     [[nodiscard]] QString firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql,
                                              int rows) override;
     [[nodiscard]] bool quickPreview() const override;
-    [[nodiscard]] bool quickKeyLookups() const override;
     void interrupt() override;
     [[nodiscard]] StoreResult backupInto(const QString& file) override;
     [[nodiscard]] StoreResult checkIntact() override;

@@ -274,24 +274,24 @@ QString ServerStore::wholeNumber(const QString& value) const {
         .arg(value);
 }
 
-StoreResult ServerStore::makeLatestReadings(const QString& table, int lastNumber) {
-    // Of the rows of one sensor and upload, the last stored is kept. A million readings
-    // hold only a few thousand different texts, so val() is worked out once for each text,
-    // and the rows take their values by joining on the text. The fences (offset 0) keep the
-    // server from copying the number's expression into every comparison made on it, which
-    // would call val() again for each.
-    return exec(
-        QStringLiteral(
-            "create temp table [%1] as select distinct on (d, n) d as [日期时间], n as [编号], "
-            "v as [温度值] from (select r.[日期时间] as d, k.n, w.v, r.ctid as c from [表1] r "
-            "join (select t, %2 as n from (select t, val(t) as nv from (select distinct "
-            "[编号] as t from [表1]) x offset 0) y) k on k.t = r.[编号] "
-            "left join (select t, val(t) as v from (select distinct [温度值] as t from [表1]) "
-            "x offset 0) w on w.t = r.[温度值] "
-            "where r.[日期时间] <> '' and k.n between 0 and %3) s order by d, n, c desc")
-            .arg(table, wholeNumber(QStringLiteral("nv")))
-            .arg(lastNumber),
-        {});
+QString ServerStore::latestSlotReadings(const QString& slotNumbers, int lastNumber) const {
+    // A million readings hold only a few thousand different texts, so val() is worked out
+    // once for each text, and the rows take their values by joining on the text. The fences
+    // (offset 0) keep the server from copying the number's expression into every comparison
+    // made on it, which would call val() again for each. The range of numbers is asked of
+    // the slots, whose count the server knows, not of the readings, whose count it would
+    // guess far too small and then plan for. Sorted by slot, the last stored reading of each
+    // comes first, and the rows come in the order a grouping by upload and station needs.
+    return QStringLiteral(
+               "select distinct on (s.d, l.[station], l.[k]) s.d as [日期时间], l.[station], "
+               "l.[k], s.v as [温度值] from (select r.[日期时间] as d, k.n, w.v, r.ctid as c "
+               "from [表1] r join (select t, %1 as n from (select t, val(t) as nv from (select "
+               "distinct [编号] as t from [表1]) x offset 0) y) k on k.t = r.[编号] left join "
+               "(select t, val(t) as v from (select distinct [温度值] as t from [表1]) x offset "
+               "0) w on w.t = r.[温度值] where r.[日期时间] <> '') s join (select * from (%2) x "
+               "where x.[n] between 0 and %3) l on l.[n] = s.n order by s.d, l.[station], "
+               "l.[k], s.c desc")
+        .arg(wholeNumber(QStringLiteral("nv")), slotNumbers, QString::number(lastNumber));
 }
 
 StoreResult ServerStore::selectTexts(const QString& sql, const QStringList& columns,
@@ -305,10 +305,6 @@ StoreResult ServerStore::selectTexts(const QString& sql, const QStringList& colu
 
 bool ServerStore::quickPreview() const {
     // The server works out every row's place for a limited statement as for the whole one.
-    return false;
-}
-
-bool ServerStore::quickKeyLookups() const {
     return false;
 }
 

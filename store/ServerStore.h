@@ -19,11 +19,11 @@ public:
     [[nodiscard]] StoreResult lockForTransaction(Lock lock) override;
     [[nodiscard]] QString textType() const override;
     [[nodiscard]] QString wholeNumber(const QString& value) const override;
-    [[nodiscard]] StoreResult makeLatestReadings(const QString& table, int lastNumber) override;
+    [[nodiscard]] QString latestSlotReadings(const QString& slotNumbers,
+                                             int lastNumber) const override;
     [[nodiscard]] StoreResult selectTexts(const QString& sql, const QStringList& columns,
                                           std::unique_ptr<TextCursor>& rows) override;
     [[nodiscard]] bool quickPreview() const override;
-    [[nodiscard]] bool quickKeyLookups() const override;
     void interrupt() override;
     [[nodiscard]] StoreResult backupInto(const QString& file) override;
     [[nodiscard]] StoreResult checkIntact() override;

@@ -112,6 +112,14 @@ StoreResult StoreConnection::commit() {
     return {};
 }
 
+QString StoreConnection::latestSlotReadings(const QString&, int) const {
+    return {};
+}
+
+StoreResult StoreConnection::makeLatestReadings(const QString&, int) {
+    return failed(QStringLiteral("该数据库不能这样读取数据。"));
+}
+
 QString StoreConnection::firstRowsStatement(ReadingsLayout::Fill, const QString& sql, int rows) {
     return ReadingsLayout::limited(sql, rows);
 }

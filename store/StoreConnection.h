@@ -54,14 +54,15 @@ public:
     [[nodiscard]] virtual StoreResult lockForTransaction(Lock lock) = 0;
     [[nodiscard]] virtual QString textType() const = 0;
     [[nodiscard]] virtual QString wholeNumber(const QString& value) const = 0;
-    [[nodiscard]] virtual StoreResult makeLatestReadings(const QString& table,
-                                                         int lastNumber) = 0;
+    // The grouping's readings: an engine gives the one it finds more quickly (StoreDb).
+    [[nodiscard]] virtual QString latestSlotReadings(const QString& slotNumbers,
+                                                     int lastNumber) const;
+    [[nodiscard]] virtual StoreResult makeLatestReadings(const QString& table, int lastNumber);
     [[nodiscard]] virtual StoreResult selectTexts(const QString& sql, const QStringList& columns,
                                                   std::unique_ptr<TextCursor>& rows) = 0;
     [[nodiscard]] virtual QString firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql,
                                                      int rows);
     [[nodiscard]] virtual bool quickPreview() const = 0;
-    [[nodiscard]] virtual bool quickKeyLookups() const = 0;
     virtual void interrupt() = 0;
     [[nodiscard]] virtual StoreResult backupInto(const QString& file) = 0;
     [[nodiscard]] virtual StoreResult checkIntact() = 0;

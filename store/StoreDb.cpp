@@ -146,8 +146,8 @@ bool StoreDb::quickPreview() const {
     return m_store->quickPreview();
 }
 
-bool StoreDb::quickKeyLookups() const {
-    return m_store->quickKeyLookups();
+QString StoreDb::latestSlotReadings(const QString& slotNumbers, int lastNumber) const {
+    return m_store->latestSlotReadings(slotNumbers, lastNumber);
 }
 
 void StoreDb::interrupt() {

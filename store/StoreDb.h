@@ -88,10 +88,18 @@ public:
     // An expression for the whole number nearest to the number `value`, halves away from
     // zero; one far beyond any sensor number may come out as -1.
     [[nodiscard]] QString wholeNumber(const QString& value) const;
-    // Makes the temporary table `table` ([日期时间], [编号], [温度值]) of the readings of 表1
-    // that have a date-time and whose whole sensor number lies in 0..lastNumber: that
-    // number and val() of the temperature, one row per upload and number, where a sensor
-    // was read twice in one upload the reading stored later.
+    // The grouping's readings, in one of two forms; an engine gives the one it finds more
+    // quickly. In both, a reading is that of a whole sensor number 0..lastNumber in an
+    // upload with a date-time, the value of its temperature, and where a sensor was read
+    // twice in one upload, the reading stored later.
+    // A select of the readings of the slots `slotNumbers` (a select of [station], [k] and
+    // [n], the whole sensor number in slot k of a station): [日期时间], [station], [k],
+    // [温度值], one row per upload and slot, sorted by those three. Empty where the engine finds readings
+    // more quickly one by one through a key, in the table of makeLatestReadings(): a server
+    // hashes a whole table for each such join, a file looks its keys up at once.
+    [[nodiscard]] QString latestSlotReadings(const QString& slotNumbers, int lastNumber) const;
+    // Makes the temporary table `table` ([日期时间], [编号], [温度值]) of the readings, one row
+    // per upload and number, keyed by both; where latestSlotReadings() is empty.
     [[nodiscard]] StoreResult makeLatestReadings(const QString& table, int lastNumber);
 
     // A statement giving at least the first `rows` rows of `sql`, the statement of view
@@ -101,10 +109,6 @@ public:
     // Whether the first rows of a select, read on a second connection beside the whole
     // select, come at once: there a limited read shows the first screen early.
     [[nodiscard]] bool quickPreview() const;
-    // Whether rows are found one by one through a key faster than they are gathered in one
-    // pass. A server hashes a whole table for each such join, and plans a table made by a
-    // statement well only once its statistics are gathered.
-    [[nodiscard]] bool quickKeyLookups() const;
     // Makes a statement running on this connection stop soon; callable from any thread
     // while the connection is open.
     void interrupt();

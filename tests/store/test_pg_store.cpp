@@ -212,10 +212,17 @@ private slots:
                             "and val(编号)<= 20 order by val(编号) asc,[日期时间] asc"));
         same(QStringLiteral("select \"x\" as X, count(*) from [表1] group by 日期时间 order by 日期时间"));
 
+        // Sensor 1 read again in one upload: the reading stored later counts, in both its
+        // slots of group 0001.
         for (const QString& address : {file, server}) {
+            save(address, QStringLiteral("2008-04-30 14:25:03"), {QStringLiteral("1.0")});
             QVERIFY(GroupData2Mdb(address).result.ok());
             QVERIFY(GroupData2Mdb(address).result.ok());
         }
+        QCOMPARE(
+            rowsOf(server, QStringLiteral("select t1, t3 from [测量数据] where myid = "
+                                          "'20080430142503' and 站点编号 = '0001' order by t1")),
+            (QStringList{QStringLiteral("1|1"), QStringLiteral("7.25|255")}));
         // Names are case-insensitive, as the statements were written for.
         same(QStringLiteral("select MYID, 站点编号, T1, t2, [T3], t4 from [测量数据] order by rowid"));
 
