@@ -116,16 +116,7 @@ void ServerColumn::save() {
     const QString script = QDir(m_dir).filePath(QStringLiteral("save.sql"));
     // Each run saves a new upload, ours and psql's in turn. psql runs what the program's
     // driver sends: the insert prepared once and executed with each reading's values.
-    const auto ours = [this](int run) {
-        const int upload = m_uploads + 2 * run;
-        QElapsedTimer t;
-        t.start();
-        const StoreResult r =
-            UploadSaver::save(m_address, Bench::StampOf(upload), Bench::ReadingsOf(upload));
-        if (!r.ok())
-            std::printf("save failed: %s\n", qPrintable(r.message()));
-        return r.ok() ? msSince(t) : -1;
-    };
+    const auto ours = [this](int run) { return Bench::TimedSave(m_address, m_uploads + 2 * run); };
     const auto reference = [this, &script](int run) {
         const int upload = m_uploads + 2 * run + 1;
         QFile file(script);
@@ -151,8 +142,8 @@ void ServerColumn::save() {
 
 void ServerColumn::view() {
     ViewTiming::measure(
-        m_program, m_address, [this](const QString& sql) { return psql({serverSql(sql)}); },
-        "psql", ViewTiming::firstScreenLimit(m_uploads));
+        m_program, m_address, [this](const QString& sql) { return psql({serverSql(sql)}); }, "psql",
+        ViewTiming::firstScreenLimit(m_uploads));
 }
 
 void ServerColumn::uploadTimes() {

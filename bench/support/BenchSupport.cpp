@@ -81,6 +81,17 @@ QVector<UploadSaver::Reading> Bench::ReadingsOf(int upload, bool faults) {
     return UploadSaver::plan(rows, 1, 999, 0);
 }
 
+double Bench::TimedSave(const QString& address, int upload) {
+    QElapsedTimer t;
+    t.start();
+    const StoreResult r = UploadSaver::save(address, StampOf(upload), ReadingsOf(upload));
+    if (!r.ok()) {
+        std::printf("save failed: %s\n", qPrintable(r.message()));
+        return -1;
+    }
+    return t.nsecsElapsed() / 1e6;
+}
+
 bool Bench::BuildReadings(const QString& path, int uploads, bool faults) {
     if (RowCount(path, QStringLiteral("表1")) == qint64(uploads) * 999)
         return true;

@@ -34,6 +34,9 @@ struct Options {
 [[nodiscard]] QString TemperatureOf(int upload, int number, bool faults = false);
 // The 999 readings of upload `upload` as the program saves them, sensor 999 first.
 [[nodiscard]] QVector<UploadSaver::Reading> ReadingsOf(int upload, bool faults = false);
+// Saves upload `upload` through UploadSaver into the store at `address`; its time in ms, or
+// -1 (and a line saying why) when the save fails.
+[[nodiscard]] double TimedSave(const QString& address, int upload);
 // Makes (or keeps, when it already holds them) a database of `uploads` x 999 readings.
 [[nodiscard]] bool BuildReadings(const QString& path, int uploads, bool faults = false);
 // The number of rows in `table` of the database at `path`; -1 when it cannot be read.
