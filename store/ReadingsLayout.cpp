@@ -101,5 +101,6 @@ QString ReadingsLayout::limited(const QString& sql, int rows) {
     QString whole = sql.trimmed();
     while (whole.endsWith(QLatin1Char(';')))
         whole.chop(1);
-    return QStringLiteral("select * from (%1\n) as preview limit %2").arg(whole, QString::number(rows));
+    return QStringLiteral("select * from (%1\n) as preview limit %2")
+        .arg(whole, QString::number(rows));
 }
