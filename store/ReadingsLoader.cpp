@@ -47,11 +47,15 @@ void ReadingsLoader::start() {
         return;
     }
     m_previewThread = std::thread([this] {
-        StoreDb db(m_dbPath);
-        if (db.openDatabase(StoreDb::Access::ReadOnly).ok())
-            runPreview(db);
+        {
+            StoreDb db(m_dbPath);
+            if (db.openDatabase(StoreDb::Access::ReadOnly).ok())
+                runPreview(db);
+        }
+        letWholeStart();
     });
     m_thread = std::thread([this] {
+        waitForWholeStart();
         {
             StoreDb db(m_dbPath);
             runWhole(db, db.openDatabase(StoreDb::Access::ReadOnly));
@@ -78,6 +82,19 @@ void ReadingsLoader::wait() {
 void ReadingsLoader::setReading(Reading reading, StoreDb* db) {
     const std::lock_guard<std::mutex> lock(m_mutex);
     m_reading[reading == Reading::Preview ? 0 : 1] = db;
+}
+
+void ReadingsLoader::letWholeStart() {
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_wholeMayStart = true;
+    }
+    m_wholeStart.notify_all();
+}
+
+void ReadingsLoader::waitForWholeStart() {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_wholeStart.wait(lock, [this] { return m_wholeMayStart; });
 }
 
 bool ReadingsLoader::takeBatch(Batch& out) {
@@ -140,8 +157,12 @@ void ReadingsLoader::hand(Batch& local, Reading reading, bool last) {
 
 void ReadingsLoader::runPreview(StoreDb& db) {
     setReading(Reading::Preview, &db);
+    const QString first = db.firstRowsStatement(m_fill, m_sql, PreviewRows);
+    // A limited sort costs nearly what the whole one does, so the whole one need not wait.
+    if (first == ReadingsLayout::limited(m_sql, PreviewRows))
+        letWholeStart();
     // A statement that cannot be limited this way simply shows nothing early.
-    (void)read(db, Reading::Preview, db.firstRowsStatement(m_fill, m_sql, PreviewRows));
+    (void)read(db, Reading::Preview, first);
     setReading(Reading::Preview, nullptr);
 }
 

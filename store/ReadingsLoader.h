@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -19,12 +20,15 @@ class StoreDb;
 
 // Reads the rows of one fill on threads of their own, with connections of their own, and
 // hands them over in batches. The window thread never waits for the table to be sorted or
-// read. Two readings run side by side: the first rows, which the engine finds without
-// sorting the whole table (StoreDb::firstRowsStatement), so the first screen shows at once;
-// and the whole statement, whose rows replace the first ones (identical unless rows tie in
-// the order, or the file's number table fell behind) and continue the list. Once the whole
-// statement hands rows, the limited one's later rows are dropped. Where the engine's limited
-// statement is no quicker (a server), the two run one after the other on one connection.
+// read. Two readings are made: the first rows, which the engine finds without sorting the
+// whole table (StoreDb::firstRowsStatement), so the first screen shows at once; and the
+// whole statement, whose rows replace the first ones (identical unless rows tie in the
+// order, or the file's number table fell behind) and continue the list. Once the whole
+// statement hands rows, the limited one's later rows are dropped. Where the first rows are
+// the whole statement limited, the two run side by side; where they are looked up, the
+// whole statement waits until they are read, since its sort would only slow the lookups.
+// Where the engine's limited statement is no quicker (a server), the two run one after the
+// other on one connection.
 //
 // Rows are read through RowTexts and kept as the texts of their row of 表1, each text
 // stored once; the pane's cells are made from them only for the rows that are looked at.
@@ -91,6 +95,8 @@ private:
     void hand(Batch& local, Reading reading, bool last);
     // The connection `reading` runs on, which cancel() interrupts; null when none.
     void setReading(Reading reading, StoreDb* db);
+    void letWholeStart();
+    void waitForWholeStart();
 
     QString m_dbPath;
     ReadingsLayout::Fill m_fill;
@@ -110,5 +116,7 @@ private:
     // text indexes follow them.
     quint32 m_previewTexts = 0;
     bool m_wholeHanded = false;
+    bool m_wholeMayStart = false;
+    std::condition_variable m_wholeStart;
     StoreDb* m_reading[2] = {nullptr, nullptr};
 };
