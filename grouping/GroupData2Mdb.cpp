@@ -5,9 +5,9 @@
 #include "store/ReadingLists.h"
 #include "store/StoreDb.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStringList>
+#include <QVariantList>
+#include <QVector>
 
 namespace {
 
@@ -26,21 +26,22 @@ StoreResult uploadTimes(StoreDb& db, const QString& dbPath, QStringList& times) 
 // UploadTimes: the date-times in the order their records are written, with the parts each
 // record carries.
 StoreResult fillUploadTimes(StoreDb& db, const QStringList& times) {
-    StoreResult r = db.exec(QStringLiteral(
+    const StoreResult r = db.exec(QStringLiteral(
         "create temp table [UploadTimes] ([日期时间] text, [myid] text, [接收日期] text, "
         "[接收时间] text)"));
-    QSqlQuery insert;
-    if (r.ok())
-        r = db.prepare(QStringLiteral("insert into [UploadTimes] values (?,?,?,?)"), insert);
-    for (int i = 0; r.ok() && i < times.size(); ++i) {
-        const UploadStamp stamp = UploadStamp::of(times[i]);
-        insert.bindValue(0, times[i]);
-        insert.bindValue(1, stamp.id);
-        insert.bindValue(2, stamp.date);
-        insert.bindValue(3, stamp.time);
-        r = db.run(insert);
+    if (!r.ok())
+        return r;
+    QVector<QVariantList> rows;
+    rows.reserve(times.size());
+    for (const QString& time : times) {
+        const UploadStamp stamp = UploadStamp::of(time);
+        rows.append({time, stamp.id, stamp.date, stamp.time});
     }
-    return r;
+    // Many rows to a statement: on a server each statement is a round trip.
+    return db.appendRows(QStringLiteral("UploadTimes"),
+                         {QStringLiteral("日期时间"), QStringLiteral("myid"),
+                          QStringLiteral("接收日期"), QStringLiteral("接收时间")},
+                         rows);
 }
 
 // The highest whole sensor number a slot may name.
