@@ -17,18 +17,6 @@ namespace {
 // stay within both engines' limit on the number of values in one statement.
 constexpr int ChunkRows = 500;
 
-QString insertStatement(const QString& table, const QStringList& columns, int rows) {
-    QString one = QStringLiteral("(?");
-    for (int c = 1; c < columns.size(); ++c)
-        one += QStringLiteral(",?");
-    one += QLatin1Char(')');
-    QStringList all;
-    for (int r = 0; r < rows; ++r)
-        all.append(one);
-    return QStringLiteral("insert into [%1]([%2]) values %3")
-        .arg(table, columns.join(QStringLiteral("],[")), all.join(QLatin1Char(',')));
-}
-
 } // namespace
 
 RowCopy::Inserter::Inserter(StoreConnection& to, QString table, QStringList columns)
@@ -45,7 +33,8 @@ StoreResult RowCopy::Inserter::flush() {
     if (rows == ChunkRows)
         done = insertFullChunk();
     else if (rows > 0)
-        done = m_to.exec(insertStatement(m_table, m_columns, rows), m_values);
+        done = m_to.exec(m_to.rowsInsert(m_table, m_columns, rows),
+                         m_to.rowsInsertValues(static_cast<int>(m_columns.size()), m_values));
     m_values.clear();
     return done;
 }
@@ -56,13 +45,14 @@ StoreResult RowCopy::Inserter::insertFullChunk() {
     // inserting the rows.
     if (!m_prepared) {
         if (StoreResult r =
-                m_to.prepare(insertStatement(m_table, m_columns, ChunkRows), m_fullChunk);
+                m_to.prepare(m_to.rowsInsert(m_table, m_columns, ChunkRows), m_fullChunk);
             !r.ok())
             return r;
         m_prepared = true;
     }
-    for (int i = 0; i < m_values.size(); ++i)
-        m_fullChunk.bindValue(i, m_values[i]);
+    const QVariantList values = m_to.rowsInsertValues(static_cast<int>(m_columns.size()), m_values);
+    for (int i = 0; i < values.size(); ++i)
+        m_fullChunk.bindValue(i, values[i]);
     return m_to.run(m_fullChunk);
 }
 

@@ -33,6 +33,25 @@ QString ServerDialect::name(const QString& name) {
            QLatin1Char('"');
 }
 
+QString ServerDialect::textArray(const QVariantList& values, int first, int step) {
+    QString array = QStringLiteral("{");
+    for (qsizetype i = first; i < values.size(); i += step) {
+        if (i > first)
+            array += QLatin1Char(',');
+        const QVariant& v = values[i];
+        if (v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isNull())) {
+            array += QStringLiteral("NULL");
+            continue;
+        }
+        // Inside the quotes only a quote and a backslash stand for anything but themselves.
+        QString text = v.toString();
+        text.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+        text.replace(QLatin1Char('"'), QStringLiteral("\\\""));
+        array += QLatin1Char('"') + text + QLatin1Char('"');
+    }
+    return array + QLatin1Char('}');
+}
+
 QStringList ServerDialect::valFunctions() {
     // Most texts hold a short number without an exponent, which converts directly; the
     // function is plain SQL, so the server writes its body into every statement instead of
@@ -40,23 +59,21 @@ QStringList ServerDialect::valFunctions() {
     // range of a double, goes to val_wide(), which pays for catching the conversion's error.
     const QString number =
         QStringLiteral("'^[ \\t]*([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)'");
-    return {QStringLiteral(
-                "create or replace function val_wide(t text) returns double precision "
-                "language plpgsql immutable strict parallel safe as $val$\n"
-                "declare m text := substring(t from %1);\n"
-                "begin\n"
-                "  if m is null then return 0; end if;\n"
-                "  return m::double precision;\n"
-                "exception when others then return 0;\n"
-                "end $val$")
+    return {QStringLiteral("create or replace function val_wide(t text) returns double precision "
+                           "language plpgsql immutable strict parallel safe as $val$\n"
+                           "declare m text := substring(t from %1);\n"
+                           "begin\n"
+                           "  if m is null then return 0; end if;\n"
+                           "  return m::double precision;\n"
+                           "exception when others then return 0;\n"
+                           "end $val$")
                 .arg(number),
-            QStringLiteral(
-                "create or replace function val(t text) returns double precision "
-                "language sql immutable parallel safe as $val$\n"
-                "select case when t is null then null "
-                "when length(t) >= 300 or strpos(t, 'e') > 0 or strpos(t, 'E') > 0 "
-                "then val_wide(t) "
-                "else coalesce(substring(t from %1)::double precision, 0) end $val$")
+            QStringLiteral("create or replace function val(t text) returns double precision "
+                           "language sql immutable parallel safe as $val$\n"
+                           "select case when t is null then null "
+                           "when length(t) >= 300 or strpos(t, 'e') > 0 or strpos(t, 'E') > 0 "
+                           "then val_wide(t) "
+                           "else coalesce(substring(t from %1)::double precision, 0) end $val$")
                 .arg(number)};
 }
 

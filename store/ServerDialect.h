@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 // The program's statements as a PostgreSQL server reads them. Beyond what JetSql rewrites
 // for SQLite: bracketed names become quoted names in lower case, as the server folds bare
@@ -21,6 +22,10 @@ public:
     // Text columns sort by code point, as the file's do, whatever the database's locale
     // (the database is UTF-8, where that is byte order).
     static inline const QString TextType = QStringLiteral("text collate ucs_basic");
+
+    // The server's literal of a text array holding values[first], values[first + step], ...;
+    // a null value is a null element, any other its text exactly.
+    [[nodiscard]] static QString textArray(const QVariantList& values, int first, int step);
 
     // val() with the rule of JetVal::leadingNumber: blanks and tabs, a sign, digits with a
     // fraction, an exponent only when digits follow; 0 when there is no number or it lies

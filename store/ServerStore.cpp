@@ -58,8 +58,10 @@ StoreResult ServerStore::statementFailure(const QSqlError& error, const QString&
 
 StoreResult ServerStore::missingRight(const QSqlError& error, const QString& sql) const {
     // The server names the object; the right is the statement's own verb.
-    const QString verb = sql.trimmed().section(QRegularExpression(QStringLiteral("[\\s(]")), 0, 0,
-                                               QString::SectionSkipEmpty).toUpper();
+    const QString verb =
+        sql.trimmed()
+            .section(QRegularExpression(QStringLiteral("[\\s(]")), 0, 0, QString::SectionSkipEmpty)
+            .toUpper();
     const QRegularExpressionMatch object =
         QRegularExpression(QStringLiteral("permission denied for (\\w+) (\\S+)"))
             .match(error.databaseText());
@@ -309,6 +311,24 @@ StoreResult ServerStore::selectTexts(const QString& sql, const QStringList& colu
 bool ServerStore::quickPreview() const {
     // The server works out every row's place for a limited statement as for the whole one.
     return false;
+}
+
+QString ServerStore::rowsInsert(const QString& table, const QStringList& columns, int) const {
+    // A value per column, each an array of that column's texts: the server parses a short
+    // statement, and the program binds a value per column rather than one per cell. Every
+    // column of the program's tables holds text.
+    QStringList arrays;
+    for (int c = 0; c < columns.size(); ++c)
+        arrays.append(QStringLiteral("cast(? as text array)"));
+    return QStringLiteral("insert into [%1]([%2]) select * from unnest(%3)")
+        .arg(table, columns.join(QStringLiteral("],[")), arrays.join(QLatin1Char(',')));
+}
+
+QVariantList ServerStore::rowsInsertValues(int columns, const QVariantList& values) const {
+    QVariantList arrays;
+    for (int c = 0; c < columns; ++c)
+        arrays.append(ServerDialect::textArray(values, c, columns));
+    return arrays;
 }
 
 void ServerStore::interrupt() {

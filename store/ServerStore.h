@@ -24,6 +24,10 @@ public:
     [[nodiscard]] StoreResult selectTexts(const QString& sql, const QStringList& columns,
                                           std::unique_ptr<TextCursor>& rows) override;
     [[nodiscard]] bool quickPreview() const override;
+    [[nodiscard]] QString rowsInsert(const QString& table, const QStringList& columns,
+                                     int rows) const override;
+    [[nodiscard]] QVariantList rowsInsertValues(int columns,
+                                                const QVariantList& values) const override;
     void interrupt() override;
     [[nodiscard]] StoreResult backupInto(const QString& file) override;
     [[nodiscard]] StoreResult checkIntact() override;
@@ -36,8 +40,7 @@ public:
 
 protected:
     [[nodiscard]] JetSql::Translation translate(const QString& sql) const override;
-    [[nodiscard]] StoreResult statementFailure(const QSqlError& error,
-                                                 const QString& sql) override;
+    [[nodiscard]] StoreResult statementFailure(const QSqlError& error, const QString& sql) override;
     [[nodiscard]] QString reasonText(const QSqlError& error) const override;
     [[nodiscard]] QString tableNamesStatement() const override;
 

@@ -124,6 +124,23 @@ QString StoreConnection::firstRowsStatement(ReadingsLayout::Fill, const QString&
     return ReadingsLayout::limited(sql, rows);
 }
 
+QString StoreConnection::rowsInsert(const QString& table, const QStringList& columns,
+                                    int rows) const {
+    QString one = QStringLiteral("(?");
+    for (int c = 1; c < columns.size(); ++c)
+        one += QStringLiteral(",?");
+    one += QLatin1Char(')');
+    QStringList all;
+    for (int r = 0; r < rows; ++r)
+        all.append(one);
+    return QStringLiteral("insert into [%1]([%2]) values %3")
+        .arg(table, columns.join(QStringLiteral("],[")), all.join(QLatin1Char(',')));
+}
+
+QVariantList StoreConnection::rowsInsertValues(int, const QVariantList& values) const {
+    return values;
+}
+
 void StoreConnection::rollback() {
     m_db.rollback();
 }

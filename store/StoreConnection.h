@@ -63,6 +63,14 @@ public:
     [[nodiscard]] virtual QString firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql,
                                                      int rows);
     [[nodiscard]] virtual bool quickPreview() const = 0;
+    // The statement that appends `rows` rows to `table`, and the values it binds, made from
+    // `values` given row by row in the order of `columns`. Rows of one count share a
+    // statement, so it may be prepared once for many. By default a row of placeholders per
+    // row.
+    [[nodiscard]] virtual QString rowsInsert(const QString& table, const QStringList& columns,
+                                             int rows) const;
+    [[nodiscard]] virtual QVariantList rowsInsertValues(int columns,
+                                                        const QVariantList& values) const;
     virtual void interrupt() = 0;
     [[nodiscard]] virtual StoreResult backupInto(const QString& file) = 0;
     [[nodiscard]] virtual StoreResult checkIntact() = 0;

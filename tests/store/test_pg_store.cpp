@@ -485,6 +485,35 @@ private slots:
                     .contains(QStringLiteral("文件不存在")));
     }
 
+    void textsOfAnyFormReachTheServerAsTyped() {
+        // Rows travel to the server as array literals, where quotes, backslashes, braces,
+        // commas and the word NULL have a meaning of their own.
+        const QString server = database(QStringLiteral("typed"));
+        const QStringList texts{QStringLiteral("a\"b"), QStringLiteral("c\\d"), QStringLiteral("{1,2}"),
+                                QStringLiteral(" NULL "), QStringLiteral("NULL"), QStringLiteral(""),
+                                QStringLiteral("温度'9'")};
+        QVector<UploadSaver::Reading> readings;
+        QStringList expected;
+        for (const QString& text : texts) {
+            readings.append({text, text + text});
+            expected.append(text + QLatin1Char('|') + text + text);
+        }
+        QVERIFY(UploadSaver::save(server, QStringLiteral("2009-01-02 03:04:05"), readings).ok());
+        QCOMPARE(rowsOf(server, QStringLiteral("select [编号], [温度值] from [表1] order by rowid")), expected);
+
+        // A missing value stays missing.
+        const QString file = m_fx.file(QStringLiteral("with-null.mdb"));
+        save(file, QStringLiteral("2009-02-02 03:04:05"), {QStringLiteral("1"), QStringLiteral("2")});
+        {
+            StoreDb db(file);
+            QVERIFY(db.openDatabase().ok());
+            QVERIFY(db.exec(QStringLiteral("update [表1] set [温度值] = null where [编号] = '2'")).ok());
+        }
+        QVERIFY(ReadingsMaintenance::importFrom(server, file).ok());
+        QCOMPARE(rowsOf(server, QStringLiteral("select [编号] from [表1] where [温度值] is null")),
+                 QStringList{QStringLiteral("2")});
+    }
+
     void unusableServerIsNamedAndTheFileOffered_data() {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("words");
