@@ -26,9 +26,9 @@ FileStore::FileStore(QString path, int busyTimeoutMs)
     : StoreConnection(std::move(path), busyTimeoutMs) {}
 
 StoreResult FileStore::cannotOpen(const QString& path, const QString& reason) {
-    StoreResult r = StoreResult::failure(StoreResult::Kind::CannotOpen,
-                                         QStringLiteral("数据库文件无法打开：") + path +
-                                             QLatin1Char('\n') + reason);
+    StoreResult r =
+        StoreResult::failure(StoreResult::Kind::CannotOpen, QStringLiteral("数据库文件无法打开：") +
+                                                                path + QLatin1Char('\n') + reason);
     if (reason == SqliteReason::Locked)
         r.markRetryable();
     return r;
@@ -296,9 +296,12 @@ void FileStore::beforeCommit() {
         (void)NumberTable::catchUp(*this);
 }
 
-QString FileStore::firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql, int rows) {
+StoreConnection::FirstRowsStatement FileStore::firstRowsStatement(ReadingsLayout::Fill fill,
+                                                                  const QString& sql, int rows) {
     const QString quick = FirstRows::statement(*this, fill, rows);
-    return quick.isEmpty() ? StoreConnection::firstRowsStatement(fill, sql, rows) : quick;
+    if (quick.isEmpty())
+        return StoreConnection::firstRowsStatement(fill, sql, rows);
+    return {quick, true};
 }
 
 bool FileStore::quickPreview() const {

@@ -24,8 +24,8 @@ public:
     [[nodiscard]] StoreResult makeLatestReadings(const QString& table, int lastNumber) override;
     [[nodiscard]] StoreResult selectTexts(const QString& sql, const QStringList& columns,
                                           std::unique_ptr<TextCursor>& rows) override;
-    [[nodiscard]] QString firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql,
-                                             int rows) override;
+    [[nodiscard]] FirstRowsStatement firstRowsStatement(ReadingsLayout::Fill fill,
+                                                        const QString& sql, int rows) override;
     [[nodiscard]] bool quickPreview() const override;
     void interrupt() override;
     [[nodiscard]] StoreResult backupInto(const QString& file) override;
@@ -39,8 +39,7 @@ public:
 
 protected:
     [[nodiscard]] JetSql::Translation translate(const QString& sql) const override;
-    [[nodiscard]] StoreResult statementFailure(const QSqlError& error,
-                                                 const QString& sql) override;
+    [[nodiscard]] StoreResult statementFailure(const QSqlError& error, const QString& sql) override;
     [[nodiscard]] QString reasonText(const QSqlError& error) const override;
     [[nodiscard]] QString tableNamesStatement() const override;
     // Takes the readings this transaction stored into the number table.

@@ -157,12 +157,13 @@ void ReadingsLoader::hand(Batch& local, Reading reading, bool last) {
 
 void ReadingsLoader::runPreview(StoreDb& db) {
     setReading(Reading::Preview, &db);
-    const QString first = db.firstRowsStatement(m_fill, m_sql, PreviewRows);
+    const StoreConnection::FirstRowsStatement first =
+        db.firstRowsStatement(m_fill, m_sql, PreviewRows);
     // A limited sort costs nearly what the whole one does, so the whole one need not wait.
-    if (first == ReadingsLayout::limited(m_sql, PreviewRows))
+    if (!first.lookedUp)
         letWholeStart();
     // A statement that cannot be limited this way simply shows nothing early.
-    (void)read(db, Reading::Preview, first);
+    (void)read(db, Reading::Preview, first.sql);
     setReading(Reading::Preview, nullptr);
 }
 

@@ -120,8 +120,9 @@ StoreResult StoreConnection::makeLatestReadings(const QString&, int) {
     return failed(QStringLiteral("该数据库不能这样读取数据。"));
 }
 
-QString StoreConnection::firstRowsStatement(ReadingsLayout::Fill, const QString& sql, int rows) {
-    return ReadingsLayout::limited(sql, rows);
+StoreConnection::FirstRowsStatement
+StoreConnection::firstRowsStatement(ReadingsLayout::Fill, const QString& sql, int rows) {
+    return {ReadingsLayout::limited(sql, rows), false};
 }
 
 QString StoreConnection::rowsInsert(const QString& table, const QStringList& columns,

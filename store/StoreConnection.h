@@ -27,6 +27,14 @@ public:
     // copies adding pours at once from taking one id, or one name, twice.
     enum class Lock { Grouping, Schema, Pours };
 
+    // A statement giving at least the first rows of a view, in its order. `lookedUp` when it
+    // finds them by lookups rather than by the view's own sort, which a whole statement
+    // running beside it would slow.
+    struct FirstRowsStatement {
+        QString sql;
+        bool lookedUp = false;
+    };
+
     // How long a statement waits for another connection's lock before it fails.
     static constexpr int DefaultBusyTimeoutMs = 10000;
 
@@ -60,8 +68,8 @@ public:
     [[nodiscard]] virtual StoreResult makeLatestReadings(const QString& table, int lastNumber);
     [[nodiscard]] virtual StoreResult selectTexts(const QString& sql, const QStringList& columns,
                                                   std::unique_ptr<TextCursor>& rows) = 0;
-    [[nodiscard]] virtual QString firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql,
-                                                     int rows);
+    [[nodiscard]] virtual FirstRowsStatement firstRowsStatement(ReadingsLayout::Fill fill,
+                                                                const QString& sql, int rows);
     [[nodiscard]] virtual bool quickPreview() const = 0;
     // The statement that appends `rows` rows to `table`, and the values it binds, made from
     // `values` given row by row in the order of `columns`. Rows of one count share a

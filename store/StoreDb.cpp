@@ -19,8 +19,7 @@ std::unique_ptr<StoreConnection> storeAt(const QString& path, int busyTimeoutMs)
 
 } // namespace
 
-StoreDb::StoreDb(const QString& path, int busyTimeoutMs)
-    : m_store(storeAt(path, busyTimeoutMs)) {}
+StoreDb::StoreDb(const QString& path, int busyTimeoutMs) : m_store(storeAt(path, busyTimeoutMs)) {}
 
 StoreDb::~StoreDb() = default;
 
@@ -138,7 +137,8 @@ StoreResult StoreDb::makeLatestReadings(const QString& table, int lastNumber) {
     return m_store->makeLatestReadings(table, lastNumber);
 }
 
-QString StoreDb::firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql, int rows) {
+StoreConnection::FirstRowsStatement StoreDb::firstRowsStatement(ReadingsLayout::Fill fill,
+                                                                const QString& sql, int rows) {
     return m_store->firstRowsStatement(fill, sql, rows);
 }
 

@@ -94,9 +94,9 @@ public:
     // twice in one upload, the reading stored later.
     // A select of the readings of the slots `slotNumbers` (a select of [station], [k] and
     // [n], the whole sensor number in slot k of a station): [日期时间], [station], [k],
-    // [温度值], one row per upload and slot, sorted by those three. Empty where the engine finds readings
-    // more quickly one by one through a key, in the table of makeLatestReadings(): a server
-    // hashes a whole table for each such join, a file looks its keys up at once.
+    // [温度值], one row per upload and slot, sorted by those three. Empty where the engine finds
+    // readings more quickly one by one through a key, in the table of makeLatestReadings(): a
+    // server hashes a whole table for each such join, a file looks its keys up at once.
     [[nodiscard]] QString latestSlotReadings(const QString& slotNumbers, int lastNumber) const;
     // Makes the temporary table `table` ([日期时间], [编号], [温度值]) of the readings, one row
     // per upload and number, keyed by both; where latestSlotReadings() is empty.
@@ -104,8 +104,8 @@ public:
 
     // A statement giving at least the first `rows` rows of `sql`, the statement of view
     // `fill`, in its order, and as quickly as the engine can find them.
-    [[nodiscard]] QString firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql,
-                                             int rows);
+    [[nodiscard]] StoreConnection::FirstRowsStatement
+    firstRowsStatement(ReadingsLayout::Fill fill, const QString& sql, int rows);
     // Whether the first rows of a select, read on a second connection beside the whole
     // select, come at once: there a limited read shows the first screen early.
     [[nodiscard]] bool quickPreview() const;
