@@ -1,6 +1,7 @@
 #include "store/JetSql.h"
 
 #include <QRegularExpression>
+#include <QVariant>
 #include <QVector>
 
 #include <optional>
@@ -152,6 +153,10 @@ QString takeInsertTarget(QVector<Token>& tokens) {
 }
 
 } // namespace
+
+bool JetSql::isNull(const QVariant& value) {
+    return value.isNull() || (value.typeId() == QMetaType::QString && value.toString().isNull());
+}
 
 QString JetSql::quoted(const QString& text) {
     QString inner = text;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QVariant;
+
 // Turns the statements the program is written in (bracketed names, single-quoted texts,
 // val(), #date# literals, "delete * from", "Insert Into [t] in 'file' select ...") into
 // statements SQLite runs. SQLite already takes bracketed names, single-quoted texts and
@@ -25,6 +27,9 @@ public:
     static inline const QString AttachedSchema = QStringLiteral("jet_in");
 
     [[nodiscard]] static Translation translate(const QString& jetSql, Rewrite rewrite = nullptr);
+
+    // Whether a value bound to a statement stands for SQL NULL: no value, or a null text.
+    [[nodiscard]] static bool isNull(const QVariant& value);
 
     // A text as a single-quoted SQL literal, inner quotes doubled.
     [[nodiscard]] static QString quoted(const QString& text);

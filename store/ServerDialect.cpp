@@ -39,7 +39,7 @@ QString ServerDialect::textArray(const QVariantList& values, int first, int step
         if (i > first)
             array += QLatin1Char(',');
         const QVariant& v = values[i];
-        if (v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isNull())) {
+        if (JetSql::isNull(v)) {
             array += QStringLiteral("NULL");
             continue;
         }

@@ -320,8 +320,8 @@ QString ServerStore::rowsInsert(const QString& table, const QStringList& columns
     QStringList arrays;
     for (int c = 0; c < columns.size(); ++c)
         arrays.append(QStringLiteral("cast(? as text array)"));
-    return QStringLiteral("insert into [%1]([%2]) select * from unnest(%3)")
-        .arg(table, columns.join(QStringLiteral("],[")), arrays.join(QLatin1Char(',')));
+    return insertInto(table, columns) +
+           QStringLiteral(" select * from unnest(%1)").arg(arrays.join(QLatin1Char(',')));
 }
 
 QVariantList ServerStore::rowsInsertValues(int columns, const QVariantList& values) const {

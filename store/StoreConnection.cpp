@@ -134,8 +134,11 @@ QString StoreConnection::rowsInsert(const QString& table, const QStringList& col
     QStringList all;
     for (int r = 0; r < rows; ++r)
         all.append(one);
-    return QStringLiteral("insert into [%1]([%2]) values %3")
-        .arg(table, columns.join(QStringLiteral("],[")), all.join(QLatin1Char(',')));
+    return insertInto(table, columns) + QStringLiteral(" values ") + all.join(QLatin1Char(','));
+}
+
+QString StoreConnection::insertInto(const QString& table, const QStringList& columns) {
+    return QStringLiteral("insert into [%1]([%2])").arg(table, columns.join(QStringLiteral("],[")));
 }
 
 QVariantList StoreConnection::rowsInsertValues(int, const QVariantList& values) const {

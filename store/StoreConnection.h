@@ -107,6 +107,8 @@ protected:
     // Runs inside a writing transaction just before it is committed.
     virtual void beforeCommit() {}
 
+    // "insert into [table]([column],...)", the head of rowsInsert().
+    [[nodiscard]] static QString insertInto(const QString& table, const QStringList& columns);
     // Makes this object's Qt connection through `driver`; false when Qt lacks the driver.
     bool addConnection(const QString& driver);
     // Runs a statement already in the engine's form, its ? placeholders filled by `values`.

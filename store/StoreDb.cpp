@@ -96,9 +96,7 @@ StoreResult StoreDb::appendRows(const QString& table, const QStringList& columns
         for (int c = 0; r.ok() && c < row.size(); ++c) {
             // A null text would be stored as SQL NULL.
             const QVariant& v = row[c];
-            const bool none =
-                v.isNull() || (v.typeId() == QMetaType::QString && v.toString().isNull());
-            r = insert.add(none ? QVariant(QStringLiteral("")) : v);
+            r = insert.add(JetSql::isNull(v) ? QVariant(QStringLiteral("")) : v);
         }
         if (!r.ok())
             return r;
